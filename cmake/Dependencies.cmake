@@ -1,0 +1,29 @@
+# System libraries from Debian's packages, gathered in one interface target.
+set(OpenGL_GL_PREFERENCE GLVND)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+find_package(GLEW REQUIRED)
+find_package(SDL2 REQUIRED CONFIG)
+find_package(Freetype REQUIRED)
+find_package(OpenAL REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
+pkg_check_modules(TINYXML REQUIRED IMPORTED_TARGET tinyxml)
+find_library(SOIL_LIBRARY SOIL REQUIRED)
+find_path(SOIL_INCLUDE_DIR SOIL/SOIL.h REQUIRED)
+# Dear ImGui: Debian's archive already holds the SDL2 and OpenGL3 back ends.
+# Its pkg-config file also pulls libstb, whose stb_image must not meet SOIL's:
+# link only the pieces ImGui needs, after SOIL.
+find_library(IMGUI_LIBRARY NAMES libimgui.a imgui REQUIRED)
+find_path(IMGUI_INCLUDE_DIR imgui.h PATH_SUFFIXES imgui REQUIRED)
+find_library(STB_LIBRARY stb)
+
+add_library(tolvex_platform_libs INTERFACE)
+target_include_directories(tolvex_platform_libs INTERFACE
+  ${SOIL_INCLUDE_DIR} ${IMGUI_INCLUDE_DIR} ${IMGUI_INCLUDE_DIR}/backends)
+target_link_libraries(tolvex_platform_libs INTERFACE
+  ${SOIL_LIBRARY} ${IMGUI_LIBRARY}
+  SDL2::SDL2 GLEW::GLEW OpenGL::OpenGL OpenGL::EGL Freetype::Freetype OpenAL::OpenAL
+  PkgConfig::SNDFILE PkgConfig::TINYXML ${CMAKE_DL_LIBS})
+if(STB_LIBRARY)
+  target_link_libraries(tolvex_platform_libs INTERFACE ${STB_LIBRARY})
+endif()

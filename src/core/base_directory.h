@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace Engine {
+
+// The folder two levels above the executable's folder, with a trailing '/'.
+// For /opt/tolvex/build/release/tolvex this is /opt/tolvex/.
+std::string BaseDirectoryFromExecutable(const std::string& executablePath);
+
+// Set by the entry; graphics and sound resolve a few files under it.
+extern std::string baseDirectory;
+
+}  // namespace Engine

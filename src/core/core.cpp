@@ -1,0 +1,50 @@
+#include "core/core.h"
+
+#include <iostream>
+
+namespace Engine {
+
+Core* Core::instance = nullptr;
+
+Core::Core() { instance = this; }
+
+Core::~Core() {
+    if (instance == this) instance = nullptr;
+}
+
+bool Core::Initialize() {
+    for (System* system : systems) {
+        if (!system->Initialize()) {
+            std::cout << "Init error" << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+void Core::RunFrame(float unscaledDt) {
+    const float scaled = TimeScale() * unscaledDt;
+    const size_t count = systems.size();
+    for (size_t i = 0; i < count; ++i) systems[i]->Update(scaled);
+}
+
+void Core::GameLoop() {
+    float dt = 0.0f;
+    while (active) {
+        const uint64_t t0 = clock_->NowNanoseconds();
+        RunFrame(dt);
+        // Spin until a sixtieth of a second has passed since the frame began.
+        float elapsed = 0.0f;
+        do {
+            elapsed = static_cast<float>(clock_->NowNanoseconds() - t0) * (1.0f / 1000000000.0f);
+        } while (elapsed < kFrameSeconds);
+        dt = elapsed;
+    }
+}
+
+void Core::BroadcastMessage(Message* m) {
+    if (m->id == kQuitMessage) active = false;
+    for (size_t i = 0; i < systems.size(); ++i) systems[i]->SendMessage(m);
+}
+
+}  // namespace Engine

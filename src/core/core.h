@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "core/frame_clock.h"
+#include "core/system.h"
+
+namespace Engine {
+
+// Owns the ordered list of systems (not the systems themselves), initialises
+// them, runs the 60 Hz frame loop and delivers broadcasts.
+class Core {
+public:
+    static constexpr float kFrameSeconds = 0.016666668f;
+
+    Core();
+    virtual bool Initialize();
+    virtual ~Core();
+
+    static Core* instance;  // the one published Core
+
+    void Register(System* system) { systems.push_back(system); }
+
+    // Runs frames until `active` is false at the end of one.
+    void GameLoop();
+    // One frame: every system's Update with dt scaled by the time scale.
+    // The harness calls it directly with a fixed dt.
+    void RunFrame(float unscaledDt);
+    void BroadcastMessage(Message* m);
+
+    // The frame loop multiplies dt by *timeScale; the game logic points it at its own field.
+    void SetTimeScaleSource(const float* source) { timeScale_ = source; }
+    float TimeScale() const { return timeScale_ ? *timeScale_ : 1.0f; }
+
+    void SetClock(FrameClock* clock) { clock_ = clock; }
+
+    std::vector<System*> systems;
+    bool active = true;
+
+private:
+    SteadyFrameClock steadyClock_;
+    FrameClock* clock_ = &steadyClock_;
+    const float* timeScale_ = nullptr;
+};
+
+}  // namespace Engine
