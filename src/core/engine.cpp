@@ -1,0 +1,44 @@
+#include "core/engine.h"
+
+#include "core/base_directory.h"
+#include "graphics/graphics.h"
+#include "logic/game_logic.h"
+#include "objects/game_object_factory.h"
+#include "physics/physics.h"
+#include "physics/picking.h"
+#include "window/window.h"
+
+namespace Engine {
+
+EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_unique<Core>()) {
+    if (!options.headless) window = new Window();
+    baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
+    graphics = new graphics::Graphics(window, 1280, 720, baseDirectory);
+    factory = new GameObjectFactory();
+    logic = new GameLogic();
+    physics = new Physics();
+    picking = new Picking();
+    // Window first so input sees this frame's events; scripts before physics; drawing last.
+    if (window) core->Register(window);
+    core->Register(factory);
+    core->Register(logic);
+    core->Register(physics);
+    core->Register(picking);
+    core->Register(graphics);
+}
+
+EngineSystems::~EngineSystems() {
+    for (System* system : core->systems) delete system;
+    core->systems.clear();
+    core.reset();
+}
+
+int RunGame(const std::string& executablePath) {
+    EngineOptions options;
+    options.executablePath = executablePath;
+    EngineSystems systems(options);
+    if (systems.Initialize()) systems.Run();
+    return 0;
+}
+
+}  // namespace Engine

@@ -1,0 +1,6 @@
+#include "core/engine.h"
+
+int main(int argc, char** argv) {
+    (void)argc;
+    return Engine::RunGame(argv[0] ? argv[0] : "");
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/system.h"
+
+namespace Engine::graphics {
+
+class Renderable2D;
+class ParticleSystem;
+
+// The graphics system. This minimal form keeps the world layer's renderables in
+// draw order and the running emitters; drawing arrives with the renderer.
+class Graphics : public System {
+public:
+    Graphics(void* windowHandle, int width, int height, const std::string& baseDirectory);
+    ~Graphics() override;
+    void Update(float dt) override;
+
+    static Graphics* instance;
+
+    // Adds a renderable to the world layer and keeps the layer sorted by order.
+    void AddToWorld(Renderable2D* renderable);
+    // Takes a renderable out of whichever layer holds it.
+    void RemoveRenderable(Renderable2D* renderable);
+    // Empties every layer except hidden renderables, and the emitter list.
+    void ClearLayers();
+    void SortLayers();
+    // Rebuilds the editor's grid lines for a new level.
+    void RedrawGrid() {}
+
+    std::vector<Renderable2D*> worldLayer;
+    std::vector<ParticleSystem*> particleSystems;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
+}  // namespace Engine::graphics

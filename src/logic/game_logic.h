@@ -1,0 +1,42 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "core/system.h"
+
+namespace Engine {
+
+class GameObj;
+
+// Runs the game: the boot frame, both script passes, the buttons, pause and the
+// time scale; takes dropped files; writes the level-path table back at exit.
+class GameLogic : public System {
+public:
+    static constexpr size_t kUndoLimit = 20;
+
+    GameLogic();
+    ~GameLogic() override;
+    void Update(float dt) override;
+    void SendMessage(Message* message) override;
+
+    // Keeps at most the 20 newest snapshots.
+    void AddSnapshot(std::unique_ptr<GameObj> snapshot);
+
+    static GameLogic* instance;
+
+    bool paused = false;
+    float timeScale = 1.0f;
+    std::deque<std::unique_ptr<GameObj>> UndoHistory;
+
+    bool boot = true;
+    bool fullscreen = true;
+    std::string lastDroppedImagePath;
+    // Where the level-path table is written back at exit.
+    std::string levelPathsWritePath = "MapData/LevelPaths.xml";
+    // Receives dropped sound files.
+    System* soundReceiver = nullptr;
+};
+
+}  // namespace Engine

@@ -1,0 +1,29 @@
+#include "logic/script_registry.h"
+
+namespace Engine {
+
+ScriptRegistry& ScriptRegistry::Get() {
+    static ScriptRegistry registry;
+    return registry;
+}
+
+void ScriptRegistry::Add(const std::string& name, std::unique_ptr<Scripts> prototype) {
+    prototypes_[name] = std::move(prototype);
+}
+
+Scripts* ScriptRegistry::Find(const std::string& name) const {
+    auto it = prototypes_.find(name);
+    return it == prototypes_.end() ? nullptr : it->second.get();
+}
+
+std::vector<std::string> ScriptRegistry::Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : prototypes_) names.push_back(entry.first);
+    return names;
+}
+
+ScriptRegistration::ScriptRegistration(const char* name, Scripts* prototype) {
+    ScriptRegistry::Get().Add(name, std::unique_ptr<Scripts>(prototype));
+}
+
+}  // namespace Engine

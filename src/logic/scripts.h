@@ -1,0 +1,72 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "objects/components.h"
+
+namespace Engine {
+
+class GameObj;
+
+// A game script, and also the per-object container that holds an object's scripts.
+// Data files attach scripts by registry name; the container clones the registered
+// prototype for the object and drives it.
+class Scripts : public Components {
+public:
+    static constexpr int32_t kKind = kScriptsKind;
+
+    explicit Scripts(GameObj* owner_ = nullptr);
+    ~Scripts() override;
+
+    void Serialize(TiXmlNode*) override {}
+    // A container clones each of its scripts' prototypes into the target container.
+    Components* CopyInto(Components* target) override;
+    void Update(float dt) override;
+    void AlwaysUpdate(float dt) override;
+    // A fresh script of the same class for `owner`; a container returns null.
+    virtual Scripts* Clone(GameObj* /*owner*/) { return nullptr; }
+    virtual void Init();
+    virtual void OnCollisionEnter(GameObj* other);
+    virtual void OnCollisionStay(GameObj* other);
+    virtual void OnCollisionExit(GameObj* other);
+
+    // Attaches the registered script `scriptName` unless one of that name is present.
+    void AddByName(const std::string& scriptName);
+
+    template <class T>
+    T* GetScript() const {
+        for (const auto& script : scripts)
+            if (T* typed = dynamic_cast<T*>(script.get())) return typed;
+        return nullptr;
+    }
+
+    GameObj* owner = nullptr;
+    std::string name;
+    std::vector<std::unique_ptr<Scripts>> scripts;
+};
+
+// Clones the derived class for script classes: `class Foo : public ScriptBase<Foo>`.
+template <class Derived, class Base = Scripts>
+class ScriptBase : public Base {
+public:
+    explicit ScriptBase(GameObj* owner_ = nullptr) : Base(owner_) {}
+    Scripts* Clone(GameObj* newOwner) override { return new Derived(newOwner); }
+};
+
+// Base of the ultimate skills: the player sets `activate`, the ultimate clears it when done.
+class Ultimates : public Scripts {
+public:
+    explicit Ultimates(GameObj* owner_ = nullptr) : Scripts(owner_) {}
+    void AlwaysUpdate(float) override {}
+    bool activate = false;
+};
+
+// Every registered script container, in registration order; driven by the game logic.
+extern std::vector<Scripts*> scriptList;
+
+// Creates an archetype copy at (x, y) and starts its scripts at once.
+GameObj* Spawn(const std::string& archetype, float x, float y);
+
+}  // namespace Engine

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/system.h"
+#include "objects/game_obj.h"
+
+class TiXmlElement;
+
+namespace Engine {
+
+class Buttons;
+namespace graphics {
+class Camera;
+}
+
+// Owns the object and button pools, the archetype prototypes and the main camera,
+// and turns archetype and level files into objects.
+class GameObjectFactory : public System {
+public:
+    static constexpr size_t kObjectPoolSize = 2100;
+    static constexpr size_t kButtonPoolSize = 128;
+    static constexpr size_t kParticlePoolSize = 30000;
+    static constexpr const char* kLevelPathsFile = "MapData//LevelPaths.xml";
+    static constexpr const char* kLoadingScreenPath = "MapData//LoadingScreen.xml";
+
+    GameObjectFactory();
+    ~GameObjectFactory() override;
+    bool Initialize() override;
+    void Update(float) override {}
+
+    static GameObjectFactory* instance;
+
+    // Reads "Objects\<fileName>" into a prototype; the first archetype of a name wins.
+    void LoadArchetype(const std::string& fileName);
+    // A pooled copy of the archetype at (x, y), or null.
+    GameObj* SpawnArchetype(const std::string& name, float x, float y);
+    // A free pooled button with a sprite and a caption, or null.
+    Buttons* TakeButton();
+    void UnloadLevel();
+    void LoadLevel(const std::string& path);
+
+    GameObj* Archetype(const std::string& name) const;
+
+    bool levelChanged = false;
+    std::map<std::string, std::unique_ptr<GameObj>> archetypes;
+    std::string currentLevelPath;
+
+    std::vector<std::unique_ptr<GameObj>> objectPool;
+    std::vector<std::unique_ptr<Buttons>> buttonPool;
+    std::unique_ptr<graphics::Camera> camera;
+
+private:
+    void BuildGroup(const TiXmlElement& group, const std::string& file);
+    GameObj* TakeFreeObject();
+};
+
+}  // namespace Engine

@@ -1,0 +1,47 @@
+#include "objects/level_paths.h"
+
+#include <tinyxml.h>
+
+#include <iostream>
+
+#include "objects/atomic_file.h"
+#include "objects/xml_attributes.h"
+
+namespace Engine {
+
+std::map<std::string, std::string> levelPaths;
+
+bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>& table) {
+    TiXmlDocument document(path.c_str());
+    if (!document.LoadFile()) {
+        std::cout << "Level paths not read from " << path << ": " << document.ErrorDesc() << std::endl;
+        return false;
+    }
+    const TiXmlElement* root = document.RootElement();
+    if (!root) return false;
+    for (const TiXmlElement* entry = root->FirstChildElement(); entry; entry = entry->NextSiblingElement())
+        table[entry->Value()] = FirstAttribute(entry);
+    return true;
+}
+
+bool WriteLevelPaths(const std::string& path, const std::map<std::string, std::string>& table) {
+    TiXmlDocument document(path.c_str());
+    if (!document.LoadFile()) return false;
+    document.Clear();
+    TiXmlElement root("LevelPaths");
+    for (const auto& entry : table) {
+        // Keys become element names; one that is not a valid name would make the
+        // file unreadable, so it is left out with a note.
+        if (!IsXmlName(entry.first)) {
+            std::cout << "Level key \"" << entry.first << "\" is not a valid element name; not saved" << std::endl;
+            continue;
+        }
+        TiXmlElement child(entry.first.c_str());
+        child.SetAttribute(entry.first.c_str(), entry.second.c_str());
+        root.InsertEndChild(child);
+    }
+    document.InsertEndChild(root);
+    return SaveDocumentAtomically(document, path);
+}
+
+}  // namespace Engine

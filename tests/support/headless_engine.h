@@ -1,0 +1,31 @@
+#pragma once
+// The engine's real systems without a window, stepped one frame at a time with a
+// fixed dt. Construct it inside a ScratchDir when the test reads data files.
+
+#include <memory>
+
+#include "core/engine.h"
+
+namespace TestSupport {
+
+class HeadlessEngine {
+public:
+    static constexpr float kFrame = 1.0f / 60.0f;
+
+    // Builds and initialises every system; the boot frame has not run yet.
+    HeadlessEngine();
+    ~HeadlessEngine();
+
+    // Runs `count` frames of `dt` seconds (before the time scale).
+    void Step(int count = 1, float dt = kFrame);
+
+    Engine::EngineSystems& systems() { return *systems_; }
+    Engine::GameObjectFactory& factory() { return *systems_->factory; }
+    Engine::GameLogic& logic() { return *systems_->logic; }
+    Engine::Core& core() { return *systems_->core; }
+
+private:
+    std::unique_ptr<Engine::EngineSystems> systems_;
+};
+
+}  // namespace TestSupport
