@@ -13,7 +13,7 @@ namespace Engine {
 EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_unique<Core>()) {
     if (!options.headless) window = new Window();
     baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
-    graphics = new graphics::Graphics(window, 1280, 720, baseDirectory);
+    graphics = new graphics::Graphics(window ? &window->sdlWindow : nullptr, 1280, 720, baseDirectory);
     factory = new GameObjectFactory();
     logic = new GameLogic();
     physics = new Physics();

@@ -9,7 +9,7 @@ namespace Engine::graphics {
 
 Graphics* Graphics::instance = nullptr;
 
-Graphics::Graphics(void*, int width, int height, const std::string&) : clientWidth(width), clientHeight(height) {
+Graphics::Graphics(SDL_Window* const*, int width, int height, const std::string&) : clientWidth(width), clientHeight(height) {
     instance = this;
 }
 

@@ -5,6 +5,8 @@
 
 #include "core/system.h"
 
+struct SDL_Window;
+
 namespace Engine::graphics {
 
 class Renderable2D;
@@ -12,9 +14,11 @@ class ParticleSystem;
 
 // The graphics system. This minimal form keeps the world layer's renderables in
 // draw order and the running emitters; drawing arrives with the renderer.
+// `window` points at the window system's SDL window, which exists once the window
+// has initialised; a null pointer (or null window) means headless: no GL at all.
 class Graphics : public System {
 public:
-    Graphics(void* windowHandle, int width, int height, const std::string& baseDirectory);
+    Graphics(SDL_Window* const* window, int width, int height, const std::string& baseDirectory);
     ~Graphics() override;
     void Update(float dt) override;
 

@@ -2,6 +2,8 @@
 
 #include "core/system.h"
 
+struct SDL_Window;
+
 namespace Engine {
 
 // The application window. This form only pumps SDL's event queue, so that a quit
@@ -14,6 +16,9 @@ public:
     void Update(float dt) override;
 
     static Window* instance;
+
+    // Created by Initialize; the graphics system makes its GL context on it.
+    SDL_Window* sdlWindow = nullptr;
 
 private:
     bool sdlStarted_ = false;
