@@ -1,0 +1,68 @@
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "core/system.h"
+#include "input/key_state_source.h"
+#include "input/pad_state_source.h"
+#include "input/virtual_keys.h"
+
+namespace Engine {
+
+// Keyboard and mouse queries with pressed-this-frame and released-this-frame
+// answers, and the switch that turns all input off while the window is in the
+// background or a scene transition runs.
+//
+// Queries read the key's state at the moment they are made. Each query
+// records what it saw in `keys`; `previousKeys` is the copy taken at the start
+// of the frame. An edge is consumed by the query that reports it: a triggered
+// or released answer of true copies the whole of `keys` into `previousKeys`,
+// so a second triggered query of the same key in one frame answers false.
+class Input : public System {
+public:
+    using KeyMap = std::map<VirtualKey, bool>;
+
+    // Reads SDL's keyboard, mouse and game controllers.
+    Input();
+    // Reads the given sources instead (tests, the headless harness).
+    Input(std::unique_ptr<KeyStateSource> keySource, std::unique_ptr<PadStateSource> padSource);
+    ~Input() override;
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    // The published input instance: the most recently constructed one.
+    static Input* instance;
+
+    bool Initialize() override { return true; }
+    // Takes this frame's snapshots (when active) and lets the pads notice
+    // controllers plugged in or out.
+    void Update(float dt) override;
+
+    bool IsKeyDown(VirtualKey key);
+    bool IsKeyTriggered(VirtualKey key);
+    bool IsKeyReleased(VirtualKey key);
+
+    // `button` is VK_LBUTTON or VK_RBUTTON; any other answers false.
+    bool IsMouseDown(VirtualKey button);
+    bool IsMouseTriggered(VirtualKey button);
+    bool IsMouseReleased(VirtualKey button);
+
+    PadStateSource& Pads() { return *padSource_; }
+    void SetKeyStateSource(std::unique_ptr<KeyStateSource> source);
+    void SetPadStateSource(std::unique_ptr<PadStateSource> source);
+
+    // False until the window is first activated; every query answers false
+    // and records nothing while it is false.
+    bool active = false;
+    KeyMap keys;
+    KeyMap previousKeys;
+    KeyMap mouseButtons;  // VK_LBUTTON = 1, VK_RBUTTON = 2
+    KeyMap previousMouseButtons;
+
+private:
+    std::unique_ptr<KeyStateSource> keySource_;
+    std::unique_ptr<PadStateSource> padSource_;
+};
+
+}  // namespace Engine
