@@ -229,8 +229,8 @@ def read_songs(path):
                 yield name, lambda n=name, h=header, v=voices: render_song(n, h, v)
                 song = None
             else:
-                spec, _, notes = line.partition(":")
-                parts = spec.split()
+                voice, _, notes = line.partition(":")
+                parts = voice.split()
                 options = dict(w.split("=", 1) for w in parts[2:])
                 tokens = [t for t in notes.split() if t != "|"]
                 if song is None or not tokens:
