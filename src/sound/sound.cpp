@@ -1,0 +1,78 @@
+#include "sound/sound.h"
+
+#include <iostream>
+
+#include "core/editor_mode.h"
+#include "core/message.h"
+#include "sound/sound_settings.h"
+
+namespace Engine {
+
+Sound* Sound::instance = nullptr;
+
+Sound::Sound(std::string settingsFile, OutputOpener openOutput)
+    : settingsFile_(std::move(settingsFile)), openOutput_(openOutput) {
+    if (!instance) instance = this;
+}
+
+Sound::~Sound() {
+    if (engine_) {
+        SaveSettings();
+        engine_->StopAllChannels();
+        engine_.reset();
+    }
+    if (instance == this) instance = nullptr;
+}
+
+bool Sound::Initialize() {
+    engine_ = std::make_unique<AudioEngine>(openOutput_ ? openOutput_() : nullptr);
+    if (auto settings = ReadSoundSettings(settingsFile_)) {
+        engine_->volume = settings->volume;
+        engine_->muted = settings->muted;
+        userMuted = settings->muted;
+    } else {
+        std::cout << "Could not read sound settings " << settingsFile_ << ": using full volume, not muted"
+                  << std::endl;
+    }
+    engine_->LoadBank(kMasterBank);
+    engine_->LoadBank(kStringsBank);
+    return true;
+}
+
+void Sound::Update(float dt) {
+    if (!engine_) return;
+    if (editorMode) {
+        // Editor mode is silent: even events a script started this frame stop.
+        engine_->StopAllChannels();
+        engine_->StopAllEventsImmediately();
+    }
+    engine_->Update(dt);
+}
+
+void Sound::SendMessage(Message* message) {
+    if (message && message->id == kFileDraggedMessage)
+        lastDroppedSoundPath_ = static_cast<FileDraggedMessage*>(message)->path;
+}
+
+void Sound::OnFocusLost() {
+    if (engine_) engine_->SetMuted(true);
+}
+
+void Sound::OnFocusGained() {
+    if (engine_ && !userMuted) engine_->SetMuted(false);
+}
+
+void Sound::SetUserMuted(bool muted) {
+    userMuted = muted;
+    if (engine_) engine_->SetMuted(muted);
+}
+
+void Sound::SaveSettings() {
+    SoundSettings settings;
+    settings.volume = engine_->volume;
+    settings.muted = userMuted;
+    if (!WriteSoundSettings(settingsFile_, settings))
+        std::cout << "Could not write sound settings " << settingsFile_ << std::endl;
+}
+
+}  // namespace Engine
