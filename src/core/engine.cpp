@@ -2,10 +2,14 @@
 
 #include "core/base_directory.h"
 #include "graphics/graphics.h"
+#include "input/input.h"
+#include "input/scripted_key_state_source.h"
+#include "input/scripted_pad_source.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
 #include "physics/physics.h"
 #include "physics/picking.h"
+#include "sound/sound.h"
 #include "window/window.h"
 
 namespace Engine {
@@ -15,11 +19,17 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
     graphics = new graphics::Graphics(window ? &window->sdlWindow : nullptr, 1280, 720, baseDirectory);
     factory = new GameObjectFactory();
+    sound = options.headless ? new Sound(Sound::kSettingsFile, &AudioOutput::OpenLoopback) : new Sound();
+    input = options.headless ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
+                             : new Input();
     logic = new GameLogic();
+    logic->soundReceiver = sound;
     physics = new Physics();
     picking = new Picking();
     // Window first so input sees this frame's events; scripts before physics; drawing last.
     if (window) core->Register(window);
+    core->Register(input);
+    core->Register(sound);
     core->Register(factory);
     core->Register(logic);
     core->Register(physics);

@@ -10,6 +10,8 @@
 namespace Engine {
 
 class Window;
+class Input;
+class Sound;
 class GameObjectFactory;
 class GameLogic;
 class Physics;
@@ -19,7 +21,8 @@ class Graphics;
 }
 
 struct EngineOptions {
-    // Without a window or GL: the harness drives frames itself.
+    // Without a window or GL, with scripted input and silent sound: the harness
+    // drives frames itself.
     bool headless = false;
     std::string executablePath;
 };
@@ -37,6 +40,8 @@ public:
 
     std::unique_ptr<Core> core;
     Window* window = nullptr;
+    Input* input = nullptr;
+    Sound* sound = nullptr;
     graphics::Graphics* graphics = nullptr;
     GameObjectFactory* factory = nullptr;
     GameLogic* logic = nullptr;

@@ -19,6 +19,7 @@
 #include "physics/collider.h"
 #include "physics/physics_world.h"
 #include "physics/rigid_body.h"
+#include "sound/sound_emitter.h"
 #include "sound/sound_emitter_kind.h"
 
 namespace Engine {
@@ -59,6 +60,9 @@ Scripts* GameObj::GetScripts() const { return GetComponent<Scripts>(); }
 graphics::Renderable2D* GameObj::GetSprite() const { return GetComponent<graphics::Renderable2D>(); }
 graphics::ParticleSystem* GameObj::GetParticleSystem() const { return GetComponent<graphics::ParticleSystem>(); }
 graphics::Label* GameObj::GetLabel() const { return GetComponent<graphics::Label>(); }
+SoundEmitter* GameObj::GetSoundEmitter() const {
+    return dynamic_cast<SoundEmitter*>(FirstComponentOfKind(kSoundEmitterKind));
+}
 
 void GameObj::SortComponents() {
     std::stable_sort(components.begin(), components.end(),

@@ -12,6 +12,7 @@ namespace Engine {
 class RigidBody;
 class Collider;
 class Scripts;
+class SoundEmitter;
 namespace graphics {
 class Renderable2D;
 class Animator;
@@ -47,6 +48,7 @@ public:
     graphics::Renderable2D* GetSprite() const;
     graphics::ParticleSystem* GetParticleSystem() const;
     graphics::Label* GetLabel() const;
+    SoundEmitter* GetSoundEmitter() const;
 
     // The first script of class T (or derived) in the object's container.
     template <class T>

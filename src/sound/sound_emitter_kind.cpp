@@ -1,8 +1,9 @@
 #include "sound/sound_emitter_kind.h"
 
+#include "sound/sound_emitter.h"
+
 namespace Engine {
 
-// Emitters carry no sound of their own yet: a bare component of the kind.
-std::unique_ptr<Components> MakeSoundEmitter() { return std::make_unique<Components>(kSoundEmitterKind); }
+std::unique_ptr<Components> MakeSoundEmitter() { return std::make_unique<SoundEmitter>(); }
 
 }  // namespace Engine

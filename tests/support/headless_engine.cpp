@@ -2,12 +2,22 @@
 
 #include <stdexcept>
 
+#include "input/input.h"
+
 namespace TestSupport {
 
 HeadlessEngine::HeadlessEngine() {
     Engine::EngineOptions options;
     options.headless = true;
     systems_ = std::make_unique<Engine::EngineSystems>(options);
+    auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
+    auto pads = std::make_unique<Engine::ScriptedPadSource>();
+    keys_ = keys.get();
+    pads_ = pads.get();
+    systems_->input->SetKeyStateSource(std::move(keys));
+    systems_->input->SetPadStateSource(std::move(pads));
+    // A headless game behaves as a focused window.
+    systems_->input->active = true;
     if (!systems_->Initialize()) throw std::runtime_error("engine systems failed to initialise");
 }
 

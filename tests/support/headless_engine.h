@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "core/engine.h"
+#include "input/scripted_key_state_source.h"
+#include "input/scripted_pad_source.h"
 
 namespace TestSupport {
 
@@ -23,9 +25,14 @@ public:
     Engine::GameObjectFactory& factory() { return *systems_->factory; }
     Engine::GameLogic& logic() { return *systems_->logic; }
     Engine::Core& core() { return *systems_->core; }
+    // What the harness's keyboard and pads hold down; read by the next frame's input.
+    Engine::ScriptedKeyStateSource& keys() { return *keys_; }
+    Engine::ScriptedPadSource& pads() { return *pads_; }
 
 private:
     std::unique_ptr<Engine::EngineSystems> systems_;
+    Engine::ScriptedKeyStateSource* keys_ = nullptr;
+    Engine::ScriptedPadSource* pads_ = nullptr;
 };
 
 }  // namespace TestSupport
