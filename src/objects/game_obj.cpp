@@ -16,6 +16,7 @@
 #include "objects/game_object_factory.h"
 #include "objects/object_lists.h"
 #include "objects/xml_attributes.h"
+#include "objects/xml_file.h"
 #include "physics/collider.h"
 #include "physics/physics_world.h"
 #include "physics/rigid_body.h"
@@ -34,8 +35,8 @@ GameObj::GameObj(int32_t layer, float scaleX, float scaleY, float rotation, cons
     GameObjectFactory* factory = GameObjectFactory::instance;
     id = factory ? static_cast<int32_t>(factory->objectPool.size()) : 0;
     if (archetypePath.empty()) return;
-    TiXmlDocument document(archetypePath.c_str());
-    if (!document.LoadFile()) return;
+    TiXmlDocument document;
+    if (!LoadXmlFile(document, archetypePath)) return;
     const TiXmlElement* root = document.RootElement();
     if (!root) return;
     name = FirstAttribute(root);

@@ -18,6 +18,7 @@
 #include "objects/level_paths.h"
 #include "objects/object_lists.h"
 #include "objects/xml_attributes.h"
+#include "objects/xml_file.h"
 #include "physics/physics_world.h"
 #include "physics/picking.h"
 
@@ -65,10 +66,9 @@ bool GameObjectFactory::Initialize() {
 
 void GameObjectFactory::LoadArchetype(const std::string& fileName) {
     const std::string path = "Objects\\" + fileName;
-    TiXmlDocument document(path.c_str());
-    if (!document.LoadFile()) {
-        std::cout << "Archetype " << path << " not loaded: " << document.ErrorDesc() << " (line "
-                  << document.ErrorRow() << ")" << std::endl;
+    TiXmlDocument document;
+    if (!LoadXmlFile(document, path)) {
+        std::cout << "Archetype not loaded: " << DescribeXmlError(document, path) << std::endl;
         return;
     }
     const TiXmlElement* root = document.RootElement();
@@ -195,8 +195,8 @@ void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
     }
     const GameLogic* logic = GameLogic::instance;
     const std::string path = (logic && logic->boot) ? kLoadingScreenPath : requestedPath;
-    TiXmlDocument document(path.c_str());
-    if (document.LoadFile()) {
+    TiXmlDocument document;
+    if (LoadXmlFile(document, path)) {
         currentLevelPath = path;
         std::cout << path << std::endl;
         graphics::worldWidth = 32.0f;
@@ -205,8 +205,7 @@ void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
             for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement())
                 BuildGroup(*group, path);
     } else {
-        std::cout << "Level " << path << " not loaded: " << document.ErrorDesc() << " (line " << document.ErrorRow()
-                  << ")" << std::endl;
+        std::cout << "Level not loaded: " << DescribeXmlError(document, path) << std::endl;
     }
     if (!editorMode) {
         // Containers appended by Init (spawns) are started by Spawn itself.

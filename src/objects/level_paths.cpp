@@ -5,16 +5,18 @@
 #include <iostream>
 
 #include "objects/atomic_file.h"
+#include "core/platform_path.h"
 #include "objects/xml_attributes.h"
+#include "objects/xml_file.h"
 
 namespace Engine {
 
 std::map<std::string, std::string> levelPaths;
 
 bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>& table) {
-    TiXmlDocument document(path.c_str());
-    if (!document.LoadFile()) {
-        std::cout << "Level paths not read from " << path << ": " << document.ErrorDesc() << std::endl;
+    TiXmlDocument document;
+    if (!LoadXmlFile(document, path)) {
+        std::cout << "Level paths not read: " << DescribeXmlError(document, path) << std::endl;
         return false;
     }
     const TiXmlElement* root = document.RootElement();
@@ -25,8 +27,8 @@ bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>&
 }
 
 bool WriteLevelPaths(const std::string& path, const std::map<std::string, std::string>& table) {
-    TiXmlDocument document(path.c_str());
-    if (!document.LoadFile()) return false;
+    TiXmlDocument document;
+    if (!LoadXmlFile(document, path)) return false;
     document.Clear();
     TiXmlElement root("LevelPaths");
     for (const auto& entry : table) {
@@ -41,7 +43,7 @@ bool WriteLevelPaths(const std::string& path, const std::map<std::string, std::s
         root.InsertEndChild(child);
     }
     document.InsertEndChild(root);
-    return SaveDocumentAtomically(document, path);
+    return SaveDocumentAtomically(document, PlatformPath(path));
 }
 
 }  // namespace Engine

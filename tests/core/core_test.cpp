@@ -1,0 +1,142 @@
+#include "core/core.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/base_directory.h"
+
+namespace {
+
+using Engine::Core;
+using Engine::ManualFrameClock;
+using Engine::Message;
+
+// Records every call it receives into a shared log.
+class RecordingSystem : public Engine::System {
+public:
+    RecordingSystem(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+    bool Initialize() override {
+        log_.push_back(name_ + ".init");
+        return initResult;
+    }
+    void Update(float dt) override {
+        dts.push_back(dt);
+        log_.push_back(name_ + ".update");
+        if (onUpdate) onUpdate(dts.size());
+    }
+    void SendMessage(Message* m) override {
+        log_.push_back(name_ + ".message" + std::to_string(m->id));
+        seenActiveOnMessage = Core::instance->active;
+    }
+
+    bool initResult = true;
+    bool seenActiveOnMessage = true;
+    std::vector<float> dts;
+    std::function<void(size_t frame)> onUpdate;
+
+private:
+    std::string name_;
+    std::vector<std::string>& log_;
+};
+
+struct CoreFixture : ::testing::Test {
+    std::vector<std::string> log;
+    Core core;
+    ManualFrameClock clock{1000000};  // one millisecond per reading
+    RecordingSystem first{"first", log};
+    RecordingSystem second{"second", log};
+
+    CoreFixture() {
+        core.SetClock(&clock);
+        core.Register(&first);
+        core.Register(&second);
+    }
+    void QuitOnFrame(RecordingSystem& system, size_t frame) {
+        system.onUpdate = [this, frame](size_t n) {
+            if (n == frame) {
+                Message quit(Engine::kQuitMessage);
+                core.BroadcastMessage(&quit);
+            }
+        };
+    }
+};
+
+TEST_F(CoreFixture, InitialisesInOrderAndStopsAtFirstFailure) {
+    first.initResult = false;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(core.Initialize());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Init error\n");
+    EXPECT_EQ(log, (std::vector<std::string>{"first.init"}));
+
+    first.initResult = true;
+    log.clear();
+    EXPECT_TRUE(core.Initialize());
+    EXPECT_EQ(log, (std::vector<std::string>{"first.init", "second.init"}));
+}
+
+TEST_F(CoreFixture, FirstFrameGetsZeroThenAtLeastASixtieth) {
+    QuitOnFrame(second, 3);
+    core.GameLoop();
+    ASSERT_EQ(first.dts.size(), 3u);
+    EXPECT_EQ(first.dts[0], 0.0f);
+    // The busy-wait ends at the first reading at or past 1/60 s: 17 one-millisecond reads.
+    EXPECT_FLOAT_EQ(first.dts[1], 0.017f);
+    EXPECT_EQ(first.dts, second.dts);
+}
+
+TEST_F(CoreFixture, TimeScaleReachesEverySystem) {
+    float timeScale = 0.5f;
+    core.SetTimeScaleSource(&timeScale);
+    QuitOnFrame(first, 2);
+    core.GameLoop();
+    ASSERT_EQ(second.dts.size(), 2u);
+    EXPECT_FLOAT_EQ(first.dts[1], 0.0085f);
+    EXPECT_FLOAT_EQ(second.dts[1], 0.0085f);
+}
+
+TEST_F(CoreFixture, LongFrameIsNotClamped) {
+    float timeScale = 0.5f;
+    core.SetTimeScaleSource(&timeScale);
+    first.onUpdate = [this](size_t n) {
+        if (n == 1) clock.Advance(2000000000ull);  // a two-second stall
+        if (n == 2) core.active = false;
+    };
+    core.GameLoop();
+    ASSERT_EQ(first.dts.size(), 2u);
+    EXPECT_NEAR(first.dts[1], 1.0f, 0.001f);
+}
+
+TEST_F(CoreFixture, QuitClearsActiveBeforeDeliveryAndFinishesTheFrame) {
+    QuitOnFrame(first, 1);
+    core.GameLoop();
+    EXPECT_FALSE(first.seenActiveOnMessage);
+    EXPECT_FALSE(second.seenActiveOnMessage);
+    // The order: the broadcast runs inside first's update, then second still updates.
+    EXPECT_EQ(log, (std::vector<std::string>{"first.update", "first.message1", "second.message1", "second.update"}));
+}
+
+TEST_F(CoreFixture, GameLoopReturnsAtOnceWhenInactive) {
+    core.active = false;
+    core.GameLoop();
+    EXPECT_TRUE(first.dts.empty());
+}
+
+TEST(BaseDirectory, TwoLevelsAboveTheExecutablesFolder) {
+    const struct {
+        const char* executable;
+        const char* expected;
+    } cases[] = {
+        {"/opt/tolvex/build/release/tolvex", "/opt/tolvex/"},
+        {"/a/b/c", "/"},
+        {"build/release/tolvex", ""},
+        {"tolvex", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Engine::BaseDirectoryFromExecutable(c.executable), c.expected) << c.executable;
+}
+
+}  // namespace
