@@ -3,7 +3,6 @@
 #include "core/core.h"
 #include "logic/buttons.h"
 #include "logic/script_pass.h"
-#include "logic/script_registry.h"
 #include "logic/scripts.h"
 #include "objects/game_object_factory.h"
 #include "objects/level_paths.h"
@@ -35,7 +34,6 @@ GameLogic::~GameLogic() {
         }
     }
     UndoHistory.clear();
-    ScriptRegistry::Get().Clear();
     WriteLevelPaths(levelPathsWritePath, levelPaths);
     if (Core::instance) Core::instance->SetTimeScaleSource(nullptr);
     if (instance == this) instance = nullptr;

@@ -59,6 +59,7 @@ bool GameObjectFactory::Initialize() {
     graphics::particlePool.reserve(kParticlePoolSize);
     for (size_t i = 0; i < kParticlePoolSize; ++i)
         graphics::particlePool.push_back(std::make_unique<graphics::Particles>(0.0f, 0.0f, 0.0f, 0.0f));
+    levelPaths.clear();
     ReadLevelPaths(kLevelPathsFile, levelPaths);
     noRegister = false;
     return true;
