@@ -15,15 +15,14 @@
 namespace Engine {
 
 EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_unique<Core>()) {
-    if (!options.headless) window = new Window();
+    if (options.window) window = new Window(WindowProperties::Read());
     baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
     graphics = new graphics::Graphics(window ? &window->sdlWindow : nullptr, 1280, 720, baseDirectory);
     factory = new GameObjectFactory();
-    sound = options.headless ? new Sound(Sound::kSettingsFile, &AudioOutput::OpenLoopback) : new Sound();
-    input = options.headless ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
+    sound = options.silentSound ? new Sound(Sound::kSettingsFile, &AudioOutput::OpenLoopback) : new Sound();
+    input = options.scriptedInput ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
                              : new Input();
     logic = new GameLogic();
-    logic->soundReceiver = sound;
     physics = new Physics();
     picking = new Picking();
     // Window first so input sees this frame's events; scripts before physics; drawing last.

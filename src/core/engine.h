@@ -21,10 +21,22 @@ class Graphics;
 }
 
 struct EngineOptions {
-    // Without a window or GL, with scripted input and silent sound: the harness
-    // drives frames itself.
-    bool headless = false;
+    // The game window (and with it GL). Without one, nothing is drawn.
+    bool window = true;
+    // Keys and pads come from scripted sources instead of SDL.
+    bool scriptedInput = false;
+    // Sound mixes into a loopback device instead of a sound card.
+    bool silentSound = false;
     std::string executablePath;
+
+    // No window, scripted input, silent sound: the harness drives frames itself.
+    static EngineOptions Headless() {
+        EngineOptions options;
+        options.window = false;
+        options.scriptedInput = true;
+        options.silentSound = true;
+        return options;
+    }
 };
 
 class EngineSystems {

@@ -33,6 +33,20 @@ public:
     void SortLayers();
     // Rebuilds the editor's grid lines for a new level.
     void RedrawGrid() {}
+    // Moves the editor grid after a wheel zoom; `widen` when the view grew.
+    void ShiftGrid(bool /*widen*/) {}
+    // The client area changed size (drawable pixels).
+    void Resize(int width, int height) {
+        clientWidth = width;
+        clientHeight = height;
+    }
+    // The cursor, in client pixels, for the editor and the buttons.
+    void SetMousePosition(double x, double y) {
+        mouseX = x;
+        mouseY = y;
+    }
+    double mouseX = 0.0;
+    double mouseY = 0.0;
 
     std::vector<Renderable2D*> worldLayer;
     std::vector<ParticleSystem*> particleSystems;

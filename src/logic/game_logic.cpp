@@ -1,11 +1,15 @@
 #include "logic/game_logic.h"
 
 #include "core/core.h"
+#include "input/input.h"
+#include "input/virtual_keys.h"
 #include "logic/buttons.h"
 #include "logic/script_pass.h"
 #include "logic/scripts.h"
 #include "objects/game_object_factory.h"
 #include "objects/level_paths.h"
+#include "sound/sound.h"
+#include "window/window.h"
 
 namespace Engine {
 
@@ -49,6 +53,7 @@ void GameLogic::Update(float dt) {
     if (boot) {
         if (factory) factory->LoadLevel(levelPaths["LoadingScreen"]);
         boot = false;
+        if (fullscreen && Window::instance) Window::instance->EnterFullscreen();
         return;
     }
     {
@@ -72,6 +77,15 @@ void GameLogic::Update(float dt) {
             for (size_t i = 0; i < factory->buttonPool.size(); ++i)
                 if (factory->buttonPool[i]->active) factory->buttonPool[i]->Update(dt);
     }
+    if (Input::instance && Input::instance->IsKeyTriggered(VK_F1)) {
+        fullscreen = !fullscreen;
+        if (Window::instance) {
+            if (fullscreen)
+                Window::instance->EnterFullscreen();
+            else
+                Window::instance->LeaveFullscreen();
+        }
+    }
 }
 
 void GameLogic::SendMessage(Message* message) {
@@ -82,8 +96,7 @@ void GameLogic::SendMessage(Message* message) {
     if (extension == "png" || extension == "PNG") {
         lastDroppedImagePath = path;
     } else if (extension == "ogg" || extension == "OGG" || extension == "WAV" || extension == "wav") {
-        // Sound files go to the sound system once it is registered.
-        if (soundReceiver) soundReceiver->SendMessage(message);
+        if (Sound::instance) Sound::instance->SendMessage(message);
     }
 }
 

@@ -35,8 +35,6 @@ public:
     std::string lastDroppedImagePath;
     // Where the level-path table is written back at exit.
     std::string levelPathsWritePath = "MapData/LevelPaths.xml";
-    // Receives dropped sound files.
-    System* soundReceiver = nullptr;
 };
 
 }  // namespace Engine

@@ -1,39 +1,241 @@
 #include "window/window.h"
 
+#include <GL/glew.h>
 #include <SDL.h>
+#include <SOIL/SOIL.h>
+#include <imgui.h>
+#include <imgui_impl_sdl.h>
 
 #include <iostream>
 
 #include "core/core.h"
+#include "core/editor_mode.h"
+#include "graphics/camera.h"
+#include "graphics/graphics.h"
+#include "input/input.h"
+#include "input/scancode_table.h"
+#include "logic/game_logic.h"
+#include "objects/game_object_factory.h"
+#include "sound/sound.h"
 
 namespace Engine {
 
 Window* Window::instance = nullptr;
 
-Window::Window() { instance = this; }
+namespace {
+
+constexpr const char* kIconPath = "Resources/icon.png";
+
+bool IsGameplayLevel(const std::string& path) {
+    return path == "MapData//Level1.xml" || path == "MapData//Level4.xml" || path == "MapData//Zurododavad.xml";
+}
+
+bool OverlayWantsMouse() {
+    return ImGui::GetCurrentContext() && ImGui::GetIO().WantCaptureMouse;
+}
+
+bool OverlayBackendReady() {
+    return ImGui::GetCurrentContext() && ImGui::GetIO().BackendPlatformUserData != nullptr;
+}
+
+}  // namespace
+
+void ShowFailure(const std::string& text) {
+    std::cout << text << std::endl;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "", text.c_str(), nullptr);
+}
+
+Window::Window(const WindowProperties& properties)
+    : title(properties.title), width(properties.width), height(properties.height) {
+    instance = this;
+    editorMode = properties.editorMode;
+    if (width <= 0 || height <= 0) {
+        std::cout << "Window size " << width << " x " << height << " is unusable; using " << kFallbackWidth << " x "
+                  << kFallbackHeight << std::endl;
+        width = kFallbackWidth;
+        height = kFallbackHeight;
+    }
+}
 
 Window::~Window() {
-    if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    if (sdlWindow) SDL_DestroyWindow(sdlWindow);
+    if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (instance == this) instance = nullptr;
 }
 
 bool Window::Initialize() {
-    if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-        std::cout << "Failed to create window: " << SDL_GetError() << std::endl;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        ShowFailure("Failed to register window class");
+        std::cout << SDL_GetError() << std::endl;
         return false;
     }
     sdlStarted_ = true;
+    // The graphics system makes an OpenGL 3.3 core context on this window.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    sdlWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                 SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!sdlWindow) {
+        ShowFailure("Failed to create window");
+        std::cout << SDL_GetError() << std::endl;
+        return false;
+    }
+    SDL_SetWindowMinimumSize(sdlWindow, kMinimumWidth, kMinimumHeight);
+    SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
+    LoadIcon();
+    SDL_ShowWindow(sdlWindow);
     return true;
+}
+
+void Window::LoadIcon() {
+    int w = 0, h = 0, channels = 0;
+    unsigned char* pixels = SOIL_load_image(kIconPath, &w, &h, &channels, SOIL_LOAD_RGBA);
+    if (!pixels) return;  // the platform's default icon stays
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels, w, h, 32, w * 4, SDL_PIXELFORMAT_RGBA32);
+    if (surface) {
+        SDL_SetWindowIcon(sdlWindow, surface);
+        SDL_FreeSurface(surface);
+    }
+    SOIL_free_image_data(pixels);
 }
 
 void Window::Update(float) {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT && Core::instance) {
-            Message quit(kQuitMessage);
-            Core::instance->BroadcastMessage(&quit);
+    while (SDL_PollEvent(&event)) HandleEvent(event);
+}
+
+void Window::HandleEvent(const SDL_Event& event) {
+    if (OverlayBackendReady()) ImGui_ImplSDL2_ProcessEvent(&event);
+    GameLogic* logic = GameLogic::instance;
+    switch (event.type) {
+        case SDL_QUIT:
+            if (Core::instance) {
+                Message quit(kQuitMessage);
+                Core::instance->BroadcastMessage(&quit);
+            }
+            break;
+        case SDL_KEYDOWN:
+            if (logic) {
+                CharKeyMessage key(MessageVirtualKeyForScancode(event.key.keysym.scancode), true);
+                logic->SendMessage(&key);
+            }
+            break;
+        case SDL_MOUSEWHEEL: {
+            int direction = event.wheel.y > 0 ? 1 : event.wheel.y < 0 ? -1 : 0;
+            if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) direction = -direction;
+            if (direction != 0) OnWheel(direction);
+            break;
         }
+        case SDL_MOUSEMOTION:
+            OnMouseMove(event.motion.x, event.motion.y);
+            break;
+        case SDL_DROPFILE:
+            if (event.drop.file) {
+                // The whole path goes on, however long: no fixed buffer to overflow.
+                FileDraggedMessage dropped(event.drop.file);
+                SDL_free(event.drop.file);
+                if (logic) logic->SendMessage(&dropped);
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_LOST: OnFocusLost(); break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED: OnFocusGained(); break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                case SDL_WINDOWEVENT_EXPOSED: OnResize(); break;
+                default: break;
+            }
+            break;
+        default:
+            break;
     }
+}
+
+void Window::OnFocusLost() {
+    focused = false;
+    if (Sound::instance) Sound::instance->OnFocusLost();
+    std::cout << "OUT" << std::endl;
+    const GameObjectFactory* factory = GameObjectFactory::instance;
+    if (factory && GameLogic::instance && IsGameplayLevel(factory->currentLevelPath)) GameLogic::instance->paused = true;
+    if (Input::instance) Input::instance->active = false;
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+void Window::OnFocusGained() {
+    focused = true;
+    if (Sound::instance) Sound::instance->OnFocusGained();
+    if (Input::instance) Input::instance->active = true;
+    // The editor works with the mouse, so only play hides the cursor.
+    SDL_ShowCursor(editorMode ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Window::OnWheel(int direction) {
+    if (!editorMode || OverlayWantsMouse()) return;
+    float& w = graphics::worldWidth;
+    float& h = graphics::worldHeight;
+    if (direction > 0) {
+        if (w - 1.0f < 32.0f || h - 1.0f < 18.0f) return;
+        w -= 1.0f;
+        h -= 1.0f;
+    } else {
+        if (!(w + 1.0f < 64.0f) || !(h + 1.0f < 50.0f)) return;
+        w += 1.0f;
+        h += 1.0f;
+    }
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->ShiftGrid(direction < 0);
+}
+
+void Window::OnMouseMove(int x, int y) {
+    cursorX = x;
+    cursorY = y;
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->SetMousePosition(x, y);
+}
+
+void Window::OnResize() {
+    if (!sdlWindow) return;
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(sdlWindow, &w, &h);
+    if (w <= 0 || h <= 0) SDL_GetWindowSize(sdlWindow, &w, &h);
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->Resize(w, h);
+}
+
+bool Window::IsFullscreen() const {
+    return sdlWindow && (SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void Window::EnterFullscreen() {
+    if (!sdlWindow) return;
+    if (!IsFullscreen()) {
+        SDL_GetWindowPosition(sdlWindow, &savedX, &savedY);
+        SDL_GetWindowSize(sdlWindow, &savedWidth, &savedHeight);
+    }
+    SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_ShowWindow(sdlWindow);
+    OnResize();
+}
+
+void Window::LeaveFullscreen() {
+    if (!sdlWindow) return;
+    SDL_SetWindowFullscreen(sdlWindow, 0);
+    if (savedWidth > 0 && savedHeight > 0) {
+        SDL_SetWindowSize(sdlWindow, savedWidth, savedHeight);
+        SDL_SetWindowPosition(sdlWindow, savedX, savedY);
+    }
+    OnResize();
+}
+
+void Window::LeaveFullscreenCentred() {
+    if (!sdlWindow) return;
+    SDL_SetWindowFullscreen(sdlWindow, 0);
+    SDL_SetWindowSize(sdlWindow, width, height);
+    SDL_SetWindowPosition(sdlWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    SDL_GetWindowPosition(sdlWindow, &savedX, &savedY);
+    savedWidth = width;
+    savedHeight = height;
+    OnResize();
 }
 
 }  // namespace Engine

@@ -7,9 +7,7 @@
 namespace TestSupport {
 
 HeadlessEngine::HeadlessEngine() {
-    Engine::EngineOptions options;
-    options.headless = true;
-    systems_ = std::make_unique<Engine::EngineSystems>(options);
+    systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
     auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
     auto pads = std::make_unique<Engine::ScriptedPadSource>();
     keys_ = keys.get();
