@@ -87,7 +87,7 @@ struct TextureUse {
     std::string where;  // file:line
 };
 
-std::string relative(const fs::path& path) {
+std::string repoRelative(const fs::path& path) {
     return fs::relative(path, kSourceDir).generic_string();
 }
 
@@ -115,10 +115,10 @@ std::vector<TextureUse> textureUsesInDataFiles(std::vector<std::string>& unreada
             if (fs::equivalent(item.path(), kTextureList)) continue;
             TiXmlDocument document(item.path().string().c_str());
             if (!document.LoadFile()) {
-                unreadable.push_back(relative(item.path()) + ": " + document.ErrorDesc());
+                unreadable.push_back(repoRelative(item.path()) + ": " + document.ErrorDesc());
                 continue;
             }
-            collectTextureSettings(document.FirstChildElement(), relative(item.path()), uses);
+            collectTextureSettings(document.FirstChildElement(), repoRelative(item.path()), uses);
         }
     }
     return uses;
@@ -146,7 +146,7 @@ std::vector<TextureUse> textureUsesInCode() {
         std::ifstream in(item.path());
         std::ostringstream text;
         text << in.rdbuf();
-        auto found = textureUsesInText(text.str(), relative(item.path()));
+        auto found = textureUsesInText(text.str(), repoRelative(item.path()));
         uses.insert(uses.end(), found.begin(), found.end());
     }
     return uses;

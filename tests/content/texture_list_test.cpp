@@ -2,6 +2,7 @@
 // exit, so that a run that changes nothing leaves the file untouched; and it
 // must say what tools/art/textures.txt (the source the art is drawn from) says.
 #include "texture_list_file.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
@@ -62,19 +63,15 @@ void rewriteLikeTheGame(TiXmlDocument& document, const std::map<std::string, Tex
 
 class TextureListFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        scratch_ = fs::temp_directory_path() /
-                   ("tolvex_texture_list_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(scratch_);
-    }
-    void TearDown() override { fs::remove_all(scratch_); }
-
-    // Loads `path` as the game does, rewrites it in place the way the game
-    // does at exit and returns the bytes written.
+    // Loads `source` as the game does, rewrites the copy in the scratch folder
+    // the way the game does at exit and returns the bytes written.
     std::string roundTrip(const fs::path& source) {
-        const fs::path copy = scratch_ / "Texture.xml";
-        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        const fs::path copy = fs::path(scratch_.path()) / "Texture.xml";
+        if (!fs::equivalent(source.parent_path(), copy.parent_path())) {
+            fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        } else if (source != copy) {
+            fs::rename(source, copy);
+        }
         TiXmlDocument document(copy.string().c_str());
         EXPECT_TRUE(document.LoadFile()) << copy;
         std::map<std::string, TextureEntry> registry;
@@ -84,7 +81,7 @@ protected:
         return readBytes(copy);
     }
 
-    fs::path scratch_;
+    TestSupport::ScratchDir scratch_;
 };
 
 TEST_F(TextureListFile, RewriteAtExitLeavesTheCommittedFileByteIdentical) {
@@ -98,18 +95,20 @@ TEST_F(TextureListFile, RewriteAtExitLeavesTheCommittedFileByteIdentical) {
 
 // Guards the comparison above: an out-of-order file is not left as it was.
 TEST_F(TextureListFile, RewriteSortsEntriesByName) {
-    const fs::path unsorted = scratch_ / "unsorted.xml";
-    std::ofstream(unsorted) << "<Texture>\n"
-                               "    <Texture Name=\"b\">\n        <File Path=\"b.png\" />\n"
-                               "        <Column Column=\"1\" />\n        <Row Row=\"1\" />\n"
-                               "        <Frame Frame=\"1\" />\n    </Texture>\n"
-                               "    <Texture Name=\"a\">\n        <File Path=\"a.png\" />\n"
-                               "        <Column Column=\"5\" />\n        <Row Row=\"2\" />\n"
-                               "        <Frame Frame=\"10\" />\n    </Texture>\n"
-                               "</Texture>\n";
-    const std::string rewritten = roundTrip(unsorted);
+    const std::string unsorted =
+        "<Texture>\n"
+        "    <Texture Name=\"b\">\n        <File Path=\"b.png\" />\n"
+        "        <Column Column=\"1\" />\n        <Row Row=\"1\" />\n"
+        "        <Frame Frame=\"1\" />\n    </Texture>\n"
+        "    <Texture Name=\"a\">\n        <File Path=\"a.png\" />\n"
+        "        <Column Column=\"5\" />\n        <Row Row=\"2\" />\n"
+        "        <Frame Frame=\"10\" />\n    </Texture>\n"
+        "</Texture>\n";
+    scratch_.Write("unsorted.xml", unsorted);
+    const std::string rewritten = roundTrip(fs::path(scratch_.path()) / "unsorted.xml");
     EXPECT_LT(rewritten.find("Name=\"a\""), rewritten.find("Name=\"b\""));
-    EXPECT_NE(rewritten, readBytes(unsorted));
+    EXPECT_NE(rewritten.find("<Column Column=\"5\" />"), std::string::npos);
+    EXPECT_NE(rewritten, unsorted);
 }
 
 struct ArtSourceLine {
