@@ -30,10 +30,15 @@ CHARACTERS = {
             body=(54, 50), head=(30, -44), head_r=26, beak=(20, 18), eye_r=9,
             tail="tuft", tail_len=22, legs=12, beak_col="#e8703a", leg_col="#e8703a",
             accessory="tuft"),
+    # Not a player: the saucer's pilot, a grumpy space crow with an antenna.
+    5: dict(name="SaucerPilot", nick="Pilot",
+            body=(50, 38), head=(36, -28), head_r=28, beak=(24, 18), eye_r=10,
+            tail="stub", tail_len=22, legs=14, beak_col="#c8ff3f", leg_col="#c8ff3f",
+            accessory="antenna", colour="#8f6bd1"),
 }
 
 for _cid, _c in CHARACTERS.items():
-    colour = BIRD_COLOURS[_cid]
+    colour = _c.get("colour") or BIRD_COLOURS[_cid]
     _c["colour"] = colour
     _c["wing_col"] = darken(colour, 0.22)
     _c["belly_col"] = lighten(colour, 0.62)
@@ -193,6 +198,9 @@ def _accessory_back(c, hx, hy):
                      (hx - r * 0.25, hy - r * 1.05), (hx - r * 0.1, hy - r * 1.75),
                      (hx + r * 0.25, hy - r * 0.95), (hx + r * 0.3, hy - r * 0.7)],
                     c["beak_col"], SW)
+    if c["accessory"] == "antenna":
+        return (path("M %f %f q -6 -22 8 -34" % (hx - r * 0.1, hy - r * 0.9), "none", SW) +
+                circle(hx + r * 0.2, hy - r * 2.1, r * 0.22, "#c8ff3f", SW * 0.8))
     if c["accessory"] == "tuft":
         out = []
         for a in (-35, -5, 25):

@@ -28,7 +28,8 @@ NAME_RE = re.compile(r"^[A-Za-z0-9_]+$")
 
 
 class Entry:
-    def __init__(self, name, columns, rows, frames, cell_w, cell_h):
+    def __init__(self, name, columns, rows, frames, cell_w, cell_h, section=""):
+        self.section = section
         self.name = name
         self.columns = columns
         self.rows = rows
@@ -48,8 +49,11 @@ class Entry:
 def read_list(list_file=LIST_FILE):
     entries = []
     seen = set()
+    section = ""
     with open(list_file, encoding="utf-8") as f:
         for number, raw in enumerate(f, 1):
+            if raw.startswith("# "):
+                section = raw[2:].strip()
             line = raw.split("#", 1)[0].strip()
             if not line:
                 continue
@@ -65,7 +69,7 @@ def read_list(list_file=LIST_FILE):
             if frames > columns * rows or frames < 1:
                 raise SystemExit("%s:%d: %s has %d frames in %d cells"
                                  % (list_file, number, name, frames, columns * rows))
-            entries.append(Entry(name, columns, rows, frames, cw, ch))
+            entries.append(Entry(name, columns, rows, frames, cw, ch, section))
     return entries
 
 
@@ -91,6 +95,57 @@ def texture_list_xml(entries):
         lines.append("    </Texture>")
     lines.append("</Texture>")
     return "\n".join(lines) + "\n"
+
+
+# ---- the table for script and level authors --------------------------------
+
+def texture_table_markdown(entries):
+    out = ["# Textures", "",
+           "Every texture of `Objects/Textures/Texture.xml`, generated from `tools/art/textures.txt`",
+           "by `python3 tools/art/generate.py --write-table docs/textures.md`.",
+           "",
+           "Cells are numbered from 1, left to right, then top to bottom: `SetFrame(1, n)` with n the",
+           "frame count plays the whole sheet. The image is `Resources/Textures/<name>.png`, drawn by",
+           "the build.", ""]
+    section = None
+    for e in entries:
+        if e.section != section:
+            section = e.section
+            out += ["", "## " + section, "",
+                    "| name | columns x rows | frames | cell (px) | image (px) |",
+                    "|---|---|---|---|---|"]
+        w, h = e.size
+        out.append("| %s | %d x %d | %d | %d x %d | %d x %d |" % (
+            e.name, e.columns, e.rows, e.frames, e.cell_w, e.cell_h, w, h))
+    out += ["", "%d textures." % len(entries), "", "## Notes for data files and scripts", ""] + NOTES
+    return "\n".join(out)
+
+
+NOTES = [
+    "- Birds face right in every sheet; scripts mirror them with a negative x scale. Each bird's",
+    "  cells have the proportions of its body scale (RoziDoro 2 x 1.5, VadozaVaza 3 x 2,",
+    "  DovaDizavov 2.5 x 1.5, DoruZuvo 3 x 2.5), so the sprites are not stretched.",
+    "- `*_Sprite` previews are single pictures in between the preview and VS scales of the",
+    "  selection screens; the `*_Victory` sheets are a jump with a trophy for `SetFrame(1, 5)`.",
+    "- `lstp`: cells 1 to 8 are map thumbnails numbered 1 to 8 (the co-op level phase),",
+    "  cell 9 is the tracker frame shown with `SetFrame(9, 9)`.",
+    "- `L4Boss` is the runner level's saucer boss, 10 cells (its appearance plays cells 1 to 10);",
+    "  `Boss_Animated` is the stone giant waking up (cells 1 to 5, played once at the phase change),",
+    "  `ZurododavadBossIdle`, `ZurododavadBossCrack` and `ZurododavadBossDeath` share its layout.",
+    "- `FlappyHazardTop` and `FlappyHazardBottom` are drawn hanging from the top, mouth down;",
+    "  the runner mirrors the lower pipes vertically, which turns the bottom one mouth up.",
+    "- `Scream` opens towards +x; `MynaNewBeam`, `ZurododavadBossBeam`, `ZurododavadLockOn` and",
+    "  `ZurododavadLockOnOn` are horizontal beams to be rotated by their objects.",
+    "- `ZadaZovoExplosion` (the big dung landing) and `ExplosionFeedback` grow, burn and fade",
+    "  over 12 cells in a 4 x 3 grid; `DeathByMeteorAnim` has 7 cells, `DeathByUFOAnim` 2,",
+    "  `PeckUsedFeedback` 4, `ButtonSmashFeedback` 2, `PowerUpCollectedFeedBack` 5.",
+    "- `TransitionBird` is the wipe: a round bird whose body covers the whole screen once its",
+    "  object is scaled to 100 x 100.",
+    "- `Particle_CircleWhite` is the default particle: a soft white disc to be tinted.",
+    "- Menu entries: `_Red` is the selected look, `_Blue` the other; the quit question uses",
+    "  `_Red` and `_FadeRed`; pause entries use `...Selected` and `...NotSelected`/`...Not`.",
+    "",
+]
 
 
 # ---- drawing ----------------------------------------------------------------
@@ -141,9 +196,13 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--stamp", help="file to touch once everything is drawn")
     parser.add_argument("--write-list", metavar="XML", help="write the texture list file")
+    parser.add_argument("--write-table", metavar="MD", help="write the Markdown table of textures")
     args = parser.parse_args()
 
     entries = read_list()
+    if args.write_table:
+        with open(args.write_table, "w", encoding="utf-8") as f:
+            f.write(texture_table_markdown(entries))
     if args.write_list:
         data = texture_list_xml(entries).encode("utf-8")
         tmp = args.write_list + ".tmp"

@@ -333,7 +333,7 @@ def victory_cell(cid, k, w, h):
     for i in range(6):
         a = math.radians(i * 60 + k * 12)
         out.append(star(math.cos(a) * 110, -10 + math.sin(a) * 80, 7, ["#ffd23f", WHITE][i % 2], 2.5))
-    return group("".join(out), translate(w / 2, h / 2 + 20) + " " + scale(min(w, h) / 300.0))
+    return group("".join(out), translate(w / 2, h / 2 + 24) + " " + scale(min(w, h) / 260.0))
 
 
 # ---- how to play -------------------------------------------------------------
@@ -353,7 +353,7 @@ def htp_controls():
     out.append(round_text(340, 104, "Player 2", 24, "#8ab8ff", anchor="middle"))
     out.append(round_text(500, 104, "Gamepad", 24, "#9fe89f", anchor="middle"))
     for i, (action, k1, k2, pad) in enumerate(rows):
-        y = 118 + i * 38
+        y = 112 + i * 36
         out.append(round_text(40, y + 26, action, 24, WHITE, anchor="start"))
         for kx, label in ((200, k1), (340, k2)):
             wk = max(40, 18 * len(label) + 16)
@@ -363,7 +363,7 @@ def htp_controls():
             out.append(ui.pad_button(500, y + 18, pad, fill, 15))
         else:
             out.append(ui.keycap(500 - 34, y + 2, pad, 68, 32, "#d9d3ee", 18))
-    out.append(round_text(W / 2, 350, "Pause: Esc or Start     Pages: A / D", 18, "#b8b0d0"))
+    out.append(round_text(W / 2, 349, "Pause: Esc or Start  -  Turn pages: A and D", 17, "#b8b0d0"))
     return "".join(out)
 
 

@@ -8,7 +8,7 @@ Shapes are drawn in a 100 x 100 (or stated) design box and fitted to the cell.
 import math
 import random
 
-from svgkit import (INK, WHITE, circle, ellipse, rect, path, poly, line, polyline, group,
+from svgkit import (uid, INK, WHITE, circle, ellipse, rect, path, poly, line, polyline, group,
                     highlight, star, text, translate, rotate, scale, fit, darken, lighten,
                     mix, radial_gradient, linear_gradient, defs, FONT_TITLE, star_points)
 import birds
@@ -216,11 +216,13 @@ def saucer(k, frames=10, damaged=False):
     out.append(path("M -18 26 L 0 %f L 18 26 Z" % (26 + flame * 2), "#ff9f1c", 3))
     out.append(path("M -9 26 L 0 %f L 9 26 Z" % (26 + flame * 1.3), "#fff3a0", 0))
     # Glass dome with the pilot.
-    out.append(path("M -34 -6 C -34 -44 34 -44 34 -6 Z", "#bfefff", SW, opacity=0.95))
-    out.append(group(birds.head_only(3, mood="angry", beak_open=0.3 if k % 2 else 0.0),
-                     translate(0, -20) + " " + scale(0.55)))
-    out.append(highlight(-16, -28, 8, 4, 0.7))
-    out.append(path("M -34 -6 C -34 -44 34 -44 34 -6", "none", SW))
+    out.append(path("M -40 -6 C -40 -60 40 -60 40 -6 Z", "#bfefff", SW, opacity=0.95))
+    dome = uid("dome")
+    out.append('<clipPath id="%s"><path d="M -40 -6 C -40 -60 40 -60 40 -6 Z"/></clipPath>' % dome)
+    out.append(group(group(birds.head_only(5, mood="angry", beak_open=0.3 if k % 2 else 0.0),
+                           translate(-4, -24) + " " + scale(0.5)), clip=dome))
+    out.append(highlight(-20, -34, 8, 4, 0.7))
+    out.append(path("M -40 -6 C -40 -60 40 -60 40 -6", "none", SW))
     out.append(ellipse(0, 6, 78, 22, "#8e9bb5", SW))
     out.append(ellipse(0, 0, 70, 12, "#b8c4db", 0))
     out.append(highlight(-30, -2, 26, 4, 0.5, angle=0))
@@ -367,8 +369,8 @@ def scream():
         a = math.radians(50)
         d = "M %f %f A %f %f 0 0 1 %f %f" % (r * math.cos(a), -r * math.sin(a), r, r,
                                             r * math.cos(a), r * math.sin(a))
-        out.append(path(d, "none", 12, stroke=INK, opacity=op))
-        out.append(path(d, "none", 6, stroke=cols[i], opacity=op))
+        out.append(path(d, "none", 16, stroke=INK, opacity=op))
+        out.append(path(d, "none", 9, stroke=cols[i], opacity=op))
     return "".join(out)
 
 

@@ -150,7 +150,7 @@ STAT_ROWS = ("Speed", "Power", "Stamina", "Flap")
 def stats_card(w, h, cid, name, values):
     col = BIRD_COLOURS[cid]
     out = [card(w, h, "#2e2842", INK, name, col)]
-    out.append(group(birds.head_only(cid), translate(w - 78, h * 0.58) + " " + scale(1.15)))
+    out.append(group(birds.head_only(cid), translate(w - 62, h * 0.6) + " " + scale(0.95)))
     top = 96
     for i, (label, v) in enumerate(zip(STAT_ROWS, values)):
         y = top + i * 36
@@ -263,5 +263,5 @@ def loading_cell(k, w, h):
     out.append(ellipse(112, 170, 50 - abs(hop), 7, INK, 0, opacity=0.25))
     out.append(group(birds.pose(1, "Flap", k), translate(112, 104 + hop) + " " + scale(0.7)))
     dots = "." * (k % 4)
-    out.append(text(112, 186, "Loading" + dots, 26, WHITE, sw=5, anchor="middle"))
+    out.append(text(62, 184, "Loading" + dots, 26, WHITE, sw=5, anchor="start"))
     return group("".join(out), scale(w / 224.0, h / 192.0))
