@@ -1,0 +1,80 @@
+# The game's look: textures drawn by tools/art from SVG, and the three fonts.
+#
+# Both land in the source tree, where the game (run from the repository root)
+# opens them: Resources/Textures/<name>.png as Objects/Textures/Texture.xml
+# names them, and arial.ttf, berlin_sans_fb_regular.ttf, PassionOne-Regular.otf
+# at the root. Both are generated, hence ignored by git.
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+find_program(TOLVEX_RSVG_CONVERT rsvg-convert REQUIRED)
+
+# ---- textures ----------------------------------------------------------------
+set(TOLVEX_ART_DIR ${PROJECT_SOURCE_DIR}/tools/art)
+set(TOLVEX_TEXTURE_DIR ${PROJECT_SOURCE_DIR}/Resources/Textures)
+set(TOLVEX_TEXTURE_LIST_SOURCE ${TOLVEX_ART_DIR}/textures.txt)
+
+# Every PNG is an output, so deleting one makes the next build draw it again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TOLVEX_TEXTURE_LIST_SOURCE})
+file(STRINGS ${TOLVEX_TEXTURE_LIST_SOURCE} tolvex_texture_lines REGEX "^[A-Za-z0-9_]+[ \t]")
+set(TOLVEX_TEXTURE_IMAGES "")
+foreach(texture_line ${tolvex_texture_lines})
+  string(REGEX MATCH "^[A-Za-z0-9_]+" texture_name "${texture_line}")
+  list(APPEND TOLVEX_TEXTURE_IMAGES ${TOLVEX_TEXTURE_DIR}/${texture_name}.png)
+endforeach()
+
+file(GLOB TOLVEX_ART_SOURCES CONFIGURE_DEPENDS ${TOLVEX_ART_DIR}/*.py)
+list(FILTER TOLVEX_ART_SOURCES EXCLUDE REGEX "contact_sheet\\.py$")
+set(TOLVEX_ART_STAMP ${CMAKE_BINARY_DIR}/art/textures.stamp)
+
+add_custom_command(
+  OUTPUT ${TOLVEX_ART_STAMP} ${TOLVEX_TEXTURE_IMAGES}
+  COMMAND ${Python3_EXECUTABLE} ${TOLVEX_ART_DIR}/generate.py
+          --out ${TOLVEX_TEXTURE_DIR} --svg-dir ${CMAKE_BINARY_DIR}/art/svg
+          --jobs 2 --stamp ${TOLVEX_ART_STAMP}
+  DEPENDS ${TOLVEX_ART_SOURCES} ${TOLVEX_TEXTURE_LIST_SOURCE}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  COMMENT "Drawing the textures (tools/art)"
+  VERBATIM)
+add_custom_target(tolvex_art ALL DEPENDS ${TOLVEX_ART_STAMP})
+
+# Review image of every texture: ninja -C build contact_sheet
+add_custom_target(contact_sheet
+  COMMAND ${Python3_EXECUTABLE} ${TOLVEX_ART_DIR}/contact_sheet.py
+          --images ${TOLVEX_TEXTURE_DIR} --out ${CMAKE_BINARY_DIR}/contact_sheet.png
+  DEPENDS tolvex_art
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  COMMENT "Contact sheet: ${CMAKE_BINARY_DIR}/contact_sheet.png"
+  VERBATIM)
+
+# ---- fonts -------------------------------------------------------------------
+# Free faces from Debian's packages stand in for the three fonts the game opens.
+# The first face found of each list is used; the preferred ones carry a
+# TrueType kern table, which the glyph kerning lookup reads.
+function(tolvex_font target_name)
+  find_file(TOLVEX_FONT_${target_name} NAMES ${ARGN} NO_DEFAULT_PATH
+            PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/eurofurence
+                  /usr/share/fonts/truetype/comfortaa /usr/share/fonts/opentype/cherrybomb
+                  /usr/share/fonts/opentype/league-spartan)
+  if(NOT TOLVEX_FONT_${target_name})
+    message(WARNING "No face for ${target_name}: run tools/setup.sh to install the fonts")
+    return()
+  endif()
+  set(destination ${PROJECT_SOURCE_DIR}/${target_name})
+  add_custom_command(OUTPUT ${destination}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${TOLVEX_FONT_${target_name}} ${destination}
+    DEPENDS ${TOLVEX_FONT_${target_name}}
+    COMMENT "Font ${target_name} from ${TOLVEX_FONT_${target_name}}"
+    VERBATIM)
+  set_property(GLOBAL APPEND PROPERTY TOLVEX_FONT_FILES ${destination})
+endfunction()
+
+tolvex_font(arial.ttf LiberationSans-Regular.ttf)
+tolvex_font(berlin_sans_fb_regular.ttf eurof75.ttf Comfortaa-Bold.ttf)
+tolvex_font(PassionOne-Regular.otf CherryBomb-Regular.otf LeagueSpartan-Black.otf)
+get_property(tolvex_font_files GLOBAL PROPERTY TOLVEX_FONT_FILES)
+add_custom_target(tolvex_fonts ALL DEPENDS ${tolvex_font_files})
+
+# The content check loads every image the texture list names.
+if(TARGET test_content)
+  add_dependencies(test_content tolvex_art tolvex_fonts)
+endif()
