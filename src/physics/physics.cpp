@@ -1,23 +1,126 @@
 #include "physics/physics.h"
 
+#include <algorithm>
+
+#include "core/editor_mode.h"
+#include "logic/game_logic.h"
+#include "objects/game_obj.h"
 #include "objects/object_lists.h"
 #include "physics/collider.h"
 #include "physics/physics_world.h"
+#include "physics/rigid_body.h"
 
 namespace Engine {
 
 PhysicsWorld physicsWorld;
 Physics* Physics::instance = nullptr;
 
-Physics::Physics() { instance = this; }
+namespace {
 
+bool Holds(const std::vector<GameObj*>& list, const GameObj* object) {
+    return std::find(list.begin(), list.end(), object) != list.end();
+}
+
+// An object with several registered colliders gets its contact lists handled once
+// per step, at its first collider; otherwise the second pass would turn every
+// contact into an exit.
+bool IsFirstColliderOfOwner(const Collider* collider) {
+    return collider->owner && collider->owner->GetCollider() == collider;
+}
+
+}  // namespace
+
+Physics::Physics() : pairPool(kPairPoolSize) {
+    if (!instance) instance = this;
+}
+
+// Bodies and colliders belong to their objects, which unregister them when they go.
 Physics::~Physics() {
     if (instance == this) instance = nullptr;
 }
 
+bool Physics::Initialize() { return instance != nullptr; }
+
 void Physics::Update(float dt) {
+    lastDt = dt;
     for (size_t i = 0; i < physicsWorld.colliders.size(); ++i) physicsWorld.colliders[i]->Update(dt);
+
+    const GameLogic* logic = GameLogic::instance;
+    const bool running = !editorMode && !(logic && logic->paused);
+    listsDelivered_ = false;
+    if (running) {
+        IntegrateVelocities(dt);
+        Collide(dt);
+        listsDelivered_ = true;
+        // A callback that loads a level leaves the new level where its file put it.
+        if (DispatchContacts()) MoveBodies(dt);
+    }
     ReleaseDestroyedObjects();
+    UpdateContactLists();
+}
+
+void Physics::IntegrateVelocities(float dt) {
+    for (RigidBody* body : physicsWorld.bodies) {
+        if (!body->owner || !body->owner->active || body->MotionType != kDynamicMotion) continue;
+        // Gravity is scaled by the mass, not divided by it.
+        const vec2 v = body->velocity + body->force / body->mass +
+                       vec2(0.0f, kGravityY) * (dt * body->gravityScale * body->mass);
+        body->SetVelocity(v.x, v.y);
+        body->force = vec2();
+    }
+}
+
+bool Physics::DispatchContacts() {
+    const uint64_t generation = physicsWorld.generation;
+    // Indices against the live list: callbacks may spawn, remove colliders or load
+    // a level. Nothing read here outlives a callback except the pooled owner.
+    for (size_t i = 0; i < physicsWorld.colliders.size(); ++i) {
+        Collider* collider = physicsWorld.colliders[i];
+        if (!IsFirstColliderOfOwner(collider)) continue;
+        collider->owner->DispatchContacts();
+        if (physicsWorld.generation != generation) return false;
+    }
+    return true;
+}
+
+void Physics::MoveBodies(float dt) {
+    for (size_t i = 0; i < physicsWorld.bodies.size(); ++i) physicsWorld.bodies[i]->Update(dt);
+}
+
+void Physics::UpdateContactLists() {
+    for (Collider* collider : physicsWorld.colliders) {
+        if (!IsFirstColliderOfOwner(collider) || !collider->owner->active) continue;
+        UpdateContactListsOf(*collider->owner);
+    }
+}
+
+void Physics::UpdateContactListsOf(GameObj& object) {
+    // Lists that no dispatch delivered (paused, editor) would be lost here. Keep
+    // their exits for the next dispatch, except for contacts whose enter was never
+    // delivered either: those are dropped on both sides.
+    const bool carryOver = !listsDelivered_;
+    pendingExits_.clear();
+    undeliveredEntries_.clear();
+    if (carryOver) {
+        pendingExits_.swap(object.exited);
+        undeliveredEntries_.swap(object.entered);
+    }
+    object.entered.clear();
+    object.stayed.clear();
+    object.exited.clear();
+    for (GameObj* other : pendingExits_) object.exited.push_back(other);
+    for (GameObj* other : object.previousContacts) {
+        if (Holds(object.currentContacts, other)) {
+            object.stayed.push_back(other);
+        } else if (!Holds(undeliveredEntries_, other) && !Holds(object.exited, other)) {
+            object.exited.push_back(other);
+        }
+    }
+    for (GameObj* other : object.currentContacts)
+        if (!Holds(object.previousContacts, other)) object.entered.push_back(other);
+    // Swap rather than copy: both lists keep their storage from step to step.
+    object.previousContacts.swap(object.currentContacts);
+    object.currentContacts.clear();
 }
 
 }  // namespace Engine

@@ -1,18 +1,70 @@
 #pragma once
 
+#include <vector>
+
+#include "core/maths.h"
 #include "core/system.h"
+#include "physics/contact_pair.h"
 
 namespace Engine {
 
-// The physics system. For now it refreshes colliders and releases destroyed
-// objects at the end of every step; motion and collision build on this.
+class Collider;
+class GameObj;
+class RigidBody;
+
+// Moves rigid bodies, collides boxes, pushes dynamic bodies out of what they hit,
+// turns contacts into enter, stay and exit callbacks one step later, and releases
+// destroyed objects at the end of every step.
 class Physics : public System {
 public:
+    static constexpr size_t kPairPoolSize = 1024;
+    static constexpr float kGravityY = -10.0f;
+    // The x sweep's window for the relative motion of one whole step.
+    static constexpr float kSweepWindow = 0.016666668f;
+    static constexpr float kGroundFriction = 0.99f;
+    // Pushes a body that hit a ceiling slightly further down, per unit of dt.
+    static constexpr float kCeilingNudge = 0.01f;
+
     Physics();
     ~Physics() override;
+    bool Initialize() override;
     void Update(float dt) override;
 
+    // Every registered collider a box of width x height touches on its way from the
+    // origin to origin + direction x length, in collider-list order.
+    std::vector<Collider*> CastBox(float originX, float originY, float width, float height, float length,
+                                   float directionX, float directionY) const;
+
     static Physics* instance;
+
+    std::vector<ContactPair> pairPool;
+    // The last step's dt; pair resolution undoes motion with it.
+    float lastDt = 0.0f;
+
+private:
+    void IntegrateVelocities(float dt);
+    void Collide(float dt);
+    void TestPair(Collider* mover, const vec4& moverBox, const vec2& displacement, RigidBody* moverBody,
+                  Collider* target, float dt);
+    void RecordPair(Collider* mover, Collider* target, RigidBody* moverBody, int32_t sides, float time);
+    void ResolvePairs();
+    // Returns false when a callback loaded another level.
+    bool DispatchContacts();
+    void MoveBodies(float dt);
+    void UpdateContactLists();
+    void UpdateContactListsOf(GameObj& object);
+
+    size_t pairsInUse_ = 0;
+    std::vector<Collider*> staticCandidates_;
+    std::vector<GameObj*> pendingExits_;
+    std::vector<GameObj*> undeliveredEntries_;
+    // Whether the lists computed at the end of the previous step reached the
+    // scripts in this step (they do not while paused or in editor mode).
+    bool listsDelivered_ = true;
 };
+
+// One contact's side bits (ContactSide) of a box of size w x h centred at p
+// against box b, from probe points on its four sides.
+int32_t ProbeSides(const vec2& p, float w, float h, const vec4& b);
 
 }  // namespace Engine

@@ -2,6 +2,7 @@
 // The physics registration lists, emptied by every level unload.
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,12 @@ struct PhysicsWorld {
     std::vector<Collider*> colliders;
     std::vector<Collider*> movingColliders;
     std::unique_ptr<StaticTree> staticTree;
+    // Counts the clears (level unloads), so a pass that calls out to scripts can
+    // tell that the lists it was walking are gone.
+    uint64_t generation = 0;
 
     void Clear() {
+        ++generation;
         bodies.clear();
         colliders.clear();
         movingColliders.clear();
