@@ -81,7 +81,9 @@ void ApplyRigidBody(GameObj& object, const TiXmlElement& element, const std::str
 }
 
 void ApplyCollider(GameObj& object, const TiXmlElement& element, const std::string& file) {
-    if (!object.hasCollider) object.AddComponent(kColliderKind);
+    // Asks the components, not hasCollider: that flag survives a release, so a pooled
+    // object reused by a later level would otherwise get no collider at all.
+    if (!object.GetCollider()) object.AddComponent(kColliderKind);
     Collider* collider = object.GetCollider();
     if (!collider) return;
     ForEachSetting(element, [&](const TiXmlElement& s) {

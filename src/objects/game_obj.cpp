@@ -210,12 +210,15 @@ void GameObj::ClearComponents() {
 void GameObj::DispatchContacts() {
     Scripts* container = GetScripts();
     if (!container) return;
-    // Copies: a callback may load a level and clear these lists.
-    const std::vector<GameObj*> enteredNow = entered, stayedNow = stayed, exitedNow = exited;
+    // A callback may load a level: that empties these lists and hands this pooled
+    // object to the new level, so indices are re-checked against the live lists and
+    // nothing more is delivered once the level has changed.
+    const uint64_t level = physicsWorld.generation;
+    auto sameLevel = [&] { return physicsWorld.generation == level; };
     ScriptCallGuard guard;
-    for (GameObj* other : enteredNow) container->OnCollisionEnter(other);
-    for (GameObj* other : stayedNow) container->OnCollisionStay(other);
-    for (GameObj* other : exitedNow) container->OnCollisionExit(other);
+    for (size_t i = 0; i < entered.size() && sameLevel(); ++i) container->OnCollisionEnter(entered[i]);
+    for (size_t i = 0; i < stayed.size() && sameLevel(); ++i) container->OnCollisionStay(stayed[i]);
+    for (size_t i = 0; i < exited.size() && sameLevel(); ++i) container->OnCollisionExit(exited[i]);
 }
 
 GameObj* GameObj::FindObject(const std::string& objectName) {

@@ -71,13 +71,14 @@ void Physics::IntegrateVelocities(float dt) {
 }
 
 bool Physics::DispatchContacts() {
+    // Callbacks may spawn, remove colliders or load a level, so the objects to call
+    // are taken first. Owners are pooled objects and outlive any callback.
+    dispatchOrder_.clear();
+    for (Collider* collider : physicsWorld.colliders)
+        if (IsFirstColliderOfOwner(collider)) dispatchOrder_.push_back(collider->owner);
     const uint64_t generation = physicsWorld.generation;
-    // Indices against the live list: callbacks may spawn, remove colliders or load
-    // a level. Nothing read here outlives a callback except the pooled owner.
-    for (size_t i = 0; i < physicsWorld.colliders.size(); ++i) {
-        Collider* collider = physicsWorld.colliders[i];
-        if (!IsFirstColliderOfOwner(collider)) continue;
-        collider->owner->DispatchContacts();
+    for (size_t i = 0; i < dispatchOrder_.size(); ++i) {
+        dispatchOrder_[i]->DispatchContacts();
         if (physicsWorld.generation != generation) return false;
     }
     return true;

@@ -56,6 +56,7 @@ private:
 
     size_t pairsInUse_ = 0;
     std::vector<Collider*> staticCandidates_;
+    std::vector<GameObj*> dispatchOrder_;
     std::vector<GameObj*> pendingExits_;
     std::vector<GameObj*> undeliveredEntries_;
     // Whether the lists computed at the end of the previous step reached the
