@@ -23,9 +23,7 @@ using Engine::GameObj;
 class BoxField {
 public:
     BoxField(int movers, int statics) {
-        Engine::EngineOptions options;
-        options.headless = true;
-        systems_ = std::make_unique<Engine::EngineSystems>(options);
+        systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
         systems_->Initialize();
         systems_->logic->boot = false;
         // More objects than the level pool holds: the bench makes its own.
