@@ -7,6 +7,7 @@
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
 #include "objects/object_lists.h"
+#include "physics/physics_world.h"
 
 namespace Engine {
 
@@ -56,17 +57,24 @@ void Scripts::Init() {
 
 void Scripts::OnCollisionEnter(GameObj* other) {
     ScriptCallGuard guard;
-    for (size_t i = 0; i < scripts.size(); ++i) scripts[i]->OnCollisionEnter(other);
+    ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionEnter(other); });
 }
 
 void Scripts::OnCollisionStay(GameObj* other) {
     ScriptCallGuard guard;
-    for (size_t i = 0; i < scripts.size(); ++i) scripts[i]->OnCollisionStay(other);
+    ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionStay(other); });
 }
 
 void Scripts::OnCollisionExit(GameObj* other) {
     ScriptCallGuard guard;
-    for (size_t i = 0; i < scripts.size(); ++i) scripts[i]->OnCollisionExit(other);
+    ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionExit(other); });
+}
+
+void Scripts::ForEachScriptUntilLevelChanges(const std::function<void(Scripts&)>& call) {
+    // A level unload clears the physics lists; after one, this container's object
+    // belongs to the old level and its remaining scripts must not run.
+    const uint64_t level = physicsWorld.generation;
+    for (size_t i = 0; i < scripts.size() && physicsWorld.generation == level; ++i) call(*scripts[i]);
 }
 
 void Scripts::AddByName(const std::string& scriptName) {

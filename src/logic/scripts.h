@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ public:
     GameObj* owner = nullptr;
     std::string name;
     std::vector<std::unique_ptr<Scripts>> scripts;
+
+private:
+    void ForEachScriptUntilLevelChanges(const std::function<void(Scripts&)>& call);
 };
 
 // Clones the derived class for script classes: `class Foo : public ScriptBase<Foo>`.

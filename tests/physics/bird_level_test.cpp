@@ -51,7 +51,7 @@ class BirdLevel : public PhysicsScene {
 protected:
     BirdLevel() {
         FlapWhileAsked::flapping = false;
-        scratch.Write("Objects\\Bird.xml", kBirdArchetype);
+        scratch.Write("Objects/Bird.xml", kBirdArchetype);
         engine->factory().LoadArchetype("Bird.xml");
         scratch.Write("MapData/Birds.xml", kLevel);
         engine->factory().LoadLevel("MapData//Birds.xml");

@@ -52,7 +52,7 @@ TEST_F(CallbackSafety, LevelLoadedFromAContactCallbackEndsTheDispatch) {
 }
 
 TEST_F(CallbackSafety, CallbacksMayRemoveCollidersAndSpawn) {
-    scratch.Write("Objects\\Pebble.xml",
+    scratch.Write("Objects/Pebble.xml",
                   "<Archetype name=\"Pebble\"><Rigid_Body><GravityScale g=\"0\"/></Rigid_Body><Collider/></Archetype>");
     engine->factory().LoadArchetype("Pebble.xml");
     std::vector<BoxSpec> boxes = {{"Floor", 0, 0, 40, 1, kStatic}};

@@ -86,7 +86,7 @@ TEST_F(FilingTest, MotionTypeChangesKeepEachColliderInOnePlace) {
 }
 
 TEST_F(FilingTest, SpawnedCopiesAreDynamicUnlessTheirInstanceSaysOtherwise) {
-    scratch.Write("Objects\\Crate.xml",
+    scratch.Write("Objects/Crate.xml",
                   "<Archetype name=\"Crate\"><Rigid_Body><isStatic v=\"0\"/></Rigid_Body><Collider/></Archetype>");
     engine->factory().LoadArchetype("Crate.xml");
     scratch.Write("MapData/Crates.xml",

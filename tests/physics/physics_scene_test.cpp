@@ -33,19 +33,6 @@ private:
 };
 REGISTER_SCRIPT("ContactRecorder", ContactRecorder);
 
-// The game logic empties the script registry when it is destroyed, so every
-// scene after the first would find no scripts: keep copies of the prototypes as
-// registered at start-up and put back whatever is missing.
-void RestoreScriptRegistry() {
-    static std::map<std::string, std::unique_ptr<Engine::Scripts>> saved;
-    Engine::ScriptRegistry& registry = Engine::ScriptRegistry::Get();
-    if (saved.empty())
-        for (const std::string& name : registry.Names())
-            saved[name].reset(registry.Find(name)->Clone(nullptr));
-    for (const auto& [name, prototype] : saved)
-        if (!registry.Find(name) && prototype) registry.Add(name, std::unique_ptr<Engine::Scripts>(prototype->Clone(nullptr)));
-}
-
 }  // namespace
 
 std::string BoxXml(const BoxSpec& b) {
@@ -72,7 +59,6 @@ std::string LevelXml(const std::vector<BoxSpec>& boxes) {
 }
 
 PhysicsScene::PhysicsScene() {
-    RestoreScriptRegistry();
     engine = std::make_unique<TestSupport::HeadlessEngine>();
     engine->logic().boot = false;
     RecordedContacts().clear();
