@@ -1,45 +1,292 @@
 #include "graphics/graphics.h"
 
-#include <algorithm>
+#include <GL/glew.h>
+#include <SDL.h>
 
+#include <iostream>
+
+#include "core/editor_mode.h"
+#include "graphics/animator.h"
+#include "graphics/camera.h"
+#include "graphics/font.h"
+#include "graphics/layer.h"
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
+#include "graphics/shader.h"
+#include "graphics/texture.h"
+#include "graphics/texture_list.h"
+#include "objects/game_obj.h"
+#include "objects/object_lists.h"
 
 namespace Engine::graphics {
 
 Graphics* Graphics::instance = nullptr;
 
-Graphics::Graphics(SDL_Window* const*, int width, int height, const std::string&) : clientWidth(width), clientHeight(height) {
+namespace {
+
+// ortho(-w, w, -h, h, -1, 1)
+mat4 HalfExtentProjection(float w, float h) {
+    mat4 m;
+    m.elements[0] = 1.0f / w;
+    m.elements[5] = 1.0f / h;
+    m.elements[10] = -1.0f;
+    m.elements[15] = 1.0f;
+    return m;
+}
+
+void ShowMessageBox(const char* message) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "", message, nullptr);
+}
+
+}  // namespace
+
+Graphics::Graphics(SDL_Window* const* window, int width, int height, const std::string& baseDirectory_)
+    : clientWidth(width), clientHeight(height), baseDirectory(baseDirectory_), showSetupFailure(ShowMessageBox),
+      window_(window) {
     instance = this;
+    AddFont("Arial", "arial.ttf", 32);
+    AddFont("BerlinSans", "berlin_sans_fb_regular.ttf", 32);
+    AddFont("PassionOne", "PassionOne-Regular.otf", 32);
 }
 
 Graphics::~Graphics() {
+    if (initialized && LoadTextureBatch(2)) SaveTextureList();
+    fonts.clear();
+    textureRegistry.clear();
+    texturesLoaded = 0;
+    allTexturesLoaded = false;
+    mainLayers.clear();
+    overlayLayers.clear();
+    shaders.clear();
+    overlay_.Stop();
+    if (context_) {
+        SDL_GL_MakeCurrent(*window_, nullptr);
+        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+    }
     if (instance == this) instance = nullptr;
 }
 
-void Graphics::Update(float dt) {
-    for (Renderable2D* renderable : worldLayer) renderable->Update(dt);
+bool Graphics::Fail(const char* message) {
+    std::cout << message << std::endl;
+    if (showSetupFailure) showSetupFailure(message);
+    return false;
 }
 
-void Graphics::AddToWorld(Renderable2D* renderable) {
-    worldLayer.push_back(renderable);
-    SortLayers();
+bool Graphics::Initialize() {
+    if (initialized) return true;
+    if (window_) {
+        SDL_Window* window = *window_;
+        if (!window) return Fail("Failed to create and activate render context");
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+        SDL_GLContext context = SDL_GL_CreateContext(window);
+        if (!context) return Fail("Failed to create and activate render context");
+        context_ = context;
+        if (SDL_GL_MakeCurrent(window, context) != 0) return Fail("Failed to create and activate render context");
+        glewExperimental = GL_TRUE;
+        const GLenum glew = glewInit();
+        // Debian's GLEW is built for GLX: under EGL it reports no GLX display
+        // although every entry point has been loaded.
+        if (glew != GLEW_OK && glew != GLEW_ERROR_NO_GLX_DISPLAY) return Fail("FAILED TO INIT GLEW");
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        if (!overlay_.Start(window, context)) return Fail("Failed imgui");
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        SDL_GL_SetSwapInterval(1);
+    }
+    LoadTextureBatch(10);
+    if (hasGl()) {
+        shaders.push_back(std::make_unique<Shader>("src/shaders/Default.vert", "src/shaders/Default.frag"));
+        shaders.push_back(std::make_unique<Shader>("src/shaders/Particle.vert", "src/shaders/Particle.frag"));
+    }
+    CreateLayers();
+    BuildGrid();
+    initialized = true;
+    return true;
+}
+
+void Graphics::CreateLayers() {
+    const mat4 projection = HalfExtentProjection(16.0f, 9.0f);
+    for (size_t i = 0; i < 2; ++i) {
+        Shader* shader = i < shaders.size() ? shaders[i].get() : nullptr;
+        mainLayers.push_back(std::make_unique<TileLayer>(shader, projection, hasGl()));
+        overlayLayers.push_back(std::make_unique<TileLayer>(shader, projection, hasGl()));
+    }
+}
+
+Layer* Graphics::worldLayer() const { return mainLayers.size() > 0 ? mainLayers[0].get() : nullptr; }
+Layer* Graphics::particleLayer() const { return mainLayers.size() > 1 ? mainLayers[1].get() : nullptr; }
+Layer* Graphics::overlayLayer() const { return overlayLayers.size() > 0 ? overlayLayers[0].get() : nullptr; }
+Layer* Graphics::gridLayer() const { return overlayLayers.size() > 1 ? overlayLayers[1].get() : nullptr; }
+
+void Graphics::Update(float dt) {
+    DrawFrame(dt);
+    if (hasGl()) SDL_GL_SwapWindow(*window_);
+}
+
+void Graphics::DrawFrame(float dt) {
+    if (hasGl()) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    Render(dt);
+    if (hasGl()) {
+        const GLenum error = glGetError();
+        if (error != GL_NO_ERROR) std::cout << "OpenGL Error: " << error << std::endl;
+    }
+}
+
+void Graphics::Render(float dt) {
+    for (auto& layer : mainLayers) {
+        const size_t count = layer->renderables.size();
+        for (size_t i = 0; i < count && i < layer->renderables.size(); ++i) layer->renderables[i]->Update(dt);
+    }
+    for (size_t i = 0; i < particleSystems.size(); ++i) particleSystems[i]->Update(dt);
+    if (hasGl()) SetUniforms();
+    for (size_t i = 0; i < liveObjects.size(); ++i) {
+        GameObj* object = liveObjects[i];
+        auto* sprite = dynamic_cast<Renderable2D*>(object->FirstComponentOfKind(kSpriteKind));
+        if (!sprite || sprite->hidden) continue;
+        if (auto* animator = dynamic_cast<Animator*>(object->FirstComponentOfKind(kAnimatorKind)))
+            animator->Update(dt);
+    }
+    if (!hasGl()) {
+        overlay_.FinishFrame(false);
+        return;
+    }
+    if (editorMode)
+        if (Layer* grid = gridLayer()) grid->Render();
+    for (auto& layer : mainLayers) layer->Render();
+    const bool focused = (SDL_GetWindowFlags(*window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    overlay_.FinishFrame(focused);
+}
+
+void Graphics::SetUniforms() {
+    if (shaders.size() < 2) return;
+    const mat4 worldView = HalfExtentProjection(worldWidth, worldHeight);
+    const Camera* camera = Camera::main;
+    const mat4 projection = camera ? camera->projection * worldView : worldView;
+    const mat4 view = camera ? camera->view : mat4::identity();
+    const double camWidth = camera ? camera->width : 1.0, camHeight = camera ? camera->height : 1.0;
+    const double w = clientWidth > 0 ? clientWidth : 1, h = clientHeight > 0 ? clientHeight : 1;
+    const double lightX = (camWidth * mouseX / w - camWidth * 0.5) * worldWidth;
+    double lightY = (camHeight * 0.5 - camHeight * mouseY / h) * worldHeight;
+    if (camera && camera->zoom > 1.0f) lightY -= 2.5 * camera->zoom;
+
+    const GLuint defaultProgram = shaders[0]->program();
+    glUseProgram(defaultProgram);
+    glUniform2f(glGetUniformLocation(defaultProgram, "light_pos"), static_cast<float>(lightX),
+                static_cast<float>(lightY));
+    glUniform1f(glGetUniformLocation(defaultProgram, "radius"), 0.0f);
+    for (const auto& shader : shaders) {
+        glUseProgram(shader->program());
+        glUniformMatrix4fv(glGetUniformLocation(shader->program(), "pr_matrix"), 1, GL_FALSE, projection.elements);
+        glUniformMatrix4fv(glGetUniformLocation(shader->program(), "vw_matrix"), 1, GL_FALSE, view.elements);
+    }
+    glUseProgram(0);
+}
+
+bool Graphics::LoadTextureBatch(int count) { return graphics::LoadTextureBatch(count, hasGl()); }
+
+void Graphics::SaveTextureList() { graphics::SaveTextureList(); }
+
+Font* Graphics::getFont(const std::string& name) const {
+    for (const auto& font : fonts)
+        if (font->name == name) return font.get();
+    return nullptr;
+}
+
+Font* Graphics::getFont(const std::string& name, unsigned size) const {
+    for (const auto& font : fonts)
+        if (font->size == size && font->name == name) return font.get();
+    return nullptr;
+}
+
+Font* Graphics::AddFont(const std::string& name, const std::string& file, unsigned size) {
+    fonts.push_back(std::make_unique<Font>(name, file, size));
+    return fonts.back().get();
+}
+
+void Graphics::AddRenderable(Renderable2D* renderable) {
+    if (!renderable) return;
+    if (mainLayers.empty()) Initialize();
+    if (dynamic_cast<Particles*>(renderable)) return;
+    if (Layer* world = worldLayer()) world->Add(renderable);
 }
 
 void Graphics::RemoveRenderable(Renderable2D* renderable) {
-    worldLayer.erase(std::remove(worldLayer.begin(), worldLayer.end(), renderable), worldLayer.end());
+    for (auto& layer : mainLayers) layer->Remove(renderable);
+    for (auto& layer : overlayLayers) layer->Remove(renderable);
+}
+
+void Graphics::ForgetRenderable(Renderable2D* renderable) {
+    for (auto& layer : mainLayers) layer->Forget(renderable);
+    for (auto& layer : overlayLayers) layer->Forget(renderable);
 }
 
 void Graphics::ClearLayers() {
-    worldLayer.erase(std::remove_if(worldLayer.begin(), worldLayer.end(),
-                                    [](const Renderable2D* r) { return !r->hidden; }),
-                     worldLayer.end());
+    auto keep = [](const Renderable2D& r) { return r.hidden || dynamic_cast<const Particles*>(&r) != nullptr; };
+    for (auto& layer : mainLayers) layer->RemoveUnless(keep);
+    for (auto& layer : overlayLayers) layer->RemoveUnless(keep);
     particleSystems.clear();
 }
 
 void Graphics::SortLayers() {
-    std::stable_sort(worldLayer.begin(), worldLayer.end(),
-                     [](const Renderable2D* a, const Renderable2D* b) { return a->order < b->order; });
+    for (auto& layer : mainLayers) layer->SortByOrder();
+}
+
+void Graphics::BuildGrid() {
+    Layer* grid = gridLayer();
+    if (!grid) return;
+    constexpr uint32_t kFine = 0xFF2FFFAD, kUnit = 0xFF0045FF;
+    constexpr float kThickness = 0.1f;
+    for (int y = -9; y <= 90; ++y) grid->AddLine(-16.0f, float(y), 16.0f, float(y), kFine, kThickness);
+    for (int x = -32; x <= 67; ++x) grid->AddLine(float(x), -9.0f, float(x), 100.0f, kFine, kThickness);
+    for (int y = -9; y <= 9; ++y) grid->AddLine(-16.0f, float(y), 16.0f, float(y), kUnit, kThickness);
+    for (int x = -16; x <= 16; ++x) grid->AddLine(float(x), -9.0f, float(x), 9.0f, kUnit, kThickness);
+}
+
+void Graphics::RedrawGrid() {
+    if (Layer* grid = gridLayer()) grid->lines.clear();
+    BuildGrid();
+}
+
+void Graphics::ShiftGrid(bool widen) {
+    Layer* grid = gridLayer();
+    if (!grid) return;
+    constexpr size_t kUnitGridLines = 52;
+    if (grid->lines.size() <= kUnitGridLines) return;
+    const size_t fine = grid->lines.size() - kUnitGridLines;
+    for (size_t i = 0; i < fine; ++i) {
+        Line& line = grid->lines[i];
+        if (line.endX - line.startX > 1.0f) {
+            line.startX += widen ? -0.5f : 0.5f;
+            line.endX += widen ? 0.5f : -0.5f;
+        }
+        const float dy = widen ? -0.3f : 0.3f;
+        line.startY += dy;
+        line.endY += dy;
+    }
+}
+
+void Graphics::Resize(int, int, int right, int bottom) {
+    clientWidth = right;
+    clientHeight = bottom;
+    if (hasGl()) glViewport(0, 0, right, bottom);
+    double screenHeight = bottom;
+    SDL_DisplayMode mode;
+    const int display = window() ? SDL_GetWindowDisplayIndex(window()) : -1;
+    if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.h > 0) screenHeight = mode.h;
+    double r = screenHeight > 0 ? bottom / screenHeight : 1.0;
+    if (r < 0.5) r = r * 2.0 / 3.0;
+    Camera* camera = Camera::main;
+    if (!camera) return;
+    if (editorMode)
+        camera->SetPosition({0.0f, static_cast<float>(-(r + 3.0)), 0.0f});
+    else
+        camera->ResetView();
 }
 
 }  // namespace Engine::graphics

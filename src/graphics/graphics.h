@@ -1,9 +1,15 @@
 #pragma once
+// The graphics system: the GL context on the game window, textures, fonts, the
+// two shaders, the four render layers, the running particle systems and the
+// per-frame drawing of all of them.
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/system.h"
+#include "graphics/debug_overlay.h"
 
 struct SDL_Window;
 
@@ -11,47 +17,97 @@ namespace Engine::graphics {
 
 class Renderable2D;
 class ParticleSystem;
+class Layer;
+class Shader;
+class Font;
 
-// The graphics system. This minimal form keeps the world layer's renderables in
-// draw order and the running emitters; drawing arrives with the renderer.
-// `window` points at the window system's SDL window, which exists once the window
-// has initialised; a null pointer (or null window) means headless: no GL at all.
 class Graphics : public System {
 public:
+    // `window` points at the window system's SDL window, which exists once the
+    // window has initialised. A null pointer means headless: no GL at all, while
+    // layers, sprites, labels and animators still work as data.
     Graphics(SDL_Window* const* window, int width, int height, const std::string& baseDirectory);
+    // Saves the texture list when it was read to the end, then frees fonts,
+    // textures, layers, shaders, the overlay and the context.
     ~Graphics() override;
+
+    // Context, GLEW, overlay, blending, vsync, the first 10 textures, shaders,
+    // layers and grid. Runs once; later calls return true.
+    bool Initialize() override;
+    // Draws a frame and swaps buffers.
     void Update(float dt) override;
+    // Clears, renders and reports a pending GL error, without swapping.
+    void DrawFrame(float dt);
+    // Updates renderables, particle systems and animators, uploads the camera, draws.
+    void Render(float dt);
+    void SetUniforms();
 
-    static Graphics* instance;
+    // Reads up to `count` more entries of the texture list; true once it is exhausted.
+    bool LoadTextureBatch(int count);
+    void SaveTextureList();
 
-    // Adds a renderable to the world layer and keeps the layer sorted by order.
-    void AddToWorld(Renderable2D* renderable);
-    // Takes a renderable out of whichever layer holds it.
+    // The first font of that name (and size).
+    Font* getFont(const std::string& name) const;
+    Font* getFont(const std::string& name, unsigned size) const;
+    Font* AddFont(const std::string& name, const std::string& file, unsigned size);
+
+    // Adds a sprite or label to the world layer (initialising first when needed);
+    // particles are left to their emitters.
+    void AddRenderable(Renderable2D* renderable);
+    // Takes a renderable out of every layer; layers free only those they own.
     void RemoveRenderable(Renderable2D* renderable);
-    // Empties every layer except hidden renderables, and the emitter list.
+    // Takes a renderable that is being destroyed out of every layer.
+    void ForgetRenderable(Renderable2D* renderable);
+    // Empties the world, particle and overlay layers except hidden renderables and
+    // particles, and forgets the particle systems.
     void ClearLayers();
     void SortLayers();
-    // Rebuilds the editor's grid lines for a new level.
-    void RedrawGrid() {}
-    // Moves the editor grid after a wheel zoom; `widen` when the view grew.
-    void ShiftGrid(bool /*widen*/) {}
+    // The editor grid: built at start, rebuilt for every level, shifted by the wheel.
+    void BuildGrid();
+    void RedrawGrid();
+    void ShiftGrid(bool widen);
+    // New client rectangle: viewport and camera placement.
+    void Resize(int left, int top, int right, int bottom);
     // The client area changed size (drawable pixels).
-    void Resize(int width, int height) {
-        clientWidth = width;
-        clientHeight = height;
-    }
-    // The cursor, in client pixels, for the editor and the buttons.
+    void Resize(int width, int height) { Resize(0, 0, width, height); }
+    // The cursor, in client pixels, for the light and the editor.
     void SetMousePosition(double x, double y) {
         mouseX = x;
         mouseY = y;
     }
-    double mouseX = 0.0;
-    double mouseY = 0.0;
+    // Opens the debug overlay's frame (the game logic calls it first thing each frame).
+    void BeginOverlayFrame() { overlay_.BeginFrame(); }
 
-    std::vector<Renderable2D*> worldLayer;
-    std::vector<ParticleSystem*> particleSystems;
+    Layer* worldLayer() const;
+    Layer* particleLayer() const;
+    Layer* overlayLayer() const;
+    Layer* gridLayer() const;
+    bool hasGl() const { return context_ != nullptr; }
+    SDL_Window* window() const { return window_ ? *window_ : nullptr; }
+
+    static Graphics* instance;
+
+    bool initialized = false;
     int clientWidth = 0;
     int clientHeight = 0;
+    double mouseX = 0.0;
+    double mouseY = 0.0;
+    std::string baseDirectory;
+    std::vector<std::unique_ptr<Shader>> shaders;       // [0] Default, [1] Particle
+    std::vector<std::unique_ptr<Layer>> mainLayers;     // [0] world, [1] particle
+    std::vector<std::unique_ptr<Layer>> overlayLayers;  // [0] overlay, [1] grid
+    std::vector<ParticleSystem*> particleSystems;       // not owned
+    std::vector<std::unique_ptr<Font>> fonts;
+    // Shows a set-up failure to the user; a message box by default (tests replace it).
+    std::function<void(const char*)> showSetupFailure;
+
+private:
+    bool Fail(const char* message);
+    void CreateLayers();
+
+    SDL_Window* const* window_;
+    void* context_ = nullptr;  // SDL_GLContext
+    DebugOverlay overlay_;
 };
 
 }  // namespace Engine::graphics

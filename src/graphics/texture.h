@@ -1,4 +1,5 @@
 #pragma once
+// Textures by name: one per entry of the texture list, with its sprite-sheet grid.
 
 #include <cstdint>
 #include <map>
@@ -7,20 +8,37 @@
 
 namespace Engine::graphics {
 
-// One entry of the texture list: an image and its sprite-sheet grid.
 struct Texture {
-    std::string name;
+    Texture() = default;
+    // Stores the fields and loads the image; with `upload` false (no GL context)
+    // the image is not read and the texture stays without GL name or size.
+    Texture(const std::string& path, int32_t columns, int32_t rows, int32_t frames, bool upload);
+    ~Texture();
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+
+    std::string name;  // left empty: the registry key carries the name
     std::string path;
-    unsigned id = 0;
+    unsigned id = 0;   // GL texture name, 0 when not loaded
     int32_t width = 0;
     int32_t height = 0;
     int32_t rows = 1;
     int32_t columns = 1;
     int32_t frames = 1;
+
+    // One sprite-sheet cell as a fraction of the image. A sheet with no columns or
+    // rows counts as a single cell.
+    float cellWidth() const { return columns > 0 ? 1.0f / static_cast<float>(columns) : 1.0f; }
+    float cellHeight() const { return rows > 0 ? 1.0f / static_cast<float>(rows) : 1.0f; }
 };
 
-// Texture name -> texture. A lookup of an unknown name inserts an empty entry.
+// Texture name -> texture, ordered by name. An entry may hold no texture.
 extern std::map<std::string, std::unique_ptr<Texture>> textureRegistry;
+// Entries of the texture list read so far, and whether the list is exhausted.
+extern int texturesLoaded;
+extern bool allTexturesLoaded;
+
+// The texture of that name, or null. An unknown name gets an empty registry entry.
 Texture* FindTexture(const std::string& name);
 
 }  // namespace Engine::graphics

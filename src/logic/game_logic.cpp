@@ -1,6 +1,8 @@
 #include "logic/game_logic.h"
 
 #include "core/core.h"
+#include "graphics/camera.h"
+#include "graphics/graphics.h"
 #include "input/input.h"
 #include "input/virtual_keys.h"
 #include "logic/buttons.h"
@@ -15,7 +17,7 @@ namespace Engine {
 
 GameLogic* GameLogic::instance = nullptr;
 
-GameLogic::GameLogic() {
+GameLogic::GameLogic() : cameraShake(std::make_unique<graphics::CameraShake>()) {
     instance = this;
     if (Core::instance) Core::instance->SetTimeScaleSource(&timeScale);
 }
@@ -49,6 +51,7 @@ void GameLogic::AddSnapshot(std::unique_ptr<GameObj> snapshot) {
 }
 
 void GameLogic::Update(float dt) {
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->BeginOverlayFrame();
     GameObjectFactory* factory = GameObjectFactory::instance;
     if (boot) {
         if (factory) factory->LoadLevel(levelPaths["LoadingScreen"]);

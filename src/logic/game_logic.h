@@ -9,6 +9,9 @@
 namespace Engine {
 
 class GameObj;
+namespace graphics {
+class CameraShake;
+}
 
 // Runs the game: the boot frame, both script passes, the buttons, pause and the
 // time scale; takes dropped files; writes the level-path table back at exit.
@@ -29,6 +32,8 @@ public:
     bool paused = false;
     float timeScale = 1.0f;
     std::deque<std::unique_ptr<GameObj>> UndoHistory;
+    // The screen shake scripts apply to the main camera.
+    std::unique_ptr<graphics::CameraShake> cameraShake;
 
     bool boot = true;
     bool fullscreen = true;

@@ -83,16 +83,16 @@ void GameObj::AddSprite() {
     sprite->hidden = noRegister;
     graphics::Renderable2D* raw = sprite.get();
     components.push_back(std::move(sprite));
-    if (graphics::Graphics* g = graphics::Graphics::instance) g->AddToWorld(raw);
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->AddRenderable(raw);
 }
 
 void GameObj::AddLabel() {
     auto label = std::make_unique<graphics::Label>(transform->position.x, transform->position.y, "Arial", 32, 0u,
                                                    "Buttons");
+    // The label has put itself in the world layer; a prototype's stays out of sight.
     label->owner = transform.get();
-    graphics::Label* raw = label.get();
+    label->hidden = noRegister;
     components.push_back(std::move(label));
-    if (graphics::Graphics* g = graphics::Graphics::instance) g->AddToWorld(raw);
 }
 
 void GameObj::AddCollider() {

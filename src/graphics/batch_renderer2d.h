@@ -1,0 +1,76 @@
+#pragma once
+// Packs quads into one mapped vertex buffer and draws them with a single indexed
+// call, binding up to 32 textures at a time.
+
+#include <GL/glew.h>
+
+#include <memory>
+#include <vector>
+
+#include "graphics/gl_handles.h"
+#include "graphics/renderer2d.h"
+
+namespace Engine::graphics {
+
+// The fixed index list of the quad pattern, uploaded once.
+class IndexBuffer {
+public:
+    IndexBuffer(const GLuint* indices, GLsizei count);
+    void bind() const { glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer_.get()); }
+    void unbind() const { glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0); }
+    GLsizei count() const { return count_; }
+
+private:
+    GlBuffer buffer_;
+    GLsizei count_;
+};
+
+class BatchRenderer2D : public Renderer2D {
+public:
+    // Needs a current GL context.
+    BatchRenderer2D();
+    ~BatchRenderer2D() override;
+
+    void drawString(const std::string& text, const vec3& position, Font* font, uint32_t color) override;
+    void begin() override;
+    void submit(const Renderable2D* renderable) override;
+    void submitCulled(const Renderable2D* renderable) override;
+    void drawLines(std::vector<Line> lines) override;
+    void end() override;
+    void flush() override;
+
+    GLuint vertexArray() const { return vertexArray_.get(); }
+    GLuint vertexBuffer() const { return vertexBuffer_.get(); }
+    bool mapped() const { return mapped_; }
+
+    // Indices queued in the current batch (6 per quad).
+    GLsizei indexCount = 0;
+    // GL texture names of the current batch; slot i is sampler unit i.
+    std::vector<GLuint> textureSlots;
+    // Draw calls issued since construction.
+    size_t drawCalls = 0;
+
+private:
+    // Makes room for one more quad, drawing the full batch first when needed.
+    void ReserveQuad();
+    // The slot number (+1) of the texture in this batch, flushing when all 32 are taken.
+    float TextureSlot(GLuint texture);
+    void WriteRenderableQuad(const Renderable2D& r, float tid, bool edgeDepth);
+    void Put(const vec3& position, const vec2& uv, float tid, uint32_t color) {
+        Vertex* v = cursor_++;
+        v->position = position;
+        v->uv = uv;
+        v->tid = tid;
+        v->color = color;
+    }
+
+    GlVertexArray vertexArray_;
+    GlBuffer vertexBuffer_;
+    Vertex* cursor_ = nullptr;
+    bool mapped_ = false;
+    bool mapFailureReported_ = false;
+    std::vector<GLuint> indices_;
+    std::unique_ptr<IndexBuffer> indexBuffer_;
+};
+
+}  // namespace Engine::graphics

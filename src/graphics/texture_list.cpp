@@ -1,0 +1,96 @@
+#include "graphics/texture_list.h"
+
+#include <tinyxml.h>
+
+#include <cstdlib>
+#include <utility>
+#include <iostream>
+
+#include "graphics/texture.h"
+#include "objects/atomic_file.h"
+
+namespace Engine::graphics {
+
+namespace {
+
+// The value of the element's first attribute, whatever its name; "" without one.
+const char* FirstValue(const TiXmlElement* element) {
+    if (!element) return "";
+    const TiXmlAttribute* attribute = element->FirstAttribute();
+    return attribute ? attribute->Value() : "";
+}
+
+const TiXmlElement* Next(const TiXmlElement* element) { return element ? element->NextSiblingElement() : nullptr; }
+
+}  // namespace
+
+bool LoadTextureBatch(int count, bool upload, const std::string& path) {
+    TiXmlDocument document(path.c_str());
+    const TiXmlElement* entry = nullptr;
+    if (document.LoadFile()) {
+        const TiXmlElement* root = document.FirstChildElement();
+        entry = root ? root->FirstChildElement() : nullptr;
+    }
+    for (int i = 0; i < texturesLoaded && entry; ++i) entry = entry->NextSiblingElement();
+
+    for (int i = 0; i < count && entry; ++i) {
+        const TiXmlElement* file = entry->FirstChildElement();
+        const TiXmlElement* second = Next(file);
+        const TiXmlElement* third = Next(second);
+        const TiXmlElement* fourth = Next(third);
+        const std::string name = FirstValue(entry);
+        auto texture = std::make_unique<Texture>(FirstValue(file), std::atoi(FirstValue(second)),
+                                                 std::atoi(FirstValue(third)), std::atoi(FirstValue(fourth)), upload);
+        std::unique_ptr<Texture>& slot = textureRegistry[name];
+        if (slot) {
+            // A name listed twice: sprites may already point at the first texture,
+            // so it takes over the new image and the old one is freed.
+            std::swap(slot->id, texture->id);
+            slot->path = texture->path;
+            slot->width = texture->width;
+            slot->height = texture->height;
+            slot->columns = texture->columns;
+            slot->rows = texture->rows;
+            slot->frames = texture->frames;
+        } else {
+            slot = std::move(texture);
+        }
+        ++texturesLoaded;
+        allTexturesLoaded = false;
+        entry = entry->NextSiblingElement();
+    }
+    if (count <= 0) return allTexturesLoaded;
+    if (entry) return false;
+    allTexturesLoaded = true;
+    return true;
+}
+
+void SaveTextureList(const std::string& path) {
+    TiXmlDocument document(path.c_str());
+    if (!document.LoadFile()) return;
+    document.Clear();
+    auto* root = new TiXmlElement("Texture");
+    document.LinkEndChild(root);
+    for (const auto& [name, texture] : textureRegistry) {
+        if (!texture) continue;
+        auto* entry = new TiXmlElement("Texture");
+        entry->SetAttribute("Name", name.c_str());
+        auto* file = new TiXmlElement("File");
+        file->SetAttribute("Path", texture->path.c_str());
+        auto* column = new TiXmlElement("Column");
+        column->SetAttribute("Column", texture->columns);
+        auto* row = new TiXmlElement("Row");
+        row->SetAttribute("Row", texture->rows);
+        auto* frame = new TiXmlElement("Frame");
+        frame->SetAttribute("Frame", texture->frames);
+        entry->LinkEndChild(file);
+        entry->LinkEndChild(column);
+        entry->LinkEndChild(row);
+        entry->LinkEndChild(frame);
+        root->LinkEndChild(entry);
+    }
+    if (!SaveDocumentAtomically(document, path))
+        std::cout << "Could not write the texture list " << path << std::endl;
+}
+
+}  // namespace Engine::graphics

@@ -1,0 +1,64 @@
+// Particles and lines: the slot's texture times the vertex colour, or the
+// colour alone for a quad without texture.
+in vec2 fragWorld;
+in vec2 fragUv;
+flat in float fragTid;
+in vec4 fragColor;
+
+out vec4 outColor;
+uniform sampler2D textures[32];
+
+// The texture of slot `slot` (tid - 1).
+#ifdef DYNAMIC_SAMPLER_INDEX
+vec4 sampleSlot(int slot, vec2 uv)
+{
+    return texture(textures[slot], uv);
+}
+#else
+vec4 sampleSlot(int slot, vec2 uv)
+{
+    switch (slot) {
+        case 0: return texture(textures[0], uv);
+        case 1: return texture(textures[1], uv);
+        case 2: return texture(textures[2], uv);
+        case 3: return texture(textures[3], uv);
+        case 4: return texture(textures[4], uv);
+        case 5: return texture(textures[5], uv);
+        case 6: return texture(textures[6], uv);
+        case 7: return texture(textures[7], uv);
+        case 8: return texture(textures[8], uv);
+        case 9: return texture(textures[9], uv);
+        case 10: return texture(textures[10], uv);
+        case 11: return texture(textures[11], uv);
+        case 12: return texture(textures[12], uv);
+        case 13: return texture(textures[13], uv);
+        case 14: return texture(textures[14], uv);
+        case 15: return texture(textures[15], uv);
+        case 16: return texture(textures[16], uv);
+        case 17: return texture(textures[17], uv);
+        case 18: return texture(textures[18], uv);
+        case 19: return texture(textures[19], uv);
+        case 20: return texture(textures[20], uv);
+        case 21: return texture(textures[21], uv);
+        case 22: return texture(textures[22], uv);
+        case 23: return texture(textures[23], uv);
+        case 24: return texture(textures[24], uv);
+        case 25: return texture(textures[25], uv);
+        case 26: return texture(textures[26], uv);
+        case 27: return texture(textures[27], uv);
+        case 28: return texture(textures[28], uv);
+        case 29: return texture(textures[29], uv);
+        case 30: return texture(textures[30], uv);
+        case 31: return texture(textures[31], uv);
+    }
+    return vec4(1.0);
+}
+#endif
+
+void main()
+{
+    vec4 color = fragColor;
+    if (fragTid > 0.5)
+        color *= sampleSlot(int(fragTid - 0.5), fragUv);
+    outColor = color;
+}
