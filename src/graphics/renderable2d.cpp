@@ -72,6 +72,10 @@ void Renderable2D::SetPosition(const vec3& centre) {
 void Renderable2D::SetRotation(float degrees) {
     rotation = degrees;
     if (owner) owner->rotation = degrees;
+    // `position` holds the lower-left corner by now; UpdateModel reads a centre.
+    // Turning a quad must not move it.
+    position.x += size.x * 0.5f;
+    position.y += size.y * 0.5f;
     UpdateModel();
 }
 

@@ -17,7 +17,15 @@ bool ReadSource(const char* path, std::string& source) {
     return true;
 }
 
-bool HasVersionLine(const std::string& source) { return source.find("#version") != std::string::npos; }
+// Whether some line of the source starts with a version directive.
+bool HasVersionLine(const std::string& source) {
+    for (size_t at = source.find("#version"); at != std::string::npos; at = source.find("#version", at + 1)) {
+        size_t lineStart = source.rfind('\n', at);
+        lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
+        if (source.find_first_not_of(" \t", lineStart) == at) return true;
+    }
+    return false;
+}
 
 void PrintLog(GLuint object, bool isProgram) {
     GLint length = 0;

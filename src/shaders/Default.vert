@@ -1,4 +1,4 @@
-// Quads of the world layer. The engine puts the #version line in front.
+// Quads of the world layer. The engine puts the version line in front.
 layout (location = 0) in vec3 position;
 layout (location = 1) in vec2 uv;
 layout (location = 2) in float tid;

@@ -1,0 +1,272 @@
+// Draws small scenes on a real GL window and checks colours at known points.
+
+#include <GL/glew.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "graphics/animator.h"
+#include "graphics/batch_renderer2d.h"
+#include "graphics/camera.h"
+#include "graphics/graphics.h"
+#include "graphics/label.h"
+#include "graphics/layer.h"
+#include "graphics/renderable2d.h"
+#include "graphics/shader.h"
+#include "graphics/texture.h"
+#include "support/gl_window_fixture.h"
+#include "support/scratch_dir.h"
+#include "test_images.h"
+
+using namespace Engine;
+using namespace Engine::graphics;
+using TestSupport::Near;
+using TestSupport::Rgba;
+using namespace TestImages;
+
+namespace {
+
+class RenderSceneTest : public TestSupport::GlWindowTest {
+protected:
+    void SetUp() override {
+        GlWindowTest::SetUp();
+        if (IsSkipped()) return;
+        TestSupport::PrepareRenderFiles(scratch);
+        graphics = std::make_unique<Graphics>(window->handle(), kWidth, kHeight, "");
+        graphics->showSetupFailure = nullptr;
+        ASSERT_TRUE(graphics->Initialize());
+    }
+    void TearDown() override {
+        owned.clear();
+        graphics.reset();
+        GlWindowTest::TearDown();
+    }
+
+    Renderable2D* Quad(float x, float y, float w, float h, uint32_t color) {
+        auto sprite = std::make_unique<Sprite>(x, y);
+        sprite->SetSize(w, h);
+        sprite->color = color;
+        sprite->SetPosition({x, y, 0.0f});
+        graphics->AddRenderable(sprite.get());
+        owned.push_back(std::move(sprite));
+        return owned.back().get();
+    }
+
+    std::unique_ptr<Texture> LoadTexture(const std::string& path, int columns, int rows) {
+        return std::make_unique<Texture>(path, columns, rows, columns * rows, true);
+    }
+
+    TestSupport::ScratchDir scratch;
+    Camera camera{{0.0f, 0.0f, 1.0f}, 1.0f};
+    std::unique_ptr<Graphics> graphics;
+    std::vector<std::unique_ptr<Renderable2D>> owned;
+};
+
+TEST_F(RenderSceneTest, SceneOfEveryKindOfQuadLandsWhereItIsPlaced) {
+    auto photo = LoadTexture(WriteImage("photo.tga", 8, 8, [](int, int y) { return y < 4 ? kGreen : kBlue; }), 1, 1);
+    const Rgba sheetCells[4] = {kRed, kGreen, kBlue, kWhite};
+    auto sheet = LoadTexture(WriteImage("sheet.tga", 16, 4, [&](int x, int) { return sheetCells[x / 4]; }), 4, 1);
+    // Two cells, each with a left and a right half.
+    auto halves = LoadTexture(WriteImage("halves.tga", 8, 4,
+                                         [](int x, int) {
+                                             const Rgba cells[4] = {kRed, kGreen, kBlue, kWhite};
+                                             return cells[x / 2];
+                                         }),
+                              2, 1);
+
+    Quad(-12, 6, 2, 2, 0xFF0000FF);                      // plain red quad
+    Quad(-6, 6, 4, 4, 0xFFFFFFFF)->SetTexture(photo.get());  // top green, bottom blue
+    Renderable2D* cell = Quad(0, 6, 3, 3, 0xFFFFFFFF);
+    cell->SetTexture(sheet.get());
+    cell->SetFrame(2, 2);  // the blue cell
+    Renderable2D* mirrored = Quad(6, 6, 4, 4, 0xFFFFFFFF);
+    mirrored->SetTexture(halves.get());
+    mirrored->SetFrame(1, 2);
+    Animator animator(mirrored);
+    animator.facing = false;
+    animator.frameTime = 0.1f;
+    animator.Update(0.1f);  // cell 0 (red | green), mirrored
+    Renderable2D* rotated = Quad(12, 6, 6, 1, 0xFF00FFFF);  // yellow bar
+    rotated->SetRotation(90.0f);
+    rotated->SetRotation(90.0f);  // turning again in place does not move it
+    Label label(-8.0f, -4.0f, "Arial", 32, 0xFF0000FF, "HHHH");
+    graphics->worldLayer()->AddLine(-14, -7, 14, -7, 0xFF00FF00, 0.2f);
+
+    graphics->DrawFrame(0.0f);
+
+    EXPECT_TRUE(Near(window->WorldPixel(-12, 6), 255, 0, 0));
+    EXPECT_TRUE(Near(window->WorldPixel(-14.5f, 6), 0, 0, 0)) << "nothing outside the quad";
+    EXPECT_TRUE(Near(window->WorldPixel(-6, 7), 0, 255, 0)) << "the image's top row is at the top";
+    EXPECT_TRUE(Near(window->WorldPixel(-6, 5), 0, 0, 255));
+    EXPECT_TRUE(Near(window->WorldPixel(0, 6), 0, 0, 255)) << "sheet cell 2";
+    EXPECT_TRUE(Near(window->WorldPixel(5, 6), 0, 255, 0)) << "mirrored: the right half on the left";
+    EXPECT_TRUE(Near(window->WorldPixel(7, 6), 255, 0, 0));
+    EXPECT_TRUE(Near(window->WorldPixel(12, 8), 255, 255, 0)) << "rotated bar stands upright";
+    EXPECT_TRUE(Near(window->WorldPixel(14, 6), 0, 0, 0));
+    EXPECT_TRUE(Near(window->WorldPixel(0, -7), 0, 255, 0)) << "line";
+
+    // The label's glyphs sit right of x - 1.5 and above y - 0.25.
+    int red = 0, elsewhere = 0;
+    for (int py = 0; py < kHeight; ++py)
+        for (int px = 0; px < kWidth; ++px) {
+            const float x = px / 10.0f - 16.0f, y = 9.0f - py / 10.0f;
+            const Rgba c = window->Pixel(px, py);
+            if (c.r < 128 || c.g > 64 || c.b > 64) continue;
+            if (x > -9.6f && x < -5.5f && y > -4.3f && y < -3.3f)
+                ++red;
+            else if (y < -1.0f)
+                ++elsewhere;
+        }
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(elsewhere, 0);
+}
+
+TEST_F(RenderSceneTest, ThirtyThirdTextureFlushesAndTakesSlotOne) {
+    std::vector<std::unique_ptr<Texture>> textures;
+    for (int i = 0; i < 33; ++i)
+        textures.push_back(LoadTexture(WriteSolid("t" + std::to_string(i) + ".tga", i < 32 ? kWhite : kGreen), 1, 1));
+    std::vector<std::unique_ptr<Sprite>> quads;
+    for (int i = 0; i < 33; ++i) {
+        auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
+        quad->SetSize(0.8f, 0.8f);
+        quad->color = 0xFFFFFFFF;
+        quad->SetPosition({-15.0f + static_cast<float>(i) * 0.9f, 0.0f, 0.0f});
+        quad->SetTexture(textures[static_cast<size_t>(i)].get());
+        quads.push_back(std::move(quad));
+    }
+    graphics->SetUniforms();
+    auto* renderer = static_cast<BatchRenderer2D*>(graphics->worldLayer()->renderer());
+    glClear(GL_COLOR_BUFFER_BIT);
+    glUseProgram(graphics->shaders[0]->program());
+    const size_t drawsBefore = renderer->drawCalls;
+    renderer->begin();
+    for (int i = 0; i < 32; ++i) renderer->submit(quads[static_cast<size_t>(i)].get());
+    EXPECT_EQ(renderer->textureSlots.size(), 32u);
+    EXPECT_EQ(renderer->drawCalls, drawsBefore);
+    renderer->submit(quads[32].get());
+    EXPECT_EQ(renderer->drawCalls, drawsBefore + 1) << "the first 32 textures were drawn";
+    ASSERT_EQ(renderer->textureSlots.size(), 1u);
+    EXPECT_EQ(renderer->textureSlots[0], textures[32]->id);
+    EXPECT_EQ(renderer->indexCount, 6);
+    renderer->end();
+    Vertex first{};
+    glBindBuffer(GL_ARRAY_BUFFER, renderer->vertexBuffer());
+    glGetBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(Vertex), &first);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    EXPECT_EQ(first.tid, 1.0f);
+    renderer->flush();
+
+    EXPECT_TRUE(Near(window->WorldPixel(-15.0f, 0.0f), 255, 255, 255));
+    EXPECT_TRUE(Near(window->WorldPixel(-15.0f + 32 * 0.9f, 0.0f), 0, 255, 0));
+}
+
+TEST_F(RenderSceneTest, QuadsBeyondTheBatchCapacityAreDrawnInANewBatch) {
+    Sprite many(0.0f, 0.0f), last(0.0f, 0.0f);
+    many.SetSize(2, 2);
+    many.color = 0xFF0000FF;
+    many.SetPosition({-8, 0, 0});
+    last.SetSize(2, 2);
+    last.color = 0xFF00FF00;
+    last.SetPosition({8, 0, 0});
+    graphics->SetUniforms();
+    auto* renderer = static_cast<BatchRenderer2D*>(graphics->worldLayer()->renderer());
+    glClear(GL_COLOR_BUFFER_BIT);
+    glUseProgram(graphics->shaders[0]->program());
+    const size_t drawsBefore = renderer->drawCalls;
+    renderer->begin();
+    for (size_t i = 0; i < kMaxQuads; ++i) renderer->submit(&many);
+    renderer->submit(&last);
+    renderer->end();
+    renderer->flush();
+    EXPECT_EQ(renderer->drawCalls, drawsBefore + 2);
+    EXPECT_TRUE(Near(window->WorldPixel(-8, 0), 255, 0, 0));
+    EXPECT_TRUE(Near(window->WorldPixel(8, 0), 0, 255, 0)) << "the 60,001st quad";
+}
+
+TEST_F(RenderSceneTest, FailedMapSkipsTheLayerAndTheNextFrameDraws) {
+    Quad(0, 0, 4, 4, 0xFF0000FF);
+    auto* renderer = static_cast<BatchRenderer2D*>(graphics->worldLayer()->renderer());
+    // Mapping a buffer that is already mapped fails.
+    glBindBuffer(GL_ARRAY_BUFFER, renderer->vertexBuffer());
+    ASSERT_NE(glMapBuffer(GL_ARRAY_BUFFER, GL_WRITE_ONLY), nullptr);
+    testing::internal::CaptureStdout();
+    graphics->DrawFrame(0.0f);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Failed to map the vertex buffer"), std::string::npos) << out;
+    EXPECT_TRUE(Near(window->WorldPixel(0, 0), 0, 0, 0));
+    glBindBuffer(GL_ARRAY_BUFFER, renderer->vertexBuffer());
+    glUnmapBuffer(GL_ARRAY_BUFFER);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+
+    graphics->DrawFrame(0.0f);
+    EXPECT_TRUE(Near(window->WorldPixel(0, 0), 255, 0, 0));
+}
+
+TEST_F(RenderSceneTest, EveryWayOfPickingASamplerDrawsTheRightTexture) {
+    const bool hasGpuShader5 = glewIsSupported("GL_ARB_gpu_shader5");
+    std::vector<std::unique_ptr<Texture>> textures;
+    const Rgba colours[3] = {kRed, kGreen, kBlue};
+    for (int i = 0; i < 3; ++i) textures.push_back(LoadTexture(WriteSolid("s" + std::to_string(i) + ".tga", colours[i]), 1, 1));
+
+    for (SamplerIndexing mode :
+         {SamplerIndexing::Version400, SamplerIndexing::GpuShader5, SamplerIndexing::ConstantSwitch}) {
+        SCOPED_TRACE(ShaderHeader(mode));
+        if (mode == SamplerIndexing::GpuShader5 && !hasGpuShader5) continue;
+        Shader shader("src/shaders/Default.vert", "src/shaders/Default.frag", mode);
+        GLint linked = GL_FALSE;
+        glGetProgramiv(shader.program(), GL_LINK_STATUS, &linked);
+        ASSERT_EQ(linked, GL_TRUE);
+        TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
+        glUseProgram(shader.program());
+        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
+                           mat4::identity().elements);
+        std::vector<std::unique_ptr<Sprite>> quads;
+        for (int i = 0; i < 4; ++i) {
+            auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
+            quad->SetSize(3, 3);
+            quad->color = 0xFFFFFFFF;
+            quad->SetPosition({-9.0f + 6.0f * static_cast<float>(i), 0.0f, 0.0f});
+            if (i < 3) quad->SetTexture(textures[static_cast<size_t>(i)].get());
+            layer.Add(quad.get());
+            quads.push_back(std::move(quad));
+        }
+        glClear(GL_COLOR_BUFFER_BIT);
+        layer.Render();
+        EXPECT_TRUE(Near(window->WorldPixel(-9, 0), 255, 0, 0));
+        EXPECT_TRUE(Near(window->WorldPixel(-3, 0), 0, 255, 0));
+        EXPECT_TRUE(Near(window->WorldPixel(3, 0), 0, 0, 255));
+        EXPECT_TRUE(Near(window->WorldPixel(9, 0), 255, 255, 255)) << "no texture: the colour alone";
+        for (auto& quad : quads) layer.Remove(quad.get());
+    }
+}
+
+TEST_F(RenderSceneTest, MissingVertexShaderFileIsReportedAndGivesProgramZero) {
+    testing::internal::CaptureStdout();
+    Shader shader("src/shaders/Missing.vert", "src/shaders/Missing.frag");
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(shader.program(), 0u);
+    EXPECT_EQ(out,
+              "Impossible to open src/shaders/Missing.vert. Are you in the right directory ? Don't forget to read the "
+              "FAQ !\n");
+}
+
+TEST_F(RenderSceneTest, ContextFailureIsShownAndInitializeFails) {
+    // A window made without OpenGL cannot take a GL context.
+    SDL_Window* plain = SDL_CreateWindow("plain", 0, 0, 64, 64, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(plain, nullptr);
+    graphics.reset();
+    std::vector<std::string> shown;
+    {
+        Graphics failing(&plain, 64, 64, "");
+        failing.showSetupFailure = [&](const char* message) { shown.emplace_back(message); };
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(failing.Initialize());
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Failed to create and activate render context\n");
+    }
+    SDL_DestroyWindow(plain);
+    EXPECT_EQ(shown, std::vector<std::string>{"Failed to create and activate render context"});
+}
+
+}  // namespace
