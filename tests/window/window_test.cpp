@@ -9,6 +9,7 @@
 #include "core/editor_mode.h"
 #include "graphics/camera.h"
 #include "input/input.h"
+#include "input/scripted_key_state_source.h"
 #include "input/virtual_keys.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
@@ -184,6 +185,32 @@ TEST_F(WindowTest, FullScreenAndBack) {
     SDL_GetWindowSize(window->sdlWindow, &w, &h);
     EXPECT_EQ(w, 900);
     EXPECT_EQ(h, 500);
+}
+
+TEST_F(WindowTest, F1TogglesFullScreenEvenWhilePaused) {
+    auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
+    Engine::ScriptedKeyStateSource& f1 = *keys;
+    input->SetKeyStateSource(std::move(keys));
+    input->active = true;
+    logic->boot = false;
+    logic->paused = true;
+    logic->fullscreen = false;
+    auto frame = [&] {
+        input->Update(0.0f);
+        logic->Update(0.0f);
+    };
+    f1.Press(Engine::VK_F1);
+    frame();
+    EXPECT_TRUE(logic->fullscreen);
+    EXPECT_TRUE(window->IsFullscreen());
+    frame();  // still held: no second toggle
+    EXPECT_TRUE(window->IsFullscreen());
+    f1.Release(Engine::VK_F1);
+    frame();
+    f1.Press(Engine::VK_F1);
+    frame();
+    EXPECT_FALSE(logic->fullscreen);
+    EXPECT_FALSE(window->IsFullscreen());
 }
 
 TEST_F(WindowTest, QuitRequestEndsTheLoop) {
