@@ -1,0 +1,26 @@
+#pragma once
+// How menus find their objects and change screens.
+
+#include <string>
+
+namespace Engine {
+class GameObj;
+}
+class Transition;
+
+namespace MenuFlow {
+
+// The first object of the current level with that name (released pooled objects
+// keep their old names, so only active ones count), or null.
+Engine::GameObj* FindLevelObject(const std::string& name);
+// The last such object, for levels that place a name more than once.
+Engine::GameObj* FindLastLevelObject(const std::string& name);
+// The wipe of the current level: the Transition of "TransitionBird", or null.
+Transition* FindWipe();
+
+// Loads the level registered under `key` in the level-path table at once.
+void LoadLevelByKey(const std::string& key);
+// Covers the screen and then loads `key` when the level has a wipe; loads it at once otherwise.
+void LeaveTo(Transition* wipe, const std::string& key);
+
+}  // namespace MenuFlow
