@@ -26,7 +26,7 @@ void MenuPad::Poll(float dt) {
         return;
     }
     repeatTimer -= dt;
-    if (repeatTimer <= 0.0f) *request = true;
+    if (repeatTimer <= kTimerMargin) *request = true;
 }
 
 void MenuPad::TakeMove() {

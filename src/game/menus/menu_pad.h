@@ -10,6 +10,9 @@ class MenuPad {
 public:
     static constexpr float kRepeatSeconds = 0.1f;
     static constexpr float kStickThreshold = 0.8f;
+    // Six frames of 1/60 s leave a few billionths of the 0.1 s in floats; without
+    // this margin the repeat would take a seventh frame.
+    static constexpr float kTimerMargin = 1e-4f;
 
     explicit MenuPad(int playerNumber) : gamepad(playerNumber) {}
 
