@@ -12,12 +12,12 @@
 REGISTER_SCRIPT("MainMenu", MainMenu);
 
 const std::array<MainMenu::Entry, 6> MainMenu::kEntries = {{
-    {"Play", "MenuPlay_Red", "MenuPlay_Blue", "BirdSelectionScreen"},
-    {"Practice", "Menu_Practice_Red", "Menu_Practice_Blue", "PRBirdSelectionScreen"},
-    {"HowToPlay", "MenuHowToPlay_Red", "MenuHowToPlay_Blue", "HowToPlay"},
-    {"Option", "MenuOption_Red", "MenuOption_Blue", "OptionLevel"},
-    {"Credits", "MenuCredit_Red", "MenuCredit_Blue", "CreditsLevel"},
-    {"Quit", "MenuQuit_Red", "MenuQuit_Blue", "CSelection"},
+    {"Play", "MenuPlay_Red", "MenuPlay_Blue", MenuFlow::LevelKey("BirdSelectionScreen")},
+    {"Practice", "Menu_Practice_Red", "Menu_Practice_Blue", MenuFlow::LevelKey("PRBirdSelectionScreen")},
+    {"HowToPlay", "MenuHowToPlay_Red", "MenuHowToPlay_Blue", MenuFlow::LevelKey("HowToPlay")},
+    {"Option", "MenuOption_Red", "MenuOption_Blue", MenuFlow::LevelKey("OptionLevel")},
+    {"Credits", "MenuCredit_Red", "MenuCredit_Blue", MenuFlow::LevelKey("CreditsLevel")},
+    {"Quit", "MenuQuit_Red", "MenuQuit_Blue", MenuFlow::LevelKey("CSelection")},
 }};
 
 namespace {

@@ -10,6 +10,10 @@ class Transition;
 
 namespace MenuFlow {
 
+// Marks a text as a level-path-table key where it is not passed straight to
+// LoadLevelByKey, LeaveTo or Transition::Start, so the content check finds it.
+constexpr const char* LevelKey(const char* key) { return key; }
+
 // The first object of the current level with that name (released pooled objects
 // keep their old names, so only active ones count), or null.
 Engine::GameObj* FindLevelObject(const std::string& name);
