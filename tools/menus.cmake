@@ -4,3 +4,8 @@ foreach(menu_consumer test_game_menus)
     add_dependencies(${menu_consumer} tolvex_sounds tolvex_art tolvex_fonts)
   endif()
 endforeach()
+
+# The content check loads every level, and the levels' captions need the fonts.
+if(TARGET test_content)
+  add_dependencies(test_content tolvex_sounds)
+endif()

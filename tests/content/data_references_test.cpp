@@ -182,7 +182,9 @@ TEST(DataReferences, EveryLevelKeyInTheCodeIsInTheTable) {
 
 TEST(DataReferences, EveryLevelFileTheTableNamesThatExistsLoadsCleanly) {
     TestSupport::ScratchDir dir;
-    for (const char* folder : {"MapData", "Objects", "Resources/Sounds", "src/sound/sound.xml"}) dir.CopyFromSource(folder);
+    for (const char* item : {"MapData", "Objects", "Resources/Sounds", "src/sound/sound.xml", "arial.ttf",
+                             "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+        dir.CopyFromSource(item);
     TestSupport::HeadlessEngine engine;
     engine.Step();  // the boot frame: until it has run, every load opens the loading screen
     engine.systems().graphics->LoadTextureBatch(1 << 20);

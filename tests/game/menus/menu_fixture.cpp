@@ -11,6 +11,8 @@ MenuFixture::MenuFixture() {
     dir.CopyFromSource("Objects");
     dir.CopyFromSource("Resources/Sounds");
     dir.CopyFromSource("src/sound/sound.xml");
+    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+        dir.CopyFromSource(font);
 }
 
 MenuFixture::~MenuFixture() { engine.reset(); }
