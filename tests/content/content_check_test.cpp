@@ -127,7 +127,9 @@ std::vector<TextureUse> textureUsesInDataFiles(std::vector<std::string>& unreada
 // (b) code: string literals passed straight to SetTexture, GetTexture or
 // getTexture in the sources under src/.
 std::vector<TextureUse> textureUsesInText(const std::string& text, const std::string& file) {
-    static const std::regex call(R"(\b(?:SetTexture|GetTexture|getTexture)\s*\(\s*"((?:[^"\\]|\\.)*)\")");
+    // An object may come first: SetTexture(logo, "TalvikLogo").
+    static const std::regex call(
+        R"(\b(?:SetTexture|GetTexture|getTexture)\s*\(\s*(?:[A-Za-z_][\w.>\-]*\s*,\s*)?"((?:[^"\\]|\\.)*)\")");
     std::vector<TextureUse> uses;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), call); it != std::sregex_iterator(); ++it) {
         const auto line = 1 + std::count(text.begin(), text.begin() + it->position(0), '\n');
@@ -157,14 +159,16 @@ TEST(TextureNameScanner, FindsLiteralsPassedToTheTextureCalls) {
         "sprite->SetTexture(\"EggDestroyed\");\n"
         "auto* t = graphics->GetTexture( \"Mark\" );\n"
         "getTexture(\"Particle_CircleWhite\"); SetTexture(name);\n"
-        "ResetTexture(\"NotACall\"); // SetTextureName(\"NotEither\")\n";
+        "ResetTexture(\"NotACall\"); // SetTextureName(\"NotEither\")\n"
+        "Engine::SetTexture(background, \"AA_Talvik_Logo\");\n";
     const auto uses = textureUsesInText(code, "x.cpp");
-    ASSERT_EQ(uses.size(), 3u);
+    ASSERT_EQ(uses.size(), 4u);
     EXPECT_EQ(uses[0].name, "EggDestroyed");
     EXPECT_EQ(uses[0].where, "x.cpp:1");
     EXPECT_EQ(uses[1].name, "Mark");
     EXPECT_EQ(uses[2].name, "Particle_CircleWhite");
     EXPECT_EQ(uses[2].where, "x.cpp:3");
+    EXPECT_EQ(uses[3].name, "AA_Talvik_Logo");
 }
 
 TEST(TextureNameScanner, ReadsTheFirstAttributeOfTextureSettingsAtAnyDepth) {

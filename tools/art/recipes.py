@@ -11,6 +11,7 @@ import birds
 import things
 import ui
 import scenes
+import menu_scenery
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -276,7 +277,8 @@ def picture(name, k, w, h):
     return None
 
 
-DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture)
+DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
+           menu_scenery.menu_scenery)
 
 
 def draw(name, k, w, h, entry):

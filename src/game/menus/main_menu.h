@@ -1,0 +1,59 @@
+#pragma once
+// The title screen: six entries from "Play" to "Quit" walked with W/S, the d-pad
+// or the stick, confirmed with F or button A. The selected entry shows its red
+// texture and pulses; the arrow follows it; two birds and a ribbon sway behind.
+// Starts the menu music unless it is already playing.
+
+#include <array>
+#include <string>
+
+#include "core/maths.h"
+#include "game/menus/menu_pad.h"
+#include "game/menus/oscillator.h"
+#include "logic/scripts.h"
+
+class Transition;
+
+class MainMenu : public Engine::ScriptBase<MainMenu> {
+public:
+    struct Entry {
+        const char* object;
+        const char* selectedTexture;
+        const char* otherTexture;
+        const char* leavesTo;  // level-path key
+    };
+    static const std::array<Entry, 6> kEntries;
+
+    static constexpr float kSwayRate = 0.15f;
+    static constexpr float kSwaySeconds = 2.0f;
+    static constexpr float kPulseRateX = 1.6f;
+    static constexpr float kPulseRateY = 0.8f;
+    static constexpr float kPulseSeconds = 1.0f;
+
+    explicit MainMenu(Engine::GameObj* owner = nullptr);
+
+    void Init() override;
+    void Update(float dt) override;
+
+    // Index into kEntries of the selected entry.
+    int selected = 0;
+
+private:
+    void Select(int index);
+    void Sway(float dt);
+    void Pulse(float dt);
+
+    Transition* wipe_ = nullptr;
+    Engine::GameObj* zora_ = nullptr;
+    Engine::GameObj* vidi_ = nullptr;
+    Engine::GameObj* ribbon_ = nullptr;
+    Engine::GameObj* arrow_ = nullptr;
+    std::array<Engine::GameObj*, 6> entries_{};
+    float arrowX_ = 0.0f;
+    // Where the selected entry stood and how big it was when it was selected.
+    Engine::vec2 selectedPosition_;
+    Engine::vec2 selectedScale_;
+    MenuPad pad_{1};
+    Oscillator sway_{kSwaySeconds};
+    Oscillator pulse_{kPulseSeconds};
+};

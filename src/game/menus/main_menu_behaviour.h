@@ -1,0 +1,51 @@
+#pragma once
+// The older co-op title screen: five pooled buttons ("Start", "HowToPlay",
+// "Credits", "Options", "Quit") walked with the arrow keys or the d-pad, the
+// selected caption red. Confirming "Start" opens the choice between the objects
+// "Coop2P" and "Coop4P"; confirming a mode stores the player count and opens
+// the bird selection. Without both mode objects the screen cannot work: the
+// script says so once and stays idle.
+
+#include <array>
+
+#include "game/menus/menu_pad.h"
+#include "logic/scripts.h"
+
+namespace Engine {
+class Buttons;
+}
+
+class MainMenuBehaviour : public Engine::ScriptBase<MainMenuBehaviour> {
+public:
+    static constexpr uint32_t kSelectedColor = 0xFF0000FFu;  // opaque red
+    static constexpr uint32_t kOtherColor = 0xFF000000u;     // opaque black
+    static constexpr uint32_t kChosenModeColor = 0xFFFF0000u;
+    static constexpr uint32_t kOtherModeColor = 0xFFFFFFFFu;
+    static constexpr uint32_t kHiddenColor = 0x00000000u;
+    static const std::array<const char*, 5> kButtonNames;
+
+    explicit MainMenuBehaviour(Engine::GameObj* owner = nullptr);
+
+    void Init() override;
+    void Update(float dt) override;
+
+    // False when the level lacks "Coop2P" or "Coop4P"; the script then does nothing.
+    bool ready = false;
+    int selection = 0;
+    bool choosingMode = false;
+    // 1 two players, 2 four players.
+    int mode = 0;
+
+private:
+    void CollectButtons();
+    void ColourButtons();
+    void ColourModes();
+    void UpdateMenu();
+    void UpdateModeChoice();
+
+    Engine::GameObj* coop2_ = nullptr;
+    Engine::GameObj* coop4_ = nullptr;
+    std::array<Engine::Buttons*, 5> buttons_{};
+    bool buttonsCollected_ = false;
+    MenuPad pad_{1};
+};

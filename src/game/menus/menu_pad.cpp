@@ -1,0 +1,35 @@
+#include "game/menus/menu_pad.h"
+
+void MenuPad::Poll(float dt) {
+    connected_ = gamepad.IsConnected();
+    if (!connected_) return;
+    gamepad.Poll();
+    if (gamepad.LeftStickInDeadZone()) {
+        // Letting go ends the hold: the next push waits the full repeat time again.
+        repeatTimer = kRepeatSeconds;
+        upRequest = downRequest = leftRequest = rightRequest = false;
+        return;
+    }
+    const float x = gamepad.LeftStickX();
+    const float y = gamepad.LeftStickY();
+    bool* request = nullptr;
+    if (y > kStickThreshold)
+        request = &upRequest;
+    else if (y < -kStickThreshold)
+        request = &downRequest;
+    else if (x < -kStickThreshold)
+        request = &leftRequest;
+    else if (x > kStickThreshold)
+        request = &rightRequest;
+    if (!request) {
+        repeatTimer = kRepeatSeconds;
+        return;
+    }
+    repeatTimer -= dt;
+    if (repeatTimer <= kTimerMargin) *request = true;
+}
+
+void MenuPad::TakeMove() {
+    upRequest = downRequest = leftRequest = rightRequest = false;
+    repeatTimer = kRepeatSeconds;
+}
