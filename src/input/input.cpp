@@ -57,6 +57,7 @@ void Input::SetPadStateSource(std::unique_ptr<PadStateSource> source) {
 }
 
 void Input::Update(float) {
+    keySource_->BeginFrame();
     padSource_->BeginFrame();
     if (!active) return;
     previousKeys = keys;

@@ -12,6 +12,8 @@ public:
     virtual ~KeyStateSource() = default;
     // `key` is a virtual-key code; VK_LBUTTON and VK_RBUTTON ask for the mouse.
     virtual bool IsDown(VirtualKey key) const = 0;
+    // Called by the input system once a frame, after the window's event pump.
+    virtual void BeginFrame() {}
 };
 
 }  // namespace Engine

@@ -7,13 +7,32 @@
 
 namespace Engine {
 
+SdlKeyStateSource::SdlKeyStateSource() { SDL_AddEventWatch(&SdlKeyStateSource::WatchKeyDowns, this); }
+
+SdlKeyStateSource::~SdlKeyStateSource() { SDL_DelEventWatch(&SdlKeyStateSource::WatchKeyDowns, this); }
+
+int SdlKeyStateSource::WatchKeyDowns(void* self, SDL_Event* event) {
+    if (event->type == SDL_KEYDOWN) {
+        const int scancode = event->key.keysym.scancode;
+        if (scancode > 0 && scancode < SDL_NUM_SCANCODES)
+            static_cast<SdlKeyStateSource*>(self)->pressedDuringPump_[scancode] = 1;
+    }
+    return 0;
+}
+
+void SdlKeyStateSource::BeginFrame() {
+    int count = 0;
+    const uint8_t* state = SDL_GetKeyboardState(&count);
+    for (int i = 0; i < SDL_NUM_SCANCODES; ++i)
+        frameState_[i] = (i < count && state[i]) || pressedDuringPump_[i] ? 1 : 0;
+    pressedDuringPump_.fill(0);
+}
+
 bool SdlKeyStateSource::IsDown(VirtualKey key) const {
     // Only the left and right buttons are read through the mouse.
     if (key == VK_LBUTTON) return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
     if (key == VK_RBUTTON) return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
-    int count = 0;
-    const uint8_t* state = SDL_GetKeyboardState(&count);
-    return IsVirtualKeyDown(state, count, key);
+    return IsVirtualKeyDown(frameState_.data(), SDL_NUM_SCANCODES, key);
 }
 
 }  // namespace Engine

@@ -87,6 +87,8 @@ bool Window::Initialize() {
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     LoadIcon();
     SDL_ShowWindow(sdlWindow);
+    SDL_RaiseWindow(sdlWindow);
+    SDL_SetWindowInputFocus(sdlWindow);
     return true;
 }
 
@@ -105,6 +107,9 @@ void Window::LoadIcon() {
 void Window::Update(float) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) HandleEvent(event);
+    // A window that was just shown counts as active even when no focus event
+    // arrives: X servers without a window manager never send one.
+    if (!focusKnown_) OnFocusGained();
 }
 
 void Window::HandleEvent(const SDL_Event& event) {
@@ -155,6 +160,7 @@ void Window::HandleEvent(const SDL_Event& event) {
 }
 
 void Window::OnFocusLost() {
+    focusKnown_ = true;
     focused = false;
     if (Sound::instance) Sound::instance->OnFocusLost();
     std::cout << "OUT" << std::endl;
@@ -165,6 +171,7 @@ void Window::OnFocusLost() {
 }
 
 void Window::OnFocusGained() {
+    focusKnown_ = true;
     focused = true;
     if (Sound::instance) Sound::instance->OnFocusGained();
     if (Input::instance) Input::instance->active = true;

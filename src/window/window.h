@@ -61,6 +61,8 @@ private:
     void LoadIcon();
 
     bool sdlStarted_ = false;
+    // Whether any focus change has been seen yet.
+    bool focusKnown_ = false;
 };
 
 // Shows a message box where a display exists and always prints the text.
