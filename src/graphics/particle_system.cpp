@@ -60,6 +60,25 @@ void Particles::Submit(Renderer2D* renderer) {
     if (active) renderer->submitCulled(this);
 }
 
+void Particles::UpdateModel() {
+    if (rotation != 0.0f || owner || pivot) {
+        Renderable2D::UpdateModel();
+        return;
+    }
+    // Without rotation the base's translate-rotate-translate product reduces to
+    // a translation by (corner - centre) and twice the depth; the corner is
+    // computed the same way so the result matches it to the bit.
+    const vec2 centre(position.x + size.x * 0.5f, position.y + size.y * 0.5f);
+    const vec2 corner(centre.x - size.x * 0.5f, centre.y - size.y * 0.5f);
+    rotationMatrix = mat4::identity();
+    modelMatrix = mat4::identity();
+    modelMatrix.elements[12] = -position.x + corner.x;
+    modelMatrix.elements[13] = -position.y + corner.y;
+    modelMatrix.elements[14] = position.z + position.z;
+    position.x -= size.x * 0.5f;
+    position.y -= size.y * 0.5f;
+}
+
 // ----------------------------------------------------------- ParticleSystem
 
 ParticleSystem::ParticleSystem(GameObj* owner_) : Components(kParticleSystemKind), owner(owner_) {
@@ -148,6 +167,15 @@ void ParticleSystem::Launch(Particles& particle) {
     particle.holder = this;
     Emit(particle);
     live.push_back(&particle);
+    // Every emission re-sorts the layers before its particle joins the world
+    // layer. Sorting is stable, so one sort after all but the last new particle
+    // has joined, with the last one appended after it, orders the layer exactly
+    // as a sort per emission would, at the cost of one sort per update.
+    if (pendingJoin_) JoinWorld(*pendingJoin_);
+    pendingJoin_ = &particle;
+}
+
+void ParticleSystem::JoinWorld(Particles& particle) {
     if (Graphics* graphics = Graphics::instance)
         if (Layer* world = graphics->worldLayer()) world->Add(&particle);
 }
@@ -170,6 +198,11 @@ void ParticleSystem::Update(float dt) {
                 if (live.size() < maxParticles)
                     if (Particles* particle = FirstFree()) Launch(*particle);
             }
+        }
+        if (pendingJoin_) {
+            if (Graphics* graphics = Graphics::instance) graphics->SortLayers();
+            JoinWorld(*pendingJoin_);
+            pendingJoin_ = nullptr;
         }
     }
 
@@ -231,8 +264,7 @@ void ParticleSystem::Emit(Particles& p) {
     // 6, 7.
     p.life = lifespan;
     p.order = emitter->layer;
-    const vec2 d = Rotated(direction, angle);
-    if (Graphics* graphics = Graphics::instance) graphics->SortLayers();
+    const vec2 d = Rotated(direction, angle);  // the layers are re-sorted by Launch's caller
     // 8. Motion multiplies by speed again: a particle covers speed^2 per second.
     p.velocity = d * speed;
     // 9, 10.

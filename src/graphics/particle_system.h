@@ -34,6 +34,9 @@ public:
     void AlwaysUpdate(float) override {}
     // Queued only while wholly inside the world view, and only while active.
     void Submit(Renderer2D* renderer) override;
+    // Moved every frame, so the usual unturned particle skips the matrix products
+    // and gets the same model its base class would compute.
+    void UpdateModel() override;
 
     vec2 particlePos;  // centre, integrated every frame
     vec2 velocity;     // direction x speed, set at emission
@@ -97,14 +100,18 @@ private:
     friend class Particles;
     // The first free particle of the pool, or null when every one is in use.
     static Particles* FirstFree();
-    // Takes a free particle: emits it, lists it and adds it to the world layer.
+    // Takes a free particle: emits it and lists it; it joins the world layer
+    // with the next launch or at the end of the emission.
     void Launch(Particles& particle);
+    void JoinWorld(Particles& particle);
     void Emit(Particles& particle);
     uint32_t RandomColor() const;
     // Marks the particle free; the caller takes it out of `live` and the layers.
     static void Free(Particles& particle);
     // Takes the given particles out of every main layer in one pass (sorts the list).
     static void LeaveLayers(std::vector<Particles*>& particles);
+
+    Particles* pendingJoin_ = nullptr;
 };
 
 // Turns v by `degrees` counter-clockwise.

@@ -117,6 +117,29 @@ TEST_F(ParticleTest, BurstFillsToMaximumInOneUpdateAndCanStopAfterIt) {
     EXPECT_EQ(emitter.live.size(), 100u) << "stopped: nothing more is emitted";
 }
 
+TEST_F(ParticleTest, NewParticlesAreSortedAmongSpritesByTheEmittersLayer) {
+    Sprite back(0, 0), front(0, 0);
+    back.order = 0;
+    front.order = 10;
+    World().Add(&front);
+    World().Add(&back);
+    ParticleSystem& emitter = NewEmitter();
+    emitter.emitter->layer = 5;
+    emitter.burst = true;
+    emitter.maxParticles = 3;
+    emitter.Update(0.01f);
+    ASSERT_EQ(emitter.live.size(), 3u);
+    Particles* p1 = emitter.live[0];
+    Particles* p2 = emitter.live[1];
+    Particles* p3 = emitter.live[2];
+    // Each emission sorts the layers before its particle joins: the newest one
+    // waits at the end for the next sort.
+    EXPECT_EQ(World().renderables, (std::vector<Renderable2D*>{&back, p1, p2, &front, p3}));
+    Graphics::instance->SortLayers();
+    EXPECT_EQ(World().renderables, (std::vector<Renderable2D*>{&back, p1, p2, p3, &front}));
+    emitter.ReleaseAll();
+}
+
 TEST_F(ParticleTest, ExpiredParticleReturnsToThePoolAndIsReused) {
     ParticleSystem& emitter = NewEmitter();
     emitter.interval = 0.0f;
@@ -302,6 +325,28 @@ TEST_F(ParticleTest, SetEmitterTransformTurnsFromTheOldRotationAndMovesLiveParti
     const Particles& p = *emitter.live.at(0);
     EXPECT_EQ(p.particlePos, vec2(1.0f, 2.0f));
     EXPECT_EQ(p.size, vec2(3.0f, 4.0f));
+}
+
+TEST_F(ParticleTest, ParticleModelMatchesWhatAnyRenderableComputes) {
+    const struct {
+        vec3 centre;
+        vec2 size;
+        float rotation;
+    } cases[] = {{{0.3f, -7.1f, 0.0f}, {0.1f, 0.1f}, 0.0f},
+                 {{-15.77f, 8.9f, 0.25f}, {0.37f, 2.5f}, 0.0f},
+                 {{1e4f, -3e3f, 0.0f}, {0.01f, 0.03f}, 0.0f},
+                 {{2.0f, 1.0f, 0.0f}, {1.0f, 0.5f}, 30.0f}};
+    for (const auto& c : cases) {
+        Particles particle(0, 0, 0, 0);
+        Sprite sprite(0, 0);
+        for (Renderable2D* r : {static_cast<Renderable2D*>(&particle), static_cast<Renderable2D*>(&sprite)}) {
+            r->SetSize(c.size.x, c.size.y);
+            r->rotation = c.rotation;
+            r->SetPosition(c.centre);
+        }
+        EXPECT_EQ(particle.position, sprite.position);
+        for (int i = 0; i < 16; ++i) EXPECT_EQ(particle.modelMatrix.elements[i], sprite.modelMatrix.elements[i]) << i;
+    }
 }
 
 // Counts what a layer hands to its renderer.
