@@ -79,9 +79,31 @@ void Layer::RemoveUnless(const std::function<bool(const Renderable2D&)>& keep) {
     }
 }
 
+void Layer::ForgetWhere(const std::function<bool(const Renderable2D*)>& leaves) {
+    auto kept = std::remove_if(renderables.begin(), renderables.end(), [&](Renderable2D* r) {
+        if (!leaves(r) || Owns(r)) return false;
+        r->layerEntries -= 1;
+        return true;
+    });
+    renderables.erase(kept, renderables.end());
+}
+
 void Layer::SortByOrder() {
-    std::stable_sort(renderables.begin(), renderables.end(),
-                     [](const Renderable2D* a, const Renderable2D* b) { return a->order < b->order; });
+    auto byOrder = [](const Renderable2D* a, const Renderable2D* b) { return a->order < b->order; };
+    // Emitters sort after every particle they add: the list is then sorted but for
+    // its last entries, which are inserted one by one after their equals, exactly
+    // where a stable sort would put them.
+    constexpr std::ptrdiff_t kShortTail = 8;
+    const auto sortedEnd = std::is_sorted_until(renderables.begin(), renderables.end(), byOrder);
+    if (sortedEnd == renderables.end()) return;
+    if (renderables.end() - sortedEnd > kShortTail) {
+        std::stable_sort(renderables.begin(), renderables.end(), byOrder);
+        return;
+    }
+    for (auto it = sortedEnd; it != renderables.end(); ++it) {
+        const auto place = std::upper_bound(renderables.begin(), it, *it, byOrder);
+        std::rotate(place, it, it + 1);
+    }
 }
 
 void Layer::Render() {

@@ -41,7 +41,12 @@ public:
     void RemoveUnless(const std::function<bool(const Renderable2D&)>& keep);
     // Takes the renderable out without freeing it (it is being destroyed).
     void Forget(Renderable2D* renderable);
-    // Ascending by order; equal orders keep their relative places.
+    // Takes every renderable that `leaves` picks out in one pass, without freeing
+    // any: for renderables owned elsewhere (pooled particles). Owned ones stay.
+    void ForgetWhere(const std::function<bool(const Renderable2D*)>& leaves);
+    // Ascending by order; equal orders keep their relative places. A list that is
+    // sorted except for a few entries at its end (just added) is fixed up without
+    // a full sort.
     void SortByOrder();
     bool Owns(const Renderable2D* renderable) const;
 
