@@ -274,6 +274,9 @@ void Picking::Snapshot(const std::vector<GameObj*>& objects) const {
         auto copy = std::make_unique<GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f);
         const vec2 at = original->transform->position;
         CopyArchetype(original, copy.get(), at.x, at.y);
+        // Copying a sprite hands its own rotation to the copy's transform; the
+        // snapshot keeps the object's.
+        *copy->transform = *original->transform;
         if (graphics::Renderable2D* sprite = copy->GetSprite()) sprite->hidden = true;
         if (graphics::Label* label = copy->GetLabel()) label->hidden = true;
         snapshot.entries.push_back({std::move(copy), original});
