@@ -10,6 +10,7 @@
 #include "graphics/camera.h"
 #include "graphics/font.h"
 #include "graphics/layer.h"
+#include "graphics/mouse_world.h"
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
 #include "graphics/shader.h"
@@ -169,16 +170,12 @@ void Graphics::SetUniforms() {
     const Camera* camera = Camera::main;
     const mat4 projection = camera ? camera->projection * worldView : worldView;
     const mat4 view = camera ? camera->view : mat4::identity();
-    const double camWidth = camera ? camera->width : 1.0, camHeight = camera ? camera->height : 1.0;
-    const double w = clientWidth > 0 ? clientWidth : 1, h = clientHeight > 0 ? clientHeight : 1;
-    const double lightX = (camWidth * mouseX / w - camWidth * 0.5) * worldWidth;
-    double lightY = (camHeight * 0.5 - camHeight * mouseY / h) * worldHeight;
-    if (camera && camera->zoom > 1.0f) lightY -= 2.5 * camera->zoom;
+    const WorldPoint light = ClientToWorld(mouseX, mouseY, clientWidth, clientHeight);
 
     const GLuint defaultProgram = shaders[0]->program();
     glUseProgram(defaultProgram);
-    glUniform2f(glGetUniformLocation(defaultProgram, "light_pos"), static_cast<float>(lightX),
-                static_cast<float>(lightY));
+    glUniform2f(glGetUniformLocation(defaultProgram, "light_pos"), static_cast<float>(light.x),
+                static_cast<float>(light.y));
     glUniform1f(glGetUniformLocation(defaultProgram, "radius"), 0.0f);
     for (const auto& shader : shaders) {
         glUseProgram(shader->program());

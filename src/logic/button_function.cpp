@@ -2,6 +2,8 @@
 
 namespace Engine {
 
+bool howToPlayOpen = false;
+
 std::map<std::string, std::unique_ptr<ButtonFunction>>& ButtonCommands() {
     static std::map<std::string, std::unique_ptr<ButtonFunction>> commands;
     return commands;
@@ -12,6 +14,10 @@ std::unique_ptr<ButtonFunction> MakeButtonFunction(const std::string& commandNam
     auto it = commands.find(commandName);
     if (it == commands.end() || !it->second) return nullptr;
     return it->second->Clone(button);
+}
+
+ButtonCommandRegistration::ButtonCommandRegistration(const char* name, std::unique_ptr<ButtonFunction> prototype) {
+    ButtonCommands().emplace(name, std::move(prototype));
 }
 
 }  // namespace Engine

@@ -45,7 +45,7 @@ GameLogic::~GameLogic() {
     if (instance == this) instance = nullptr;
 }
 
-void GameLogic::AddSnapshot(std::unique_ptr<GameObj> snapshot) {
+void GameLogic::AddSnapshot(EditorSnapshot snapshot) {
     if (UndoHistory.size() >= kUndoLimit) UndoHistory.pop_front();
     UndoHistory.push_back(std::move(snapshot));
 }

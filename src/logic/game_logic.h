@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/system.h"
+#include "logic/editor_snapshot.h"
 
 namespace Engine {
 
@@ -25,13 +26,14 @@ public:
     void SendMessage(Message* message) override;
 
     // Keeps at most the 20 newest snapshots.
-    void AddSnapshot(std::unique_ptr<GameObj> snapshot);
+    void AddSnapshot(EditorSnapshot snapshot);
 
     static GameLogic* instance;
 
     bool paused = false;
     float timeScale = 1.0f;
-    std::deque<std::unique_ptr<GameObj>> UndoHistory;
+    // The editor's snapshots, oldest first; emptied by every level unload.
+    std::deque<EditorSnapshot> UndoHistory;
     // The screen shake scripts apply to the main camera.
     std::unique_ptr<graphics::CameraShake> cameraShake;
 

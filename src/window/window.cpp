@@ -12,6 +12,7 @@
 #include "core/editor_mode.h"
 #include "graphics/camera.h"
 #include "graphics/graphics.h"
+#include "graphics/overlay_mouse.h"
 #include "input/input.h"
 #include "input/scancode_table.h"
 #include "logic/game_logic.h"
@@ -28,10 +29,6 @@ constexpr const char* kIconPath = "Resources/icon.png";
 
 bool IsGameplayLevel(const std::string& path) {
     return path == "MapData//Level1.xml" || path == "MapData//Level4.xml" || path == "MapData//Zurododavad.xml";
-}
-
-bool OverlayWantsMouse() {
-    return ImGui::GetCurrentContext() && ImGui::GetIO().WantCaptureMouse;
 }
 
 bool OverlayBackendReady() {
@@ -180,7 +177,7 @@ void Window::OnFocusGained() {
 }
 
 void Window::OnWheel(int direction) {
-    if (!editorMode || OverlayWantsMouse()) return;
+    if (!editorMode || graphics::OverlayWantsMouse()) return;
     float& w = graphics::worldWidth;
     float& h = graphics::worldHeight;
     if (direction > 0) {
@@ -198,7 +195,19 @@ void Window::OnWheel(int direction) {
 void Window::OnMouseMove(int x, int y) {
     cursorX = x;
     cursorY = y;
-    if (graphics::Graphics* g = graphics::Graphics::instance) g->SetMousePosition(x, y);
+    // Events come in window points, the graphics system measures its client area
+    // in drawable pixels; on a high-density display the two differ.
+    double scaleX = 1.0, scaleY = 1.0;
+    if (sdlWindow) {
+        int pointsW = 0, pointsH = 0, pixelsW = 0, pixelsH = 0;
+        SDL_GetWindowSize(sdlWindow, &pointsW, &pointsH);
+        SDL_GL_GetDrawableSize(sdlWindow, &pixelsW, &pixelsH);
+        if (pointsW > 0 && pointsH > 0 && pixelsW > 0 && pixelsH > 0) {
+            scaleX = double(pixelsW) / pointsW;
+            scaleY = double(pixelsH) / pointsH;
+        }
+    }
+    if (graphics::Graphics* g = graphics::Graphics::instance) g->SetMousePosition(x * scaleX, y * scaleY);
 }
 
 void Window::OnResize() {

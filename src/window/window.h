@@ -45,7 +45,7 @@ public:
     int width;
     int height;
     SDL_Window* sdlWindow = nullptr;
-    // Last cursor position in client pixels.
+    // Last cursor position in window points (the graphics system gets drawable pixels).
     int cursorX = 0;
     int cursorY = 0;
     // Window position and size taken when full screen was entered.

@@ -134,12 +134,14 @@ TEST_F(ScriptPassTest, DroppedFilesAreSortedByExtension) {
 
 TEST_F(ScriptPassTest, UndoHistoryKeepsTheNewestTwenty) {
     for (int i = 0; i < 25; ++i) {
-        auto snapshot = std::make_unique<Engine::GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f);
-        snapshot->name = std::to_string(i);
+        Engine::EditorSnapshot snapshot;
+        snapshot.entries.push_back(
+            {std::make_unique<Engine::GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f), nullptr});
+        snapshot.entries.back().copy->name = std::to_string(i);
         logic().AddSnapshot(std::move(snapshot));
     }
     ASSERT_EQ(logic().UndoHistory.size(), 20u);
-    EXPECT_EQ(logic().UndoHistory.front()->name, "5");
+    EXPECT_EQ(logic().UndoHistory.front().entries[0].copy->name, "5");
     factory().LoadLevel("MapData//Next.xml");
     EXPECT_TRUE(logic().UndoHistory.empty());
 }

@@ -1,0 +1,101 @@
+#include "logic/button_commands.h"
+
+#include <iostream>
+
+#include "core/core.h"
+#include "logic/buttons.h"
+#include "logic/game_logic.h"
+#include "objects/game_object_factory.h"
+#include "objects/level_paths.h"
+
+namespace Engine {
+
+namespace {
+
+constexpr uint32_t kShownColor = 0xFFFFFFFF;
+constexpr uint32_t kHiddenColor = 0x00FFFFFF;
+
+// The first pooled button carrying `name`, in use or not.
+GameObj* FindButton(const std::string& name) {
+    GameObjectFactory* factory = GameObjectFactory::instance;
+    if (!factory) return nullptr;
+    for (const auto& button : factory->buttonPool)
+        if (button->name == name) return button.get();
+    return nullptr;
+}
+
+// An object of the current level with that name. Pooled objects keep their names
+// after a level unload, so one left over from an earlier level must not count.
+GameObj* FindLevelObject(const std::string& name) {
+    GameObjectFactory* factory = GameObjectFactory::instance;
+    if (!factory) return nullptr;
+    for (const auto& object : factory->objectPool)
+        if (object->active && object->name == name) return object.get();
+    return nullptr;
+}
+
+}  // namespace
+
+void LoadLevelCommand::Execute() {
+    GameObjectFactory* factory = GameObjectFactory::instance;
+    if (!factory) return;
+    auto it = levelPaths.find(levelKey);
+    if (it == levelPaths.end()) {
+        std::cout << "No level is registered under \"" << levelKey << "\"" << std::endl;
+        return;
+    }
+    const std::string path = it->second;  // copied: scripts of the new level may change the table
+    factory->LoadLevel(path);
+}
+REGISTER_BUTTON_COMMAND("LoadLevelMainMenu", LoadMainMenu);
+REGISTER_BUTTON_COMMAND("LoadLevelLevel1", LoadLevel1);
+REGISTER_BUTTON_COMMAND("LoadToOption", LoadToOption);
+REGISTER_BUTTON_COMMAND("LoadToCredits", LoadToCredits);
+REGISTER_BUTTON_COMMAND("LoadToCutScene", LoadToCutScene);
+REGISTER_BUTTON_COMMAND("HowToPlay", HowToPlayScene);
+
+void PauseTheGame::Execute() {
+    target = FindButton("Resume");
+    SetColor(target, kShownColor);
+    SetColor(button, kHiddenColor);
+}
+REGISTER_BUTTON_COMMAND("PauseGame", PauseTheGame);
+
+void ResumeGame::Execute() {
+    target = FindButton("Pause");
+    SetColor(target, kShownColor);
+}
+REGISTER_BUTTON_COMMAND("ResumeGame", ResumeGame);
+
+void QuitGame::Execute() {
+    if (howToPlayOpen) return;
+    if (Core::instance) Core::instance->active = false;
+}
+REGISTER_BUTTON_COMMAND("QuitGame", QuitGame);
+
+void PauseMenuResumeGame::Execute() {
+    if (howToPlayOpen) return;
+    if (GameLogic::instance) GameLogic::instance->paused = false;
+}
+REGISTER_BUTTON_COMMAND("PauseMenuResumeGame", PauseMenuResumeGame);
+
+void HowToPlay::Execute() {
+    if (howToPlayOpen) return;
+    target = FindLevelObject("HowToPlayScreen");
+    if (!target) return;
+    SetColor(target, kShownColor);
+    SetColor(FindButton("BackToPauseMenu"), kShownColor);
+    howToPlayOpen = true;
+}
+REGISTER_BUTTON_COMMAND("HowToPlayPause", HowToPlay);
+
+void ReturnToPauseMenu::Execute() {
+    if (!howToPlayOpen || !FindLevelObject("PauseMenu")) return;
+    SetColor(button, kHiddenColor);
+    target = FindLevelObject("HowToPlayScreen");
+    SetColor(target, kHiddenColor);
+    howToPlayOpen = false;
+}
+REGISTER_BUTTON_COMMAND("ReturnToPauseMenu", ReturnToPauseMenu);
+
+}  // namespace Engine
