@@ -17,7 +17,7 @@ namespace Engine {
 EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_unique<Core>()) {
     if (options.window) window = new Window(WindowProperties::Read());
     baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
-    graphics = new graphics::Graphics(window ? &window->sdlWindow : nullptr, 1280, 720, baseDirectory);
+    graphics = new graphics::Graphics(window ? &window->sdlWindow : options.externalWindow, 1280, 720, baseDirectory);
     factory = new GameObjectFactory();
     sound = options.silentSound ? new Sound(Sound::kSettingsFile, &AudioOutput::OpenLoopback) : new Sound();
     input = options.scriptedInput ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())

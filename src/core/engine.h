@@ -7,6 +7,8 @@
 
 #include "core/core.h"
 
+struct SDL_Window;
+
 namespace Engine {
 
 class Window;
@@ -27,6 +29,9 @@ struct EngineOptions {
     bool scriptedInput = false;
     // Sound mixes into a loopback device instead of a sound card.
     bool silentSound = false;
+    // Without a window system, the graphics system can still draw into a window
+    // made elsewhere (tests that read pixels back).
+    SDL_Window* const* externalWindow = nullptr;
     std::string executablePath;
 
     // No window, scripted input, silent sound: the harness drives frames itself.

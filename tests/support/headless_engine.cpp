@@ -6,8 +6,10 @@
 
 namespace TestSupport {
 
-HeadlessEngine::HeadlessEngine() {
-    systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
+HeadlessEngine::HeadlessEngine(SDL_Window* const* glWindow) {
+    Engine::EngineOptions options = Engine::EngineOptions::Headless();
+    options.externalWindow = glWindow;
+    systems_ = std::make_unique<Engine::EngineSystems>(options);
     auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
     auto pads = std::make_unique<Engine::ScriptedPadSource>();
     keys_ = keys.get();

@@ -14,8 +14,9 @@ class HeadlessEngine {
 public:
     static constexpr float kFrame = 1.0f / 60.0f;
 
-    // Builds and initialises every system; the boot frame has not run yet.
-    HeadlessEngine();
+    // Builds and initialises every system; the boot frame has not run yet. With
+    // `glWindow`, the graphics system draws every frame into that window.
+    explicit HeadlessEngine(SDL_Window* const* glWindow = nullptr);
     ~HeadlessEngine();
 
     // Runs `count` frames of `dt` seconds (before the time scale).
