@@ -13,8 +13,8 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
+#include "level_scene.h"
 #include "support/gl_window_fixture.h"
-#include "support/scratch_dir.h"
 #include "test_images.h"
 
 using namespace Engine;
@@ -40,57 +40,21 @@ constexpr const char* kLevel = R"(<Level Name="Fixture">
 </Level>
 )";
 
-class LevelRenderTest : public TestSupport::GlWindowTest {
+class LevelRenderTest : public LevelSceneTest {
 protected:
     void SetUp() override {
         GlWindowTest::SetUp();
         if (IsSkipped()) return;
-        TestSupport::PrepareRenderFiles(scratch);
         // Two cells, each a left and a right half: red | green, blue | white.
         WriteImage("halves.tga", 8, 4, [](int x, int) {
             const TestSupport::Rgba quarters[4] = {kRed, kGreen, kBlue, kWhite};
             return quarters[x / 2];
         });
-        scratch.Write("Objects/Textures/Texture.xml",
-                      "<Texture><Texture Name=\"Halves\"><File Path=\"halves.tga\"/><Column Column=\"2\"/>"
-                      "<Row Row=\"1\"/><Frame Frame=\"2\"/></Texture></Texture>");
-        scratch.Write("MapData/Fixture.xml", kLevel);
-        core = std::make_unique<Core>();
-        graphics = std::make_unique<graphics::Graphics>(window->handle(), kWidth, kHeight, "");
-        graphics->showSetupFailure = nullptr;
-        factory = std::make_unique<GameObjectFactory>();
-        logic = std::make_unique<GameLogic>();
-        logic->boot = false;
-        core->Register(factory.get());
-        core->Register(logic.get());
-        core->Register(graphics.get());
-        ASSERT_TRUE(core->Initialize());
-        graphics->Resize(0, 0, kWidth, kHeight);  // as the window does: camera at the origin, zoom 1
-        factory->LoadLevel("MapData//Fixture.xml");
+        StartScene("<Texture><Texture Name=\"Halves\"><File Path=\"halves.tga\"/><Column Column=\"2\"/>"
+                   "<Row Row=\"1\"/><Frame Frame=\"2\"/></Texture></Texture>",
+                   "MapData//Fixture.xml", kLevel);
     }
-    void TearDown() override {
-        logic.reset();
-        factory.reset();
-        graphics.reset();
-        core.reset();
-        GlWindowTest::TearDown();
-    }
-    int RedLabelPixels(float x0, float x1, float y0, float y1) {
-        int count = 0;
-        for (int py = 0; py < kHeight; ++py)
-            for (int px = 0; px < kWidth; ++px) {
-                const float x = px / 10.0f - 16.0f, y = 9.0f - py / 10.0f;
-                const TestSupport::Rgba c = window->Pixel(px, py);
-                if (x > x0 && x < x1 && y > y0 && y < y1 && c.r > 128 && c.g < 64 && c.b < 64) ++count;
-            }
-        return count;
-    }
-
-    TestSupport::ScratchDir scratch;
-    std::unique_ptr<Core> core;
-    std::unique_ptr<graphics::Graphics> graphics;
-    std::unique_ptr<GameObjectFactory> factory;
-    std::unique_ptr<GameLogic> logic;
+    int RedLabelPixels(float x0, float x1, float y0, float y1) const { return RedPixels(x0, x1, y0, y1, 128, 64); }
 };
 
 TEST_F(LevelRenderTest, ObjectsAppearAnimateAndFollowTheirTransforms) {

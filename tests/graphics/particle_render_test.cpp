@@ -11,8 +11,8 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
+#include "level_scene.h"
 #include "support/gl_window_fixture.h"
-#include "support/scratch_dir.h"
 #include "test_images.h"
 
 using namespace Engine;
@@ -47,56 +47,20 @@ constexpr const char* kLevel = R"(<Level>
 </Level>
 )";
 
-class ParticleRenderTest : public TestSupport::GlWindowTest {
+class ParticleRenderTest : public LevelSceneTest {
 protected:
     void SetUp() override {
         GlWindowTest::SetUp();
         if (IsSkipped()) return;
-        TestSupport::PrepareRenderFiles(scratch);
         TestImages::WriteSolid("white.tga", TestImages::kWhite);
-        scratch.Write("Objects/Textures/Texture.xml",
-                      "<Texture><Texture Name=\"Particle_CircleWhite\"><File Path=\"white.tga\"/>"
-                      "<Column Column=\"1\"/><Row Row=\"1\"/><Frame Frame=\"1\"/></Texture></Texture>");
-        scratch.Write("MapData/Particles.xml", kLevel);
-        core = std::make_unique<Core>();
-        graphics = std::make_unique<graphics::Graphics>(window->handle(), kWidth, kHeight, "");
-        graphics->showSetupFailure = nullptr;
-        factory = std::make_unique<GameObjectFactory>();
-        logic = std::make_unique<GameLogic>();
-        logic->boot = false;
-        core->Register(factory.get());
-        core->Register(logic.get());
-        core->Register(graphics.get());
-        ASSERT_TRUE(core->Initialize());
-        graphics->Resize(0, 0, kWidth, kHeight);  // camera at the origin, zoom 1
-        factory->LoadLevel("MapData//Particles.xml");
+        StartScene("<Texture><Texture Name=\"Particle_CircleWhite\"><File Path=\"white.tga\"/>"
+                   "<Column Column=\"1\"/><Row Row=\"1\"/><Frame Frame=\"1\"/></Texture></Texture>",
+                   "MapData//Particles.xml", kLevel);
     }
-    void TearDown() override {
-        logic.reset();
-        factory.reset();
-        graphics.reset();
-        core.reset();
-        GlWindowTest::TearDown();
-    }
-    // Red pixels whose world position lies in the rectangle. The texture fades to
-    // its transparent border at a quad's rim, so reddish counts as red.
+    // The texture fades to its transparent border at a quad's rim, so reddish counts as red.
     int RedPixels(float x0, float x1, float y0, float y1) const {
-        int count = 0;
-        for (int py = 0; py < kHeight; ++py)
-            for (int px = 0; px < kWidth; ++px) {
-                const float x = (px + 0.5f) / 10.0f - 16.0f, y = 9.0f - (py + 0.5f) / 10.0f;
-                if (x <= x0 || x >= x1 || y <= y0 || y >= y1) continue;
-                const TestSupport::Rgba c = window->Pixel(px, py);
-                if (c.r > 100 && c.g < 40 && c.b < 40) ++count;
-            }
-        return count;
+        return LevelSceneTest::RedPixels(x0, x1, y0, y1, 100, 40);
     }
-
-    TestSupport::ScratchDir scratch;
-    std::unique_ptr<Core> core;
-    std::unique_ptr<graphics::Graphics> graphics;
-    std::unique_ptr<GameObjectFactory> factory;
-    std::unique_ptr<GameLogic> logic;
 };
 
 TEST_F(ParticleRenderTest, EmittedParticlesAreDrawnAroundTheirEmitterAndCulledAtTheEdge) {
