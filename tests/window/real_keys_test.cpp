@@ -1,0 +1,71 @@
+// Real key presses from the X server (xdotool's XTEST events under Xvfb) reach the
+// input system's queries through SDL, including a tap shorter than a frame.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "input/input.h"
+#include "input/virtual_keys.h"
+#include "support/scratch_dir.h"
+#include "window/window.h"
+
+namespace {
+
+bool CanSendRealKeys() {
+    const char* display = std::getenv("DISPLAY");
+    return display && *display && std::system("command -v xdotool > /dev/null 2>&1") == 0;
+}
+
+void Xdotool(const std::string& arguments) {
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+}
+
+class RealKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanSendRealKeys()) GTEST_SKIP() << "needs an X display and xdotool";
+        dir.Write("MapData/WindowProperties.xml",
+                  "<W><T T=\"keys\"/><W W=\"900\"/><H H=\"500\"/><E E=\"0\"/></W>");
+        input = std::make_unique<Engine::Input>();
+        window = std::make_unique<Engine::Window>(Engine::WindowProperties::Read());
+        ASSERT_TRUE(window->Initialize());
+        Frame();
+        input->active = true;
+    }
+    // One frame as the game runs it: the window pumps, then input takes its snapshot.
+    void Frame() {
+        SDL_Delay(30);  // let the X server deliver what xdotool sent
+        window->Update(0.0f);
+        input->Update(0.0f);
+    }
+
+    TestSupport::ScratchDir dir;
+    std::unique_ptr<Engine::Input> input;
+    std::unique_ptr<Engine::Window> window;
+};
+
+TEST_F(RealKeysTest, HeldKeysReadDownAndUp) {
+    Xdotool("keydown w");
+    Frame();
+    EXPECT_TRUE(input->IsKeyDown('W'));
+    EXPECT_TRUE(input->IsKeyTriggered('W'));
+    Frame();
+    EXPECT_TRUE(input->IsKeyDown('W'));
+    EXPECT_FALSE(input->IsKeyTriggered('W'));
+    Xdotool("keyup w");
+    Frame();
+    EXPECT_FALSE(input->IsKeyDown('W'));
+    EXPECT_TRUE(input->IsKeyReleased('W'));
+}
+
+TEST_F(RealKeysTest, ATapWithinOneFrameIsSeen) {
+    Xdotool("key --delay 0 s");  // down and up before the next pump
+    Frame();
+    EXPECT_TRUE(input->IsKeyTriggered('S'));
+    Frame();
+    EXPECT_FALSE(input->IsKeyDown('S'));
+}
+
+}  // namespace
