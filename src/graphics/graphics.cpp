@@ -61,10 +61,18 @@ Graphics::~Graphics() {
     shaders.clear();
     overlay_.Stop();
     if (context_) {
-        SDL_GL_MakeCurrent(*window_, nullptr);
+        SDL_GL_MakeCurrent(window(), nullptr);
         SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
     }
+    if (takenWindow_) SDL_DestroyWindow(takenWindow_);
+    if (quitVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (instance == this) instance = nullptr;
+}
+
+void Graphics::TakeWindow(SDL_Window* window, bool quitVideo) {
+    takenWindow_ = window;
+    window_ = &takenWindow_;
+    quitVideo_ = quitVideo;
 }
 
 bool Graphics::Fail(const char* message) {

@@ -84,6 +84,11 @@ public:
     Layer* gridLayer() const;
     bool hasGl() const { return context_ != nullptr; }
     SDL_Window* window() const { return window_ ? *window_ : nullptr; }
+    // The window system goes first at shutdown, but the GL context and everything
+    // made with it must be freed while its window still exists: the graphics system
+    // takes the window (and SDL's video subsystem, when `quitVideo`) and lets both go
+    // after its context.
+    void TakeWindow(SDL_Window* window, bool quitVideo);
 
     static Graphics* instance;
 
@@ -106,6 +111,8 @@ private:
     void CreateLayers();
 
     SDL_Window* const* window_;
+    SDL_Window* takenWindow_ = nullptr;
+    bool quitVideo_ = false;
     void* context_ = nullptr;  // SDL_GLContext
     DebugOverlay overlay_;
 };

@@ -55,8 +55,14 @@ Window::Window(const WindowProperties& properties)
 }
 
 Window::~Window() {
-    if (sdlWindow) SDL_DestroyWindow(sdlWindow);
-    if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    graphics::Graphics* graphics = graphics::Graphics::instance;
+    if (graphics && sdlWindow && graphics->window() == sdlWindow) {
+        // Still drawn into: the graphics system lets it go after its GL context.
+        graphics->TakeWindow(sdlWindow, sdlStarted_);
+    } else {
+        if (sdlWindow) SDL_DestroyWindow(sdlWindow);
+        if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    }
     if (instance == this) instance = nullptr;
 }
 
