@@ -70,6 +70,7 @@ public:
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         shader_ = std::make_unique<Shader>("src/shaders/Default.vert", "src/shaders/Default.frag");
         renderer_ = std::make_unique<BatchRenderer2D>();
+        renderer_->setShader(shader_.get());  // single-texture batches use its variant
         const GLuint program = shader_->program();
         glUseProgram(program);
         const mat4 projection = mat4::orthographic(-16, 16, -9, 9, -1, 1);

@@ -57,18 +57,6 @@ mat4 mat4::operator*(const mat4& o) const {
     return r;
 }
 
-vec4 mat4::operator*(const vec4& v) const {
-    return {at(0, 0) * v.x + at(0, 1) * v.y + at(0, 2) * v.z + at(0, 3) * v.w,
-            at(1, 0) * v.x + at(1, 1) * v.y + at(1, 2) * v.z + at(1, 3) * v.w,
-            at(2, 0) * v.x + at(2, 1) * v.y + at(2, 2) * v.z + at(2, 3) * v.w,
-            at(3, 0) * v.x + at(3, 1) * v.y + at(3, 2) * v.z + at(3, 3) * v.w};
-}
-
-vec3 mat4::operator*(const vec3& v) const {
-    const vec4 r = *this * vec4(v.x, v.y, v.z, 1.0f);
-    return {r.x, r.y, r.z};
-}
-
 mat3 mat3::operator*(const mat3& o) const {
     mat3 r;
     for (int i = 0; i < 3; ++i)

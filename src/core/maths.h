@@ -61,6 +61,20 @@ struct mat4 {
     vec3 operator*(const vec3& v) const;  // point transform (w = 1)
 };
 
+// The vector products are inline: the renderer transforms four corners per
+// quad, and a call per corner cost as much as the rest of the quad's writing.
+inline vec4 mat4::operator*(const vec4& v) const {
+    return {at(0, 0) * v.x + at(0, 1) * v.y + at(0, 2) * v.z + at(0, 3) * v.w,
+            at(1, 0) * v.x + at(1, 1) * v.y + at(1, 2) * v.z + at(1, 3) * v.w,
+            at(2, 0) * v.x + at(2, 1) * v.y + at(2, 2) * v.z + at(2, 3) * v.w,
+            at(3, 0) * v.x + at(3, 1) * v.y + at(3, 2) * v.z + at(3, 3) * v.w};
+}
+
+inline vec3 mat4::operator*(const vec3& v) const {
+    const vec4 r = *this * vec4(v.x, v.y, v.z, 1.0f);
+    return {r.x, r.y, r.z};
+}
+
 // A 3x3 row-major matrix: the transform keeps its own.
 struct mat3 {
     float m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};

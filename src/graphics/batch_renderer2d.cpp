@@ -6,6 +6,7 @@
 #include "graphics/camera.h"
 #include "graphics/font.h"
 #include "graphics/renderable2d.h"
+#include "graphics/shader.h"
 #include "graphics/texture.h"
 
 namespace Engine::graphics {
@@ -106,10 +107,16 @@ void BatchRenderer2D::flush() {
             glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(i));
             glBindTexture(GL_TEXTURE_2D, textureSlots[i]);
         }
+        // The variant samples slot 0 only; quads without texture need no slot.
+        const bool singleTexture = shader_ && textureSlots.size() <= 1 && shader_->UseSingleTextureVariant();
         glBindVertexArray(vertexArray_.get());
         indexBuffer_->bind();
         glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
         ++drawCalls;
+        if (singleTexture) {
+            glUseProgram(shader_->program());
+            ++singleTextureDraws;
+        }
         indexBuffer_->unbind();
         glBindVertexArray(0);
         glActiveTexture(GL_TEXTURE0);

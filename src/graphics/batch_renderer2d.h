@@ -37,7 +37,10 @@ public:
     void submitCulled(const Renderable2D* renderable) override;
     void drawLines(std::vector<Line> lines) override;
     void end() override;
+    // Draws the batch; one with at most one texture uses the shader's
+    // single-texture variant when it has one (see Shader::UseSingleTextureVariant).
     void flush() override;
+    void setShader(Shader* shader) override { shader_ = shader; }
 
     GLuint vertexArray() const { return vertexArray_.get(); }
     GLuint vertexBuffer() const { return vertexBuffer_.get(); }
@@ -47,8 +50,10 @@ public:
     GLsizei indexCount = 0;
     // GL texture names of the current batch; slot i is sampler unit i.
     std::vector<GLuint> textureSlots;
-    // Draw calls issued since construction.
+    // Draw calls issued since construction, and how many of them used the
+    // shader's single-texture variant.
     size_t drawCalls = 0;
+    size_t singleTextureDraws = 0;
 
 private:
     // Makes room for one more quad, drawing the full batch first when needed.
@@ -64,6 +69,7 @@ private:
         v->color = color;
     }
 
+    Shader* shader_ = nullptr;
     GlVertexArray vertexArray_;
     GlBuffer vertexBuffer_;
     Vertex* cursor_ = nullptr;

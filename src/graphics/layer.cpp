@@ -13,6 +13,7 @@ namespace Engine::graphics {
 Layer::Layer(std::unique_ptr<Renderer2D> renderer, Shader* shader_, const mat4& projection_)
     : shader(shader_), projection(projection_), renderer_(std::move(renderer)) {
     if (!renderer_ || !shader) return;
+    renderer_->setShader(shader);
     glUseProgram(shader->program());
     glUniformMatrix4fv(glGetUniformLocation(shader->program(), "pr_matrix"), 1, GL_FALSE, projection.elements);
     GLint units[kMaxTextureSlots];
@@ -108,6 +109,7 @@ void Layer::SortByOrder() {
 
 void Layer::Render() {
     if (!renderer_ || !shader) return;
+    renderer_->setShader(shader);
     glUseProgram(shader->program());
     renderer_->begin();
     renderer_->drawLines(lines);

@@ -12,6 +12,7 @@ namespace Engine::graphics {
 
 class Renderable2D;
 class Font;
+class Shader;
 
 class Renderer2D {
 public:
@@ -31,6 +32,9 @@ public:
     virtual void drawLines(std::vector<Line> lines) = 0;
     virtual void end() {}
     virtual void flush() = 0;
+    // The shader of the layer drawing through this renderer, whose variants a
+    // renderer may pick per batch.
+    virtual void setShader(Shader* /*shader*/) {}
 
     // Every vertex is multiplied by the top matrix. `combine` multiplies the new
     // matrix onto the current top instead of replacing it.

@@ -52,26 +52,9 @@ void Compile(GLuint shader, const std::string& source) {
     PrintLog(shader, false);
 }
 
-}  // namespace
-
-GLuint LoadShaderProgram(const char* vertexPath, const char* fragmentPath, SamplerIndexing indexing) {
+GLuint Link(const std::string& vertexSource, const std::string& fragmentSource) {
     GlShaderObject vertexShader(glCreateShader(GL_VERTEX_SHADER));
     GlShaderObject fragmentShader(glCreateShader(GL_FRAGMENT_SHADER));
-
-    std::string vertexSource;
-    if (!ReadSource(vertexPath, vertexSource)) {
-        std::printf("Impossible to open %s. Are you in the right directory ? Don't forget to read the FAQ !\n",
-                    vertexPath);
-        std::fflush(stdout);
-        return 0;
-    }
-    std::string fragmentSource;
-    ReadSource(fragmentPath, fragmentSource);
-
-    const std::string header = ShaderHeader(indexing);
-    if (!HasVersionLine(vertexSource)) vertexSource = header + vertexSource;
-    if (!HasVersionLine(fragmentSource)) fragmentSource = header + fragmentSource;
-
     Compile(vertexShader.get(), vertexSource);
     Compile(fragmentShader.get(), fragmentSource);
 
@@ -87,11 +70,71 @@ GLuint LoadShaderProgram(const char* vertexPath, const char* fragmentPath, Sampl
     return program;
 }
 
+// The single-texture variant: the same files with SINGLE_TEXTURE defined after
+// the header. 0 when the fragment file has no such variant, or pins its own
+// version line (the definition has to follow it).
+GLuint LoadSingleTextureVariant(const char* vertexPath, const char* fragmentPath, SamplerIndexing indexing) {
+    std::string vertexSource, fragmentSource;
+    if (!ReadSource(vertexPath, vertexSource) || !ReadSource(fragmentPath, fragmentSource)) return 0;
+    if (fragmentSource.find("#ifdef SINGLE_TEXTURE") == std::string::npos) return 0;
+    if (HasVersionLine(vertexSource) || HasVersionLine(fragmentSource)) return 0;
+    const std::string header = ShaderHeader(indexing);
+    const GLuint program = Link(header + vertexSource, header + "#define SINGLE_TEXTURE 1\n" + fragmentSource);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked == GL_TRUE) return program;
+    glDeleteProgram(program);
+    return 0;
+}
+
+}  // namespace
+
+GLuint LoadShaderProgram(const char* vertexPath, const char* fragmentPath, SamplerIndexing indexing) {
+    std::string vertexSource;
+    if (!ReadSource(vertexPath, vertexSource)) {
+        std::printf("Impossible to open %s. Are you in the right directory ? Don't forget to read the FAQ !\n",
+                    vertexPath);
+        std::fflush(stdout);
+        return 0;
+    }
+    std::string fragmentSource;
+    ReadSource(fragmentPath, fragmentSource);
+
+    const std::string header = ShaderHeader(indexing);
+    if (!HasVersionLine(vertexSource)) vertexSource = header + vertexSource;
+    if (!HasVersionLine(fragmentSource)) fragmentSource = header + fragmentSource;
+    return Link(vertexSource, fragmentSource);
+}
+
 Shader::Shader(const char* vertexPath_, const char* fragmentPath_)
     : Shader(vertexPath_, fragmentPath_, DetectSamplerIndexing()) {}
 
 Shader::Shader(const char* vertexPath_, const char* fragmentPath_, SamplerIndexing indexing)
     : vertexPath(vertexPath_), fragmentPath(fragmentPath_),
-      program_(LoadShaderProgram(vertexPath_, fragmentPath_, indexing)) {}
+      program_(LoadShaderProgram(vertexPath_, fragmentPath_, indexing)) {
+    if (!program_) return;
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program_.get(), GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) return;
+    singleTexture_.reset(LoadSingleTextureVariant(vertexPath_, fragmentPath_, indexing));
+    if (!singleTexture_) return;
+    mirror_ = UniformMirror(program_.get(), singleTexture_.get());
+    radiusLocation_ = glGetUniformLocation(program_.get(), "radius");
+}
+
+bool Shader::UseSingleTextureVariant() const {
+    if (!singleTexture_) return false;
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    if (static_cast<GLuint>(current) != program_.get()) return false;
+    if (radiusLocation_ >= 0) {
+        GLfloat radius = 0.0f;
+        glGetUniformfv(program_.get(), radiusLocation_, &radius);
+        if (radius > 0.0f) return false;
+    }
+    glUseProgram(singleTexture_.get());
+    mirror_.Copy();
+    return true;
+}
 
 }  // namespace Engine::graphics

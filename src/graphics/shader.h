@@ -7,6 +7,7 @@
 
 #include "graphics/gl_handles.h"
 #include "graphics/shader_header.h"
+#include "graphics/uniform_mirror.h"
 
 namespace Engine::graphics {
 
@@ -25,13 +26,26 @@ public:
     Shader(const Shader&) = delete;
     Shader& operator=(const Shader&) = delete;
 
+    // The program every uniform is set on.
     GLuint program() const { return program_.get(); }
+    // The same files built with SINGLE_TEXTURE defined, for batches with at most
+    // one texture (in slot 0); 0 when the fragment file has no such variant.
+    GLuint singleTextureProgram() const { return singleTexture_.get(); }
+
+    // When the main program is current and the variant draws the same picture
+    // (the light, uniform "radius", is off), makes the variant current with the
+    // main program's uniform values and returns true; the caller makes the main
+    // program current again after drawing. Otherwise changes nothing.
+    bool UseSingleTextureVariant() const;
 
     const char* vertexPath;
     const char* fragmentPath;
 
 private:
     GlProgram program_;
+    GlProgram singleTexture_;
+    UniformMirror mirror_;
+    GLint radiusLocation_ = -1;
 };
 
 }  // namespace Engine::graphics
