@@ -6,7 +6,9 @@
 //     that rasterising does not count;
 //   - the frame time at 1280 x 720 with 32-pixel sprites, up to the moment the
 //     frame's pixels can be read back;
-// for both renderers, and the ratios ours / SDL's (below 1 is better).
+// for both renderers, and the ratios ours / SDL's (below 1 is better). Frame
+// times alternate between the two renderers and the frame ratio is the median
+// of the paired ratios, which keeps load from other processes out of it.
 //
 // Run: xvfb-run -a -s '-screen 0 1280x720x24' build/bench/render_bench
 
@@ -246,14 +248,29 @@ double MedianQueuePerSprite(OurRenderer& r, int n, int reps) {
     return samples[samples.size() / 2];
 }
 
-template <class Renderer>
-double MedianFrame(Renderer& r, int n, int m, int reps) {
-    r.Prepare(n, m, 32);
-    r.Frame();
-    std::vector<double> samples;
-    for (int i = 0; i < reps; ++i) samples.push_back(r.Frame());
+double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
+}
+
+struct FrameTimes {
+    double ours, peer, ratio;  // medians; the ratio is the median of the paired ratios
+};
+
+// Frames of the two renderers alternate, so that load from other processes on
+// the shared machine falls on both alike.
+FrameTimes MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
+    ours.Prepare(n, m, 32);
+    peer.Prepare(n, m, 32);
+    ours.Frame();
+    peer.Frame();
+    std::vector<double> ourSamples, peerSamples, ratios;
+    for (int i = 0; i < reps; ++i) {
+        ourSamples.push_back(ours.Frame());
+        peerSamples.push_back(peer.Frame());
+        ratios.push_back(ourSamples.back() / peerSamples.back());
+    }
+    return {Median(ourSamples), Median(peerSamples), Median(ratios)};
 }
 
 }  // namespace
@@ -286,12 +303,11 @@ int main() {
                     const double ourCpu = MedianCpuPerSprite(*ours, n, m, reps);
                     const double ourQueue = MedianQueuePerSprite(*ours, n, reps);
                     const double peerCpu = MedianCpuPerSprite(peer, n, m, reps);
-                    const int frameReps = n >= 60000 ? 2 : 5;
-                    const double ourFrame = MedianFrame(*ours, n, m, frameReps);
-                    const double peerFrame = MedianFrame(peer, n, m, frameReps);
+                    const int frameReps = n >= 60000 ? 3 : 7;
+                    const FrameTimes frame = MedianFrames(*ours, peer, n, m, frameReps);
                     std::printf("%6d %3d | %12.1f %12.1f %12.1f %6.2f | %11.2f %11.2f %6.2f\n", n, m,
-                                ourQueue * 1e9, ourCpu * 1e9, peerCpu * 1e9, ourCpu / peerCpu, ourFrame * 1e3, peerFrame * 1e3,
-                                ourFrame / peerFrame);
+                                ourQueue * 1e9, ourCpu * 1e9, peerCpu * 1e9, ourCpu / peerCpu, frame.ours * 1e3,
+                                frame.peer * 1e3, frame.ratio);
                     std::fflush(stdout);
                 }
             }

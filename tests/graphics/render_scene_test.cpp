@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -238,6 +240,91 @@ TEST_F(RenderSceneTest, EveryWayOfPickingASamplerDrawsTheRightTexture) {
         EXPECT_TRUE(Near(window->WorldPixel(-3, 0), 0, 255, 0));
         EXPECT_TRUE(Near(window->WorldPixel(3, 0), 0, 0, 255));
         EXPECT_TRUE(Near(window->WorldPixel(9, 0), 255, 255, 255)) << "no texture: the colour alone";
+        for (auto& quad : quads) layer.Remove(quad.get());
+    }
+}
+
+// The single-texture variant must draw what the general shader draws: the same
+// scene is drawn as a batch of one texture (variant) and again with a second,
+// off-screen texture in the batch (general shader), for both shaders.
+TEST_F(RenderSceneTest, SingleTextureBatchDrawsTheSamePictureAsAMultiTextureBatch) {
+    auto quarters = LoadTexture(WriteImage("quarters.tga", 4, 4,
+                                           [](int x, int y) {
+                                               const Rgba cells[4] = {kRed, kGreen, kBlue, kWhite};
+                                               return cells[(y / 2) * 2 + x / 2];
+                                           }),
+                                1, 1);
+    auto other = LoadTexture(WriteSolid("other.tga", kBlue), 1, 1);
+    const struct {
+        const char* vertex;
+        const char* fragment;
+    } shaders[] = {{"src/shaders/Default.vert", "src/shaders/Default.frag"},
+                   {"src/shaders/Particle.vert", "src/shaders/Particle.frag"}};
+    for (const auto& files : shaders) {
+        SCOPED_TRACE(files.fragment);
+        Shader shader(files.vertex, files.fragment);
+        ASSERT_NE(shader.singleTextureProgram(), 0u);
+        TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
+        glUseProgram(shader.program());
+        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
+                           mat4::identity().elements);
+        auto* renderer = static_cast<BatchRenderer2D*>(layer.renderer());
+        std::vector<std::unique_ptr<Sprite>> quads;
+        auto add = [&](float x, float y, float size, uint32_t color, Texture* texture) {
+            auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
+            quad->SetSize(size, size);
+            quad->color = color;
+            quad->SetPosition({x, y, 0.0f});
+            if (texture) quad->SetTexture(texture);
+            layer.Add(quad.get());
+            quads.push_back(std::move(quad));
+        };
+        // Positions are centres.
+        add(-11, 2, 8, 0xFFFFFFFF, quarters.get());  // the four colours
+        add(-1, 2, 6, 0xFF00FFFF, quarters.get());   // tinted yellow
+        add(7, 2, 4, 0xFF0000FF, nullptr);           // plain red, no texture
+        add(-7, -2, 6, 0x80FFFFFF, quarters.get());  // half transparent, over the first
+        layer.AddLine(-14, -7, 14, -6, 0xFF00FF00, 0.2f);
+
+        auto draw = [&] {
+            glClear(GL_COLOR_BUFFER_BIT);
+            layer.Render();
+            std::vector<uint8_t> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
+            glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+            return pixels;
+        };
+        const size_t singleBefore = renderer->singleTextureDraws;
+        const std::vector<uint8_t> single = draw();
+        EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 1);
+        EXPECT_TRUE(Near(window->WorldPixel(-13, 4), 255, 0, 0));
+        EXPECT_TRUE(Near(window->WorldPixel(-9, 4), 0, 255, 0));
+        EXPECT_TRUE(Near(window->WorldPixel(-2.5f, 0.5f), 0, 0, 0)) << "blue tinted yellow";
+        EXPECT_TRUE(Near(window->WorldPixel(0.5f, 3.5f), 0, 255, 0)) << "green tinted yellow";
+        EXPECT_TRUE(Near(window->WorldPixel(7, 2), 255, 0, 0));
+        EXPECT_TRUE(Near(window->WorldPixel(0, -6.5f), 0, 255, 0)) << "the line";
+
+        add(100, 100, 1, 0xFFFFFFFF, other.get());  // off screen: a second texture only
+        const std::vector<uint8_t> multi = draw();
+        EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 1) << "two textures take the general shader";
+        int differing = 0, largest = 0;
+        for (size_t i = 0; i < single.size(); ++i) {
+            const int difference = std::abs(single[i] - multi[i]);
+            differing += difference > 0;
+            largest = std::max(largest, difference);
+        }
+        EXPECT_LE(largest, 1) << differing << " channel values differ";
+
+        // With the light on the variant, which has none, is not used.
+        const GLint radius = glGetUniformLocation(shader.program(), "radius");
+        if (radius >= 0) {
+            quads.back()->hidden = true;
+            glUseProgram(shader.program());
+            glUniform1f(radius, 1.0f);
+            glUniform2f(glGetUniformLocation(shader.program(), "light_pos"), 100.0f, 100.0f);
+            draw();
+            EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 1);
+            EXPECT_TRUE(Near(window->WorldPixel(-9, 4), 0, 128, 0)) << "half light far from the light";
+        }
         for (auto& quad : quads) layer.Remove(quad.get());
     }
 }
