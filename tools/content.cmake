@@ -37,6 +37,20 @@ add_custom_command(
   VERBATIM)
 add_custom_target(tolvex_art ALL DEPENDS ${TOLVEX_ART_STAMP})
 
+# The window icon: RoziDoro's portrait, as a PNG (what the window loads) and an
+# .ico beside it for file managers.
+find_program(TOLVEX_CONVERT convert REQUIRED)
+set(TOLVEX_ICON_PNG ${PROJECT_SOURCE_DIR}/Resources/icon.png)
+set(TOLVEX_ICON_ICO ${PROJECT_SOURCE_DIR}/Resources/icon.ico)
+add_custom_command(
+  OUTPUT ${TOLVEX_ICON_PNG} ${TOLVEX_ICON_ICO}
+  COMMAND ${TOLVEX_CONVERT} ${TOLVEX_TEXTURE_DIR}/RoziDoro_Portrait.png -resize 64x64 ${TOLVEX_ICON_PNG}
+  COMMAND ${TOLVEX_CONVERT} ${TOLVEX_ICON_PNG} -define icon:auto-resize=64,32,16 ${TOLVEX_ICON_ICO}
+  DEPENDS ${TOLVEX_ART_STAMP}
+  COMMENT "Making the window icon"
+  VERBATIM)
+add_custom_target(tolvex_icon ALL DEPENDS ${TOLVEX_ICON_PNG} ${TOLVEX_ICON_ICO})
+
 # Review image of every texture: ninja -C build contact_sheet
 add_custom_target(contact_sheet
   COMMAND ${Python3_EXECUTABLE} ${TOLVEX_ART_DIR}/contact_sheet.py

@@ -7,5 +7,5 @@ endforeach()
 
 # The content check loads every level, and the levels' captions need the fonts.
 if(TARGET test_content)
-  add_dependencies(test_content tolvex_sounds)
+  add_dependencies(test_content tolvex_sounds tolvex_icon)
 endif()
