@@ -16,25 +16,22 @@ public:
     Gamepad gamepad;
 };
 
-class UPlayer1Controller : public PlayerController {
+inline constexpr const char* kPlayerControllerNames[] = {"UPlayer1Controller", "UPlayer2Controller",
+                                                        "UPlayer3Controller", "UPlayer4Controller"};
+
+// The controller script of player slot N (1..4).
+template <int N>
+class PlayerSlotController : public PlayerController {
 public:
-    explicit UPlayer1Controller(GameObj* owner = nullptr) : PlayerController(owner, 1) { name = "UPlayer1Controller"; }
-    Scripts* Clone(GameObj* owner) override { return new UPlayer1Controller(owner); }
+    explicit PlayerSlotController(GameObj* owner = nullptr) : PlayerController(owner, N) {
+        name = kPlayerControllerNames[N - 1];
+    }
+    Scripts* Clone(GameObj* owner) override { return new PlayerSlotController(owner); }
 };
-class UPlayer2Controller : public PlayerController {
-public:
-    explicit UPlayer2Controller(GameObj* owner = nullptr) : PlayerController(owner, 2) { name = "UPlayer2Controller"; }
-    Scripts* Clone(GameObj* owner) override { return new UPlayer2Controller(owner); }
-};
-class UPlayer3Controller : public PlayerController {
-public:
-    explicit UPlayer3Controller(GameObj* owner = nullptr) : PlayerController(owner, 3) { name = "UPlayer3Controller"; }
-    Scripts* Clone(GameObj* owner) override { return new UPlayer3Controller(owner); }
-};
-class UPlayer4Controller : public PlayerController {
-public:
-    explicit UPlayer4Controller(GameObj* owner = nullptr) : PlayerController(owner, 4) { name = "UPlayer4Controller"; }
-    Scripts* Clone(GameObj* owner) override { return new UPlayer4Controller(owner); }
-};
+
+using UPlayer1Controller = PlayerSlotController<1>;
+using UPlayer2Controller = PlayerSlotController<2>;
+using UPlayer3Controller = PlayerSlotController<3>;
+using UPlayer4Controller = PlayerSlotController<4>;
 
 }  // namespace Engine
