@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite headless:
 # once in release mode (with the benchmarks built), once under AddressSanitizer
-# and UndefinedBehaviorSanitizer. Tests that need a display run under Xvfb.
+# and UndefinedBehaviorSanitizer, then fuzzes the data-file reader with libFuzzer
+# for a bounded time. Tests that need a display run under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/tools/setup.sh"
@@ -21,7 +22,33 @@ run_suite() {
 bash "$root/tools/build.sh" build/release -DCMAKE_BUILD_TYPE=Release
 bash "$root/tools/build.sh" build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON -DTOLVEX_BUILD_BENCH=OFF
 
+fuzz_data_files() {
+  echo "== Fuzzing the archetype and level reader (libFuzzer, ${FUZZ_SECONDS:-60} s)"
+  cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTOLVEX_FUZZ=ON \
+    -DTOLVEX_BUILD_TESTS=OFF -DTOLVEX_BUILD_BENCH=OFF > "$root/build/fuzz.configure.log" 2>&1 \
+    || { cat "$root/build/fuzz.configure.log"; return 1; }
+  ninja -C "$root/build/fuzz" -j"$(nproc)" data_file_fuzzer || return 1
+  # The game's own data files are the starting corpus; new finds go to a scratch folder.
+  local corpus
+  corpus="$(mktemp -d)"
+  cp "$root"/MapData/*.xml "$root"/Objects/*.xml "$corpus"/
+  local log="$root/build/fuzz/last-run.log" result=0
+  ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
+    "$root/build/fuzz/data_file_fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=8192 \
+    -print_final_stats=1 -artifact_prefix="$root/build/fuzz/" "$corpus" > "$log" 2>&1 || result=$?
+  rm -rf "$corpus"
+  if [ "$result" -ne 0 ]; then
+    tail -n 60 "$log"
+    echo "The fuzzer found a crash; the failing input is in build/fuzz/"
+    return 1
+  fi
+  grep -E "^(Done|stat::number_of_executed_units)" "$log" || true
+  echo "Fuzzing found nothing"
+}
+
 status=0
 run_suite build/release || status=1
 run_suite build/sanitize || status=1
+fuzz_data_files || status=1
 exit $status
