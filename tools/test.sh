@@ -13,10 +13,27 @@ export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export ALSOFT_LOGLEVEL=0
 
+passed=0
+failed=0
 run_suite() {
-  local tree="$1"
+  local tree="$1" log result=0
+  log="$root/$tree/ctest-run.log"
   echo "== Tests in $tree"
-  xvfb-run -a -s "-screen 0 1280x720x24" ctest --test-dir "$root/$tree" -j2 --output-on-failure --timeout 600
+  xvfb-run -a -s "-screen 0 1280x720x24" ctest --test-dir "$root/$tree" -j2 --output-on-failure --timeout 600 \
+    2>&1 | tee "$log" || result=1
+  # "97% tests passed, 3 tests failed out of 120"
+  local summary
+  summary=$(grep -E "tests failed out of [0-9]+" "$log" | tail -n 1)
+  if [ -n "$summary" ]; then
+    local bad total
+    bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<< "$summary")
+    total=$(sed -E 's/.* tests failed out of ([0-9]+).*/\1/' <<< "$summary")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+  else
+    result=1
+  fi
+  return $result
 }
 
 bash "$root/tools/build.sh" build/release -DCMAKE_BUILD_TYPE=Release
@@ -51,4 +68,5 @@ status=0
 run_suite build/release || status=1
 run_suite build/sanitize || status=1
 fuzz_data_files || status=1
+echo "tests: $passed passed, $failed failed"
 exit $status
