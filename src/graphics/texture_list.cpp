@@ -25,6 +25,9 @@ const TiXmlElement* Next(const TiXmlElement* element) { return element ? element
 }  // namespace
 
 bool LoadTextureBatch(int count, bool upload, const std::string& path) {
+    // The loading screen keeps asking every frame after the list has ended:
+    // nothing is left to read, so the file is not parsed again.
+    if (allTexturesLoaded) return true;
     TiXmlDocument document(path.c_str());
     const TiXmlElement* entry = nullptr;
     if (document.LoadFile()) {

@@ -18,7 +18,6 @@ public:
     void Add(const std::string& name, std::unique_ptr<Scripts> prototype);
     Scripts* Find(const std::string& name) const;
     std::vector<std::string> Names() const;
-    void Clear() { prototypes_.clear(); }
 
 private:
     std::map<std::string, std::unique_ptr<Scripts>> prototypes_;

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "objects/atomic_file.h"
+
 namespace Engine {
 
 namespace {
@@ -49,16 +51,7 @@ bool WriteSoundSettings(const std::string& file, const SoundSettings& settings) 
     muteElement->SetAttribute("Mute", settings.muted ? 1 : 0);
     root->LinkEndChild(muteElement);
 
-    const std::string temporary = file + ".tmp";
-    if (!document.SaveFile(temporary.c_str())) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return SaveDocumentAtomically(document, file);
 }
 
 }  // namespace Engine
