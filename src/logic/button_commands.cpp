@@ -37,15 +37,7 @@ GameObj* FindLevelObject(const std::string& name) {
 }  // namespace
 
 void LoadLevelCommand::Execute() {
-    GameObjectFactory* factory = GameObjectFactory::instance;
-    if (!factory) return;
-    auto it = levelPaths.find(levelKey);
-    if (it == levelPaths.end()) {
-        std::cout << "No level is registered under \"" << levelKey << "\"" << std::endl;
-        return;
-    }
-    const std::string path = it->second;  // copied: scripts of the new level may change the table
-    factory->LoadLevel(path);
+    if (GameObjectFactory* factory = GameObjectFactory::instance) factory->LoadLevelByKey(levelKey);
 }
 REGISTER_BUTTON_COMMAND("LoadLevelMainMenu", LoadMainMenu);
 REGISTER_BUTTON_COMMAND("LoadLevelLevel1", LoadLevel1);

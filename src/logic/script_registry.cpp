@@ -8,6 +8,8 @@ ScriptRegistry& ScriptRegistry::Get() {
 }
 
 void ScriptRegistry::Add(const std::string& name, std::unique_ptr<Scripts> prototype) {
+    // The registry name is the script's name: clones copy it from here.
+    if (prototype) prototype->name = name;
     prototypes_[name] = std::move(prototype);
 }
 

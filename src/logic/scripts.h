@@ -52,11 +52,16 @@ private:
 };
 
 // Clones the derived class for script classes: `class Foo : public ScriptBase<Foo>`.
+// A clone carries the registry name its prototype was registered under.
 template <class Derived, class Base = Scripts>
 class ScriptBase : public Base {
 public:
     explicit ScriptBase(GameObj* owner_ = nullptr) : Base(owner_) {}
-    Scripts* Clone(GameObj* newOwner) override { return new Derived(newOwner); }
+    Scripts* Clone(GameObj* newOwner) override {
+        Scripts* copy = new Derived(newOwner);
+        copy->name = this->name;
+        return copy;
+    }
 };
 
 // Base of the ultimate skills: the player sets `activate`, the ultimate clears it when done.

@@ -233,6 +233,7 @@ void ReleaseDestroyedObjects() {
     std::vector<GameObj*> queue;
     queue.swap(releaseQueue);
     for (GameObj* object : queue) {
+        if (object->active) ++object->serial;
         object->active = false;
         auto it = std::find(liveObjects.begin(), liveObjects.end(), object);
         if (it != liveObjects.end()) liveObjects.erase(it);

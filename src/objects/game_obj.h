@@ -73,6 +73,9 @@ public:
     bool active = false;
     int32_t contactFlags = 0;
     int32_t id = 0;
+    // Bumped whenever the pool hands this object out or releases it, so object
+    // handles taken earlier can tell that the slot now holds something else.
+    uint32_t serial = 0;
     std::string name;
     std::string tag;
     std::vector<GameObj*> currentContacts;

@@ -92,7 +92,10 @@ GameObj* GameObjectFactory::Archetype(const std::string& name) const {
 
 GameObj* GameObjectFactory::TakeFreeObject() {
     for (auto& object : objectPool)
-        if (!object->active) return object.get();
+        if (!object->active) {
+            ++object->serial;
+            return object.get();
+        }
     return nullptr;
 }
 
@@ -131,6 +134,7 @@ void GameObjectFactory::UnloadLevel() {
     GameLogic* logic = GameLogic::instance;
     if (logic) logic->timeScale = 1.0f;
     for (auto& object : objectPool) {
+        if (object->active) ++object->serial;
         object->active = false;
         object->ClearComponents();
     }
@@ -218,6 +222,32 @@ void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
         }
     }
     levelChanged = true;
+}
+
+bool GameObjectFactory::LevelKeyLoadable(const std::string& key, std::string* why) {
+    auto it = levelPaths.find(key);
+    if (it == levelPaths.end()) {
+        if (why) *why = "no level is registered under \"" + key + "\"";
+        return false;
+    }
+    TiXmlDocument document;
+    if (!LoadXmlFile(document, it->second) || !document.RootElement()) {
+        if (why) *why = "level \"" + key + "\" cannot be read: " + DescribeXmlError(document, it->second);
+        return false;
+    }
+    return true;
+}
+
+bool GameObjectFactory::LoadLevelByKey(const std::string& key) {
+    std::string why;
+    if (!LevelKeyLoadable(key, &why)) {
+        std::cout << "Staying in " << (currentLevelPath.empty() ? "this level" : currentLevelPath) << ": " << why
+                  << std::endl;
+        return false;
+    }
+    const std::string path = levelPaths[key];  // copied: the new level's scripts may change the table
+    LoadLevel(path);
+    return true;
 }
 
 }  // namespace Engine

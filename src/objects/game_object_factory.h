@@ -42,6 +42,12 @@ public:
     Buttons* TakeButton();
     void UnloadLevel();
     void LoadLevel(const std::string& path);
+    // Loads the level the level-path table lists under `key`. A key that is not
+    // in the table, or whose file cannot be read as a level, prints one line and
+    // keeps the current level: no caller ever lands in an empty scene by mistake.
+    bool LoadLevelByKey(const std::string& key);
+    // Whether `key` is in the level-path table and its file reads as XML.
+    static bool LevelKeyLoadable(const std::string& key, std::string* why = nullptr);
 
     GameObj* Archetype(const std::string& name) const;
 

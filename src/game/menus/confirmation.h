@@ -3,7 +3,7 @@
 // to the title screen. Either player may answer. Waits until the wipe has opened
 // the screen; a level without a wipe never reacts.
 
-#include "game/menus/menu_pad.h"
+#include "api/menu_pad.h"
 #include "game/menus/oscillator.h"
 #include "logic/scripts.h"
 

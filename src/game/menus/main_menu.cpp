@@ -1,116 +1,114 @@
 #include "game/menus/main_menu.h"
 
+#include "api/script_api.h"
 #include "game/menus/menu_flow.h"
-#include "game/menus/transition.h"
 #include "graphics/animator.h"
-#include "input/input.h"
-#include "input/virtual_keys.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
-#include "sound/audio_engine.h"
 
 REGISTER_SCRIPT("MainMenu", MainMenu);
 
 const std::array<MainMenu::Entry, 6> MainMenu::kEntries = {{
-    {"Play", "MenuPlay_Red", "MenuPlay_Blue", MenuFlow::LevelKey("BirdSelectionScreen")},
-    {"Practice", "Menu_Practice_Red", "Menu_Practice_Blue", MenuFlow::LevelKey("PRBirdSelectionScreen")},
-    {"HowToPlay", "MenuHowToPlay_Red", "MenuHowToPlay_Blue", MenuFlow::LevelKey("HowToPlay")},
-    {"Option", "MenuOption_Red", "MenuOption_Blue", MenuFlow::LevelKey("OptionLevel")},
-    {"Credits", "MenuCredit_Red", "MenuCredit_Blue", MenuFlow::LevelKey("CreditsLevel")},
-    {"Quit", "MenuQuit_Red", "MenuQuit_Blue", MenuFlow::LevelKey("CSelection")},
+    {"Play", "MenuPlay_Red", "MenuPlay_Blue", "BirdSelectionScreen"},
+    {"Practice", "Menu_Practice_Red", "Menu_Practice_Blue", "PRBirdSelectionScreen"},
+    {"HowToPlay", "MenuHowToPlay_Red", "MenuHowToPlay_Blue", "HowToPlay"},
+    {"Option", "MenuOption_Red", "MenuOption_Blue", "OptionLevel"},
+    {"Credits", "MenuCredit_Red", "MenuCredit_Blue", "CreditsLevel"},
+    {"Quit", "MenuQuit_Red", "MenuQuit_Blue", "CSelection"},
 }};
 
 namespace {
-constexpr const char* kMusic = "event:/Menu_BGM";
-}
+const api::SoundEvent kMusic{"event:/Menu_BGM"};
+const api::SoundEvent kHover{"event:/Button_Hover"};
+const api::SoundEvent kClick{"event:/Button_Click"};
+const api::ObjectName kZora{"Zora"};
+const api::ObjectName kVidi{"Vidi"};
+const api::ObjectName kRibbon{"BGRibbon"};
+const api::ObjectName kArrow{"Arrow"};
 
-MainMenu::MainMenu(Engine::GameObj* owner) : ScriptBase(owner) { name = "MainMenu"; }
+// Files every entry's names in the tables the content checks walk.
+struct EntryNames {
+    EntryNames() {
+        for (const MainMenu::Entry& entry : MainMenu::kEntries) {
+            api::DeclareName(api::NameKind::Object, entry.object, __FILE__);
+            api::DeclareName(api::NameKind::Texture, entry.selectedTexture, __FILE__);
+            api::DeclareName(api::NameKind::Texture, entry.otherTexture, __FILE__);
+            api::DeclareName(api::NameKind::LevelKey, entry.leavesTo, __FILE__);
+        }
+    }
+} const kEntryNames;
+}  // namespace
 
 void MainMenu::Init() {
     wipe_ = MenuFlow::FindWipe();
-    zora_ = MenuFlow::FindLevelObject("Zora");
-    vidi_ = MenuFlow::FindLevelObject("Vidi");
-    ribbon_ = MenuFlow::FindLevelObject("BGRibbon");
-    arrow_ = MenuFlow::FindLevelObject("Arrow");
+    zora_ = api::Find(kZora);
+    vidi_ = api::Find(kVidi);
+    ribbon_ = api::Find(kRibbon);
+    arrow_ = api::Find(kArrow);
     for (size_t i = 0; i < kEntries.size(); ++i) {
-        entries_[i] = MenuFlow::FindLevelObject(kEntries[i].object);
-        Engine::SetTexture(entries_[i], kEntries[i].otherTexture);
+        entries_[i] = api::Find(kEntries[i].object);
+        api::SetTexture(entries_[i].Get(), kEntries[i].otherTexture);
     }
-    if (arrow_) arrowX_ = arrow_->transform->position.x;
+    arrowX_ = api::Position(arrow_.Get()).x;
 
     selected = 0;
-    if (Engine::GameObj* play = entries_[0]) {
-        selectedPosition_ = play->transform->position;
-        selectedScale_ = play->transform->scale;
-        Engine::SetTexture(play, kEntries[0].selectedTexture);
+    if (Engine::GameObj* play = entries_[0].Get()) {
+        selectedPosition_ = api::Position(play);
+        selectedScale_ = api::Scale(play);
+        api::SetTexture(play, kEntries[0].selectedTexture);
     }
-    if (ribbon_)
-        if (Engine::graphics::Animator* animator = ribbon_->GetAnimator()) animator->frameTime = 1.0f;
-    if (!Engine::IsEventPlaying(kMusic)) {
-        Engine::PlayEvent(kMusic);
-        Engine::SetEventParameter(0.0f, kMusic, "Game_Start");
+    if (Engine::graphics::Animator* animator = api::AnimatorOf(ribbon_.Get())) animator->frameTime = 1.0f;
+    if (!api::IsPlaying(kMusic)) {
+        api::Play(kMusic);
+        api::SetParameter(kMusic, "Game_Start", 0.0f);
     }
 }
 
 void MainMenu::Select(int index) {
-    if (Engine::GameObj* previous = entries_[selected]) {
-        previous->transform->position = selectedPosition_;
-        previous->transform->scale = selectedScale_;
-        Engine::SetTexture(previous, kEntries[selected].otherTexture);
+    if (Engine::GameObj* previous = entries_[selected].Get()) {
+        api::SetPosition(previous, selectedPosition_);
+        api::SetScale(previous, selectedScale_);
+        api::SetTexture(previous, kEntries[selected].otherTexture);
     }
-    if (selected == 0 && index == 1 && arrow_) arrow_->transform->position.x = arrowX_;
+    if (selected == 0 && index == 1 && arrow_) api::SetPosition(arrow_.Get(), {arrowX_, api::Position(arrow_.Get()).y});
     selected = index;
-    if (Engine::GameObj* next = entries_[selected]) {
-        selectedPosition_ = next->transform->position;
-        selectedScale_ = next->transform->scale;
-        Engine::SetTexture(next, kEntries[selected].selectedTexture);
-        if (arrow_) arrow_->transform->position.y = selectedPosition_.y;
+    if (Engine::GameObj* next = entries_[selected].Get()) {
+        selectedPosition_ = api::Position(next);
+        selectedScale_ = api::Scale(next);
+        api::SetTexture(next, kEntries[selected].selectedTexture);
+        if (arrow_) api::SetPosition(arrow_.Get(), {api::Position(arrow_.Get()).x, selectedPosition_.y});
     }
     pulse_.Restart();
 }
 
 void MainMenu::Sway(float dt) {
     const float amount = kSwayRate * dt * sway_.Step(dt);
-    if (zora_) {
-        zora_->transform->scale.x += amount;
-        zora_->transform->scale.y += amount;
-    }
-    if (ribbon_) ribbon_->transform->position.y += amount;
-    if (vidi_) {
-        vidi_->transform->scale.x += amount;
-        vidi_->transform->scale.y -= amount;
-    }
+    api::SetScale(zora_.Get(), api::Scale(zora_.Get()) + Engine::vec2{amount, amount});
+    api::MoveBy(ribbon_.Get(), {0.0f, amount});
+    api::SetScale(vidi_.Get(), api::Scale(vidi_.Get()) + Engine::vec2{amount, -amount});
 }
 
 void MainMenu::Pulse(float dt) {
-    Engine::GameObj* entry = entries_[selected];
+    Engine::GameObj* entry = entries_[selected].Get();
     if (!entry) return;
     const float direction = pulse_.Step(dt);
-    entry->transform->scale.x += kPulseRateX * dt * direction;
-    entry->transform->scale.y += kPulseRateY * dt * direction;
+    api::SetScale(entry, api::Scale(entry) + Engine::vec2{kPulseRateX * dt * direction, kPulseRateY * dt * direction});
 }
 
 void MainMenu::Update(float dt) {
-    pad_.Poll(dt);
+    menu_.Poll(dt);
     Sway(dt);
     Pulse(dt);
 
-    Engine::Input* input = Engine::Input::instance;
-    const bool down = pad_.Triggered(Engine::kButtonDpadDown) || pad_.downRequest ||
-                      (input && input->IsKeyTriggered(Engine::VirtualKey('S')));
-    const bool up = !down && (pad_.Triggered(Engine::kButtonDpadUp) || pad_.upRequest ||
-                              (input && input->IsKeyTriggered(Engine::VirtualKey('W'))));
-    if (down || up) {
+    if (menu_.down || menu_.up) {
         const int last = static_cast<int>(kEntries.size()) - 1;
-        const int target = down ? (selected < last ? selected + 1 : last) : (selected > 0 ? selected - 1 : 0);
+        const int target = menu_.down ? (selected < last ? selected + 1 : last) : (selected > 0 ? selected - 1 : 0);
         if (target != selected) Select(target);
-        pad_.TakeMove();
-        Engine::PlayEvent("event:/Button_Hover");
+        menu_.TakeMove();
+        api::Play(kHover);
     }
 
-    if (pad_.Released(Engine::kButtonA) || (input && input->IsKeyTriggered(Engine::VirtualKey('F')))) {
+    if (menu_.confirm) {
         // Without a wipe this loads the next level at once and this script is gone.
+        api::Play(kClick);
         MenuFlow::LeaveTo(wipe_, kEntries[selected].leavesTo);
-        Engine::PlayEvent("event:/Button_Click");
     }
 }

@@ -7,10 +7,8 @@
 #include <array>
 #include <string>
 
-#include "core/maths.h"
-#include "game/menus/menu_pad.h"
+#include "api/script_api.h"
 #include "game/menus/oscillator.h"
-#include "logic/scripts.h"
 
 class Transition;
 
@@ -30,7 +28,7 @@ public:
     static constexpr float kPulseRateY = 0.8f;
     static constexpr float kPulseSeconds = 1.0f;
 
-    explicit MainMenu(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
@@ -44,16 +42,17 @@ private:
     void Pulse(float dt);
 
     Transition* wipe_ = nullptr;
-    Engine::GameObj* zora_ = nullptr;
-    Engine::GameObj* vidi_ = nullptr;
-    Engine::GameObj* ribbon_ = nullptr;
-    Engine::GameObj* arrow_ = nullptr;
-    std::array<Engine::GameObj*, 6> entries_{};
+    api::ObjectRef zora_;
+    api::ObjectRef vidi_;
+    api::ObjectRef ribbon_;
+    api::ObjectRef arrow_;
+    std::array<api::ObjectRef, 6> entries_{};
     float arrowX_ = 0.0f;
     // Where the selected entry stood and how big it was when it was selected.
     Engine::vec2 selectedPosition_;
     Engine::vec2 selectedScale_;
-    MenuPad pad_{1};
+    // Pad 1 and the menu keys; button A confirms when it comes up.
+    api::MenuInput menu_{{1}, {}, true};
     Oscillator sway_{kSwaySeconds};
     Oscillator pulse_{kPulseSeconds};
 };

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "game/menus/menu_pad.h"
+#include "api/menu_pad.h"
 #include "logic/scripts.h"
 
 namespace Engine {

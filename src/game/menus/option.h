@@ -7,7 +7,7 @@
 #include <array>
 
 #include "core/maths.h"
-#include "game/menus/menu_pad.h"
+#include "api/menu_pad.h"
 #include "game/menus/oscillator.h"
 #include "logic/scripts.h"
 

@@ -1,8 +1,10 @@
 #pragma once
 // One player's controller as the menus read it: the d-pad and buttons as the
 // Gamepad reports them, plus the held-stick repeat. A stick held beyond 0.8 in
-// one direction raises that direction's request once every 0.1 s; the menu
-// takes a request by calling TakeMove(), which also restarts the wait.
+// one direction counts down the repeat wait and raises that direction's request
+// once 0.1 s of holding has gathered; the menu takes a request by calling
+// TakeMove(), which is the only thing that restarts the wait. Letting the stick
+// rest does not: a quick flick after a handled move still waits out the rest.
 
 #include "input/gamepad.h"
 

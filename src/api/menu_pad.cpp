@@ -1,15 +1,10 @@
-#include "game/menus/menu_pad.h"
+#include "api/menu_pad.h"
 
 void MenuPad::Poll(float dt) {
     connected_ = gamepad.IsConnected();
     if (!connected_) return;
     gamepad.Poll();
-    if (gamepad.LeftStickInDeadZone()) {
-        // Letting go ends the hold: the next push waits the full repeat time again.
-        repeatTimer = kRepeatSeconds;
-        upRequest = downRequest = leftRequest = rightRequest = false;
-        return;
-    }
+    if (gamepad.LeftStickInDeadZone()) return;
     const float x = gamepad.LeftStickX();
     const float y = gamepad.LeftStickY();
     bool* request = nullptr;
@@ -21,10 +16,7 @@ void MenuPad::Poll(float dt) {
         request = &leftRequest;
     else if (x > kStickThreshold)
         request = &rightRequest;
-    if (!request) {
-        repeatTimer = kRepeatSeconds;
-        return;
-    }
+    if (!request) return;
     repeatTimer -= dt;
     if (repeatTimer <= kTimerMargin) *request = true;
 }
