@@ -42,19 +42,13 @@ void MainMenu::Init() {
     zora_ = api::Find(kZora);
     vidi_ = api::Find(kVidi);
     ribbon_ = api::Find(kRibbon);
-    arrow_ = api::Find(kArrow);
-    for (size_t i = 0; i < kEntries.size(); ++i) {
-        entries_[i] = api::Find(kEntries[i].object);
-        api::SetTexture(entries_[i].Get(), kEntries[i].otherTexture);
+    std::vector<api::ObjectRef> entries;
+    for (const Entry& entry : kEntries) {
+        entries.emplace_back(api::Find(entry.object));
+        api::SetTexture(entries.back().Get(), entry.otherTexture);
     }
-    arrowX_ = api::Position(arrow_.Get()).x;
-
-    selected = 0;
-    if (Engine::GameObj* play = entries_[0].Get()) {
-        selectedPosition_ = api::Position(play);
-        selectedScale_ = api::Scale(play);
-        api::SetTexture(play, kEntries[0].selectedTexture);
-    }
+    selection_.Reset(std::move(entries), api::Find(kArrow));
+    api::SetTexture(selection_.entry(0), kEntries[0].selectedTexture);
     if (Engine::graphics::Animator* animator = api::AnimatorOf(ribbon_.Get())) animator->frameTime = 1.0f;
     if (!api::IsPlaying(kMusic)) {
         api::Play(kMusic);
@@ -62,21 +56,12 @@ void MainMenu::Init() {
     }
 }
 
+int MainMenu::selected() const { return selection_.selected(); }
+
 void MainMenu::Select(int index) {
-    if (Engine::GameObj* previous = entries_[selected].Get()) {
-        api::SetPosition(previous, selectedPosition_);
-        api::SetScale(previous, selectedScale_);
-        api::SetTexture(previous, kEntries[selected].otherTexture);
-    }
-    if (selected == 0 && index == 1 && arrow_) api::SetPosition(arrow_.Get(), {arrowX_, api::Position(arrow_.Get()).y});
-    selected = index;
-    if (Engine::GameObj* next = entries_[selected].Get()) {
-        selectedPosition_ = api::Position(next);
-        selectedScale_ = api::Scale(next);
-        api::SetTexture(next, kEntries[selected].selectedTexture);
-        if (arrow_) api::SetPosition(arrow_.Get(), {api::Position(arrow_.Get()).x, selectedPosition_.y});
-    }
-    pulse_.Restart();
+    api::SetTexture(selection_.entry(selected()), kEntries[selected()].otherTexture);
+    selection_.Select(index);
+    api::SetTexture(selection_.entry(selected()), kEntries[selected()].selectedTexture);
 }
 
 void MainMenu::Sway(float dt) {
@@ -86,22 +71,14 @@ void MainMenu::Sway(float dt) {
     api::SetScale(vidi_.Get(), api::Scale(vidi_.Get()) + Engine::vec2{amount, -amount});
 }
 
-void MainMenu::Pulse(float dt) {
-    Engine::GameObj* entry = entries_[selected].Get();
-    if (!entry) return;
-    const float direction = pulse_.Step(dt);
-    api::SetScale(entry, api::Scale(entry) + Engine::vec2{kPulseRateX * dt * direction, kPulseRateY * dt * direction});
-}
-
 void MainMenu::Update(float dt) {
     menu_.Poll(dt);
     Sway(dt);
-    Pulse(dt);
+    selection_.Step(dt);
 
     if (menu_.down || menu_.up) {
-        const int last = static_cast<int>(kEntries.size()) - 1;
-        const int target = menu_.down ? (selected < last ? selected + 1 : last) : (selected > 0 ? selected - 1 : 0);
-        if (target != selected) Select(target);
+        const int target = selected() + (menu_.down ? 1 : -1);
+        if (target >= 0 && target < static_cast<int>(kEntries.size())) Select(target);
         menu_.TakeMove();
         api::Play(kHover);
     }
@@ -109,6 +86,6 @@ void MainMenu::Update(float dt) {
     if (menu_.confirm) {
         // Without a wipe this loads the next level at once and this script is gone.
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kEntries[selected].leavesTo);
+        MenuFlow::LeaveTo(wipe_, kEntries[selected()].leavesTo);
     }
 }

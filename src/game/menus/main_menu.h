@@ -9,6 +9,7 @@
 
 #include "api/script_api.h"
 #include "game/menus/oscillator.h"
+#include "game/menus/selection_pulse.h"
 
 class Transition;
 
@@ -34,25 +35,18 @@ public:
     void Update(float dt) override;
 
     // Index into kEntries of the selected entry.
-    int selected = 0;
+    int selected() const;
 
 private:
     void Select(int index);
     void Sway(float dt);
-    void Pulse(float dt);
 
     Transition* wipe_ = nullptr;
     api::ObjectRef zora_;
     api::ObjectRef vidi_;
     api::ObjectRef ribbon_;
-    api::ObjectRef arrow_;
-    std::array<api::ObjectRef, 6> entries_{};
-    float arrowX_ = 0.0f;
-    // Where the selected entry stood and how big it was when it was selected.
-    Engine::vec2 selectedPosition_;
-    Engine::vec2 selectedScale_;
     // Pad 1 and the menu keys; button A confirms when it comes up.
     api::MenuInput menu_{{1}, {}, true};
+    SelectionPulse selection_{kPulseRateX, kPulseRateY, kPulseSeconds};
     Oscillator sway_{kSwaySeconds};
-    Oscillator pulse_{kPulseSeconds};
 };

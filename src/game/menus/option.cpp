@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "api/script_api.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
-#include "input/input.h"
-#include "input/virtual_keys.h"
 #include "logic/game_logic.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
 #include "sound/audio_engine.h"
 #include "sound/sound.h"
 #include "window/window.h"
@@ -22,28 +19,32 @@ namespace {
 constexpr float kTrackTolerance = 1e-3f;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 constexpr uint32_t kClearWhite = 0x00FFFFFFu;
-}  // namespace
 
-Option::Option(Engine::GameObj* owner) : ScriptBase(owner) { name = "Option"; }
+const api::LevelKey kTitle{"MainMenu_KR"};
+const api::SoundEvent kClick{"event:/Button_Click"};
+const api::SoundEvent kHover{"event:/Button_Hover"};
+const api::SoundEvent kReturn{"event:/Menu_Return"};
+const api::ObjectName kSelector{"Selector"};
+const api::ObjectName kVolumeText{"Vol_Text"};
+const api::ObjectName kMuteText{"Mute_Text"};
+const api::ObjectName kFullScreenText{"FullScreen"};
+const api::ObjectName kSlider{"VolSlider"};
+const api::ObjectName kTrack{"Vol_BG"};
+const api::ObjectName kMuteTick{"MuteCheck"};
+const api::ObjectName kMuteBox{"MuteCheck_BG"};
+const api::ObjectName kFullScreenTick{"FSCheck"};
+const api::ObjectName kRibbon{"BGRibbon"};
+}  // namespace
 
 void Option::Init() {
     wipe_ = MenuFlow::FindWipe();
-    selector_ = MenuFlow::FindLevelObject("Selector");
-    entries_ = {MenuFlow::FindLevelObject("Vol_Text"), MenuFlow::FindLevelObject("Mute_Text"),
-                MenuFlow::FindLevelObject("FullScreen")};
-    slider_ = MenuFlow::FindLevelObject("VolSlider");
-    track_ = MenuFlow::FindLevelObject("Vol_BG");
-    muteTick_ = MenuFlow::FindLevelObject("MuteCheck");
-    muteBox_ = MenuFlow::FindLevelObject("MuteCheck_BG");
-    fullScreenTick_ = MenuFlow::FindLevelObject("FSCheck");
-    ribbon_ = MenuFlow::FindLevelObject("BGRibbon");
-    if (selector_) selectorX_ = selector_->transform->position.x;
-
-    selected = kVolume;
-    if (Engine::GameObj* volume = entries_[kVolume]) {
-        selectedPosition_ = volume->transform->position;
-        selectedScale_ = volume->transform->scale;
-    }
+    selection_.Reset({api::Find(kVolumeText), api::Find(kMuteText), api::Find(kFullScreenText)}, api::Find(kSelector));
+    slider_ = api::Find(kSlider);
+    track_ = api::Find(kTrack);
+    muteTick_ = api::Find(kMuteTick);
+    muteBox_ = api::Find(kMuteBox);
+    fullScreenTick_ = api::Find(kFullScreenTick);
+    ribbon_ = api::Find(kRibbon);
 
     // The box shows the player's own choice; a mute that only comes from the
     // window being in the background is not the player's.
@@ -52,68 +53,46 @@ void Option::Init() {
     else
         muteChecked = Engine::AudioEngine::instance && Engine::AudioEngine::instance->muted;
     const float volume = Engine::AudioEngine::instance ? Engine::AudioEngine::instance->volume : 1.0f;
-    if (slider_) slider_->transform->position.x += (volume - 0.5f) * kSliderSpan;
+    api::MoveBy(slider_.Get(), {(volume - 0.5f) * kSliderSpan, 0.0f});
     PlaceTick();
     if (Engine::GameLogic::instance) ShowFullScreenTick(Engine::GameLogic::instance->fullscreen);
 }
 
-float Option::TrackLeft() const {
-    return track_ ? track_->transform->position.x - track_->transform->scale.x / 2.0f : 0.0f;
-}
+float Option::TrackLeft() const { return api::Position(track_.Get()).x - api::Scale(track_.Get()).x / 2.0f; }
 
-float Option::TrackRight() const {
-    return track_ ? track_->transform->position.x + track_->transform->scale.x / 2.0f : 0.0f;
-}
+float Option::TrackRight() const { return api::Position(track_.Get()).x + api::Scale(track_.Get()).x / 2.0f; }
 
 void Option::PlaceTick() {
     if (!muteTick_ || !muteBox_) return;
-    muteTick_->transform->position = muteBox_->transform->position;
-    if (!muteChecked) muteTick_->transform->position.x += kTickAwayOffset;
+    api::SetPosition(muteTick_.Get(), api::Position(muteBox_.Get()) + Engine::vec2{muteChecked ? 0.0f : kTickAwayOffset, 0.0f});
 }
 
-void Option::ShowFullScreenTick(bool shown) {
-    Engine::SetColor(fullScreenTick_, shown ? kOpaqueWhite : kClearWhite);
-}
-
-void Option::Select(int index) {
-    if (Engine::GameObj* previous = entries_[selected]) {
-        previous->transform->position = selectedPosition_;
-        previous->transform->scale = selectedScale_;
-    }
-    if (selected == kVolume && index == kMute && selector_) selector_->transform->position.x = selectorX_;
-    selected = index;
-    if (Engine::GameObj* next = entries_[selected]) {
-        selectedPosition_ = next->transform->position;
-        selectedScale_ = next->transform->scale;
-        if (selector_) selector_->transform->position.y = selectedPosition_.y;
-    }
-    pulse_.Restart();
-}
+void Option::ShowFullScreenTick(bool shown) { api::SetColor(fullScreenTick_.Get(), shown ? kOpaqueWhite : kClearWhite); }
 
 bool Option::MoveSlider(float direction) {
     if (!slider_ || !track_) return false;
     const float left = TrackLeft();
     const float length = TrackRight() - left;
     if (length <= 0.0f) return false;
-    const float x = slider_->transform->position.x + direction * length / 10.0f;
+    const float x = api::Position(slider_.Get()).x + direction * length / 10.0f;
     const float fraction = (x - left) / length;
     if (fraction < -kTrackTolerance || fraction > 1.0f + kTrackTolerance) return false;
     // Snap onto the track so rounding never walks the slider off its ends.
     const float onTrack = std::clamp(fraction, 0.0f, 1.0f);
-    slider_->transform->position.x = left + onTrack * length;
+    api::SetPosition(slider_.Get(), {left + onTrack * length, api::Position(slider_.Get()).y});
     Engine::SetVolume(onTrack);
     return true;
 }
 
 void Option::Confirm() {
-    if (selected == kMute) {
+    if (selected() == kMute) {
         muteChecked = !muteChecked;
         if (Engine::Sound::instance)
             Engine::Sound::instance->SetUserMuted(muteChecked);
         else
             Engine::SetMuted(muteChecked);
         PlaceTick();
-    } else if (selected == kFullScreen && Engine::GameLogic::instance) {
+    } else if (selected() == kFullScreen && Engine::GameLogic::instance) {
         bool& fullscreen = Engine::GameLogic::instance->fullscreen;
         fullscreen = !fullscreen;
         ShowFullScreenTick(fullscreen);
@@ -124,51 +103,31 @@ void Option::Confirm() {
                 window->LeaveFullscreenCentred();
         }
     }
-    Engine::PlayEvent("event:/Button_Click");
+    api::Play(kClick);
 }
 
 void Option::Back() {
-    if (wipe_) {
-        wipe_->leaving = true;
-        wipe_->Start("MainMenu_KR");
-        if (Engine::Input::instance) Engine::Input::instance->active = false;
-        Engine::PlayEvent("event:/Menu_Return");
-    } else {
-        // Unloads this level, this script included.
-        MenuFlow::LoadLevelByKey("MainMenu_KR");
-    }
+    // Without a wipe this unloads the level, this script included.
+    if (wipe_) api::Play(kReturn);
+    MenuFlow::LeaveTo(wipe_, kTitle);
 }
 
 void Option::Update(float dt) {
-    pad_.Poll(dt);
-    if (ribbon_) ribbon_->transform->position.y += kSwayRate * dt * sway_.Step(dt);
-    if (Engine::GameObj* entry = entries_[selected]) {
-        const float direction = pulse_.Step(dt);
-        entry->transform->scale.x += kPulseRateX * dt * direction;
-        entry->transform->scale.y += kPulseRateY * dt * direction;
+    menu_.Poll(dt);
+    api::MoveBy(ribbon_.Get(), {0.0f, kSwayRate * dt * sway_.Step(dt)});
+    selection_.Step(dt);
+
+    if (menu_.down || menu_.up) {
+        selection_.Select(selected() + (menu_.down ? 1 : -1));
+        menu_.TakeMove();
+        api::Play(kHover);
     }
 
-    Engine::Input* input = Engine::Input::instance;
-    auto key = [input](Engine::VirtualKey k) { return input && input->IsKeyTriggered(k); };
-
-    const bool down = pad_.Triggered(Engine::kButtonDpadDown) || pad_.downRequest || key('S');
-    const bool up = !down && (pad_.Triggered(Engine::kButtonDpadUp) || pad_.upRequest || key('W'));
-    if (down || up) {
-        if (down && selected < kFullScreen) Select(selected + 1);
-        if (up && selected > kVolume) Select(selected - 1);
-        pad_.TakeMove();
-        Engine::PlayEvent("event:/Button_Hover");
+    if (selected() == kVolume && (menu_.left || menu_.right)) {
+        MoveSlider(menu_.left ? -1.0f : 1.0f);
+        menu_.TakeMove();
     }
 
-    if (selected == kVolume) {
-        const bool left = key('A') || key(Engine::VK_LEFT) || pad_.leftRequest;
-        const bool right = !left && (key('D') || key(Engine::VK_RIGHT) || pad_.rightRequest);
-        if (left || right) {
-            MoveSlider(left ? -1.0f : 1.0f);
-            pad_.TakeMove();
-        }
-    }
-
-    if (pad_.Triggered(Engine::kButtonA) || key('F')) Confirm();
-    if (pad_.Triggered(Engine::kButtonB) || key(Engine::VK_ESCAPE)) Back();
+    if (menu_.confirm) Confirm();
+    if (menu_.back) Back();
 }

@@ -6,10 +6,9 @@
 
 #include <array>
 
-#include "core/maths.h"
-#include "api/menu_pad.h"
+#include "api/script_api.h"
 #include "game/menus/oscillator.h"
-#include "logic/scripts.h"
+#include "game/menus/selection_pulse.h"
 
 class Transition;
 
@@ -25,16 +24,15 @@ public:
     static constexpr float kPulseRateY = 0.4f;
     static constexpr float kPulseSeconds = 1.0f;
 
-    explicit Option(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
 
-    int selected = kVolume;
+    int selected() const { return selection_.selected(); }
     bool muteChecked = false;
 
 private:
-    void Select(int index);
     // Moves the slider a tenth of the track; false when that would leave the track.
     bool MoveSlider(float direction);
     float TrackLeft() const;
@@ -45,18 +43,13 @@ private:
     void Back();
 
     Transition* wipe_ = nullptr;
-    Engine::GameObj* selector_ = nullptr;
-    std::array<Engine::GameObj*, 3> entries_{};
-    Engine::GameObj* slider_ = nullptr;
-    Engine::GameObj* track_ = nullptr;
-    Engine::GameObj* muteTick_ = nullptr;
-    Engine::GameObj* muteBox_ = nullptr;
-    Engine::GameObj* fullScreenTick_ = nullptr;
-    Engine::GameObj* ribbon_ = nullptr;
-    float selectorX_ = 0.0f;
-    Engine::vec2 selectedPosition_;
-    Engine::vec2 selectedScale_;
-    MenuPad pad_{1};
+    api::ObjectRef slider_;
+    api::ObjectRef track_;
+    api::ObjectRef muteTick_;
+    api::ObjectRef muteBox_;
+    api::ObjectRef fullScreenTick_;
+    api::ObjectRef ribbon_;
+    api::MenuInput menu_{{1}};
+    SelectionPulse selection_{kPulseRateX, kPulseRateY, kPulseSeconds};
     Oscillator sway_{kSwaySeconds};
-    Oscillator pulse_{kPulseSeconds};
 };

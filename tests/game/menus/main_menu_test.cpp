@@ -26,7 +26,7 @@ struct MainMenuTest : MenuFixture {
         WaitUntilRevealed();
         Played("event:/Button_Hover");
     }
-    std::string Selected() const { return MainMenu::kEntries[menu->selected].object; }
+    std::string Selected() const { return MainMenu::kEntries[menu->selected()].object; }
     bool ShowsTexture(const char* object, const char* texture) const {
         Engine::GameObj* entry = Find(object);
         return entry && entry->GetSprite()->texture == Engine::graphics::FindTexture(texture) &&

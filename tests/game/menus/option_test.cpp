@@ -57,7 +57,7 @@ TEST_F(OptionTest, TheSliderStopsAtBothEndsOfItsTrack) {
 TEST_F(OptionTest, MuteSurvivesAFocusChangeAndARestart) {
     OpenOptions();
     Tap('S');
-    ASSERT_EQ(option->selected, Option::kMute);
+    ASSERT_EQ(option->selected(), Option::kMute);
     const Engine::vec2 box = Find("MuteCheck_BG")->transform->position;
     EXPECT_NE(Find("MuteCheck")->transform->position.x, box.x) << "the tick waits off the box";
     Tap('F');
@@ -100,7 +100,7 @@ TEST_F(OptionTest, TheFullScreenBoxFollowsTheFlag) {
     Tap('S');
     Tap('S');
     Tap('S');  // stays on the last row
-    ASSERT_EQ(option->selected, Option::kFullScreen);
+    ASSERT_EQ(option->selected(), Option::kFullScreen);
     Tap('F');
     EXPECT_FALSE(logic.fullscreen);
     EXPECT_EQ(Find("FSCheck")->GetSprite()->color >> 24, 0u);
