@@ -41,6 +41,15 @@ private:
     const char* text_;
 };
 
+// Files a whole table of names at once (the entries of a menu, say). Declare it
+// at file scope after the table, in the same file.
+struct NameList {
+    template <class Table>
+    NameList(NameKind kind, const Table& names, const char* file = __builtin_FILE()) {
+        for (const auto& name : names) DeclareName(kind, name, file);
+    }
+};
+
 using LevelKey = Name<NameKind::LevelKey>;
 using SoundEvent = Name<NameKind::SoundEvent>;
 using ObjectName = Name<NameKind::Object>;

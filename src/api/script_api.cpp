@@ -5,12 +5,15 @@
 #include <iostream>
 
 #include "core/core.h"
+#include "core/message.h"
 #include "graphics/animator.h"
 #include "graphics/camera.h"
+#include "graphics/graphics.h"
 #include "graphics/label.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "input/input.h"
+#include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
 #include "objects/object_lists.h"
@@ -33,8 +36,15 @@ float Finite(float value) { return std::isfinite(value) ? value : 0.0f; }
 GameObj* FindObject(const std::string& name) { return GameObj::FindObject(name); }
 
 GameObj* Find(const std::string& name) {
-    for (GameObj* object : Engine::liveObjects)
-        if (object->active && object->name == name) return object;
+    Engine::GameObjectFactory* factory = Factory();
+    return factory ? factory->FindLive(name) : nullptr;
+}
+
+Engine::Buttons* FindButton(const std::string& name) {
+    Engine::GameObjectFactory* factory = Factory();
+    if (!factory) return nullptr;
+    for (const auto& button : factory->buttonPool)
+        if (button->active && button->name == name) return button.get();
     return nullptr;
 }
 
@@ -105,6 +115,16 @@ void SetRotation(GameObj* object, float degrees) {
     if (object) object->transform->rotation = Finite(degrees);
 }
 int32_t Layer(const GameObj* object) { return object ? object->transform->layer : 0; }
+
+void SetLayer(GameObj* object, int32_t layer) {
+    if (!object) return;
+    object->transform->layer = layer;
+    Engine::graphics::Renderable2D* sprite = object->GetSprite();
+    if (sprite && sprite->order != layer) {
+        sprite->order = layer;
+        if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+    }
+}
 
 float Length(vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 
@@ -277,6 +297,11 @@ bool PadConnected(int playerNumber) { return Gamepad(playerNumber).IsConnected()
 
 // ---- Levels and the game
 
+bool LoadTextures(int count) {
+    Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
+    return !graphics || graphics->LoadTextureBatch(count);
+}
+
 bool LoadLevel(const std::string& key) {
     Engine::GameObjectFactory* factory = Factory();
     return factory && factory->LoadLevelByKey(key);
@@ -316,7 +341,9 @@ void SetTimeScale(float scale) {
 }
 
 void Quit() {
-    if (Engine::Core* core = Engine::Core::instance) core->active = false;
+    // Every system hears the quit; the Core stops once this frame is over.
+    Engine::Message quit(Engine::kQuitMessage);
+    if (Engine::Core* core = Engine::Core::instance) core->BroadcastMessage(&quit);
 }
 
 void ToggleFullScreen() {

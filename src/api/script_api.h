@@ -36,6 +36,7 @@
 #include "objects/game_obj.h"
 
 namespace Engine {
+class Buttons;
 class RigidBody;
 class Collider;
 namespace graphics {
@@ -65,6 +66,9 @@ GameObj* Find(const std::string& name);
 GameObj* FindLast(const std::string& name);
 // Every object of the current level carrying `name`, in hand-out order.
 std::vector<GameObj*> FindAll(const std::string& name);
+// The mouse button of the current level carrying `name`, or null. Buttons come
+// from their own pool; keep one across frames as an ObjectRef like any object.
+Engine::Buttons* FindButton(const std::string& name);
 // Whether the current level has an object named `name`.
 bool Exists(const std::string& name);
 // Every object of the current level, in hand-out order.
@@ -112,6 +116,8 @@ void SetScale(GameObj* object, vec2 scale);
 float Rotation(const GameObj* object);
 void SetRotation(GameObj* object, float degrees);
 int32_t Layer(const GameObj* object);
+// Moves the object (and its sprite's draw order) to `layer`; re-sorts only on a change.
+void SetLayer(GameObj* object, int32_t layer);
 // Distance between two objects' centres; 0 when either is missing.
 float Distance(const GameObj* a, const GameObj* b);
 // The unit vector from `from` to `to`, or (0, 0) when they coincide or either is
@@ -181,6 +187,10 @@ void SetInputActive(bool active);
 bool PadConnected(int playerNumber);
 
 // ---- Levels and the game ------------------------------------------------------
+
+// Reads up to `count` more entries of the texture list; true once all are read
+// (always true without graphics).
+bool LoadTextures(int count);
 
 // Loads the level the level-path table lists under `key`. A key without a
 // readable level file prints one line and keeps the current level (false).

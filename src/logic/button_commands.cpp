@@ -24,14 +24,9 @@ GameObj* FindButton(const std::string& name) {
     return nullptr;
 }
 
-// An object of the current level with that name. Pooled objects keep their names
-// after a level unload, so one left over from an earlier level must not count.
 GameObj* FindLevelObject(const std::string& name) {
     GameObjectFactory* factory = GameObjectFactory::instance;
-    if (!factory) return nullptr;
-    for (const auto& object : factory->objectPool)
-        if (object->active && object->name == name) return object.get();
-    return nullptr;
+    return factory ? factory->FindLive(name) : nullptr;
 }
 
 }  // namespace

@@ -34,7 +34,10 @@ GameObjectFactory::GameObjectFactory() {
 GameObjectFactory::~GameObjectFactory() {
     // Components of pooled objects unregister from lists that outlive them.
     noRegister = true;
-    for (auto& button : buttonPool) button->Release();
+    for (auto& button : buttonPool) {
+        if (button->active) ++button->serial;
+        button->Release();
+    }
     for (auto& object : objectPool) object->ClearComponents();
     archetypes.clear();
     objectPool.clear();
@@ -90,6 +93,12 @@ GameObj* GameObjectFactory::Archetype(const std::string& name) const {
     return it == archetypes.end() ? nullptr : it->second.get();
 }
 
+GameObj* GameObjectFactory::FindLive(const std::string& name) const {
+    for (GameObj* object : liveObjects)
+        if (object->active && object->name == name) return object;
+    return nullptr;
+}
+
 GameObj* GameObjectFactory::TakeFreeObject() {
     for (auto& object : objectPool)
         if (!object->active) {
@@ -113,6 +122,7 @@ GameObj* GameObjectFactory::SpawnArchetype(const std::string& name, float x, flo
 Buttons* GameObjectFactory::TakeButton() {
     for (auto& button : buttonPool) {
         if (button->active) continue;
+        ++button->serial;
         button->active = true;
         button->AddComponent(kSpriteKind);
         if (!button->GetLabel()) button->AddComponent(kLabelKind);
@@ -140,7 +150,10 @@ void GameObjectFactory::UnloadLevel() {
     }
     liveObjects.clear();
     releaseQueue.clear();
-    for (auto& button : buttonPool) button->Release();
+    for (auto& button : buttonPool) {
+        if (button->active) ++button->serial;
+        button->Release();
+    }
     if (logic) logic->UndoHistory.clear();
     if (graphics::Graphics* g = graphics::Graphics::instance) g->ClearLayers();
     physicsWorld.Clear();

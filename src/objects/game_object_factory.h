@@ -50,6 +50,9 @@ public:
     static bool LevelKeyLoadable(const std::string& key, std::string* why = nullptr);
 
     GameObj* Archetype(const std::string& name) const;
+    // The first object of the current level carrying `name`, or null. Pooled
+    // objects keep their names after release, so only handed-out ones count.
+    GameObj* FindLive(const std::string& name) const;
 
     bool levelChanged = false;
     std::map<std::string, std::unique_ptr<GameObj>> archetypes;

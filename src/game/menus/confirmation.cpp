@@ -1,83 +1,66 @@
 #include "game/menus/confirmation.h"
 
-#include "core/core.h"
-#include "core/message.h"
+#include "api/script_api.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
-#include "input/input.h"
-#include "input/virtual_keys.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
-#include "sound/audio_engine.h"
 
 REGISTER_SCRIPT("Confirmation", Confirmation);
 
-Confirmation::Confirmation(Engine::GameObj* owner) : ScriptBase(owner) { name = "Confirmation"; }
+namespace {
+const api::LevelKey kTitle{"MainMenu_KR"};
+const api::ObjectName kYes{"Yes"};
+const api::ObjectName kNo{"No"};
+const api::ObjectName kArrow{"Arrow"};
+const api::TextureName kYesChosen{"MenuYes_Red"};
+const api::TextureName kYesFaded{"MenuYes_FadeRed"};
+const api::TextureName kNoChosen{"MenuNo_Red"};
+const api::TextureName kNoFaded{"MenuNo_FadeRed"};
+const api::SoundEvent kHover{"event:/Button_Hover"};
+const api::SoundEvent kClick{"event:/Button_Click"};
+const api::SoundEvent kReturn{"event:/Menu_Return"};
+}  // namespace
 
 void Confirmation::Init() {
-    yes_ = MenuFlow::FindLevelObject("Yes");
-    no_ = MenuFlow::FindLevelObject("No");
-    arrow_ = MenuFlow::FindLevelObject("Arrow");
+    yes_ = api::Find(kYes);
+    no_ = api::Find(kNo);
+    arrow_ = api::Find(kArrow);
     wipe_ = MenuFlow::FindWipe();
     yesSelected = false;
 }
 
-void Confirmation::SelectNo() {
-    yesSelected = false;
-    Engine::SetTexture(yes_, "MenuYes_FadeRed");
-    Engine::SetTexture(no_, "MenuNo_Red");
-    if (yes_) yes_->transform->scale = {1.5f, 0.8f};
-    if (no_) no_->transform->scale = {2.5f, 1.5f};
-    if (arrow_ && no_) arrow_->transform->position.y = no_->transform->position.y;
-    pulse_.Restart();
-}
-
-void Confirmation::SelectYes() {
-    yesSelected = true;
-    Engine::SetTexture(no_, "MenuNo_FadeRed");
-    Engine::SetTexture(yes_, "MenuYes_Red");
-    if (yes_) yes_->transform->scale = {2.5f, 1.3f};
-    if (no_) no_->transform->scale = {1.0f, 0.7f};
-    if (arrow_ && yes_) arrow_->transform->position.y = yes_->transform->position.y;
+void Confirmation::Show(bool yes) {
+    yesSelected = yes;
+    api::SetTexture(yes_.Get(), yes ? kYesChosen : kYesFaded);
+    api::SetTexture(no_.Get(), yes ? kNoFaded : kNoChosen);
+    api::SetScale(yes_.Get(), yes ? Engine::vec2{2.5f, 1.3f} : Engine::vec2{1.5f, 0.8f});
+    api::SetScale(no_.Get(), yes ? Engine::vec2{1.0f, 0.7f} : Engine::vec2{2.5f, 1.5f});
+    if (Engine::GameObj* chosen = (yes ? yes_ : no_).Get())
+        if (Engine::GameObj* arrow = arrow_.Get()) api::SetPosition(arrow, {api::Position(arrow).x, api::Position(chosen).y});
     pulse_.Restart();
 }
 
 void Confirmation::Update(float dt) {
     if (!wipe_ || !wipe_->revealed) return;
-    pad1_.Poll(dt);
-    pad2_.Poll(dt);
+    menu_.Poll(dt);
 
-    if (Engine::GameObj* entry = yesSelected ? yes_ : no_) {
+    if (Engine::GameObj* entry = (yesSelected ? yes_ : no_).Get()) {
         const float amount = kPulseRate * dt * pulse_.Step(dt);
-        entry->transform->scale.x += amount;
-        entry->transform->scale.y += amount;
+        api::SetScale(entry, api::Scale(entry) + Engine::vec2{amount, amount});
     }
 
-    Engine::Input* input = Engine::Input::instance;
-    const bool down = pad1_.Triggered(Engine::kButtonDpadDown) || pad2_.Triggered(Engine::kButtonDpadDown) ||
-                      pad1_.downRequest || pad2_.downRequest ||
-                      (input && input->IsKeyTriggered(Engine::VirtualKey('S')));
-    const bool up = !down && (pad1_.Triggered(Engine::kButtonDpadUp) || pad2_.Triggered(Engine::kButtonDpadUp) ||
-                              pad1_.upRequest || pad2_.upRequest ||
-                              (input && input->IsKeyTriggered(Engine::VirtualKey('W'))));
-    if (down || up) {
-        if (down && yesSelected) SelectNo();
-        if (up && !yesSelected) SelectYes();
-        pad1_.TakeMove();
-        pad2_.TakeMove();
-        Engine::PlayEvent("event:/Button_Hover");
+    if (menu_.down || menu_.up) {
+        if (menu_.down && yesSelected) Show(false);
+        if (menu_.up && !yesSelected) Show(true);
+        menu_.TakeMove();
+        api::Play(kHover);
     }
 
-    const bool confirm = pad1_.Released(Engine::kButtonA) || pad2_.Released(Engine::kButtonA) ||
-                         (input && input->IsKeyTriggered(Engine::VirtualKey('F')));
-    if (!confirm) return;
+    if (!menu_.confirm) return;
     if (yesSelected) {
-        Engine::PlayEvent("event:/Button_Click");
-        // The Core stops once this frame is over.
-        Engine::Message quit(Engine::kQuitMessage);
-        if (Engine::Core::instance) Engine::Core::instance->BroadcastMessage(&quit);
+        api::Play(kClick);
+        api::Quit();  // the program stops once this frame is over
     } else {
-        MenuFlow::LeaveTo(wipe_, "MainMenu_KR");
-        Engine::PlayEvent("event:/Menu_Return");
+        api::Play(kReturn);
+        MenuFlow::LeaveTo(wipe_, kTitle);
     }
 }

@@ -3,9 +3,8 @@
 // to the title screen. Either player may answer. Waits until the wipe has opened
 // the screen; a level without a wipe never reacts.
 
-#include "api/menu_pad.h"
+#include "api/script_api.h"
 #include "game/menus/oscillator.h"
-#include "logic/scripts.h"
 
 class Transition;
 
@@ -14,7 +13,7 @@ public:
     static constexpr float kPulseRate = 1.0f;
     static constexpr float kPulseSeconds = 1.0f;
 
-    explicit Confirmation(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
@@ -22,14 +21,14 @@ public:
     bool yesSelected = false;
 
 private:
-    void SelectYes();
-    void SelectNo();
+    // Selects "Yes" (true) or "No": its red picture, its size, the arrow beside it.
+    void Show(bool yes);
 
-    Engine::GameObj* yes_ = nullptr;
-    Engine::GameObj* no_ = nullptr;
-    Engine::GameObj* arrow_ = nullptr;
+    api::ObjectRef yes_;
+    api::ObjectRef no_;
+    api::ObjectRef arrow_;
     Transition* wipe_ = nullptr;
-    MenuPad pad1_{1};
-    MenuPad pad2_{2};
+    // Either player answers; button A counts when it comes up.
+    api::MenuInput menu_{{1, 2}, {}, true};
     Oscillator pulse_{kPulseSeconds};
 };

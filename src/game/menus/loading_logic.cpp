@@ -4,27 +4,26 @@
 
 #include <iostream>
 
-#include "game/menus/menu_flow.h"
+#include "api/script_api.h"
 #include "graphics/animator.h"
-#include "graphics/graphics.h"
 #include "graphics/renderable2d.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
 #include "objects/xml_attributes.h"
 #include "objects/xml_file.h"
-#include "sound/audio_engine.h"
 
 REGISTER_SCRIPT("LoadingLogic", LoadingLogic);
 
 namespace {
+const api::LevelKey kTitle{"MainMenu_KR"};
+const api::ObjectName kBackground{"LoadingBG"};
+const api::SoundEvent kLogoSound{"event:/Logo_Sound"};
+const api::TextureName kFirstLogo{"AA_Brennic_Logo"};
+const api::TextureName kSecondLogo{"AA_Talvik_Logo"};
+const api::TextureName kControllerPicture{"AA_Controller_Logo"};
+const api::TextureName kRunningBird{"AA_Loading_Screen"};
 
 // True once the texture list has been read to the end (always true without graphics).
-bool LoadTextures() {
-    Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
-    return !graphics || graphics->LoadTextureBatch(LoadingLogic::kTexturesPerFrame);
-}
-
+bool LoadTextures() { return api::LoadTextures(LoadingLogic::kTexturesPerFrame); }
 }  // namespace
 
 void LoadArchetypeList(const char* path) {
@@ -47,12 +46,11 @@ void LoadArchetypeList(const char* path) {
     }
 }
 
-LoadingLogic::LoadingLogic(Engine::GameObj* owner) : ScriptBase(owner) { name = "LoadingLogic"; }
 
 void LoadingLogic::Init() {
     LoadTextures();
-    background = MenuFlow::FindLastLevelObject("LoadingBG");
-    Engine::SetTexture(background, "AA_Brennic_Logo");
+    background = api::FindLast(kBackground);
+    api::SetTexture(background.Get(), kFirstLogo);
 }
 
 void LoadingLogic::Update(float dt) {
@@ -61,31 +59,31 @@ void LoadingLogic::Update(float dt) {
     switch (stage) {
         case 0:
             if (timer >= 3.0f) {
-                if (background) background->transform->scale = {21.0f, 16.0f};
-                Engine::SetTexture(background, "AA_Talvik_Logo");
-                Engine::PlayEvent("event:/Logo_Sound");
+                api::SetScale(background.Get(), {21.0f, 16.0f});
+                api::SetTexture(background.Get(), kSecondLogo);
+                api::Play(kLogoSound);
                 stage = 1;
                 timer = 0.0f;
             }
             break;
         case 1:
             if (timer >= 4.0f) {
-                if (background) background->transform->scale = {32.0f, 18.0f};
-                Engine::SetTexture(background, "AA_Controller_Logo");
+                api::SetScale(background.Get(), {32.0f, 18.0f});
+                api::SetTexture(background.Get(), kControllerPicture);
                 stage = 2;
                 timer = 0.0f;
             }
             break;
         case 2:
             if (timer >= 2.0f) {
-                Engine::SetTexture(background, "AA_Loading_Screen");
-                if (background) {
-                    if (!background->GetAnimator()) background->AddComponent(Engine::kAnimatorKind);
-                    if (Engine::graphics::Animator* animator = background->GetAnimator()) animator->frameTime = 0.1f;
-                    if (Engine::graphics::Renderable2D* sprite = background->GetSprite()) sprite->SetFrame(1, 5);
+                if (Engine::GameObj* bird = background.Get()) {
+                    api::SetTexture(bird, kRunningBird);
+                    if (!bird->GetAnimator()) bird->AddComponent(Engine::kAnimatorKind);
+                    if (Engine::graphics::Animator* animator = api::AnimatorOf(bird)) animator->frameTime = 0.1f;
+                    if (Engine::graphics::Renderable2D* sprite = bird->GetSprite()) sprite->SetFrame(1, 5);
                     // The running bird sits in the lower right corner.
-                    background->transform->scale = {3.5f, 3.0f};
-                    background->transform->position = {13.0f, -6.5f};
+                    api::SetScale(bird, {3.5f, 3.0f});
+                    api::SetPosition(bird, {13.0f, -6.5f});
                 }
                 stage = 3;
                 timer = 0.0f;
@@ -96,7 +94,7 @@ void LoadingLogic::Update(float dt) {
                 timer = 0.0f;
                 LoadArchetypeList();
                 // Unloads this level and this script with it.
-                MenuFlow::LoadLevelByKey("MainMenu_KR");
+                api::LoadLevel(kTitle);
             }
             break;
         default:

@@ -9,21 +9,21 @@
 
 #include <cstdint>
 
-#include "logic/scripts.h"
+#include "api/script_api.h"
 
 class LoadingLogic : public Engine::ScriptBase<LoadingLogic> {
 public:
     static constexpr int kTexturesPerFrame = 5;
     static constexpr const char* kArchetypeList = "Objects\\ArchetypeList.xml";
 
-    explicit LoadingLogic(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
 
     float timer = 1.0f;
     int32_t stage = 0;
-    Engine::GameObj* background = nullptr;
+    api::ObjectRef background;
 };
 
 // Loads every archetype that the archetype list names, in list order.

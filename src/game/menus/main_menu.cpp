@@ -24,17 +24,16 @@ const api::ObjectName kVidi{"Vidi"};
 const api::ObjectName kRibbon{"BGRibbon"};
 const api::ObjectName kArrow{"Arrow"};
 
-// Files every entry's names in the tables the content checks walk.
-struct EntryNames {
-    EntryNames() {
-        for (const MainMenu::Entry& entry : MainMenu::kEntries) {
-            api::DeclareName(api::NameKind::Object, entry.object, __FILE__);
-            api::DeclareName(api::NameKind::Texture, entry.selectedTexture, __FILE__);
-            api::DeclareName(api::NameKind::Texture, entry.otherTexture, __FILE__);
-            api::DeclareName(api::NameKind::LevelKey, entry.leavesTo, __FILE__);
-        }
-    }
-} const kEntryNames;
+template <class Field>
+std::vector<const char*> EntryColumn(Field field) {
+    std::vector<const char*> column;
+    for (const MainMenu::Entry& entry : MainMenu::kEntries) column.push_back(entry.*field);
+    return column;
+}
+const api::NameList kEntryObjects{api::NameKind::Object, EntryColumn(&MainMenu::Entry::object)};
+const api::NameList kEntryTextures{api::NameKind::Texture, EntryColumn(&MainMenu::Entry::selectedTexture)};
+const api::NameList kEntryOtherTextures{api::NameKind::Texture, EntryColumn(&MainMenu::Entry::otherTexture)};
+const api::NameList kEntryLevels{api::NameKind::LevelKey, EntryColumn(&MainMenu::Entry::leavesTo)};
 }  // namespace
 
 void MainMenu::Init() {

@@ -2,25 +2,26 @@
 
 #include <iostream>
 
+#include "api/script_api.h"
 #include "game/game_values.h"
-#include "game/menus/menu_flow.h"
 #include "graphics/label.h"
-#include "input/input.h"
-#include "input/virtual_keys.h"
 #include "logic/buttons.h"
-#include "logic/script_registry.h"
-#include "objects/game_object_factory.h"
 
 REGISTER_SCRIPT("MainMenuBehaviour", MainMenuBehaviour);
 
 const std::array<const char*, 5> MainMenuBehaviour::kButtonNames = {"Start", "HowToPlay", "Credits", "Options",
                                                                      "Quit"};
 
-MainMenuBehaviour::MainMenuBehaviour(Engine::GameObj* owner) : ScriptBase(owner) { name = "MainMenuBehaviour"; }
+namespace {
+const api::NameList kButtonNameList{api::NameKind::Object, MainMenuBehaviour::kButtonNames};
+const api::LevelKey kBirdSelection{"BirdSelectionScreen"};
+const api::ObjectName kCoop2{"Coop2P"};
+const api::ObjectName kCoop4{"Coop4P"};
+}  // namespace
 
 void MainMenuBehaviour::Init() {
-    coop2_ = MenuFlow::FindLevelObject("Coop2P");
-    coop4_ = MenuFlow::FindLevelObject("Coop4P");
+    coop2_ = api::Find(kCoop2);
+    coop4_ = api::Find(kCoop4);
     ready = coop2_ && coop4_;
     if (!ready) {
         std::cout << "MainMenuBehaviour: the level has no \"" << (coop2_ ? "Coop4P" : "Coop2P")
@@ -33,29 +34,22 @@ void MainMenuBehaviour::Init() {
 
 void MainMenuBehaviour::CollectButtons() {
     buttonsCollected_ = true;
-    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
-    if (!factory) return;
-    for (size_t i = 0; i < kButtonNames.size(); ++i)
-        for (const auto& button : factory->buttonPool)
-            if (button->active && button->name == kButtonNames[i]) {
-                buttons_[i] = button.get();
-                break;
-            }
+    for (size_t i = 0; i < kButtonNames.size(); ++i) buttons_[i] = api::FindButton(kButtonNames[i]);
     ColourButtons();
 }
 
 // The captions carry the colour: a black or red word on the button's face.
 void MainMenuBehaviour::ColourButtons() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        Engine::Buttons* button = buttons_[i];
+        auto* button = static_cast<Engine::Buttons*>(buttons_[i].Get());
         if (!button || !button->caption) continue;
         button->caption->SetColor(static_cast<int>(i) == selection ? kSelectedColor : kOtherColor);
     }
 }
 
 void MainMenuBehaviour::ColourModes() {
-    Engine::SetColor(coop2_, mode == 1 ? kChosenModeColor : kOtherModeColor);
-    Engine::SetColor(coop4_, mode == 2 ? kChosenModeColor : kOtherModeColor);
+    api::SetColor(coop2_.Get(), mode == 1 ? kChosenModeColor : kOtherModeColor);
+    api::SetColor(coop4_.Get(), mode == 2 ? kChosenModeColor : kOtherModeColor);
 }
 
 void MainMenuBehaviour::Update(float dt) {
@@ -71,9 +65,11 @@ void MainMenuBehaviour::Update(float dt) {
         UpdateMenu();
 }
 
+namespace {
+bool key(Engine::VirtualKey k) { return api::KeyTriggered(k); }
+}  // namespace
+
 void MainMenuBehaviour::UpdateMenu() {
-    Engine::Input* input = Engine::Input::instance;
-    auto key = [input](Engine::VirtualKey k) { return input && input->IsKeyTriggered(k); };
     const int before = selection;
     if ((key(Engine::VK_UP) || pad_.Triggered(Engine::kButtonDpadUp)) && selection > 0) --selection;
     if ((key(Engine::VK_DOWN) || pad_.Triggered(Engine::kButtonDpadDown)) && selection <= 3) ++selection;
@@ -87,8 +83,6 @@ void MainMenuBehaviour::UpdateMenu() {
 }
 
 void MainMenuBehaviour::UpdateModeChoice() {
-    Engine::Input* input = Engine::Input::instance;
-    auto key = [input](Engine::VirtualKey k) { return input && input->IsKeyTriggered(k); };
     if (key(Engine::VK_LEFT) || pad_.Triggered(Engine::kButtonDpadLeft)) ++mode;
     if (key(Engine::VK_RIGHT) || pad_.Triggered(Engine::kButtonDpadRight)) --mode;
     if (mode > 2) mode = 1;
@@ -97,13 +91,13 @@ void MainMenuBehaviour::UpdateModeChoice() {
 
     if (key('Z') || pad_.Triggered(Engine::kButtonB)) {
         choosingMode = false;
-        Engine::SetColor(coop2_, kHiddenColor);
-        Engine::SetColor(coop4_, kHiddenColor);
+        api::SetColor(coop2_.Get(), kHiddenColor);
+        api::SetColor(coop4_.Get(), kHiddenColor);
         return;
     }
     if (key('X') || pad_.Triggered(Engine::kButtonA)) {
         Game::coopPlayerCount = mode == 1 ? 2 : 4;
         // Loading unloads the current level first; this script is gone afterwards.
-        MenuFlow::LoadLevelByKey("BirdSelectionScreen");
+        api::LoadLevel(kBirdSelection);
     }
 }

@@ -8,12 +8,7 @@
 
 #include <array>
 
-#include "api/menu_pad.h"
-#include "logic/scripts.h"
-
-namespace Engine {
-class Buttons;
-}
+#include "api/script_api.h"
 
 class MainMenuBehaviour : public Engine::ScriptBase<MainMenuBehaviour> {
 public:
@@ -24,7 +19,7 @@ public:
     static constexpr uint32_t kHiddenColor = 0x00000000u;
     static const std::array<const char*, 5> kButtonNames;
 
-    explicit MainMenuBehaviour(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
@@ -43,9 +38,9 @@ private:
     void UpdateMenu();
     void UpdateModeChoice();
 
-    Engine::GameObj* coop2_ = nullptr;
-    Engine::GameObj* coop4_ = nullptr;
-    std::array<Engine::Buttons*, 5> buttons_{};
+    api::ObjectRef coop2_;
+    api::ObjectRef coop4_;
+    std::array<api::ObjectRef, 5> buttons_{};
     bool buttonsCollected_ = false;
     MenuPad pad_{1};
 };

@@ -1,30 +1,26 @@
 #include "game/menus/splash_screen_behaviour.h"
 
-#include "game/menus/menu_flow.h"
-#include "input/input.h"
-#include "input/virtual_keys.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
+#include "api/script_api.h"
 
 REGISTER_SCRIPT("SplashScreenBehaviour", SplashScreenBehaviour);
 
-SplashScreenBehaviour::SplashScreenBehaviour(Engine::GameObj* owner) : ScriptBase(owner) {
-    name = "SplashScreenBehaviour";
-}
+namespace {
+const api::LevelKey kTitle{"MainMenu_KR"};
+const api::TextureName kLogo{"TalvikLogo"};
+}  // namespace
 
 void SplashScreenBehaviour::Update(float dt) {
     timer -= dt;
     if (timer <= 0.0f) {
         if (logoShown) {
             // Unloads this level and this script with it.
-            MenuFlow::LoadLevelByKey("MainMenu_KR");
+            api::LoadLevel(kTitle);
             return;
         }
-        Engine::SetTexture(owner, "TalvikLogo");
-        owner->transform->scale = {20.0f, 15.0f};
+        api::SetTexture(owner, kLogo);
+        api::SetScale(owner, {20.0f, 15.0f});
         logoShown = true;
         timer = kPictureSeconds;
     }
-    Engine::Input* input = Engine::Input::instance;
-    if (logoShown && input && input->IsKeyTriggered(Engine::VK_ESCAPE)) MenuFlow::LoadLevelByKey("MainMenu_KR");
+    if (logoShown && api::KeyTriggered(Engine::VK_ESCAPE)) api::LoadLevel(kTitle);
 }

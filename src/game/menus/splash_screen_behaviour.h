@@ -9,7 +9,7 @@ class SplashScreenBehaviour : public Engine::ScriptBase<SplashScreenBehaviour> {
 public:
     static constexpr float kPictureSeconds = 3.0f;
 
-    explicit SplashScreenBehaviour(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Update(float dt) override;
 

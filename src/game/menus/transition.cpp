@@ -1,18 +1,10 @@
 #include "game/menus/transition.h"
 
-#include "graphics/graphics.h"
-#include "graphics/renderable2d.h"
-#include "input/input.h"
-#include "game/menus/menu_flow.h"
-#include "logic/script_registry.h"
-#include "objects/game_obj.h"
+#include "api/script_api.h"
 
 REGISTER_SCRIPT("Transition", Transition);
 
-Transition::Transition(Engine::GameObj* owner) : ScriptBase(owner) { name = "Transition"; }
-
 void Transition::Init() {
-    name = "Transition";
     leaving = false;
     revealed = false;
     owner->transform->scale = {kCovered, kCovered};
@@ -21,18 +13,10 @@ void Transition::Init() {
 
 void Transition::Start(const std::string& key) {
     targetKey = key;
-    if (Engine::Input::instance) Engine::Input::instance->active = false;
+    api::SetInputActive(false);
 }
 
-void Transition::StayInFront() {
-    owner->transform->layer = kLayer;
-    Engine::graphics::Renderable2D* sprite = owner->GetSprite();
-    // Re-sorting is only needed when the order actually changes.
-    if (sprite && sprite->order != kLayer) {
-        sprite->order = kLayer;
-        if (Engine::graphics::Graphics::instance) Engine::graphics::Graphics::instance->SortLayers();
-    }
-}
+void Transition::StayInFront() { api::SetLayer(owner, kLayer); }
 
 void Transition::Update(float dt) {
     StayInFront();
@@ -47,9 +31,12 @@ void Transition::Update(float dt) {
             scale.x += step;
             scale.y += step;
         } else {
-            if (Engine::Input::instance) Engine::Input::instance->active = true;
-            // Unloads this level, this script included: nothing may follow.
-            MenuFlow::LoadLevelByKey(targetKey);
+            api::SetInputActive(true);
+            // Unloads this level, this script included: nothing may follow. A key
+            // with no level behind it keeps this screen: open up again.
+            if (api::LoadLevel(targetKey)) return;
+            leaving = false;
+            revealed = false;
         }
     } else if (manual) {
         position.x = 0.0f;

@@ -14,7 +14,7 @@ public:
     static constexpr float kSpeed = 100.0f;  // scale units per second
     static constexpr int kLayer = 15;
 
-    explicit Transition(Engine::GameObj* owner = nullptr);
+    using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;

@@ -1,6 +1,7 @@
 #include "menu_fixture.h"
 
 #include "game/menus/loading_logic.h"
+#include "api/script_api.h"
 #include "game/menus/menu_flow.h"
 #include "graphics/graphics.h"
 #include "objects/level_paths.h"
@@ -68,6 +69,6 @@ bool MenuFixture::Played(const std::string& eventPath) {
     return playing;
 }
 
-Engine::GameObj* MenuFixture::Find(const std::string& name) const { return MenuFlow::FindLevelObject(name); }
+Engine::GameObj* MenuFixture::Find(const std::string& name) const { return api::Find(name); }
 
 Transition* MenuFixture::Wipe() const { return MenuFlow::FindWipe(); }
