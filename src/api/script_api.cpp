@@ -20,6 +20,7 @@
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
 #include "sound/audio_engine.h"
+#include "sound/sound.h"
 #include "window/window.h"
 
 namespace api {
@@ -272,6 +273,30 @@ void SetParameter(const std::string& event, const std::string& parameter, float 
     Engine::SetEventParameter(value, event, parameter);
 }
 
+float Volume() {
+    const Engine::AudioEngine* audio = Engine::AudioEngine::instance;
+    return audio ? audio->volume : 1.0f;
+}
+
+void SetVolume(float volume) { Engine::SetVolume(volume); }
+
+bool PlayerMuted() {
+    if (const Engine::Sound* sound = Engine::Sound::instance) return sound->userMuted;
+    const Engine::AudioEngine* audio = Engine::AudioEngine::instance;
+    return audio && audio->muted;
+}
+
+void SetPlayerMuted(bool muted) {
+    if (Engine::Sound* sound = Engine::Sound::instance)
+        sound->SetUserMuted(muted);
+    else
+        Engine::SetMuted(muted);
+}
+
+void SaveSoundSettings() {
+    if (Engine::Sound* sound = Engine::Sound::instance) sound->SaveSettings();
+}
+
 // ---- Keys and pads
 
 bool KeyDown(VirtualKey key) {
@@ -346,19 +371,23 @@ void Quit() {
     if (Engine::Core* core = Engine::Core::instance) core->BroadcastMessage(&quit);
 }
 
-void ToggleFullScreen() {
-    Engine::Window* window = Engine::Window::instance;
-    if (!window) return;
-    if (window->IsFullscreen())
-        window->LeaveFullscreen();
-    else
-        window->EnterFullscreen();
-}
-
 bool FullScreen() {
-    Engine::Window* window = Engine::Window::instance;
+    if (const Engine::GameLogic* logic = Logic()) return logic->fullscreen;
+    const Engine::Window* window = Engine::Window::instance;
     return window && window->IsFullscreen();
 }
+
+void SetFullScreen(bool on) {
+    if (Engine::GameLogic* logic = Logic()) logic->fullscreen = on;
+    Engine::Window* window = Engine::Window::instance;
+    if (!window) return;
+    if (on)
+        window->EnterFullscreen();
+    else
+        window->LeaveFullscreenCentred();
+}
+
+void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
 
 // ---- Random numbers
 

@@ -175,6 +175,13 @@ bool IsPlaying(const std::string& event);
 // not exist: a wait on a stopped event never freezes on a missing sound.
 bool IsStopped(const std::string& event);
 void SetParameter(const std::string& event, const std::string& parameter, float value);
+// The master volume 0..1 and the player's own mute (not the one the window sets
+// while the game is in the background); saved with SaveSoundSettings and at exit.
+float Volume();
+void SetVolume(float volume);
+bool PlayerMuted();
+void SetPlayerMuted(bool muted);
+void SaveSoundSettings();
 
 // ---- Keys and pads ------------------------------------------------------------
 
@@ -207,8 +214,10 @@ void SetPaused(bool paused);
 float TimeScale();
 void SetTimeScale(float scale);
 void Quit();
-void ToggleFullScreen();
+// Whether the game is (or wants to be) full screen; leaving it centres the window.
 bool FullScreen();
+void SetFullScreen(bool on);
+void ToggleFullScreen();
 
 // ---- Random numbers -------------------------------------------------------------
 

@@ -42,10 +42,12 @@ public:
     AudioEngine* Audio() const { return engine_.get(); }
     const std::string& LastDroppedSoundPath() const { return lastDroppedSoundPath_; }
 
+    // Writes the volume and the player's mute to the settings file now (also done at exit).
+    void SaveSettings();
+
     bool userMuted = false;
 
 private:
-    void SaveSettings();
 
     std::string settingsFile_;
     OutputOpener openOutput_;

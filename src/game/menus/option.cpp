@@ -6,10 +6,6 @@
 #include "api/script_api.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
-#include "logic/game_logic.h"
-#include "sound/audio_engine.h"
-#include "sound/sound.h"
-#include "window/window.h"
 
 REGISTER_SCRIPT("Option", Option);
 
@@ -48,14 +44,10 @@ void Option::Init() {
 
     // The box shows the player's own choice; a mute that only comes from the
     // window being in the background is not the player's.
-    if (Engine::Sound::instance)
-        muteChecked = Engine::Sound::instance->userMuted;
-    else
-        muteChecked = Engine::AudioEngine::instance && Engine::AudioEngine::instance->muted;
-    const float volume = Engine::AudioEngine::instance ? Engine::AudioEngine::instance->volume : 1.0f;
-    api::MoveBy(slider_.Get(), {(volume - 0.5f) * kSliderSpan, 0.0f});
+    muteChecked = api::PlayerMuted();
+    api::MoveBy(slider_.Get(), {(api::Volume() - 0.5f) * kSliderSpan, 0.0f});
     PlaceTick();
-    if (Engine::GameLogic::instance) ShowFullScreenTick(Engine::GameLogic::instance->fullscreen);
+    ShowFullScreenTick(api::FullScreen());
 }
 
 float Option::TrackLeft() const { return api::Position(track_.Get()).x - api::Scale(track_.Get()).x / 2.0f; }
@@ -80,33 +72,25 @@ bool Option::MoveSlider(float direction) {
     // Snap onto the track so rounding never walks the slider off its ends.
     const float onTrack = std::clamp(fraction, 0.0f, 1.0f);
     api::SetPosition(slider_.Get(), {left + onTrack * length, api::Position(slider_.Get()).y});
-    Engine::SetVolume(onTrack);
+    api::SetVolume(onTrack);
     return true;
 }
 
 void Option::Confirm() {
     if (selected() == kMute) {
         muteChecked = !muteChecked;
-        if (Engine::Sound::instance)
-            Engine::Sound::instance->SetUserMuted(muteChecked);
-        else
-            Engine::SetMuted(muteChecked);
+        api::SetPlayerMuted(muteChecked);
         PlaceTick();
-    } else if (selected() == kFullScreen && Engine::GameLogic::instance) {
-        bool& fullscreen = Engine::GameLogic::instance->fullscreen;
-        fullscreen = !fullscreen;
-        ShowFullScreenTick(fullscreen);
-        if (Engine::Window* window = Engine::Window::instance) {
-            if (fullscreen)
-                window->EnterFullscreen();
-            else
-                window->LeaveFullscreenCentred();
-        }
+    } else if (selected() == kFullScreen) {
+        api::SetFullScreen(!api::FullScreen());
+        ShowFullScreenTick(api::FullScreen());
     }
     api::Play(kClick);
 }
 
 void Option::Back() {
+    // What the player chose is kept even if the game never reaches a clean exit.
+    api::SaveSoundSettings();
     // Without a wipe this unloads the level, this script included.
     if (wipe_) api::Play(kReturn);
     MenuFlow::LeaveTo(wipe_, kTitle);

@@ -125,3 +125,19 @@ TEST_F(OptionTest, EscapeAndPadBGoBackToTheTitle) {
 }
 
 }  // namespace
+
+TEST_F(OptionTest, LeavingTheOptionsSavesVolumeAndMuteAtOnce) {
+    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
+    OpenOptions();
+    Tap('D');
+    Tap('S');
+    Tap('F');  // mute
+    ASSERT_TRUE(option->muteChecked);
+    EXPECT_NE(dir.Read("src/sound/sound.xml").find("Volume=\"0.5\""), std::string::npos)
+        << "nothing is written while the player is still choosing";
+    Tap(Engine::VK_ESCAPE);
+    // A crash or a killed process from here on must not lose the choice.
+    const std::string saved = dir.Read("src/sound/sound.xml");
+    EXPECT_NE(saved.find("Volume=\"0.6\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Mute=\"1\""), std::string::npos) << saved;
+}
