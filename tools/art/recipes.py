@@ -210,7 +210,8 @@ def world_texture(name, k, w, h):
         "CartoonShit": lambda: design(birds.dung(0, 0, 1.0), 40, 38, w, h, 0.08, 0, -2),
         "Mark": lambda: design(things.fart_bomb(), 96, 72, w, h, 0.04, 0, 0),
         "FartBomb": lambda: design(things.gas_puff(), 96, 66, w, h, 0.06, 0, 0),
-        "Scream": lambda: design(things.scream(), 76, 130, w, h, 0.03, 46, 0),
+        # Opens towards -x: the scream mirrors it to open away from its bird.
+        "Scream": lambda: design(group(things.scream(), scale(-1, 1)), 76, 130, w, h, 0.03, -46, 0),
         "MusicNote1": lambda: design(things.icon("note", 0, 0, 1.0, "#ff4fa3"), 34, 38, w, h, 0.08, 1, 0),
         "Particle_CircleWhite": lambda: design(things.soft_circle(), 100, 100, w, h, 0.0),
         "PeckFeedback": lambda: design(things.peck_burst(), 96, 96, w, h, 0.02),
@@ -237,6 +238,8 @@ def world_texture(name, k, w, h):
         "ZurododavadBossBeam": lambda: design(things.beam(k, "#ffffff", "#f0c8ff", "#c56bff", 32, 5),
                                               490, 76, w, h, 0.02),
         "L4Boss": lambda: design(things.saucer(k), 180, 150, w, h, 0.03, 0, 4),
+        "PirateShip": lambda: design(things.pirate_ship(k), 270, 180, w, h, 0.03, 0, -18),
+        "PirateBeam": lambda: design(things.pirate_beam(k), 72, 500, w, h, 0.0),
     }
     if name in sheets:
         return sheets[name]()
