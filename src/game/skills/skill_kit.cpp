@@ -2,6 +2,7 @@
 
 #include "api/script_api.h"
 #include "graphics/animator.h"
+#include "graphics/graphics.h"
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
@@ -20,6 +21,10 @@ void ShowSheet(Engine::GameObj* object, const std::string& texture, float frameT
         animator->once = false;
         animator->playing = true;
     }
+}
+
+void SortDrawOrder() {
+    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
 }
 
 std::string OtherBirdName(const std::string& birdName) {

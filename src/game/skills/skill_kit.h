@@ -21,6 +21,10 @@ namespace skills {
 // every `frameTime` seconds, from the start. Unknown textures change nothing.
 void ShowSheet(Engine::GameObj* object, const std::string& texture, float frameTime, uint32_t frames);
 
+// Puts what was spawned this frame into its layer's place in the drawing order
+// (a spawned object is otherwise drawn over everything already there).
+void SortDrawOrder();
+
 // "Player2" for "Player", "Player" for "Player2", empty for anything else.
 std::string OtherBirdName(const std::string& birdName);
 

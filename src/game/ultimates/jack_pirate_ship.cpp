@@ -92,6 +92,8 @@ void JackPirateShip::SpawnBeams() {
         skills::ShowSheet(beam, kBeamSheet, 0.1f, 5);
         beams.emplace_back(beam);
     }
+    // Under the ship's hull, over the field.
+    skills::SortDrawOrder();
     api::Play(kBroadside);
     if (ultimates::DamageBoss(kBossDamage)) ultimates::CreditHits(owner, kBossDamage);
 }
