@@ -45,7 +45,7 @@ def practice_range():
     out.append(hay_bale(300, 284, 0.9))
     out.append(hay_bale(352, 290, 0.7))
     out.append(flag_pole(36, 300, "#e8393f"))
-    out.append(flag_pole(600, 300, "#2f7fe0"))
+    out.append(flag_pole(588, 300, "#2f7fe0"))
     out.append(rect(0, 300, W, 60, "#6fc443", 0))
     return "".join(out)
 
