@@ -12,6 +12,7 @@ import things
 import ui
 import scenes
 import menu_scenery
+import practice
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -210,7 +211,8 @@ def world_texture(name, k, w, h):
         "CartoonShit": lambda: design(birds.dung(0, 0, 1.0), 40, 38, w, h, 0.08, 0, -2),
         "Mark": lambda: design(things.fart_bomb(), 96, 72, w, h, 0.04, 0, 0),
         "FartBomb": lambda: design(things.gas_puff(), 96, 66, w, h, 0.06, 0, 0),
-        "Scream": lambda: design(things.scream(), 76, 130, w, h, 0.03, 46, 0),
+        # Opens towards -x: the scream mirrors it to open away from its bird.
+        "Scream": lambda: design(group(things.scream(), scale(-1, 1)), 76, 130, w, h, 0.03, -46, 0),
         "MusicNote1": lambda: design(things.icon("note", 0, 0, 1.0, "#ff4fa3"), 34, 38, w, h, 0.08, 1, 0),
         "Particle_CircleWhite": lambda: design(things.soft_circle(), 100, 100, w, h, 0.0),
         "PeckFeedback": lambda: design(things.peck_burst(), 96, 96, w, h, 0.02),
@@ -237,6 +239,8 @@ def world_texture(name, k, w, h):
         "ZurododavadBossBeam": lambda: design(things.beam(k, "#ffffff", "#f0c8ff", "#c56bff", 32, 5),
                                               490, 76, w, h, 0.02),
         "L4Boss": lambda: design(things.saucer(k), 180, 150, w, h, 0.03, 0, 4),
+        "PirateShip": lambda: design(things.pirate_ship(k), 270, 180, w, h, 0.03, 0, -18),
+        "PirateBeam": lambda: design(things.pirate_beam(k), 72, 500, w, h, 0.0),
     }
     if name in sheets:
         return sheets[name]()
@@ -278,7 +282,7 @@ def picture(name, k, w, h):
 
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
-           menu_scenery.menu_scenery)
+           menu_scenery.menu_scenery, practice.practice_texture)
 
 
 def draw(name, k, w, h, entry):

@@ -576,3 +576,59 @@ def lock_on(k, locked=False):
             out.append(rect(x, -4, 24, 8, "#ff5a5a", 2, 4, opacity=0.8))
         out.append(circle(-236, 0, 14, "none", 4, stroke="#ff5a5a"))
     return "".join(out)
+
+
+# ---- DovaDizavov's ultimate: the pirate ship and its beams -------------------
+
+def pirate_ship(k):
+    """A stubby flying galleon seen from the side, hull below, one big sail with
+    a dung skull; cell k rocks it and flutters the flag."""
+    rock = [-3, 0, 3, 0][k % 4]
+    out = []
+    # Glow of the engines that keep it aloft.
+    for x in (-60, 0, 60):
+        out.append(ellipse(x, 62, 16, 8 + (k % 2) * 3, "#7fe8ff", 0, opacity=0.6))
+    # Hull.
+    hull = "M -120 10 L 120 10 L 96 58 L -96 58 Z"
+    out.append(path(hull, "#8a5a32", SW))
+    out.append(path("M -112 24 L 112 24", "none", 3))
+    out.append(path("M -104 40 L 104 40", "none", 3))
+    for x in (-70, -35, 0, 35, 70):
+        out.append(circle(x, 32, 6, "#2e2842", 3))
+        out.append(rect(x - 4, 27, 12, 8, "#3b3946", 2.5, 2))
+    out.append(highlight(-60, 18, 40, 4, 0.35, angle=0))
+    # Bow and stern castles.
+    out.append(path("M 96 10 L 132 -8 L 128 10 Z", "#a06a3c", SW))
+    out.append(rect(-124, -14, 40, 24, "#a06a3c", SW, 3))
+    # Mast and sail.
+    out.append(rect(-5, -96, 10, 106, "#6b4226", SW))
+    out.append(path("M -70 -82 Q 0 -96 70 -82 Q 80 -40 70 -6 Q 0 -18 -70 -6 Q -80 -40 -70 -82 Z",
+                    "#fff4de", SW))
+    # Skull on the sail.
+    out.append(circle(0, -52, 18, WHITE, 3))
+    out.append(circle(-7, -54, 5, INK, 0) + circle(7, -54, 5, INK, 0))
+    out.append(rect(-8, -38, 16, 8, WHITE, 3, 2))
+    out.append(line(-22, -24, 22, -12, 5) + line(-22, -12, 22, -24, 5))
+    # Flag.
+    wave = [0, 4, 0, -4][k % 4]
+    out.append(path("M 5 -96 L 40 %f L 5 -80 Z" % (-90 + wave), "#e23b3b", 3))
+    return group("".join(out), rotate(rock))
+
+
+def pirate_beam(k):
+    """A vertical cannon beam from y = -250 (the ship) to +250; gold and red
+    rings travel down it."""
+    out = []
+    wob = [0, 3, 5, 3, 0][k % 5]
+    edge = []
+    for i in range(17):
+        y = -250 + i * 500 / 16.0
+        edge.append((22 + wob * math.sin(i * 1.4 + k), y))
+    left = [(-x, y) for x, y in edge]
+    out.append(poly(edge + left[::-1], "#e23b3b", SW))
+    out.append(poly([(x * 0.62, y) for x, y in edge] + [(x * 0.62, y) for x, y in left[::-1]], "#ffb31f", 0))
+    out.append(poly([(x * 0.28, y) for x, y in edge] + [(x * 0.28, y) for x, y in left[::-1]], "#fff3a0", 0))
+    for i in range(5):
+        y = -250 + ((i * 100 + k * 20) % 500)
+        out.append(ellipse(0, y, 26, 7, "none", 4, stroke="#fff3a0", opacity=0.8))
+    return "".join(out)

@@ -1,0 +1,81 @@
+// RoziDoro's skill: two lightning balls fly out for five seconds, each steering
+// up or down towards the other bird's height while keeping apart.
+
+#include "api/script_api.h"
+#include "game/birds/individual_player_behaviour.h"
+#include "game/birds/main_player_behaviour.h"
+#include "game/skills/skill_kit.h"
+#include "game/skills/skill_steps.h"
+#include "game/skills/skills.h"
+
+namespace {
+const api::SoundEvent kLaunch{"event:/Myna_Ball_Skill"};
+
+constexpr float kDuration = 5.0f;
+constexpr float kSpeedX = 5.0f;
+// How far the balls keep apart before one of them stops following.
+constexpr float kSpread = 2.5f;
+
+// A fresh vertical speed: 2 to 4 facing right, 1 to 2 facing left.
+float Climb(bool facingRight) {
+    return static_cast<float>(facingRight ? api::RandomInt(2, 4) : api::RandomInt(1, 2));
+}
+
+void ParkBalls(IndividualPlayerBehaviour& bird) {
+    for (const api::ObjectRef* ball : {&bird.lightningBall1, &bird.lightningBall2}) {
+        api::Park(ball->Get());
+        skills::EmitterOf(ball->Get()).SetEmitting(false);
+    }
+}
+}  // namespace
+
+void LightningBallsSkill(IndividualPlayerBehaviour& bird, float dt) {
+    MainPlayerBehaviour* main = bird.Bird();
+    Engine::GameObj* self = bird.Object();
+    Engine::GameObj* ball1 = bird.lightningBall1.Get();
+    Engine::GameObj* ball2 = bird.lightningBall2.Get();
+    if (!main || !self || !ball1 || !ball2) {
+        skills::EndSkill(bird);
+        return;
+    }
+
+    bird.skillElapsed += dt;
+    if (bird.skillElapsed >= kDuration) {
+        ParkBalls(bird);
+        skills::EndSkill(bird);
+        return;
+    }
+
+    const bool right = main->facingRight;
+    if (!bird.skillStarted) {
+        api::Play(kLaunch);
+        skills::EmitterOf(ball1).SetEmitting(true);
+        skills::EmitterOf(ball2).SetEmitting(true);
+        bird.skillStarted = true;
+        const Engine::vec2 at = api::Position(self) + Engine::vec2(0.0f, right ? 1.0f : 0.0f);
+        api::SetPosition(ball1, at);
+        api::SetPosition(ball2, at);
+        bird.ballSpeedX = right ? kSpeedX : -kSpeedX;
+        bird.ballVelocities = {0.0f, 0.0f};
+        ball1->owner = ball2->owner = self->name;
+    }
+
+    // Each ball steers towards the other bird's height. Ball 1 dives only while
+    // ball 2 is less than the spread below it, and ball 2 climbs only while ball 1
+    // is more than the spread above it, so the two fan out instead of merging.
+    if (Engine::GameObj* target = bird.Opponent()) {
+        const float t = api::Position(target).y;
+        const float b1 = api::Position(ball1).y;
+        const float b2 = api::Position(ball2).y;
+        if (t < b1 && b2 > b1 - kSpread)
+            bird.ballVelocities[0] = -Climb(right);
+        else if (t > b1)
+            bird.ballVelocities[0] = Climb(right);
+        if (t < b2)
+            bird.ballVelocities[1] = -Climb(right);
+        else if (t > b2 && b1 > b2 + kSpread)
+            bird.ballVelocities[1] = Climb(right);
+    }
+    api::SetVelocity(ball1, {bird.ballSpeedX, bird.ballVelocities[0]});
+    api::SetVelocity(ball2, {bird.ballSpeedX, bird.ballVelocities[1]});
+}

@@ -1,0 +1,17 @@
+#pragma once
+// DoruZuvo's ultimate: a giant dropping falls from the bird, growing as it
+// falls, and explodes where it lands (BigBirdShitBehaviour on "BigShit").
+
+#include "api/object_ref.h"
+#include "logic/scripts.h"
+
+class BigBirdShit : public Engine::ScriptBase<BigBirdShit, Engine::Ultimates> {
+public:
+    using ScriptBase::ScriptBase;
+
+    void Init() override;
+    void Update(float dt) override;
+
+    // The last dropping released, while it lasts.
+    api::ObjectRef bigShit;
+};

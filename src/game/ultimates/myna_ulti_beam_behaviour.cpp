@@ -1,0 +1,79 @@
+#include "game/ultimates/myna_ulti_beam_behaviour.h"
+
+#include "api/camera_view.h"
+#include "api/script_api.h"
+#include "game/birds/main_player_behaviour.h"
+#include "game/ultimates/ultimate_kit.h"
+
+REGISTER_SCRIPT("MynaUltiBeamBehaviour", MynaUltiBeamBehaviour);
+
+namespace {
+const api::SoundEvent kBeamSound{"event:/Myna_Beam_Ulti"};
+const api::TextureName kSpark{"Particle_CircleWhite"};
+const api::ObjectName kBoss{"Level4Boss"};
+constexpr int kShakePeriod = 5;
+
+bool IsBirdName(const std::string& name) { return name == "Player" || name == "Player2"; }
+}  // namespace
+
+MynaUltiBeamBehaviour::~MynaUltiBeamBehaviour() {
+    // Gone in the middle of its shake (the level changed): the camera goes back
+    // to the standard view instead of staying where the shake left it.
+    if (shaking_) api::ResetCamera();
+}
+
+void MynaUltiBeamBehaviour::Init() {
+    api::Play(kBeamSound);
+    // Sparks streaming along the beam from its root.
+    skills::EmitterLook look;
+    look.texture = kSpark.c_str();
+    look.layer = 7;
+    look.arc = 0.0f;
+    look.lifetime = 5.0f;
+    look.colorMin = 0xFFFF8080;
+    look.colorMax = 0xFFFFFFFF;
+    look.maxParticles = 100;
+    look.interval = 1.0f / 60.0f;
+    look.speed = 5.0f;
+    look.particleSize = {0.35f, 0.35f};
+    look.playing = true;
+    beamParticles = skills::AddEmitter(owner, look);
+}
+
+void MynaUltiBeamBehaviour::Update(float dt) {
+    if (firstFrame_) {
+        if (const MainPlayerBehaviour* bird = ultimates::BirdOf(ownerBird.Get())) facingRight = bird->facingRight;
+        firstFrame_ = false;
+    }
+    beamTimer += dt;
+    api::Shake({1.0f, 1.0f, 0.0f}, kShakePeriod, kShake, dt);
+    shaking_ = beamTimer <= kShake;
+    if (!particlesAimed) {
+        // From the beam's root at the bird, streaming out along it.
+        if (facingRight)
+            beamParticles.Place({-15.0f, 0.7f}, {4.0f, 0.0f}, -90.0f);
+        else
+            beamParticles.Place({15.0f, 0.7f}, {4.0f, 0.0f}, 90.0f);
+        particlesAimed = true;
+    }
+    if (beamTimer > kLifetime) api::Destroy(owner);
+}
+
+void MynaUltiBeamBehaviour::OnCollisionEnter(Engine::GameObj* other) {
+    if (other && other->name == kBoss.c_str()) ultimates::DamageBoss(kBossDamage);
+}
+
+void MynaUltiBeamBehaviour::OnCollisionStay(Engine::GameObj* other) {
+    if (!other) return;
+    if (IsBirdName(other->name) && other->name != ownerName && ultimates::BirdOf(other)) {
+        MainPlayerBehaviour* bird = ultimates::BirdOf(other);
+        if (bird->IsProtected()) return;
+        ultimates::ShowInjured(other);
+        if (beamTimer <= kDeadly)
+            ultimates::KillBird(other, true);
+        else
+            ultimates::StunBird(other, 2.0f);
+        return;
+    }
+    if (other->name == "Boss" || other->name == "Minion") ultimates::CreditHits(ownerBird.Get(), 1);
+}
