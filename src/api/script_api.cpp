@@ -198,13 +198,18 @@ std::string TextureOf(const GameObj* object) {
 void SetColor(GameObj* object, uint32_t packedColor) { Engine::SetColor(object, packedColor); }
 
 void SetAlpha(GameObj* object, float alpha) {
-    if (Engine::graphics::Renderable2D* sprite = object ? object->GetSprite() : nullptr)
-        sprite->colorRGBA.w = std::fmin(1.0f, std::fmax(0.0f, Finite(alpha)));
+    Engine::graphics::Renderable2D* sprite = object ? object->GetSprite() : nullptr;
+    if (!sprite) return;
+    // The renderer draws the packed colour: its top byte is the alpha.
+    const float clamped = std::fmin(1.0f, std::fmax(0.0f, Finite(alpha)));
+    const uint32_t byte = static_cast<uint32_t>(clamped * 255.0f + 0.5f);
+    sprite->SetColor((sprite->color & 0x00FFFFFFu) | (byte << 24));
+    sprite->colorRGBA.w = clamped;
 }
 
 float Alpha(const GameObj* object) {
     const Engine::graphics::Renderable2D* sprite = object ? object->GetSprite() : nullptr;
-    return sprite ? sprite->colorRGBA.w : 0.0f;
+    return sprite ? static_cast<float>(sprite->color >> 24) / 255.0f : 0.0f;
 }
 
 void SetHidden(GameObj* object, bool hidden) {
