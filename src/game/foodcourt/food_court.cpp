@@ -4,6 +4,7 @@
 
 #include "graphics/graphics.h"
 #include "graphics/renderable2d.h"
+#include "physics/collider.h"
 
 namespace FoodCourt {
 
@@ -38,6 +39,14 @@ void SetRenderLayer(api::GameObj* object, int32_t layer) {
     if (!sprite || sprite->order == layer) return;
     sprite->order = layer;
     if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+}
+
+void RestOn(api::GameObj* object, const api::GameObj* floor) {
+    const Engine::Collider* surface = api::ColliderOf(floor);
+    if (!object || !surface) return;
+    const api::vec2 at = api::Position(object);
+    const float restingY = surface->box.w + Height(object) / 2.0f;
+    if (at.y < restingY) api::SetPosition(object, {at.x, restingY});
 }
 
 bool IsBird(const api::GameObj* object) {

@@ -32,6 +32,11 @@ void Mirror(api::GameObj* object);
 // its sprite is drawn at, re-sorting the layers when the depth changed.
 void SetRenderLayer(api::GameObj* object, int32_t layer);
 
+// Lifts the object so that its sprite stands on top of `floor`'s collider
+// (never lowers it). Contacts arrive a step late, so a falling object has
+// always sunk a little, and more the longer the frames are.
+void RestOn(api::GameObj* object, const api::GameObj* floor);
+
 // Whether the object is one of the two birds.
 bool IsBird(const api::GameObj* object);
 

@@ -25,11 +25,5 @@ void FoodScrapBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     api::SetGravityScale(owner, 0.0f);
     api::SetVelocity(owner, {0.0f, 0.0f});
     landed = true;
-    // It may have sunk a little into the floor in the step before its contact
-    // arrived: it lies on top of it.
-    if (const Engine::Collider* floor = api::ColliderOf(other)) {
-        const api::vec2 at = api::Position(owner);
-        const float restingY = floor->box.w + FoodCourt::Height(owner) / 2.0f;
-        if (at.y < restingY) api::SetPosition(owner, {at.x, restingY});
-    }
+    FoodCourt::RestOn(owner, other);
 }

@@ -216,8 +216,10 @@ void HumanCustomerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (other->name == FoodCourt::kBottomBorder.c_str()) {
         landed = true;
         api::SetGravityScale(owner, 0.0f);
-        // Whatever it was doing, it stops falling here (not only while walking in).
+        // Whatever it was doing, it stops falling here (not only while walking
+        // in), standing on the floor rather than in it.
         api::SetVelocity(owner, {api::Velocity(owner).x, 0.0f});
+        FoodCourt::RestOn(owner, other);
     }
     if (FoodCourt::IsBird(other)) {
         api::SetVelocity(owner, {0.0f, landed ? 0.0f : api::Velocity(owner).y});

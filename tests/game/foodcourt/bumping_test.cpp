@@ -139,9 +139,25 @@ TEST_F(FoodCourtFixture, ACustomerThatLandsOutsideItsWalkStopsFalling) {
     ASSERT_TRUE(customer->landed);
     const float y = api::Position(customer->owner).y;
     EXPECT_EQ(api::Velocity(customer->owner).y, 0.0f);
-    EXPECT_GT(y, -4.3f - 0.1f) << "on the floor, not sunk into it";
+    EXPECT_NEAR(y, -6.5f + 2.2f, 1e-4f) << "on the floor, not sunk into it";
     StepSeconds(2.0f);
     EXPECT_EQ(api::Position(customer->owner).y, y);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FoodCourtFixture, WithLongFramesACustomerStillStandsOnTheFloorAndReachesItsTable) {
+    // A slow machine: a quarter of a second a frame. The landing arrives a step
+    // late, after the customer has fallen well into the floor.
+    OpenLevel("SlowYard", FoodCourtFixture::Furniture());
+    HumanCustomerBehaviour* customer = SpawnCustomer(17.0f, "Table2");
+    ASSERT_NE(customer, nullptr);
+    for (int i = 0; i < 40 && customer->state == State::kWalkToTable; ++i) engine->Step(1, 0.25f);
+    ASSERT_TRUE(customer->landed);
+    EXPECT_NEAR(api::Position(customer->owner).y, -6.5f + 2.2f, 1e-4f) << "feet on the floor line";
+    EXPECT_EQ(customer->state, State::kSit);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(ScrapTest, ALandedScrapLiesFiveSecondsOnTopOfTheFloor) {
     Step();
     EXPECT_EQ(api::Velocity(scrap).y, 0.0f);
     EXPECT_EQ(api::Body(scrap)->gravityScale, 0.0f);
-    EXPECT_GE(api::Position(scrap).y, -6.5f + 0.22f - 1e-4f) << "lies on the floor, not in it";
+    EXPECT_GE(api::Position(scrap).y, -6.5f + 0.59f / 2.0f - 1e-4f) << "lies on the floor, not in it";
     const float restingY = api::Position(scrap).y;
     StepSeconds(4.8f);
     ASSERT_TRUE(ref) << "still there before its five seconds are up";
