@@ -12,6 +12,7 @@ import things
 import ui
 import scenes
 import menu_scenery
+import practice
 import food_court
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
@@ -279,7 +280,7 @@ def picture(name, k, w, h):
 
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
-           menu_scenery.menu_scenery, food_court.food_court)
+           menu_scenery.menu_scenery, practice.practice_texture, food_court.food_court)
 
 
 def draw(name, k, w, h, entry):
