@@ -5,6 +5,7 @@
 
 #include "api/script_api.h"
 #include "food_court_fixture.h"
+#include "game/birds/main_player_behaviour.h"
 #include "game/foodcourt/human_customer_behaviour.h"
 #include "game/foodcourt/human_spawner.h"
 #include "game/foodcourt/lv2_timer.h"
@@ -63,6 +64,21 @@ TEST_F(FoodCourtLevelTest, TwoCustomersComeTenSecondsApartToDifferentTablesAndNo
     EXPECT_EQ(spawner->count, 2);
 }
 
+TEST_F(FoodCourtFixture, TheBirdsLandOnTheFloorEvenAfterALongFirstFrame) {
+    // Loading a level takes a while; the frame after it is long and nothing clamps it.
+    Start();
+    engine->factory().LoadLevel("MapData//Level2.xml");
+    engine->Step(1, 1.5f);
+    StepSeconds(3.0f);
+    for (const char* bird : {"Player", "Player2"}) {
+        const api::vec2 at = api::Position(Find(bird));
+        EXPECT_GT(at.y, -6.5f) << bird;
+        EXPECT_LT(at.y, -4.0f) << bird << " stands on the floor";
+        EXPECT_GT(at.x, -16.0f) << bird;
+        EXPECT_LT(at.x, 16.0f) << bird;
+    }
+}
+
 TEST_F(FoodCourtFixture, WithOneTableOnlyOneCustomerComes) {
     std::string furniture = Furniture();
     const size_t table2 = furniture.find("<Object Name=\"Table2\"");
@@ -89,6 +105,31 @@ TEST_F(FoodCourtLevelTest, ARoundPlaysToTheResultScene) {
     EXPECT_EQ(Level(), "MapData//Player1WinningScene.xml");
     EXPECT_EQ(Game::winnerName, "Player");
     EXPECT_EQ(Game::winnerTag, "P1");
+}
+
+TEST_F(FoodCourtLevelTest, ABirdThatKeepsPushingACustomerDiesAndWalksBackIn) {
+    ASSERT_TRUE(StepUntil([&] { return !FindAll("HumanCustomer").empty(); }, 11.0f));
+    auto* customer = api::ScriptOf<HumanCustomerBehaviour>(FindAll("HumanCustomer").front());
+    ASSERT_TRUE(StepUntil([&] { return customer->state == HumanCustomerBehaviour::kSit; }, 5.0f));
+    auto* bird = api::FindScript<MainPlayerBehaviour>("Player");
+    ASSERT_NE(bird, nullptr);
+    ASSERT_FALSE(bird->dead);
+    Engine::GameObj* self = Find("Player");
+    const api::vec2 at = api::Position(customer->owner);
+    bool died = false;
+    for (int i = 0; i < 60 * 4 && !died; ++i) {
+        api::SetPosition(self, {at.x, -5.7f});
+        Step();
+        died = bird->dead;
+    }
+    ASSERT_TRUE(died);
+    EXPECT_EQ(customer->state, HumanCustomerBehaviour::kSit) << "the customer sits on";
+    ASSERT_TRUE(StepUntil([&] { return !bird->dead; }, 3.0f)) << "the bird comes back";
+    ASSERT_TRUE(StepUntil([&] { return !bird->controlsLocked; }, 5.0f)) << "after walking in";
+    const api::vec2 back = api::Position(self);
+    EXPECT_NEAR(back.x, -12.5f, 0.2f);
+    EXPECT_GT(back.y, -6.5f);
+    EXPECT_LT(back.y, 9.0f);
 }
 
 }  // namespace
