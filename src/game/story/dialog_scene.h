@@ -20,8 +20,6 @@
 
 #include "api/script_api.h"
 
-class Transition;
-
 class DialogScene : public Engine::ScriptBase<DialogScene> {
 public:
     enum class Phase { Showing, Hiding };
@@ -83,7 +81,6 @@ private:
     bool Grow(Speaker& speaker, float dt);
     // Shrinks the speaker's bubble and hides its portrait and line; true once closed.
     bool Shrink(Speaker& speaker, float dt);
-    bool WipeOpen() const;
 
     std::array<Speaker, 2> speakers_{};
     api::ObjectRef player1_;
