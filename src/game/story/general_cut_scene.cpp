@@ -100,7 +100,7 @@ void GeneralCutScene::Update(float dt) {
         timer = kSecondsPerPicture;
         index = pictures.size();
     }
-    if (timer < kSecondsPerPicture) return;
+    if (timer < kSecondsPerPicture - kTimerMargin) return;
 
     if (index + 1 < pictures.size()) {
         ++index;

@@ -28,6 +28,9 @@ public:
     static const char* const kNoResultKey;
 
     static constexpr float kSecondsPerPicture = 1.0f;
+    // Sixty frames of 1/60 s add up to a hair below one second in floats; without
+    // this margin every picture would stay a sixty-first frame.
+    static constexpr float kTimerMargin = 1e-4f;
 
     using ScriptBase::ScriptBase;
     ~GeneralCutScene() override;
