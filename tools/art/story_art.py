@@ -5,7 +5,8 @@ winner, the credit lines) are placed by the levels.
 """
 
 from svgkit import (INK, WHITE, P1_RED, P2_BLUE, FONT_PLAIN, circle, ellipse, rect, path, poly,
-                    group, highlight, star, text, round_text, translate, scale, darken, lighten)
+                    group, highlight, star, text, round_text, translate, scale, darken, lighten,
+                    radial_gradient, defs)
 import scenes
 import ui
 import menu_scenery
@@ -76,6 +77,9 @@ def result_backdrop(player):
         col = "#6a5a8a"
         title, fill = "IT'S A DRAW!", "#8f6bd1"
         out = [ui.sunburst(W, H, col, "#7a6a9a", cy=H * 0.55), scenes.confetti(17, 18)]
+    # a pale glow where the winner stands, so a bird of the backdrop's colour still stands out
+    glow, gg = radial_gradient([(0, "#fff8e0"), (0.55, "#fff8e0cc"), (1, "#fff8e000")])
+    out.append(defs(gg) + circle(W / 2, 196, 120, "url(#%s)" % glow, 0))
     out.append(group(ui.ribbon(420, 84, title, fill, size=36), translate(110, 8)))
     if not player:
         out.append(round_text(W / 2, 112, "Nobody wins... the egg laughs last!", 22, WHITE, sw=5,

@@ -149,7 +149,7 @@ TEST_F(ResultSceneTest, TheWinnerTurnsEveryTwoSecondsAndBobsInPlace) {
     // Up and down by half a unit, and never drifting away over six seconds.
     EXPECT_GT(high - low, 0.3f);
     EXPECT_LT(high - low, 0.7f);
-    EXPECT_NEAR(high, -0.85f + 0.5f, 0.1f);
+    EXPECT_NEAR(high, -1.25f + 0.5f, 0.1f);
 }
 
 TEST_F(ResultSceneTest, BobbingRisesAQuarterSecondThenSinksAsLong) {
