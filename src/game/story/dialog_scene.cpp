@@ -23,8 +23,6 @@ const api::ObjectName kBubble1{"P1Dialog"};
 const api::ObjectName kBubble2{"P2Dialog"};
 const api::ObjectName kPortrait1{"P1DialogChar"};
 const api::ObjectName kPortrait2{"P2DialogChar"};
-const api::ObjectName kPlayer1{"Player"};
-const api::ObjectName kPlayer2{"Player2"};
 const api::ArchetypeName kLineLabel{"DialogLine"};
 const char* const kFont = "PassionOne";
 
@@ -60,8 +58,6 @@ void DialogScene::Init() {
     speakers_[1].bubble = api::Find(kBubble2);
     speakers_[0].portrait = api::Find(kPortrait1);
     speakers_[1].portrait = api::Find(kPortrait2);
-    player1_ = api::Find(kPlayer1);
-    player2_ = api::Find(kPlayer2);
     wipeObject_ = Story::FindWipe();
 
     const int32_t characters[2] = {Game::player1Character, Game::player2Character};

@@ -85,8 +85,6 @@ private:
     bool Shrink(Speaker& speaker, float dt);
 
     std::array<Speaker, 2> speakers_{};
-    api::ObjectRef player1_;
-    api::ObjectRef player2_;
     api::ObjectRef wipeObject_;
     float delayTimer_ = 0.0f;
 };
