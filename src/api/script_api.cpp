@@ -396,7 +396,8 @@ void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
 
 // ---- Random numbers
 
-int Rand() { return std::rand(); }
+// The classic 0..32767 range, whatever the C library's own RAND_MAX.
+int Rand() { return std::rand() % 32768; }
 
 int RandomInt(int a, int b) {
     if (b < a) return a;
