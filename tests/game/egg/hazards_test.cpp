@@ -139,3 +139,24 @@ TEST_F(EggFixture, TheDefendingBirdControllerTakesItsBodyWhenItStarts) {
     EXPECT_EQ(enemy->body.Get(), bird);
     EXPECT_EQ(enemy->egg.Get(), Find("Egg"));
 }
+
+TEST_F(EggFixture, UfoStrikeTimesAndStarSizesStayInTheirRanges) {
+    // Both are drawn from 0..32767 and scaled: a wider random range would send
+    // the strike minutes away and blow the stars up over the whole screen.
+    for (unsigned seed : {1u, 7u, 99u}) {
+        SCOPED_TRACE(seed);
+        OpenLevel(seed);
+        for (const char* name : {"Star1", "Star2", "Star3", "Star4"}) {
+            const float size = api::Scale(Find(name)).x;
+            EXPECT_GE(size, 0.1f);
+            EXPECT_LE(size, 0.5f);
+        }
+        ThunderClouds* clouds = api::FindScript<ThunderClouds>("CloudSpawner");
+        clouds->startNow = true;
+        engine->Step();
+        const float strike = clouds->Ufo()->strikeTime;
+        EXPECT_GE(strike, 4.0f);
+        EXPECT_LE(strike, 6.41f);
+        engine.reset();
+    }
+}
