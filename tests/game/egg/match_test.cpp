@@ -11,6 +11,7 @@
 #include "game/egg/egg_behaviour.h"
 #include "game/game_values.h"
 #include "game/menus/transition.h"
+#include "game/story/dialog_scene.h"
 #include "objects/game_object_factory.h"
 
 namespace {
@@ -228,4 +229,38 @@ TEST(EggRoundRules, RoundWinnerFromHealthAndArmour) {
     for (const Case& c : cases)
         EXPECT_EQ(GameMode::DecideRound(c.health, c.maxHealth, c.armor), c.winner)
             << c.health << "/" << c.maxHealth << " with " << c.armor;
+}
+
+TEST_F(MatchTest, TheRoundsWaitForTheOpeningDialogue) {
+    OpenLevel();
+    const DialogScene* dialogue = api::FindScript<DialogScene>("GameLevelSettings");
+    ASSERT_NE(dialogue, nullptr);
+    EXPECT_FLOAT_EQ(dialogue->delay, 2.0f);
+    int frames = 0;
+    while (!dialogue->Finished() && frames < 600) {
+        // Nothing of the round runs: no countdown time, no round line, birds held.
+        EXPECT_FLOAT_EQ(Mode()->phaseTimer, 0.0f);
+        EXPECT_EQ(api::TextOf(Mode()->roundLabel.Get()), "");
+        EXPECT_TRUE(Mode()->InCountdown());
+        engine->Step();
+        ++frames;
+    }
+    ASSERT_TRUE(dialogue->Finished());
+    EXPECT_GE(frames, 110);  // at least the two seconds of delay
+    engine->Step(2);
+    EXPECT_GT(Mode()->phaseTimer, 0.0f);
+    EXPECT_EQ(api::TextOf(Mode()->roundLabel.Get()), "Round 1");
+}
+
+TEST_F(MatchTest, ALevelWithoutItsDialogueStartsTheCountdownAtOnce) {
+    std::string level = dir.Read("MapData/Level1.xml");
+    const std::string tag = "<DialogScene />";
+    ASSERT_NE(level.find(tag), std::string::npos);
+    level.erase(level.find(tag), tag.size());
+    dir.Write("MapData/Level1.xml", level);
+    OpenLevel();
+    ASSERT_EQ(api::FindScript<DialogScene>("GameLevelSettings"), nullptr);
+    engine->Step(2);
+    EXPECT_GT(Mode()->phaseTimer, 0.0f);
+    EXPECT_EQ(api::TextOf(Mode()->roundLabel.Get()), "Round 1");
 }
