@@ -186,8 +186,8 @@ void GameMode::SetCentre(const std::string& text, float x, float y) {
 
 void GameMode::ShowRoles() {
     const bool player1Attacks = attackingSide == 1;
-    api::SetText(p1Name.Get(), player1Attacks ? "P1  ATTACK" : "P1  DEFEND");
-    api::SetText(p2Name.Get(), player1Attacks ? "P2  DEFEND" : "P2  ATTACK");
+    api::SetText(p1Name.Get(), player1Attacks ? "ATTACK" : "DEFEND");
+    api::SetText(p2Name.Get(), player1Attacks ? "DEFEND" : "ATTACK");
 }
 
 void GameMode::SetRoles() {
