@@ -10,7 +10,9 @@
 #include "game/birds/round_player_behaviour.h"
 #include "game/egg/armor_behaviour.h"
 #include "game/egg/armor_spawn.h"
+#include "game/egg/bug_behaviour.h"
 #include "game/egg/egg_behaviour.h"
+#include "game/egg/power_bugs.h"
 #include "game/level_scripts/enemy_behaviour.h"
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/level_scripts/thunder_clouds_behaviour.h"
@@ -159,4 +161,29 @@ TEST_F(EggFixture, UfoStrikeTimesAndStarSizesStayInTheirRanges) {
         EXPECT_LE(strike, 6.41f);
         engine.reset();
     }
+}
+
+TEST_F(EggFixture, TheUltimateBugReadiesTheUltimateOfTheBirdThatCatchesIt) {
+    OpenLevel();
+    WaitForRoundStart();
+    PowerBugs* bugs = api::FindScript<PowerBugs>("Spawner");
+    ASSERT_NE(bugs, nullptr);
+    bugs->ultimateTimer = PowerBugs::kUltimateEvery;  // the next frame sends one
+    engine->Step();
+    Engine::GameObj* ultimate = bugs->ultimateBug.Get();
+    ASSERT_NE(ultimate, nullptr);
+    ASSERT_TRUE(api::ScriptOf<BugBehaviour>(ultimate)->ultimate);
+    EXPECT_FALSE(Bird("Player2")->ultimateReady);
+    Engine::GameObj* bird = Find("Player2");
+    ASSERT_TRUE(StepUntil(
+        [&] {
+            if (Bird("Player2")->ultimateReady) return true;
+            api::SetPosition(bird, api::Position(bugs->ultimateBug.Get()));
+            api::SetVelocity(bird, {0.0f, 0.0f});
+            return false;
+        },
+        30));
+    EXPECT_EQ(Bird("Player2")->ultimateCharge, 100);
+    engine->Step(2);
+    EXPECT_FALSE(bugs->ultimateBug) << "a caught ultimate bug is gone";
 }
