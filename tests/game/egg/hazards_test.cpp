@@ -44,6 +44,9 @@ TEST_F(EggFixture, AUfoStrikeKillsABirdThatIsNotImmuneAndSparesOneThatIs) {
         api::SetPosition(bird, {beamX, -3.0f});
         api::SetVelocity(bird, {0.0f, 0.0f});
     }
+    // Whatever the birds caught on the way, one is immune and the other is not.
+    Round("Player")->immune = false;
+    Round("Player2")->immune = true;
     engine->Step(3);
     EXPECT_TRUE(Bird("Player")->dead);
     EXPECT_NEAR(api::Position(Find("Player")).y, 100.0f, 0.1f);
