@@ -14,6 +14,7 @@ import scenes
 import menu_scenery
 import practice
 import food_court
+import egg_level
 import story_art
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
@@ -284,7 +285,8 @@ def picture(name, k, w, h):
 
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
-           menu_scenery.menu_scenery, practice.practice_texture, food_court.food_court, story_art.draw)
+           menu_scenery.menu_scenery, egg_level.egg_level_texture, practice.practice_texture,
+           food_court.food_court, story_art.draw)
 
 
 def draw(name, k, w, h, entry):
