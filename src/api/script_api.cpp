@@ -117,14 +117,21 @@ void SetRotation(GameObj* object, float degrees) {
 }
 int32_t Layer(const GameObj* object) { return object ? object->transform->layer : 0; }
 
+void SortLayers() {
+    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+}
+
 void SetLayer(GameObj* object, int32_t layer) {
     if (!object) return;
     object->transform->layer = layer;
-    Engine::graphics::Renderable2D* sprite = object->GetSprite();
-    if (sprite && sprite->order != layer) {
-        sprite->order = layer;
-        if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
-    }
+    bool changed = false;
+    for (auto& component : object->components)
+        if (auto* renderable = dynamic_cast<Engine::graphics::Renderable2D*>(component.get()))
+            if (renderable->order != layer) {
+                renderable->order = layer;
+                changed = true;
+            }
+    if (changed) SortLayers();
 }
 
 float Length(vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }

@@ -116,8 +116,10 @@ void SetScale(GameObj* object, vec2 scale);
 float Rotation(const GameObj* object);
 void SetRotation(GameObj* object, float degrees);
 int32_t Layer(const GameObj* object);
-// Moves the object (and its sprite's draw order) to `layer`; re-sorts only on a change.
+// Puts the object (its transform and its sprite or label) in render layer
+// `layer` and re-sorts the layers when that changed the drawing order.
 void SetLayer(GameObj* object, int32_t layer);
+void SortLayers();
 // Distance between two objects' centres; 0 when either is missing.
 float Distance(const GameObj* a, const GameObj* b);
 // The unit vector from `from` to `to`, or (0, 0) when they coincide or either is

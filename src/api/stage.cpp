@@ -11,22 +11,7 @@
 
 namespace api {
 
-void SortLayers() {
-    if (Engine::graphics::Graphics* g = Engine::graphics::Graphics::instance) g->SortLayers();
-}
 
-void SetLayer(GameObj* object, int32_t layer) {
-    if (!object) return;
-    object->transform->layer = layer;
-    bool changed = false;
-    for (auto& component : object->components)
-        if (auto* renderable = dynamic_cast<Engine::graphics::Renderable2D*>(component.get()))
-            if (renderable->order != layer) {
-                renderable->order = layer;
-                changed = true;
-            }
-    if (changed) SortLayers();
-}
 
 GameObj* SpawnLabel(const std::string& archetype, const std::string& font, int size, vec2 position,
                     uint32_t packedColor, int32_t layer) {
@@ -40,9 +25,6 @@ GameObj* SpawnLabel(const std::string& archetype, const std::string& font, int s
     return object;
 }
 
-void ResetCamera() {
-    if (Engine::graphics::Camera* camera = Engine::graphics::Camera::main) camera->ResetView();
-}
 
 Engine::graphics::ParticleSystem* EnsureParticles(GameObj* object) {
     if (!object) return nullptr;
