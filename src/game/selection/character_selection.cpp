@@ -1,5 +1,7 @@
 #include "game/selection/character_selection.h"
 
+#include <cmath>
+
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/menus/menu_flow.h"
@@ -58,6 +60,12 @@ api::MenuKeys Player2Keys() {
     return keys;
 }
 
+// Cursors step by sums of level-file numbers; a hair of float error must not
+// lose a portrait.
+bool SameX(const Engine::GameObj* a, const Engine::GameObj* b) {
+    return a && b && std::fabs(api::Position(a).x - api::Position(b).x) < 0.01f;
+}
+
 void SetPlaying(Engine::GameObj* object, bool playing) {
     if (Engine::graphics::ParticleSystem* sparks = object ? object->GetParticleSystem() : nullptr)
         sparks->playing = playing;
@@ -100,7 +108,7 @@ int CharacterSelection::CharacterUnder(const Engine::GameObj* cursor) const {
     if (!cursor) return 0;
     for (size_t i = 0; i < portraits_.size(); ++i)
         if (const Engine::GameObj* portrait = portraits_[i].Get())
-            if (api::Position(portrait).x == api::Position(cursor).x) return Selection::kBirds[i].character;
+            if (SameX(portrait, cursor)) return Selection::kBirds[i].character;
     return 0;
 }
 
@@ -113,8 +121,8 @@ void CharacterSelection::Move(int p, int direction) {
     if (cursor && rozi && vadoza && dova) {
         const float step = api::Position(rozi).x - api::Position(dova).x;
         const float x = api::Position(cursor).x;
-        if (direction < 0 && x > api::Position(dova).x) api::MoveBy(cursor, {-step, 0.0f});
-        if (direction > 0 && x < api::Position(vadoza).x) api::MoveBy(cursor, {step, 0.0f});
+        if (direction < 0 && x > api::Position(dova).x && !SameX(cursor, dova)) api::MoveBy(cursor, {-step, 0.0f});
+        if (direction > 0 && x < api::Position(vadoza).x && !SameX(cursor, vadoza)) api::MoveBy(cursor, {step, 0.0f});
     }
     api::Play(kHover);
     input_[p].TakeMove();
@@ -140,7 +148,7 @@ void CharacterSelection::ToggleReady(int p) {
     const int other = 1 - p;
     const Engine::GameObj* mine = sides_[p].cursor.Get();
     const Engine::GameObj* theirs = sides_[other].cursor.Get();
-    const bool sameBird = mine && theirs && api::Position(mine).x == api::Position(theirs).x;
+    const bool sameBird = SameX(mine, theirs);
     if (sameBird && ready[other]) return;  // that bird is taken
     ready[p] = !ready[p];
     Engine::GameObj* preview = sides_[p].preview.Get();
