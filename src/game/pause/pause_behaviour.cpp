@@ -23,6 +23,7 @@ const api::ArchetypeName kHowToPlayArchetype{"HowToPlayButton"};
 const api::ArchetypeName kQuitArchetype{"PauseQuitButton"};
 const api::ArchetypeName kPagesBackdropArchetype{"PauseHTPBackground"};
 const api::ArchetypeName kPagesArchetype{"HowToPlayScreen"};
+const api::ArchetypeName kWipeArchetype{"TransitionBird"};
 const api::ObjectName kMousePause{"Pause"};
 const api::ObjectName kMouseResume{"Resume"};
 const api::ObjectName kMouseBack{"BackToPauseMenu"};
@@ -191,6 +192,20 @@ void PauseBehaviour::UpdatePages() {
     }
 }
 
+bool PauseBehaviour::LeaveFor(const std::string& key) {
+    // This runs in AlwaysUpdate, while the rest of the level is mid-frame: the
+    // level changes from a wipe's Update in the next frame instead, never from
+    // here. A level without a wipe gets one, which covers at once and leaves.
+    Transition* wipe = wipe_;
+    if (!wipe) {
+        Engine::GameObj* cover = api::Spawn(kWipeArchetype, 0.0f, 0.0f);
+        wipe = api::ScriptOf<Transition>(cover);
+        if (!wipe) api::Destroy(cover);
+    }
+    if (wipe) return MenuFlow::LeaveTo(wipe, key);
+    return api::LoadLevel(key);
+}
+
 void PauseBehaviour::Confirm() {
     api::Play(kClick);
     switch (selection) {
@@ -203,10 +218,11 @@ void PauseBehaviour::Confirm() {
         const std::string path = api::CurrentLevelPath();
         api::SetPaused(false);
         ShowMenu(false);
-        // Loading ends this script's level: nothing may follow it here.
         if (api::LevelExists(key)) {
-            MenuFlow::LeaveTo(wipe_, key);
+            LeaveFor(key);
         } else if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance) {
+            // A level outside the table can only be opened by its path, at once;
+            // this script is gone afterwards.
             factory->LoadLevel(path);
         }
         return;
@@ -220,7 +236,7 @@ void PauseBehaviour::Confirm() {
         holdingView_ = false;
         api::SetPaused(false);
         ShowMenu(false);
-        MenuFlow::LeaveTo(wipe_, kTitle);
+        LeaveFor(kTitle);
         return;
     default:
         return;

@@ -16,6 +16,7 @@
 // "ReturnToPauseMenu") closes the pages.
 
 #include <array>
+#include <string>
 
 #include "api/script_api.h"
 
@@ -47,6 +48,8 @@ public:
 private:
     enum Sprite { kResumeSprite, kRestartSprite, kHowToPlaySprite, kQuitSprite, kBackgroundSprite, kSpriteCount };
 
+    // Covers the screen and opens `key`; false (one printed line) when it has no level.
+    bool LeaveFor(const std::string& key);
     void ShowMenu(bool shown);
     void Resume();
     void Select(int entry);

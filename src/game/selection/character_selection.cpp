@@ -96,6 +96,7 @@ void CharacterSelection::Init() {
     ready = {false, false};
     infoShown = {false, false};
     leaving_ = false;
+    triedToLeave_ = false;
     practice = api::InLevel(kPracticeScreen);
     for (int p = 0; p < 2; ++p) {
         ShowChoice(p);
@@ -186,15 +187,19 @@ void CharacterSelection::Update(float dt) {
     for (int p = 0; p < 2; ++p) ShowReadiness(p);
 
     if (ready[0] && ready[1]) {
-        leaving_ = true;
-        MenuFlow::LeaveTo(wipe_, practice ? kPracticeRange : kLevelSelection);
-        return;
+        // A level that cannot open keeps both here (one printed line, not one a frame).
+        if (!triedToLeave_) {
+            triedToLeave_ = true;
+            leaving_ = MenuFlow::LeaveTo(wipe_, practice ? kPracticeRange : kLevelSelection);
+            if (leaving_) return;
+        }
+    } else {
+        triedToLeave_ = false;
     }
     if (input_[0].back) {
-        leaving_ = true;
         api::Play(kReturn);
-        MenuFlow::LeaveTo(wipe_, kTitle);
-        return;
+        leaving_ = MenuFlow::LeaveTo(wipe_, kTitle);
+        if (leaving_) return;
     }
     const bool info1 = api::KeyTriggered('H') || input_[0].pads[0].Triggered(Engine::kButtonX);
     const bool info2 = api::KeyTriggered(Engine::VK_OEM_COMMA) || input_[1].pads[0].Triggered(Engine::kButtonX);

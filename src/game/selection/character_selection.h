@@ -53,4 +53,5 @@ private:
     std::array<api::ObjectRef, 4> portraits_;
     std::array<api::MenuInput, 2> input_;
     bool leaving_ = false;
+    bool triedToLeave_ = false;
 };

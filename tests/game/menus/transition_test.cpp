@@ -4,7 +4,7 @@
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "input/input.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 namespace {
 
