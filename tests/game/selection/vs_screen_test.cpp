@@ -115,18 +115,6 @@ TEST_F(VsScreenTest, NeverAdvancesWhileTheMenuMusicPlaysAndGoesOnOnceItStops) {
     EXPECT_TRUE(StepUntilLevel("MapData//Level4.xml", 120));
 }
 
-TEST_F(VsScreenTest, TheMenuMusicPlaysItsEndingAndThenTheLevelOpens) {
-    Start();
-    Engine::AudioEngine::instance->PlayEvent(kMusic);
-    OpenVs(3, 1, 1);
-    WaitUntilRevealed();
-    engine->Step(185);
-    ASSERT_TRUE(screen->musicToldToEnd);
-    EXPECT_TRUE(Engine::IsEventPlaying(kMusic)) << "the ending takes a while";
-    EXPECT_FALSE(Wipe()->leaving);
-    EXPECT_TRUE(StepUntilLevel("MapData//Level1.xml", 60 * 20)) << "the ending finishes and the match opens";
-}
-
 TEST_F(VsScreenTest, WithoutMusicTheScreenGoesOnAfterThreeSeconds) {
     OpenVs(3, 1, 3);
     StopMusic();  // never played, or missing from the banks: both count as stopped
