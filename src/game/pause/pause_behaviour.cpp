@@ -288,7 +288,6 @@ void PauseBehaviour::FollowMouseButtons() {
 
 void PauseBehaviour::AlwaysUpdate(float dt) {
     if (!enabled) return;
-    menu_.Poll(dt);
     start1_.Poll(dt);
     start2_.Poll(dt);
     const bool startReleased = start1_.Released(Engine::kButtonStart) || start2_.Released(Engine::kButtonStart);
@@ -303,6 +302,9 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
         FollowMouseButtons();
         return;
     }
+    // Read only while paused: a key's press is seen by one query, and while the
+    // game runs its keys belong to the birds.
+    menu_.Poll(dt);
     FollowMouseButtons();
 
     if (cameraSaved) {
