@@ -3,7 +3,6 @@
 #include "game/menus/transition.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
 
 namespace MenuFlow {
 

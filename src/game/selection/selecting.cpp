@@ -177,7 +177,8 @@ void Selecting::Update(float dt) {
             if (slot->IsConnected()) slot->Poll();
     Steer(dt);
     if (pads_[0].Triggered(Engine::kButtonB) || api::KeyTriggered(Engine::VK_ESCAPE)) {
-        api::ResetCamera();
+        // The title is laid out for the camera at rest; without a title the view stays.
+        if (api::LevelExists(kTitle)) api::ResetCamera();
         if (api::LoadLevel(kTitle)) return;
     }
     if (phase == 2 && scroll <= kScrollHeight) {
