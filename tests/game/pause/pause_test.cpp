@@ -170,7 +170,9 @@ TEST_F(PauseTest, TheEntriesWalkAndStopAtTheEnds) {
     for (int i = 0; i < 4; ++i) {
         const bool selected = i == 2;
         EXPECT_EQ(api::TextureOf(Entries()[i]), selected ? selectedTextures[i] : otherTextures[i]) << i;
-        if (!selected) EXPECT_FLOAT_EQ(Entries()[i]->transform->scale.x, 10.0f) << "back to its size";
+        if (!selected) {
+            EXPECT_FLOAT_EQ(Entries()[i]->transform->scale.x, 10.0f) << "back to its size";
+        }
     }
     engine->Step(20);
     EXPECT_GT(Entries()[2]->transform->scale.x, 10.0f) << "the selected entry breathes";
