@@ -7,6 +7,16 @@
 
 namespace api {
 
+Engine::vec3 CameraPosition() {
+    const Engine::graphics::Camera* camera = Engine::graphics::Camera::main;
+    return camera ? camera->Position() : Engine::vec3(0.0f, 0.0f, 1.0f);
+}
+
+void SetCameraPosition(Engine::vec3 position) {
+    if (!std::isfinite(position.x) || !std::isfinite(position.y) || !std::isfinite(position.z)) return;
+    if (Engine::graphics::Camera* camera = Engine::graphics::Camera::main) camera->SetPosition(position);
+}
+
 float CameraZoom() {
     const Engine::graphics::Camera* camera = Engine::graphics::Camera::main;
     return camera ? camera->zoom : 1.0f;

@@ -11,13 +11,13 @@ const api::ObjectName kWipeBird{"TransitionBird"};
 
 Transition* FindWipe() { return api::FindScript<Transition>(kWipeBird); }
 
-void LeaveTo(Transition* wipe, const std::string& key) {
-    if (wipe) {
-        wipe->leaving = true;
-        wipe->Start(key);
-    } else {
-        api::LoadLevel(key);
-    }
+bool LeaveTo(Transition* wipe, const std::string& key) {
+    // Covering the screen for a level that cannot open would leave the player
+    // behind a closed wipe: the load says so once and keeps the screen.
+    if (!wipe || !api::LevelExists(key)) return api::LoadLevel(key);
+    wipe->leaving = true;
+    wipe->Start(key);
+    return true;
 }
 
 }  // namespace MenuFlow

@@ -11,7 +11,8 @@ namespace MenuFlow {
 Transition* FindWipe();
 
 // Covers the screen and then loads `key` when the level has a wipe; loads it at
-// once otherwise. A key with no level behind it keeps the current screen.
-void LeaveTo(Transition* wipe, const std::string& key);
+// once otherwise. A key with no readable level keeps the current screen (one
+// printed line, no closed wipe) and answers false.
+bool LeaveTo(Transition* wipe, const std::string& key);
 
 }  // namespace MenuFlow

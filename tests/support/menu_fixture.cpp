@@ -1,4 +1,4 @@
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 #include "game/menus/loading_logic.h"
 #include "api/script_api.h"
