@@ -335,7 +335,9 @@ bool FullScreen() {
 
 // ---- Random numbers
 
-int Rand() { return std::rand(); }
+// The game's numbers run from 0 to 32767 on every platform, whatever the C
+// library's own RAND_MAX is.
+int Rand() { return std::rand() & 0x7FFF; }
 
 int RandomInt(int a, int b) {
     if (b < a) return a;

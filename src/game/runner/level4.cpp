@@ -42,9 +42,12 @@ const api::SoundEvent kWarning{"event:/Boss_Warning"};
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kRed = 0xFF0000FF;
 constexpr uint32_t kHidden = 0x00FFFFFF;
-constexpr uint32_t kWarningTint = 0x990000FF;
-constexpr uint32_t kHexLit = 0xFFFFFFFF;
-constexpr uint32_t kHexDim = 0x55FFFFFF;
+constexpr uint32_t kWarningTint = 0x660000FF;
+constexpr uint32_t kHexLit = 0xFF000000;
+constexpr uint32_t kHexDim = 0x5A000000;
+// The portrait in each score corner, by character number 1..4.
+const api::TextureName kPortraits[] = {api::TextureName{"RoziDoro_Portrait"}, api::TextureName{"VadozaVaza_Portrait"},
+                                       api::TextureName{"DovaDizavov_Portrait"}, api::TextureName{"DoruZuvo_Portrait"}};
 
 struct FeverWindow {
     float from, to;
@@ -87,6 +90,11 @@ void Level4::Init() {
     warningOverlay = api::Find(kWarningOverlay);
     fevertime = api::Find(kFevertime);
     LightHexagons(0);
+    const int32_t characters[] = {Game::player1Character, Game::player2Character};
+    const api::ObjectName* anchors[] = {&kP1Score, &kP2Score};
+    for (int i = 0; i < 2; ++i)
+        if (characters[i] >= 1 && characters[i] <= 4)
+            api::SetTexture(api::Find(*anchors[i]), kPortraits[characters[i] - 1]);
 
     api::Play(kEncounter);
     api::SetParameter(kEncounter, "Boss_Start", 1.0f);
@@ -267,8 +275,14 @@ void Level4::RunSchedule(float dt) {
 }
 
 void Level4::LightHexagons(int32_t count) {
-    for (size_t i = 0; i < hexagons.size(); ++i)
-        api::SetColor(hexagons[i].Get(), static_cast<int32_t>(i) < count ? kHexLit : kHexDim);
+    for (size_t i = 0; i < hexagons.size(); ++i) {
+        Engine::GameObj* hexagon = hexagons[i].Get();
+        const Engine::graphics::Renderable2D* sprite = hexagon ? hexagon->GetSprite() : nullptr;
+        if (!sprite) continue;
+        // Each hexagon keeps its own colour; lighting it only raises its alpha.
+        const uint32_t alpha = static_cast<int32_t>(i) < count ? kHexLit : kHexDim;
+        api::SetColor(hexagon, (sprite->color & 0x00FFFFFFu) | alpha);
+    }
 }
 
 void Level4::RunFever(float dt) {
