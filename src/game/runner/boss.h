@@ -26,6 +26,9 @@ public:
     api::vec2 LeftEdge() const;
     // A ball that flew out was recycled.
     void BallRecycled();
+    // Ends the running attack: the timers restart and the next pattern is drawn,
+    // any of the three whatever came before.
+    void EndAttack();
 
     int32_t nextAttack = kFourWay;
     bool ultimateArmed = false;
@@ -73,7 +76,6 @@ private:
     void FourWayStep(float dt);
     void HomingStep(float dt);
     void ArrowStep(float dt);
-    void EndAttack();
     void KillZone(float dt);
     void Move(float dt);
     // Fires a ball from `from` with `heading`; false when the ball is missing or still flying.

@@ -71,6 +71,7 @@ void L4Goal::Init() {
 }
 
 void L4Goal::Update(float dt) {
+    if (!boss) boss = api::Find(kBoss);  // spawned in the same frame as the goal
     timer += dt;
     if (timer < kBlowUpTime)
         BlowUp(dt);
