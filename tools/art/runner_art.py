@@ -128,7 +128,12 @@ def gate():
 
 
 def eagle(k):
-    """A bald eagle in flight, seen from the side, wings beating."""
+    """A bald eagle in flight, seen from the side and flying left like the
+    checkpoint it carries, wings beating."""
+    return group(_eagle_right(k), scale(-1, 1))
+
+
+def _eagle_right(k):
     wing = [-40, -15, 15, -5, -30][k]
     out = []
     out.append(group(path("M 0 0 C -20 -30 -70 -40 -90 -20 C -60 -16 -30 -6 0 10 Z", "#5a3a22", SW),

@@ -190,6 +190,11 @@ void Level4::GrowBanner(float dt) {
     if (!banner) return;
     api::vec2 scale = api::Scale(banner);
     api::vec2 at = api::Position(banner);
+    if (!bannerShown) {
+        // The level keeps the banner hidden until the final stretch begins.
+        bannerShown = true;
+        api::SetColor(banner, kWhite);
+    }
     if (scale.x < 10.0f && scale.y < 2.5f) {
         scale.x += 4.0f * dt;
         scale.y += dt;

@@ -40,6 +40,7 @@ public:
     bool warningPlayed = false;
     bool warningShown = false;
     float bannerTimer = 2.0f;
+    bool bannerShown = false;
     bool scoreParticlesOn = false;
 
     api::ObjectRef checkpoint, transition, particle, zoneBar, player1, player2, warningOverlay, fevertime;

@@ -6,6 +6,7 @@ namespace runner {
 
 namespace {
 const char* const kFont = "PassionOne";
+constexpr int kLoadedFontSize = 32;
 }
 
 void SortLayers() {
@@ -13,7 +14,10 @@ void SortLayers() {
 }
 
 LabelPtr MakeLabel(api::vec2 position, int size, uint32_t color, int32_t order, const std::string& text) {
-    auto label = std::make_unique<Engine::graphics::Label>(position.x, position.y, kFont, size, color, text);
+    // Made at the size the font is first loaded in, then sized: a font is looked
+    // up by name and size, and an unknown size would fall back to another font.
+    auto label = std::make_unique<Engine::graphics::Label>(position.x, position.y, kFont, kLoadedFontSize, color, text);
+    label->SetFontSize(size);
     label->order = order;
     SortLayers();
     return label;
