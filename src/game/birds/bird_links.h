@@ -43,3 +43,11 @@ public:
     virtual float SpeedBonus() const = 0;
     virtual bool UltimateTier() const = 0;
 };
+
+// Something a bird picks up that makes its ultimate ready at once (the egg
+// level's ultimate bug, the practice range's "Ultimate" pickup).
+class UltimateGiver {
+public:
+    virtual ~UltimateGiver() = default;
+    virtual bool GrantsUltimate() const = 0;
+};

@@ -1,20 +1,142 @@
 #include "game/birds/individual_player_behaviour.h"
 
 #include "api/script_api.h"
+#include "game/birds/character_table.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
+#include "game/skills/skills.h"
+#include "input/player_controller.h"
 
 REGISTER_SCRIPT("IndividualPlayerBehaviour", IndividualPlayerBehaviour);
 
-void IndividualPlayerBehaviour::Init() {}
-void IndividualPlayerBehaviour::Update(float) {}
-void IndividualPlayerBehaviour::OnCollisionEnter(Engine::GameObj*) {}
-void IndividualPlayerBehaviour::RunSkill(float) {}
+namespace {
+const api::ObjectName kPlayer{"Player"};
+const api::ObjectName kPlayer2{"Player2"};
+const api::ObjectName kPortrait1{"Potrait1"};
+const api::ObjectName kPortrait2{"Potrait2"};
+const api::ObjectName kBannerAttacking{"UIAttacking"};
+const api::ObjectName kBannerDefending{"UIDefending"};
+const api::TextureName kProtectTheEgg{"Text_ProtectTheEgg"};
+const api::TextureName kDestroyTheEgg{"Text_DestroyTheEgg"};
+
+std::array<std::string, 5> AnimationList(int32_t id) {
+    std::array<std::string, 5> list;
+    if (const CharacterRow* row = FindCharacter(id))
+        for (size_t i = 0; i < list.size(); ++i) list[i] = row->animations[i];
+    return list;
+}
+
+void ShowRole(Engine::GameObj* banner, Engine::GameObj* bird) {
+    const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
+    const bool defending = round && round->isDefender;
+    const std::string texture = defending ? kProtectTheEgg : kDestroyTheEgg;
+    if (banner && api::TextureOf(banner) != texture) api::SetTexture(banner, texture);
+}
+}  // namespace
+
+void IndividualPlayerBehaviour::Init() {
+    // 1. The controller script on this object hands the bird its gamepad.
+    MainPlayerBehaviour* bird = Bird();
+    if (bird) {
+        if (auto* controller = api::ScriptOf<Engine::UPlayer1Controller>(owner))
+            bird->pad = controller->gamepad;
+        else if (auto* controller2 = api::ScriptOf<Engine::UPlayer2Controller>(owner))
+            bird->pad = controller2->gamepad;
+        bird->padWasConnected = bird->pad.IsConnected();
+    }
+
+    // 2. Every character's animations.
+    mynaAnimations = AnimationList(kRoziDoro);
+    zuvaAnimations = AnimationList(kVadozaVaza);
+    zoraAnimations = AnimationList(kDovaDizavov);
+    rureAnimations = AnimationList(kDoruZuvo);
+
+    // 3. Default bindings and the opponent.
+    if (owner->name == kPlayer.c_str()) {
+        keyCodes = kPlayer1Keys;
+        otherPlayer = api::Find(kPlayer2);
+    } else if (owner->name == kPlayer2.c_str()) {
+        keyCodes = kPlayer2Keys;
+        otherPlayer = api::Find(kPlayer);
+    }
+
+    // 5 (before 4, which needs the character). Character, team and the heads-up objects.
+    characterId = CharacterForObject(owner->name);
+    team = team2Flag ? 2 : 1;
+    portrait1 = api::Find(kPortrait1);
+    portrait2 = api::Find(kPortrait2);
+    attackDefendBanner1 = api::Find(kBannerAttacking);
+    attackDefendBanner2 = api::Find(kBannerDefending);
+
+    // 4. Skill objects and the ultimate.
+    const CharacterRow* row = FindCharacter(characterId);
+    SpawnSkillObjects(*this);
+    if (row) owner->AddScript(row->ultimateScript);
+
+    // 6. Animations and key map.
+    currentAnimations = AnimationsOf(characterId);
+    if (!currentAnimations[0].empty()) api::SetTexture(owner, currentAnimations[0]);
+    animationMap.clear();
+    for (size_t i = 0; i < currentAnimations.size(); ++i) animationMap[kAnimationNames[i]] = currentAnimations[i];
+    keyMap.clear();
+    for (size_t i = 0; i < keyCodes.size(); ++i) keyMap[kActions[i]] = keyCodes[i];
+
+    // 7. Size and statistics.
+    if (row) {
+        portraitTexture = row->portrait;
+        api::SetScale(owner, row->scale);
+        api::SetColliderSize(owner, row->collider.x, row->collider.y);
+        knockbackFactor = row->knockbackFactor;
+        staminaFactor = row->staminaFactor;
+        moveSpeed = row->moveSpeed;
+        flapStrength = row->flapStrength;
+        skillCooldown = row->skillCooldown;
+    }
+}
+
+void IndividualPlayerBehaviour::Update(float) {
+    if (portrait1 && portrait2) {
+        ShowRole(attackDefendBanner1.Get(), api::Find(kPlayer));
+        ShowRole(attackDefendBanner2.Get(), api::Find(kPlayer2));
+        if (owner->name == kPlayer.c_str()) ownPortrait = portrait1;
+        if (owner->name == kPlayer2.c_str()) ownPortrait = portrait2;
+    }
+    currentAnimations = AnimationsOf(characterId);
+    if (Engine::GameObj* portrait = ownPortrait.Get())
+        if (!portraitTexture.empty() && api::TextureOf(portrait) != portraitTexture)
+            api::SetTexture(portrait, portraitTexture);
+}
+
+void IndividualPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) { ApplySkillHit(*this, other); }
+
+void IndividualPlayerBehaviour::RunSkill(float dt) {
+    switch (characterId) {
+        case kRoziDoro: LightningBallsSkill(*this, dt); break;
+        case kVadozaVaza: SoundScreamSkill(*this, dt); break;
+        case kDovaDizavov: CannonBallSkill(*this, dt); break;
+        case kDoruZuvo: FartBombSkill(*this, dt); break;
+        default:
+            // No skill for this bird: the request ends at once.
+            if (MainPlayerBehaviour* bird = Bird()) bird->skillRequested = false;
+            break;
+    }
+}
+
 MainPlayerBehaviour* IndividualPlayerBehaviour::Bird() const { return api::ScriptOf<MainPlayerBehaviour>(owner); }
 RoundPlayerBehaviour* IndividualPlayerBehaviour::Round() const { return api::ScriptOf<RoundPlayerBehaviour>(owner); }
-const CharacterRow* IndividualPlayerBehaviour::Row() const { return nullptr; }
-MainPlayerBehaviour* IndividualPlayerBehaviour::OpponentBird() const { return api::ScriptOf<MainPlayerBehaviour>(otherPlayer); }
+const CharacterRow* IndividualPlayerBehaviour::Row() const { return FindCharacter(characterId); }
+MainPlayerBehaviour* IndividualPlayerBehaviour::OpponentBird() const {
+    return api::ScriptOf<MainPlayerBehaviour>(otherPlayer);
+}
 IndividualPlayerBehaviour* IndividualPlayerBehaviour::OpponentCharacter() const {
     return api::ScriptOf<IndividualPlayerBehaviour>(otherPlayer);
 }
-const std::array<std::string, 5>& IndividualPlayerBehaviour::AnimationsOf(int32_t) const { return mynaAnimations; }
+
+const std::array<std::string, 5>& IndividualPlayerBehaviour::AnimationsOf(int32_t id) const {
+    switch (id) {
+        case kVadozaVaza: return zuvaAnimations;
+        case kDovaDizavov: return zoraAnimations;
+        case kDoruZuvo: return rureAnimations;
+        default: return mynaAnimations;
+    }
+}

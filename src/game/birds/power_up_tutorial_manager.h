@@ -5,14 +5,16 @@
 // again 3.2 s after a pickup.
 
 #include "api/object_ref.h"
+#include "game/birds/bird_links.h"
 #include "logic/scripts.h"
 
-class PowerUpTutorialManager : public Engine::ScriptBase<PowerUpTutorialManager> {
+class PowerUpTutorialManager : public Engine::ScriptBase<PowerUpTutorialManager>, public UltimateGiver {
 public:
     using ScriptBase::ScriptBase;
     void Init() override;
     void Update(float dt) override;
     void OnCollisionEnter(Engine::GameObj* other) override;
+    bool GrantsUltimate() const override { return grantsUltimate; }
 
     bool laxative = false;
     bool immunity = false;

@@ -34,6 +34,10 @@ public:
     void ResetPowerUps();
 
     MainPlayerBehaviour* Bird() const;
+    // Where the level's rules put this bird now (the corners of the egg level and
+    // the practice range, fixed points elsewhere); the current spawn point when
+    // the level has rules outside the egg rounds or a corner is missing.
+    Engine::vec2 SpawnRule() const;
 
     bool isAttacker = false;
     bool isDefender = false;

@@ -1,0 +1,79 @@
+#include "bird_fixture.h"
+
+#include "api/script_api.h"
+#include "game/game_values.h"
+#include "game/menus/loading_logic.h"
+#include "graphics/graphics.h"
+#include "input/player_slots.h"
+#include "objects/game_object_factory.h"
+#include "objects/level_paths.h"
+#include "sound/audio_engine.h"
+
+BirdFixture::BirdFixture() {
+    dir.CopyFromSource("MapData");
+    dir.CopyFromSource("Objects");
+    dir.CopyFromSource("Resources/Sounds");
+    dir.CopyFromSource("src/sound/sound.xml");
+    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+        dir.CopyFromSource(font);
+}
+
+BirdFixture::~BirdFixture() {
+    engine.reset();
+    Game::player1Character = 3;
+    Game::player2Character = 1;
+}
+
+void BirdFixture::OpenRange(int player1Character, int player2Character) {
+    Game::player1Character = player1Character;
+    Game::player2Character = player2Character;
+    api::Seed(7);
+    engine = std::make_unique<TestSupport::HeadlessEngine>();
+    engine->Step();
+    Engine::ResetPlayerSlots();
+    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
+    LoadArchetypeList();
+    engine->factory().LoadLevel(Engine::levelPaths["PracticeRange"]);
+    engine->Step();
+    ASSERT_NE(Bird1(), nullptr);
+    ASSERT_NE(Bird2(), nullptr);
+}
+
+void BirdFixture::WaitUntilFree() {
+    for (int frame = 0; frame < 400; ++frame) {
+        const MainPlayerBehaviour* a = Main("Player");
+        const MainPlayerBehaviour* b = Main("Player2");
+        if (a && b && !a->practiceHold && !b->practiceHold && !a->invulnerable && !b->invulnerable) {
+            // Let them settle on the ground.
+            engine->Step(30);
+            return;
+        }
+        engine->Step();
+    }
+    FAIL() << "the birds never came free";
+}
+
+void BirdFixture::Tap(Engine::VirtualKey key) {
+    engine->keys().Press(key);
+    engine->Step();
+    engine->keys().Release(key);
+    engine->Step();
+}
+
+Engine::GameObj* BirdFixture::Find(const std::string& name) const { return api::Find(name); }
+
+MainPlayerBehaviour* BirdFixture::Main(const std::string& bird) const {
+    return api::ScriptOf<MainPlayerBehaviour>(Find(bird));
+}
+IndividualPlayerBehaviour* BirdFixture::Character(const std::string& bird) const {
+    return api::ScriptOf<IndividualPlayerBehaviour>(Find(bird));
+}
+RoundPlayerBehaviour* BirdFixture::Round(const std::string& bird) const {
+    return api::ScriptOf<RoundPlayerBehaviour>(Find(bird));
+}
+
+bool BirdFixture::Played(const std::string& eventPath) {
+    const bool playing = Engine::IsEventPlaying(eventPath);
+    if (Engine::AudioEngine::instance) Engine::AudioEngine::instance->StopEvent(eventPath, Engine::StopMode::kImmediate);
+    return playing;
+}

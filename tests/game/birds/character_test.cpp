@@ -1,0 +1,91 @@
+// The four characters' rows, the choice of character by object name and the
+// team taken from the controller.
+#include "api/script_api.h"
+#include "bird_fixture.h"
+#include "game/birds/character_table.h"
+#include "physics/collider.h"
+
+namespace {
+struct Row {
+    int id;
+    Engine::vec2 scale, collider;
+    float knockback, stamina, speed, flap, cooldown;
+    const char* idle;
+    const char* portrait;
+    const char* skillIcon;
+};
+std::ostream& operator<<(std::ostream& out, const Row& row) { return out << "character " << row.id; }
+
+class CharacterRowTest : public BirdFixture, public ::testing::WithParamInterface<Row> {};
+}  // namespace
+
+TEST_P(CharacterRowTest, TheBirdTakesItsCharactersRow) {
+    const Row& row = GetParam();
+    OpenRange(row.id, row.id);
+    Step();
+    for (const char* name : {"Player", "Player2"}) {
+        SCOPED_TRACE(name);
+        IndividualPlayerBehaviour* character = Character(name);
+        MainPlayerBehaviour* bird = Main(name);
+        ASSERT_NE(character, nullptr);
+        EXPECT_EQ(character->characterId, row.id);
+        Engine::GameObj* object = Find(name);
+        EXPECT_FLOAT_EQ(std::fabs(object->transform->scale.x), row.scale.x);
+        EXPECT_FLOAT_EQ(object->transform->scale.y, row.scale.y);
+        EXPECT_FLOAT_EQ(object->GetCollider()->width, row.collider.x);
+        EXPECT_FLOAT_EQ(object->GetCollider()->height, row.collider.y);
+        EXPECT_FLOAT_EQ(bird->peckKnockback, row.knockback * 20.0f);
+        EXPECT_FLOAT_EQ(bird->maxStamina, row.stamina * 10.0f);
+        EXPECT_FLOAT_EQ(bird->moveSpeed, row.speed);
+        EXPECT_FLOAT_EQ(bird->flapStrength, row.flap);
+        EXPECT_FLOAT_EQ(bird->skillCooldown, row.cooldown);
+        EXPECT_EQ(bird->animationMap["Idle"], row.idle);
+        EXPECT_EQ(api::TextureOf(object), row.idle);
+        EXPECT_EQ(character->portraitTexture, row.portrait);
+    }
+    EXPECT_EQ(api::TextureOf(Find("P1SecondarySkillCoolDown")), GetParam().skillIcon);
+    EXPECT_EQ(api::TextureOf(Find("Potrait1")), GetParam().portrait);
+    EXPECT_EQ(Character("Player")->keyMap["Flap"], 0x57);
+    EXPECT_EQ(Character("Player2")->keyMap["Peck"], 0xBF);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FourCharacters, CharacterRowTest,
+    ::testing::Values(Row{1, {2.0f, 1.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.0f, 2.0f, 3.0f, "RoziDoro_Idle",
+                          "RoziDoro_Portrait", "OrbSkillIcon"},
+                      Row{2, {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 4.0f, 3.5f, 2.0f, 7.0f, "VadozaVaza_Idle",
+                          "VadozaVaza_Portrait", "SoundScreamSkillIcon"},
+                      Row{3, {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.5f, 3.0f, "DovaDizavov_Idle",
+                          "DovaDizavov_Portrait", "CannonSkillIcon"},
+                      Row{4, {3.0f, 2.5f}, {2.0f, 1.5f}, 4.0f, 3.0f, 1.75f, 1.75f, 3.0f, "DoruZuvo_Idle",
+                          "DoruZuvo_Portrait", "BigShitSkillIcon"}));
+
+TEST(CharacterChoice, ByObjectName) {
+    EXPECT_EQ(CharacterForObject("Player3"), 1);
+    EXPECT_EQ(CharacterForObject("Player4"), 1);
+    EXPECT_EQ(CharacterForObject("Scarecrow"), 3);
+    EXPECT_EQ(FindCharacter(0), nullptr);
+    EXPECT_STREQ(HitSoundOf(9), "event:/Bird_Hit");
+}
+
+TEST_F(BirdFixture, TheSecondControllerPutsItsBirdInTeamTwo) {
+    OpenRange();
+    Step();
+    EXPECT_EQ(Character("Player")->team, 1);
+    EXPECT_EQ(Character("Player2")->team, 2);
+    ASSERT_NE(Main("Player2")->teamIcon.Get(), nullptr);
+    EXPECT_EQ(Main("Player2")->teamIcon->name, "Team2_Icon");
+}
+
+TEST_F(BirdFixture, TheSkillKeyEndsAtOnceForABirdWithoutSkillObjects) {
+    OpenRange();
+    Step(240);
+    MainPlayerBehaviour* bird = Main("Player");
+    ASSERT_GT(bird->skillTimer, bird->skillCooldown);
+    Tap('H');
+    Step(2);
+    EXPECT_FALSE(bird->skillRequested);
+    EXPECT_LT(bird->skillTimer, 0.2f) << "the cooldown restarts";
+    Tap(Engine::VK_LSHIFT);  // no ultimate ready: nothing
+    EXPECT_FALSE(bird->ultimateReady);
+}
