@@ -8,15 +8,19 @@
 
 #include "api/object_ref.h"
 #include "core/maths.h"
+#include "game/birds/bird_links.h"
 #include "logic/scripts.h"
 
-class BugBehaviour : public Engine::ScriptBase<BugBehaviour> {
+class BugBehaviour : public Engine::ScriptBase<BugBehaviour>, public UltimateGiver {
 public:
     using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
     void OnCollisionEnter(Engine::GameObj* other) override;
+
+    // UltimateGiver: the ultimate bug readies the ultimate of the bird that touches it.
+    bool GrantsUltimate() const override { return ultimate; }
 
     void ClearKinds();
     // Out of play: parked and inactive, no kind.

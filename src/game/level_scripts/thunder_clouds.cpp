@@ -45,7 +45,7 @@ void ThunderClouds::Update(float dt) {
     if (pass && !pass->active) {
         api::SetPosition(saucer, {-18.0f, 7.0f});
         // From 4 to about 6.4 seconds after it appears.
-        pass->strikeTime = 4.0f + static_cast<float>(api::Rand()) * 7.32444e-5f;
+        pass->strikeTime = 4.0f + static_cast<float>(api::RandomInt(0, 32767)) * 7.32444e-5f;
         pass->active = true;
         api::Play(kEnter);
     }

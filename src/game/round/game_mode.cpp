@@ -1,6 +1,7 @@
 #include "game/round/game_mode.h"
 
 #include "api/script_api.h"
+#include "api/labels.h"
 #include "api/stage.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
@@ -23,6 +24,8 @@ const api::ObjectName kPlayer2{"Player2"};
 const api::ObjectName kSpawner{"Spawner"};
 const api::ObjectName kP1Icon{"P1_Icon"};
 const api::ObjectName kP2Icon{"P2_Icon"};
+const api::ObjectName kP1Name{"P1Name"};
+const api::ObjectName kP2Name{"P2Name"};
 const api::ObjectName kBlackLoadScreen{"BlackLoadScreen"};
 const api::ObjectName kTransitionBird{"TransitionBird"};
 const api::ObjectName kCloudSpawner{"CloudSpawner"};
@@ -45,6 +48,13 @@ constexpr uint32_t kHiddenWhite = 0x00FFFFFF;
 constexpr uint32_t kRed = 0xFF0000FF;
 constexpr int32_t kHudLayer = 8;
 constexpr api::vec2 kOffStage{-20.0f, 40.0f};
+// The top line of the screen: the round on the left of the panel, the clock on its right.
+constexpr float kHudLine = 8.85f;
+
+// The x that centres a line of the heads-up font on `centre` (labels start 1.5 left of their x).
+float CentredX(const std::string& text, float centre = 0.0f) {
+    return centre + 1.5f - 0.3f * static_cast<float>(text.size());
+}
 
 // Past `at` this frame, for the first time.
 bool Crossed(float before, float now, float at) { return before < at && now >= at; }
@@ -68,8 +78,9 @@ void GameMode::Init() {
     roundLabel = api::SpawnLabel(kHudLabel, "PassionOne", 32, {0.0f, 8.0f}, kWhite, kHudLayer);
     timerLabel = api::SpawnLabel(kHudLabel, "PassionOne", 32, {0.9f, 7.0f}, kWhite, kHudLayer);
     centreLabel = api::SpawnLabel(kHudLabel, "PassionOne", 32, {-0.6f, 8.0f}, kWhite, kHudLayer);
-    // The round line is read from across the room: larger than the rest.
-    if (roundLabel) api::SetPosition(roundLabel.Get(), {-1.7f, 8.0f});
+    // Both lines centred on the panel behind them.
+    api::SetPosition(roundLabel.Get(), {CentredX("Round 1", -1.4f), kHudLine});
+    api::SetPosition(timerLabel.Get(), {CentredX("90s", 2.6f), kHudLine});
     api::SortLayers();
 
     Game::matchResultReady = false;
@@ -79,6 +90,12 @@ void GameMode::Init() {
     spawner = api::Find(kSpawner);
     p1Icon = api::Find(kP1Icon);
     p2Icon = api::Find(kP2Icon);
+    p1Name = api::Find(kP1Name);
+    p2Name = api::Find(kP2Name);
+    api::SetFont(p1Name.Get(), "PassionOne", 32);
+    api::SetFont(p2Name.Get(), "PassionOne", 32);
+    api::SetLayer(p1Name.Get(), kHudLayer);
+    api::SetLayer(p2Name.Get(), kHudLayer);
     blackLoadScreen = api::Find(kBlackLoadScreen);
 
     thirtySeconds = api::Spawn(kThirtySeconds, 0.0f, 3.5f);
@@ -163,7 +180,14 @@ void GameMode::LaunchMeteors(float dt) {
 
 void GameMode::SetCentre(const std::string& text, float x, float y) {
     api::SetText(centreLabel.Get(), text);
-    api::SetPosition(centreLabel.Get(), {x, y});
+    // Centred on the screen rather than started at x: the words differ in length.
+    api::SetPosition(centreLabel.Get(), {text.empty() ? x : CentredX(text), y});
+}
+
+void GameMode::ShowRoles() {
+    const bool player1Attacks = attackingSide == 1;
+    api::SetText(p1Name.Get(), player1Attacks ? "ATTACK" : "DEFEND");
+    api::SetText(p2Name.Get(), player1Attacks ? "DEFEND" : "ATTACK");
 }
 
 void GameMode::SetRoles() {
@@ -182,7 +206,10 @@ void GameMode::SetRoles() {
 void GameMode::RoundLogic(float dt) {
     if (egg && armorBar) api::SetPosition(armorBar.Get(), api::Position(egg.Get()) - api::vec2{0.0f, 2.0f});
     api::SetText(roundLabel.Get(), "Round " + std::to_string(roundNumber));
-    api::SetText(timerLabel.Get(), std::to_string(static_cast<int32_t>(timeLeft)) + "s");
+    const std::string clock = std::to_string(static_cast<int32_t>(timeLeft)) + "s";
+    api::SetText(timerLabel.Get(), clock);
+    api::SetPosition(timerLabel.Get(), {CentredX(clock, 2.6f), kHudLine});
+    ShowRoles();
 
     if (roundNumber > 2) matchOver = true;
     if (countdown && !matchOver) Countdown(dt);
@@ -368,8 +395,9 @@ void GameMode::MatchEnd() {
     roundOver = true;
     api::SetLayer(blackLoadScreen.Get(), 10);
     api::SetColor(blackLoadScreen.Get(), 0xFF000000);
-    api::SetPosition(centreLabel.Get(), {0.0f, 0.0f});
     api::SetLayer(centreLabel.Get(), 11);
+    const char* line = player1Wins > player2Wins ? "PLAYER 1 WINS!" : player2Wins > player1Wins ? "PLAYER 2 WINS!" : "DRAW!";
+    SetCentre(line, 0.0f, 0.0f);
 
     if (!resultWritten) {
         // Every match end writes the result it reached, a draw included, so no

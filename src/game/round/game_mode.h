@@ -56,6 +56,8 @@ public:
     api::ObjectRef egg, player1, player2, player3, player4, spawner, p1Icon, p2Icon;
     api::ObjectRef victoryScreen, blackMask, thirtySeconds, blackLoadScreen, armorBar;
     api::ObjectRef roundLabel, timerLabel, centreLabel;
+    // The two players' corners of the screen, showing each one's role.
+    api::ObjectRef p1Name, p2Name;
     api::ObjectRef transitionObject;
     api::ObjectRef cloudSpawner;
 
@@ -103,6 +105,7 @@ private:
     void PrepareNextRound();
     void MatchEnd();
     void SetCentre(const std::string& text, float x, float y);
+    void ShowRoles();
 
     bool countdownStarted_ = false;
     bool endSequenceStarted_ = false;
