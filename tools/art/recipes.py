@@ -15,6 +15,7 @@ import menu_scenery
 import runner_art
 import egg_level
 import practice
+import story_art
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -282,7 +283,7 @@ def picture(name, k, w, h):
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
            menu_scenery.menu_scenery, egg_level.egg_level_texture, runner_art.draw,
-           practice.practice_texture)
+           practice.practice_texture, story_art.draw)
 
 
 def draw(name, k, w, h, entry):
