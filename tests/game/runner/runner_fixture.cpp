@@ -35,8 +35,17 @@ void RunnerFixture::Open() {
         if (!wipe || wipe->revealed) break;
         engine->Step();
     }
+    // The birds walk in from the left edge; the tests start once they are in.
+    auto walkingIn = [this] {
+        for (Engine::GameObj* bird : {bird1(), bird2()}) {
+            const auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
+            if (!round || round->walkingIn || Dead(bird)) return true;
+        }
+        return false;
+    };
+    for (int frame = 0; frame < 600 && walkingIn(); ++frame) engine->Step();
+    ASSERT_FALSE(walkingIn()) << "the birds never finished walking in";
     for (Engine::GameObj* bird : {bird1(), bird2()}) {
-        ASSERT_NE(bird, nullptr);
         api::SetGravityScale(bird, 0.0f);
         SetProtected(bird, false);
     }
