@@ -72,7 +72,7 @@ void Boss::Init() {
     for (int32_t i = 0; i < ballCount; ++i) {
         Engine::GameObj* ball = api::Spawn(kBossBalls, kBallParking.x, kBallParking.y);
         if (!ball) continue;
-        api::SetPosition(ball, kBallParking);
+        api::SetPosition(ball, BossBullet::ParkingSpot(kBallParking, ball));
         api::SetVelocity(ball, {0.0f, 0.0f});
         if (Engine::RigidBody* body = api::Body(ball)) body->SetMotionType(Engine::kDynamicMotion);
         api::SetGravityScale(ball, 0.0f);
@@ -353,7 +353,7 @@ void Boss::ResetBalls() {
             bullet->fired = false;
             bullet->homing = false;
         }
-        api::SetPosition(ball, kBallParking);
+        api::SetPosition(ball, BossBullet::ParkingSpot(kBallParking, ball));
         api::SetVelocity(ball, {0.0f, 0.0f});
     }
     ballsInFlight = 0;

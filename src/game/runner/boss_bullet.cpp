@@ -25,6 +25,11 @@ bool IsBound(const Engine::GameObj* other) {
 float Clamp10(float v) { return std::clamp(v, -10.0f, 10.0f); }
 }  // namespace
 
+api::vec2 BossBullet::ParkingSpot(api::vec2 base, const Engine::GameObj* ball) {
+    const int slot = ball ? ball->id : 0;
+    return base + api::vec2{2.0f * static_cast<float>(slot % 64), 2.0f * static_cast<float>((slot / 64) % 64)};
+}
+
 void BossBullet::Init() {
     player1 = api::Find(kPlayer);
     player2 = api::Find(kPlayer2);
@@ -60,7 +65,7 @@ void BossBullet::Recycle() {
     if (fired)
         if (Boss* script = api::ScriptOf<Boss>(boss)) script->BallRecycled();
     fired = false;
-    api::SetPosition(owner, kRecycled);
+    api::SetPosition(owner, ParkingSpot(kRecycled, owner));
     api::SetVelocity(owner, {0.0f, 0.0f});
 }
 

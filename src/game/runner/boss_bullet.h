@@ -15,6 +15,10 @@ public:
 
     // Back to the parking place, unfired; the boss counts one ball fewer in flight.
     void Recycle();
+    // Where a ball waits: its own spot in a grid from `base` (345, 225 for the
+    // pool, 365, 225 once recycled), so parked balls never touch each other and
+    // the physics has no pile of parked contacts to keep every frame.
+    static api::vec2 ParkingSpot(api::vec2 base, const Engine::GameObj* ball);
 
     api::vec2 heading;
     api::ObjectRef player1, player2, target, boss;
