@@ -403,8 +403,9 @@ void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
 
 // ---- Random numbers
 
-// The classic 0..32767 range, whatever the C library's own RAND_MAX.
-int Rand() { return std::rand() % 32768; }
+// The game's numbers run from 0 to 32767 on every platform, whatever the C
+// library's own RAND_MAX is.
+int Rand() { return std::rand() & 0x7FFF; }
 
 int RandomInt(int a, int b) {
     if (b < a) return a;

@@ -14,4 +14,7 @@ std::string winnerTag;
 std::string winnerName;
 std::string matchModeName;
 
+float runnerClock = 0.0f;
+int32_t runnerDebrisCount = 0;
+
 }  // namespace Game

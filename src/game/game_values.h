@@ -28,4 +28,11 @@ extern std::string winnerTag;      // "P1", "P2", anything else a draw
 extern std::string winnerName;     // "Player", "Player2", "Draw"
 extern std::string matchModeName;  // "Vozedoreroz", "Rudorarurozavir", "Zurododavad"
 
+// The runner's clock: seconds since the run started, advanced only by the
+// runner's controller and read by its progress bar.
+extern float runnerClock;
+// How many pieces of runner debris have started since the program began; every
+// fifth one becomes a falling meteor.
+extern int32_t runnerDebrisCount;
+
 }  // namespace Game

@@ -17,6 +17,7 @@ import food_court
 import egg_level
 import story_art
 import screens_art
+import runner_art
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -281,8 +282,8 @@ def picture(name, k, w, h):
 
 
 DRAWERS = (screens_art.screens_art, menu, character_texture, level_texture, hud_texture, world_texture, picture,
-           menu_scenery.menu_scenery, egg_level.egg_level_texture, practice.practice_texture,
-           food_court.food_court, story_art.draw)
+           menu_scenery.menu_scenery, egg_level.egg_level_texture, runner_art.draw,
+           practice.practice_texture, food_court.food_court, story_art.draw)
 
 
 def draw(name, k, w, h, entry):

@@ -1,0 +1,190 @@
+// One frame of the runner at its busiest: every system but rasterisation
+// (window, input, sound, factory, game logic with every script, physics,
+// graphics' renderable, animator and particle updates; no GL context, so no
+// draw calls).
+//
+// The scene is built from the game's own data (run from the repository root):
+// the runner level played frame by frame from its start to 190 s, so everything
+// the run has spawned and parked is there (the 20 pieces of debris, 40 pipes
+// with their lasers and 20 girders waiting at their parking place, the boss and
+// its 30 balls). Then the busiest moment a run can show is forced: the boss
+// fires its four-way spread (ten pool balls and eleven more), all six minions
+// run, the debris is brought back across the screen, the speed lines pulse at
+// fever speed and the score corners sparkle. Reported per frame:
+//   - BM_RunnerBusiestFrame: Core::RunFrame at dt = 1/60 s, the 2 ms target;
+//   - BM_RunnerScripts: the game logic system's Update alone (every script);
+//   - BM_RunnerPhysics: the physics system's Update alone.
+//
+//   ninja -C build/release runner_bench && ./build/release/bench/runner_bench
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "api/script_api.h"
+#include "core/engine.h"
+#include "game/menus/loading_logic.h"
+#include "game/runner/boss.h"
+#include "game/runner/l4_debris.h"
+#include "game/runner/l4_individual_minion.h"
+#include "game/runner/l4_minion.h"
+#include "game/runner/level4.h"
+#include "graphics/graphics.h"
+#include "graphics/particle_system.h"
+#include "input/input.h"
+#include "logic/game_logic.h"
+#include "objects/game_object_factory.h"
+#include "objects/level_paths.h"
+#include "physics/physics.h"
+
+namespace {
+
+constexpr float kFrame = 1.0f / 60.0f;
+
+class BusyRun {
+public:
+    BusyRun() {
+        systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
+        systems_->input->active = true;
+        if (!systems_->Initialize()) {
+            std::printf("engine systems failed to initialise\n");
+            return;
+        }
+        api::Seed(2024);
+        Frames(1);  // the boot frame
+        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
+        LoadArchetypeList();
+        systems_->factory->LoadLevel(Engine::levelPaths["Level4"]);
+        level_ = api::FindScript<Level4>("RunnerLogic");
+        if (!level_) {
+            std::printf("no runner level: run from the repository root\n");
+            return;
+        }
+        for (int frame = 0; frame < 60 * 240 && level_->clock < 190.0f; ++frame) Frames(1);
+        boss_ = api::FindScript<Boss>("Boss");
+        if (boss_) {
+            boss_->nextAttack = Boss::kFourWay;
+            boss_->attackTimer = boss_->attackDelay + 0.01f;
+            boss_->moveDelay = 1.0e6f;
+        }
+        if (L4Minion* sender = api::FindScript<L4Minion>("L4Spawners")) {
+            for (const api::ObjectRef& minion : sender->minions)
+                if (auto* script = api::ScriptOf<L4IndividualMinion>(minion)) {
+                    script->active = true;
+                    api::SetPosition(minion.Get(), {12.0f, static_cast<float>(api::RandomInt(-3, 3))});
+                }
+        }
+        int piece = 0;
+        for (Engine::GameObj* debris : api::FindAll("L4Debris")) {
+            api::SetPosition(debris, {-14.0f + 1.5f * static_cast<float>(piece % 20), piece % 2 ? 6.5f : -7.0f});
+            if (auto* script = api::ScriptOf<L4Debris>(debris)) script->vx = 3.0f;
+            ++piece;
+        }
+        level_->feverOn = true;
+        for (const char* corner : {"P1Score", "P2Score"})
+            if (Engine::GameObj* anchor = api::Find(corner))
+                if (auto* emitter = anchor->GetParticleSystem()) emitter->playing = true;
+        Frames(120);  // the spread is under way, particles have filled in
+        ready = true;
+    }
+
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) systems_->core->RunFrame(kFrame);
+    }
+    // Keeps the scene busy between measured frames: minions back in from the
+    // right, the boss at it again, the fever on, the clock held before the goal.
+    void KeepBusy() {
+        for (Engine::GameObj* debris : api::FindAll("L4Debris"))
+            if (api::Position(debris).x < -15.0f) api::SetPosition(debris, {15.5f, api::Position(debris).y});
+        level_->clock = 190.0f;
+        level_->feverOn = true;
+        level_->feverTimer = 0.0f;
+        if (boss_ && !boss_->attacking) boss_->attackTimer = boss_->attackDelay + 0.01f;
+        if (L4Minion* sender = api::FindScript<L4Minion>("L4Spawners"))
+            for (const api::ObjectRef& minion : sender->minions)
+                if (auto* script = api::ScriptOf<L4IndividualMinion>(minion))
+                    if (!script->active || api::Position(minion.Get()).x < -15.0f) {
+                        script->active = true;
+                        api::SetPosition(minion.Get(), {14.0f, static_cast<float>(api::RandomInt(-3, 3))});
+                    }
+    }
+    void Counters(benchmark::State& state) const {
+        state.counters["objects"] = static_cast<double>(api::LiveObjects().size());
+        state.counters["balls"] = boss_ ? boss_->ballsInFlight : 0;
+        int onScreen = 0;
+        for (Engine::GameObj* object : api::LiveObjects()) {
+            const api::vec2 at = api::Position(object);
+            onScreen += at.x > -16.0f && at.x < 16.0f && at.y > -9.0f && at.y < 9.0f;
+        }
+        state.counters["on_screen"] = onScreen;
+    }
+
+    Engine::EngineSystems& systems() { return *systems_; }
+    bool ready = false;
+
+private:
+    std::unique_ptr<Engine::EngineSystems> systems_;
+    Level4* level_ = nullptr;
+    Boss* boss_ = nullptr;
+};
+
+BusyRun& Scene() {
+    static BusyRun scene;
+    return scene;
+}
+
+void BM_RunnerBusiestFrame(benchmark::State& state) {
+    BusyRun& scene = Scene();
+    if (!scene.ready) {
+        state.SkipWithError("no scene");
+        return;
+    }
+    int frame = 0;
+    for (auto _ : state) {
+        scene.systems().core->RunFrame(kFrame);
+        state.PauseTiming();
+        if (++frame % 30 == 0) scene.KeepBusy();
+        state.ResumeTiming();
+    }
+    scene.Counters(state);
+}
+BENCHMARK(BM_RunnerBusiestFrame)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
+
+void BM_RunnerScripts(benchmark::State& state) {
+    BusyRun& scene = Scene();
+    if (!scene.ready) {
+        state.SkipWithError("no scene");
+        return;
+    }
+    int frame = 0;
+    for (auto _ : state) {
+        scene.systems().logic->Update(kFrame);
+        state.PauseTiming();
+        scene.systems().physics->Update(kFrame);
+        if (++frame % 30 == 0) scene.KeepBusy();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RunnerScripts)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_RunnerPhysics(benchmark::State& state) {
+    BusyRun& scene = Scene();
+    if (!scene.ready) {
+        state.SkipWithError("no scene");
+        return;
+    }
+    int frame = 0;
+    for (auto _ : state) {
+        scene.systems().physics->Update(kFrame);
+        state.PauseTiming();
+        scene.systems().logic->Update(kFrame);
+        if (++frame % 30 == 0) scene.KeepBusy();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RunnerPhysics)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
