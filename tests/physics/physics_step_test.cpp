@@ -6,7 +6,8 @@
 namespace physics_test {
 namespace {
 
-using Engine::physicsWorld;
+// The published physics system's registration lists.
+Engine::PhysicsWorld& World() { return Engine::Physics::instance->world; }
 
 using MotionTest = PhysicsScene;
 
@@ -181,7 +182,7 @@ TEST_F(MotionTest, DestroyedObjectCollidesInItsLastStepAndIsThenReleased) {
     EXPECT_NEAR(doomed.transform->position.y, 1.0f, 1e-5) << "pushed out of the floor in its last step";
     EXPECT_FALSE(doomed.active);
     EXPECT_TRUE(doomed.components.empty());
-    EXPECT_EQ(physicsWorld.movingColliders.size(), 0u);
+    EXPECT_EQ(World().movingColliders.size(), 0u);
     Step(3);
     EXPECT_EQ(EventsOf("Floor"), (std::vector<ContactEvent>{{"Floor", "enter", "Doomed", 2},
                                                              {"Floor", "exit", "Doomed", 3}}));
@@ -191,16 +192,13 @@ struct HoldCase {
     bool editor, paused;
 };
 
-class HeldStepTest : public PhysicsScene, public ::testing::WithParamInterface<HoldCase> {
-protected:
-    ~HeldStepTest() override { Engine::editorMode = false; }
-};
+class HeldStepTest : public PhysicsScene, public ::testing::WithParamInterface<HoldCase> {};
 
 // Editor mode and pause stop motion and collision, but colliders still follow
 // their transforms and destroyed objects are still released.
 TEST_P(HeldStepTest, NothingMovesButReleasesAndRefilingGoOn) {
     Load({{"Floor", 0, 0, 20, 1, kStatic}, {"Box", 0, 3, 1, 1, kDynamic, 4, 4}, {"Doomed", 5, 5, 1, 1}});
-    Engine::editorMode = GetParam().editor;
+    engine->core().settings.editorMode = GetParam().editor;
     engine->logic().paused = GetParam().paused;
     Object("Doomed").Destroy();
     Position("Floor") = {0, -2};

@@ -8,6 +8,7 @@
 #include "input/input.h"
 #include "input/virtual_keys.h"
 #include "logic/buttons.h"
+#include "logic/game_logic.h"
 #include "logic/script_registry.h"
 #include "objects/game_object_factory.h"
 
@@ -33,10 +34,10 @@ void MainMenuBehaviour::Init() {
 
 void MainMenuBehaviour::CollectButtons() {
     buttonsCollected_ = true;
-    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
-    if (!factory) return;
+    Engine::GameLogic* logic = Engine::GameLogic::instance;
+    if (!logic) return;
     for (size_t i = 0; i < kButtonNames.size(); ++i)
-        for (const auto& button : factory->buttonPool)
+        for (const auto& button : logic->buttonPool)
             if (button->active && button->name == kButtonNames[i]) {
                 buttons_[i] = button.get();
                 break;

@@ -31,7 +31,7 @@ Transition* FindWipe() {
 
 void LoadLevelByKey(const std::string& key) {
     if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance)
-        factory->LoadLevel(Engine::levelPaths[key]);
+        factory->LoadLevel(factory->levelPaths[key]);
 }
 
 void LeaveTo(Transition* wipe, const std::string& key) {
