@@ -35,7 +35,8 @@ for folder in "${!allowed[@]}"; do
     rest="${hit#*:}"
     line="${rest%%:*}"
     text="${rest#*:}"
-    included="$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^/"]+)\/.*/\1/' <<< "$text")"
+    [[ "$text" =~ include[[:space:]]*\"([^/\"]+)/ ]] || continue
+    included="${BASH_REMATCH[1]}"
     # Only the engine's own folders are judged; system and library headers are not.
     [ -n "${allowed[$included]+x}" ] || continue
     if [[ " ${allowed[$folder]} " != *" $included "* ]]; then

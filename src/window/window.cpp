@@ -48,6 +48,7 @@ Window::Window(const WindowProperties& properties)
 }
 
 Window::~Window() {
+    StopWatchingDisplay();
     graphics::Graphics* graphics = graphics::Graphics::instance;
     if (displayLost) {
         // Nothing may talk to a display server that is gone: the window, the GL
@@ -100,11 +101,24 @@ void Window::WatchDisplay() {
     if (!SDL_GetWindowWMInfo(sdlWindow, &info) || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
     // Xlib's default answer to a lost connection is exit(), which would end the
     // process from inside the event pump, with static destructors running in an
-    // order nobody chose. This handler returns instead: Xlib then fails every
+    // order nobody chose. Both handlers return instead: Xlib then fails every
     // further call on the display, and the frame loop ends the game normally.
+    // (The I/O error handler is Xlib's one per process; the default one exits.)
+    XSetIOErrorHandler([](Display*) { return 0; });
     XSetIOErrorExitHandler(
         info.info.x11.display, [](Display*, void* window) { static_cast<Window*>(window)->OnDisplayLost(); }, this);
+    watchedDisplay_ = info.info.x11.display;
 #endif
+}
+
+void Window::StopWatchingDisplay() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // The display may outlive the window (the graphics system closes it): a loss
+    // from now on is only let through, never reported to a window that is gone.
+    if (watchedDisplay_)
+        XSetIOErrorExitHandler(static_cast<Display*>(watchedDisplay_), [](Display*, void*) {}, nullptr);
+#endif
+    watchedDisplay_ = nullptr;
 }
 
 void Window::OnDisplayLost() {

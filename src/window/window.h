@@ -60,6 +60,7 @@ public:
 
 private:
     void WatchDisplay();
+    void StopWatchingDisplay();
     void BroadcastFocus(bool gained);
     void OnFocusLost();
     void OnFocusGained();
@@ -69,6 +70,8 @@ private:
     void LoadIcon();
 
     bool sdlStarted_ = false;
+    // The X display whose loss this window reports (a Display*), while it does.
+    void* watchedDisplay_ = nullptr;
     // Whether any focus change has been seen yet.
     bool focusKnown_ = false;
 };

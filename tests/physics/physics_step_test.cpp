@@ -36,6 +36,10 @@ TEST_F(MotionTest, FallingBodyLandsOnTopOfTheFloor) {
 struct IntegrationCase {
     float mass, gravityScale, forceY, expectedVy;
 };
+void PrintTo(const IntegrationCase& c, std::ostream* out) {
+    *out << "mass " << c.mass << ", gravity scale " << c.gravityScale << ", force " << c.forceY << " -> vy "
+         << c.expectedVy;
+}
 
 class IntegrationTest : public PhysicsScene, public ::testing::WithParamInterface<IntegrationCase> {};
 
@@ -100,6 +104,7 @@ struct PassThroughCase {
     bool runnerGhost, zoneGhost;
     float gravityScale;
 };
+void PrintTo(const PassThroughCase& c, std::ostream* out) { *out << c.label; }
 
 class PassThroughTest : public PhysicsScene, public ::testing::WithParamInterface<PassThroughCase> {};
 
@@ -191,6 +196,7 @@ TEST_F(MotionTest, DestroyedObjectCollidesInItsLastStepAndIsThenReleased) {
 struct HoldCase {
     bool editor, paused;
 };
+void PrintTo(const HoldCase& c, std::ostream* out) { *out << (c.editor ? "editor mode" : c.paused ? "paused" : "running"); }
 
 class HeldStepTest : public PhysicsScene, public ::testing::WithParamInterface<HoldCase> {};
 
@@ -209,7 +215,8 @@ TEST_P(HeldStepTest, NothingMovesButReleasesAndRefilingGoOn) {
     EXPECT_FLOAT_EQ(Object("Floor").GetCollider()->box.w, -1.5f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, HeldStepTest, ::testing::Values(HoldCase{true, false}, HoldCase{false, true}));
+INSTANTIATE_TEST_SUITE_P(Modes, HeldStepTest, ::testing::Values(HoldCase{true, false}, HoldCase{false, true}),
+                         [](const auto& info) { return std::string(info.param.editor ? "Editor" : "Paused"); });
 
 }  // namespace
 }  // namespace physics_test

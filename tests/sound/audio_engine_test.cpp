@@ -72,6 +72,9 @@ struct UnmuteCase {
     float unmuteAfter;
     bool heardAfterUnmute;
 };
+void PrintTo(const UnmuteCase& c, std::ostream* out) {
+    *out << "unmuted after " << c.unmuteAfter << " s, " << (c.heardAfterUnmute ? "heard" : "silent");
+}
 class MutedStartTest : public AudioEngineTest, public testing::WithParamInterface<UnmuteCase> {};
 
 TEST_P(MutedStartTest, IsHeardFromTheRightPointWhenUnmuted) {
