@@ -19,7 +19,7 @@
 #include <unistd.h>
 
 #include "api/script_api.h"
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "game/egg/bug_behaviour.h"
 #include "game/egg/egg_behaviour.h"
 #include "game/egg/power_bugs.h"
@@ -68,7 +68,7 @@ public:
         systems_->graphics->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
         api::Seed(20261210);
-        systems_->factory->LoadLevel(Engine::levelPaths["Level1"]);
+        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level1"]);
         // The wipe opens and the countdown runs; then the round is on.
         for (int frame = 0; frame < 60 * 6; ++frame) Step();
         mode_ = api::FindScript<GameMode>("GameLevelSettings");

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "physics/physics.h"
@@ -27,7 +27,7 @@ public:
         systems_->Initialize();
         systems_->logic->boot = false;
         // More objects than the level pool holds: the bench makes its own.
-        Engine::physicsWorld.staticTree = std::make_unique<Engine::StaticTree>();
+        Engine::Physics::instance->world.staticTree = std::make_unique<Engine::StaticTree>();
         constexpr int kTilesPerRow = 50;
         std::vector<Engine::vec2> tiles;
         for (int i = 0; i < statics; ++i) {

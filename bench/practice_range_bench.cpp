@@ -11,7 +11,7 @@
 
 #include "api/script_api.h"
 #include "core/core.h"
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "input/input.h"
@@ -36,7 +36,7 @@ public:
         Frame();  // the boot frame
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
-        systems_->factory->LoadLevel(Engine::levelPaths["PracticeRange"]);
+        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["PracticeRange"]);
         for (int i = 0; i < 240; ++i) Frame();  // past the practice hold and the first blinking
     }
 

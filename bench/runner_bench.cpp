@@ -23,7 +23,7 @@
 #include <memory>
 
 #include "api/script_api.h"
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "game/menus/loading_logic.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_debris.h"
@@ -55,7 +55,7 @@ public:
         Frames(1);  // the boot frame
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
-        systems_->factory->LoadLevel(Engine::levelPaths["Level4"]);
+        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level4"]);
         level_ = api::FindScript<Level4>("RunnerLogic");
         if (!level_) {
             std::printf("no runner level: run from the repository root\n");

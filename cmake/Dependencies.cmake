@@ -16,6 +16,35 @@ find_path(SOIL_INCLUDE_DIR SOIL/SOIL.h REQUIRED)
 find_library(IMGUI_LIBRARY NAMES libimgui.a imgui REQUIRED)
 find_path(IMGUI_INCLUDE_DIR imgui.h PATH_SUFFIXES imgui REQUIRED)
 find_library(STB_LIBRARY stb)
+find_package(X11 REQUIRED)
+
+# One interface target per kind of platform library, so each engine folder links
+# only what it uses (see the folder libraries in the top CMakeLists.txt).
+add_library(tolvex_xml_libs INTERFACE)
+target_link_libraries(tolvex_xml_libs INTERFACE PkgConfig::TINYXML)
+
+add_library(tolvex_sdl_libs INTERFACE)
+target_link_libraries(tolvex_sdl_libs INTERFACE SDL2::SDL2)
+
+# Drawing: SDL's window and GL context, GLEW, SOIL's image reader, FreeType and
+# the debug overlay. SOIL comes before ImGui (see above).
+add_library(tolvex_video_libs INTERFACE)
+target_include_directories(tolvex_video_libs INTERFACE
+  ${SOIL_INCLUDE_DIR} ${IMGUI_INCLUDE_DIR} ${IMGUI_INCLUDE_DIR}/backends)
+target_link_libraries(tolvex_video_libs INTERFACE
+  ${SOIL_LIBRARY} ${IMGUI_LIBRARY} SDL2::SDL2 GLEW::GLEW OpenGL::OpenGL OpenGL::EGL Freetype::Freetype ${CMAKE_DL_LIBS})
+if(STB_LIBRARY)
+  target_link_libraries(tolvex_video_libs INTERFACE ${STB_LIBRARY})
+endif()
+
+add_library(tolvex_audio_libs INTERFACE)
+target_link_libraries(tolvex_audio_libs INTERFACE OpenAL::OpenAL PkgConfig::SNDFILE)
+
+# The window watches its X display for a lost connection.
+add_library(tolvex_x11_libs INTERFACE)
+target_link_libraries(tolvex_x11_libs INTERFACE X11::X11)
+
+# Everything at once, for code outside the engine's folders.
 
 add_library(tolvex_platform_libs INTERFACE)
 target_include_directories(tolvex_platform_libs INTERFACE
@@ -23,7 +52,7 @@ target_include_directories(tolvex_platform_libs INTERFACE
 target_link_libraries(tolvex_platform_libs INTERFACE
   ${SOIL_LIBRARY} ${IMGUI_LIBRARY}
   SDL2::SDL2 GLEW::GLEW OpenGL::OpenGL OpenGL::EGL Freetype::Freetype OpenAL::OpenAL
-  PkgConfig::SNDFILE PkgConfig::TINYXML ${CMAKE_DL_LIBS})
+  PkgConfig::SNDFILE PkgConfig::TINYXML X11::X11 ${CMAKE_DL_LIBS})
 if(STB_LIBRARY)
   target_link_libraries(tolvex_platform_libs INTERFACE ${STB_LIBRARY})
 endif()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite headless:
-# once in release mode (with the benchmarks built), once under AddressSanitizer
+# Installs what is missing, checks that the engine's folders include only the
+# folders below them (tools/check_layers.sh), builds, and runs the whole test
+# suite headless: once in release mode (with the benchmarks built), once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then fuzzes the data-file reader with libFuzzer
 # for a bounded time. Tests that need a display run under Xvfb.
 set -euo pipefail
@@ -65,6 +66,8 @@ fuzz_data_files() {
 }
 
 status=0
+echo "== Layer check"
+bash "$root/tools/check_layers.sh" || status=1
 run_suite build/release || status=1
 run_suite build/sanitize || status=1
 fuzz_data_files || status=1

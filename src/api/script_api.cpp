@@ -16,7 +16,6 @@
 #include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
 #include "sound/audio_engine.h"
@@ -44,28 +43,38 @@ GameObj* Find(const std::string& name) {
 Engine::Buttons* FindButton(const std::string& name) {
     Engine::GameObjectFactory* factory = Factory();
     if (!factory) return nullptr;
-    for (const auto& button : factory->buttonPool)
+    Engine::GameLogic* logic = Logic();
+    if (!logic) return nullptr;
+    for (const auto& button : logic->buttonPool)
         if (button->active && button->name == name) return button.get();
     return nullptr;
 }
 
 GameObj* FindLast(const std::string& name) {
     GameObj* found = nullptr;
-    for (GameObj* object : Engine::liveObjects)
+    Engine::GameObjectFactory* factory = Factory();
+    if (!factory) return nullptr;
+    for (GameObj* object : factory->liveObjects)
         if (object->active && object->name == name) found = object;
     return found;
 }
 
 std::vector<GameObj*> FindAll(const std::string& name) {
     std::vector<GameObj*> found;
-    for (GameObj* object : Engine::liveObjects)
+    Engine::GameObjectFactory* factory = Factory();
+    if (!factory) return found;
+    for (GameObj* object : factory->liveObjects)
         if (object->active && object->name == name) found.push_back(object);
     return found;
 }
 
 bool Exists(const std::string& name) { return Find(name) != nullptr; }
 
-const std::vector<GameObj*>& LiveObjects() { return Engine::liveObjects; }
+const std::vector<GameObj*>& LiveObjects() {
+    static const std::vector<GameObj*> none;
+    Engine::GameObjectFactory* factory = Factory();
+    return factory ? factory->liveObjects : none;
+}
 
 // ---- Spawning
 
@@ -197,7 +206,9 @@ void SetTexture(GameObj* object, const std::string& textureName) { Engine::SetTe
 std::string TextureOf(const GameObj* object) {
     const Engine::graphics::Renderable2D* sprite = object ? object->GetSprite() : nullptr;
     if (!sprite || !sprite->texture) return "";
-    for (const auto& [name, texture] : Engine::graphics::textureRegistry)
+    const Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
+    if (!graphics) return "";
+    for (const auto& [name, texture] : graphics->textures.textures)
         if (texture.get() == sprite->texture) return name;
     return "";
 }
@@ -344,7 +355,19 @@ bool LoadLevel(const std::string& key) {
     return factory && factory->LoadLevelByKey(key);
 }
 
-bool LevelExists(const std::string& key) { return Engine::GameObjectFactory::LevelKeyLoadable(key); }
+bool LevelExists(const std::string& key) {
+    Engine::GameObjectFactory* factory = Factory();
+    return factory && factory->LevelKeyLoadable(key);
+}
+
+bool HowToPlayOpen() {
+    const Engine::GameLogic* logic = Logic();
+    return logic && logic->howToPlayOpen;
+}
+
+void SetHowToPlayOpen(bool open) {
+    if (Engine::GameLogic* logic = Logic()) logic->howToPlayOpen = open;
+}
 
 const std::string& CurrentLevelPath() {
     static const std::string none;

@@ -207,6 +207,9 @@ bool LoadTextures(int count);
 bool LoadLevel(const std::string& key);
 // Whether `key` names a level file that exists.
 bool LevelExists(const std::string& key);
+// Whether the pause menu's how-to-play pages are open (the mouse buttons ask).
+bool HowToPlayOpen();
+void SetHowToPlayOpen(bool open);
 const std::string& CurrentLevelPath();
 bool InLevel(const std::string& path);
 // The file stem of the current level ("Level1" for "MapData//Level1.xml").

@@ -7,11 +7,8 @@
 #include "graphics/label.h"
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
-#include "objects/object_lists.h"
 
 namespace api {
-
-
 
 GameObj* SpawnLabel(const std::string& archetype, const std::string& font, int size, vec2 position,
                     uint32_t packedColor, int32_t layer) {

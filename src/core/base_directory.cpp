@@ -2,8 +2,6 @@
 
 namespace Engine {
 
-std::string baseDirectory;
-
 std::string BaseDirectoryFromExecutable(const std::string& executablePath) {
     // Cut before the last separator twice: the executable's name, then its folder.
     std::string path = executablePath;

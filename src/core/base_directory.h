@@ -8,7 +8,4 @@ namespace Engine {
 // For /opt/tolvex/build/release/tolvex this is /opt/tolvex/.
 std::string BaseDirectoryFromExecutable(const std::string& executablePath);
 
-// Set by the entry; graphics and sound resolve a few files under it.
-extern std::string baseDirectory;
-
 }  // namespace Engine

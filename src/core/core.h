@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/engine_settings.h"
 #include "core/frame_clock.h"
 #include "core/system.h"
 
@@ -37,6 +38,7 @@ public:
 
     std::vector<System*> systems;
     bool active = true;
+    EngineSettings settings;
 
 private:
     SteadyFrameClock steadyClock_;

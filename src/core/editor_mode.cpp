@@ -1,7 +1,9 @@
 #include "core/editor_mode.h"
 
+#include "core/core.h"
+
 namespace Engine {
 
-bool editorMode = false;
+bool EditorMode() { return Core::instance && Core::instance->settings.editorMode; }
 
 }  // namespace Engine

@@ -2,8 +2,9 @@
 
 namespace Engine {
 
-// Editor mode, read from the window properties file: physics and script start-up
-// stop and the picking tools take the mouse.
-extern bool editorMode;
+// Editor mode, read from the window properties file and kept in the Core's
+// settings: physics and script start-up stop and the picking tools take the mouse.
+// False while there is no Core.
+bool EditorMode();
 
 }  // namespace Engine

@@ -10,6 +10,7 @@ enum MessageId : int32_t {
     kQuitMessage = 1,
     kCharKeyMessage = 4,
     kFileDraggedMessage = 7,
+    kFocusMessage = 8,
 };
 
 struct Message {
@@ -23,6 +24,13 @@ struct CharKeyMessage : Message {
     CharKeyMessage(int32_t key_, bool down_) : Message(kCharKeyMessage), key(key_), down(down_) {}
     int32_t key;
     bool down;
+};
+
+// The window gained or lost the input focus; broadcast to every system (sound
+// mutes, the game logic pauses a match, input stops answering).
+struct FocusMessage : Message {
+    explicit FocusMessage(bool focused_) : Message(kFocusMessage), focused(focused_) {}
+    bool focused;
 };
 
 // One file dropped on the window.

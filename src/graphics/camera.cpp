@@ -2,8 +2,6 @@
 
 namespace Engine::graphics {
 
-float worldWidth = 32.0f;
-float worldHeight = 18.0f;
 Camera* Camera::main = nullptr;
 CameraShake* CameraShake::current = nullptr;
 
@@ -13,8 +11,6 @@ Camera::Camera(const vec3& position, float zoom_) : GameObj(0, 4.0f, 4.0f, 0.0f,
     projection.elements[5] = 2.0f;
     projection.elements[10] = -1.0f;
     projection.elements[15] = 1.0f;
-    worldWidth = 32.0f;
-    worldHeight = 18.0f;
     main = this;
     SetZoom(zoom_);
     SetPosition(position);
@@ -49,10 +45,16 @@ void Camera::ResetView() {
     SetPosition({0.0f, 0.0f, 1.0f});
 }
 
+vec2 WorldSize() {
+    const Camera* camera = Camera::main;
+    return camera ? vec2(camera->worldWidth, camera->worldHeight) : vec2(Camera::kWorldWidth, Camera::kWorldHeight);
+}
+
 WorldView CurrentWorldView() {
     const Camera* camera = Camera::main;
-    if (!camera || camera->zoom == 0.0f) return {0.5f * worldWidth, 0.5f * worldHeight};
-    return {camera->width / camera->zoom * 0.5f * worldWidth, camera->height / camera->zoom * 0.5f * worldHeight};
+    const vec2 world = WorldSize();
+    if (!camera || camera->zoom == 0.0f) return {0.5f * world.x, 0.5f * world.y};
+    return {camera->width / camera->zoom * 0.5f * world.x, camera->height / camera->zoom * 0.5f * world.y};
 }
 
 CameraShake::CameraShake() {

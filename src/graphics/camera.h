@@ -6,15 +6,11 @@
 
 namespace Engine::graphics {
 
-// World units visible at zoom 1 (32 x 18); the editor's wheel zoom changes them.
-extern float worldWidth;
-extern float worldHeight;
-
 // A game object named "Camera" whose view and projection feed the shaders.
 class Camera : public GameObj {
 public:
-    // Sets the world view to 32 x 18, publishes itself as the main camera, then
-    // applies the zoom and the position.
+    // Starts with a world view of 32 x 18, publishes itself as the main camera,
+    // then applies the zoom and the position.
     Camera(const vec3& position, float zoom);
     ~Camera() override;
 
@@ -27,6 +23,13 @@ public:
 
     static Camera* main;
 
+    // World units visible at zoom 1; the editor's wheel zoom changes them and every
+    // level load sets them back.
+    float worldWidth = kWorldWidth;
+    float worldHeight = kWorldHeight;
+    static constexpr float kWorldWidth = 32.0f;
+    static constexpr float kWorldHeight = 18.0f;
+
     vec3 eye;
     mat4 view = mat4::identity();
     mat4 projection;
@@ -36,6 +39,9 @@ public:
     float baseWidth = 1.0f;
     float baseHeight = 1.0f;
 };
+
+// The main camera's world size, or 32 x 18 without a main camera.
+vec2 WorldSize();
 
 // Half the world area the renderer culls and clips against, from the main camera.
 struct WorldView {

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "core/editor_mode.h"
+#include "objects/live_objects.h"
 #include "graphics/animator.h"
 #include "graphics/camera.h"
 #include "graphics/font.h"
@@ -17,7 +18,6 @@
 #include "graphics/texture.h"
 #include "graphics/texture_list.h"
 #include "objects/game_obj.h"
-#include "objects/object_lists.h"
 
 namespace Engine::graphics {
 
@@ -48,24 +48,30 @@ Graphics::Graphics(SDL_Window* const* window, int width, int height, const std::
     AddFont("Arial", "arial.ttf", 32);
     AddFont("BerlinSans", "berlin_sans_fb_regular.ttf", 32);
     AddFont("PassionOne", "PassionOne-Regular.otf", 32);
+    camera = std::make_unique<Camera>(vec3(0.0f, -3.8f, 1.0f), 1.5f);
+    particlePool.reserve(kParticlePoolSize);
+    for (size_t i = 0; i < kParticlePoolSize; ++i)
+        particlePool.push_back(std::make_unique<Particles>(0.0f, 0.0f, 0.0f, 0.0f));
 }
 
 Graphics::~Graphics() {
     if (initialized && LoadTextureBatch(2)) SaveTextureList();
     fonts.clear();
-    textureRegistry.clear();
-    texturesLoaded = 0;
-    allTexturesLoaded = false;
+    textures.Clear();
     mainLayers.clear();
     overlayLayers.clear();
+    particlePool.clear();
+    camera.reset();
     shaders.clear();
     overlay_.Stop();
-    if (context_) {
-        SDL_GL_MakeCurrent(window(), nullptr);
-        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+    if (!displayLost_) {
+        if (context_) {
+            SDL_GL_MakeCurrent(window(), nullptr);
+            SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+        }
+        if (takenWindow_) SDL_DestroyWindow(takenWindow_);
+        if (quitVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     }
-    if (takenWindow_) SDL_DestroyWindow(takenWindow_);
-    if (quitVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (instance == this) instance = nullptr;
 }
 
@@ -131,6 +137,7 @@ Layer* Graphics::overlayLayer() const { return overlayLayers.size() > 0 ? overla
 Layer* Graphics::gridLayer() const { return overlayLayers.size() > 1 ? overlayLayers[1].get() : nullptr; }
 
 void Graphics::Update(float dt) {
+    if (displayLost_) return;
     DrawFrame(dt);
     if (hasGl()) SDL_GL_SwapWindow(*window_);
 }
@@ -154,8 +161,10 @@ void Graphics::Render(float dt) {
     }
     for (size_t i = 0; i < particleSystems.size(); ++i) particleSystems[i]->Update(dt);
     if (hasGl()) SetUniforms();
-    for (size_t i = 0; i < liveObjects.size(); ++i) {
-        GameObj* object = liveObjects[i];
+    static const std::vector<GameObj*> kNoObjects;
+    const std::vector<GameObj*>& objects = liveObjects_ ? liveObjects_->LiveObjects() : kNoObjects;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        GameObj* object = objects[i];
         auto* sprite = dynamic_cast<Renderable2D*>(object->FirstComponentOfKind(kSpriteKind));
         if (!sprite || sprite->hidden) continue;
         if (auto* animator = dynamic_cast<Animator*>(object->FirstComponentOfKind(kAnimatorKind)))
@@ -165,7 +174,7 @@ void Graphics::Render(float dt) {
         overlay_.FinishFrame(false);
         return;
     }
-    if (editorMode)
+    if (EditorMode())
         if (Layer* grid = gridLayer()) grid->Render();
     for (auto& layer : mainLayers) layer->Render();
     const bool focused = (SDL_GetWindowFlags(*window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
@@ -174,10 +183,11 @@ void Graphics::Render(float dt) {
 
 void Graphics::SetUniforms() {
     if (shaders.size() < 2) return;
-    const mat4 worldView = HalfExtentProjection(worldWidth, worldHeight);
-    const Camera* camera = Camera::main;
-    const mat4 projection = camera ? camera->projection * worldView : worldView;
-    const mat4 view = camera ? camera->view : mat4::identity();
+    const vec2 world = WorldSize();
+    const mat4 worldView = HalfExtentProjection(world.x, world.y);
+    const Camera* main = Camera::main;
+    const mat4 projection = main ? main->projection * worldView : worldView;
+    const mat4 view = main ? main->view : mat4::identity();
     const WorldPoint light = ClientToWorld(mouseX, mouseY, clientWidth, clientHeight);
 
     const GLuint defaultProgram = shaders[0]->program();
@@ -193,9 +203,24 @@ void Graphics::SetUniforms() {
     glUseProgram(0);
 }
 
-bool Graphics::LoadTextureBatch(int count) { return graphics::LoadTextureBatch(count, hasGl()); }
+bool Graphics::LoadTextureBatch(int count) { return graphics::LoadTextureBatch(textures, count, hasGl()); }
 
-void Graphics::SaveTextureList() { graphics::SaveTextureList(); }
+void Graphics::SaveTextureList() { graphics::SaveTextureList(textures); }
+
+void Graphics::OnLevelLoading(std::string&) {
+    RedrawGrid();
+    if (EditorMode() && camera) {
+        camera->SetZoom(1.5f);
+        camera->worldWidth = Camera::kWorldWidth;
+        camera->worldHeight = Camera::kWorldHeight;
+    }
+}
+
+void Graphics::OnLevelFileRead() {
+    if (!camera) return;
+    camera->worldWidth = Camera::kWorldWidth;
+    camera->worldHeight = Camera::kWorldHeight;
+}
 
 Font* Graphics::getFont(const std::string& name) const {
     for (const auto& font : fonts)
@@ -286,12 +311,12 @@ void Graphics::Resize(int, int, int right, int bottom) {
     if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.h > 0) screenHeight = mode.h;
     double r = screenHeight > 0 ? bottom / screenHeight : 1.0;
     if (r < 0.5) r = r * 2.0 / 3.0;
-    Camera* camera = Camera::main;
-    if (!camera) return;
-    if (editorMode)
-        camera->SetPosition({0.0f, static_cast<float>(-(r + 3.0)), 0.0f});
+    Camera* main = Camera::main;
+    if (!main) return;
+    if (EditorMode())
+        main->SetPosition({0.0f, static_cast<float>(-(r + 3.0)), 0.0f});
     else
-        camera->ResetView();
+        main->ResetView();
 }
 
 }  // namespace Engine::graphics

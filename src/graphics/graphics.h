@@ -10,22 +10,33 @@
 
 #include "core/system.h"
 #include "graphics/debug_overlay.h"
+#include "graphics/texture.h"
+#include "objects/level_listener.h"
 
 struct SDL_Window;
 
+namespace Engine {
+class LiveObjectSource;
+}
+
 namespace Engine::graphics {
 
+class Camera;
+class Particles;
 class Renderable2D;
 class ParticleSystem;
 class Layer;
 class Shader;
 class Font;
 
-class Graphics : public System {
+class Graphics : public System, public LevelListener {
 public:
+    static constexpr size_t kParticlePoolSize = 30000;
+
     // `window` points at the window system's SDL window, which exists once the
     // window has initialised. A null pointer means headless: no GL at all, while
-    // layers, sprites, labels and animators still work as data.
+    // layers, sprites, labels and animators still work as data. Makes the three
+    // fonts, the main camera and the particle pool.
     Graphics(SDL_Window* const* window, int width, int height, const std::string& baseDirectory);
     // Saves the texture list when it was read to the end, then frees fonts,
     // textures, layers, shaders, the overlay and the context.
@@ -70,6 +81,14 @@ public:
     void Resize(int left, int top, int right, int bottom);
     // The client area changed size (drawable pixels).
     void Resize(int width, int height) { Resize(0, 0, width, height); }
+
+    // Level listener: every unload empties the layers; every load rebuilds the
+    // grid and sets the world view back.
+    void OnLevelUnloaded() override { ClearLayers(); }
+    void OnLevelLoading(std::string& path) override;
+    void OnLevelFileRead() override;
+    // The objects whose animators the frame advances (the factory's live objects).
+    void SetLiveObjects(const LiveObjectSource* source) { liveObjects_ = source; }
     // The cursor, in client pixels, for the light and the editor.
     void SetMousePosition(double x, double y) {
         mouseX = x;
@@ -89,6 +108,10 @@ public:
     // takes the window (and SDL's video subsystem, when `quitVideo`) and lets both go
     // after its context.
     void TakeWindow(SDL_Window* window, bool quitVideo);
+    // The display server went away: nothing is drawn any more, and at shutdown the
+    // context, the window and SDL's video state are left to the process's end
+    // rather than torn down through a connection that no longer exists.
+    void DisplayLost() { displayLost_ = true; }
 
     static Graphics* instance;
 
@@ -103,6 +126,11 @@ public:
     std::vector<std::unique_ptr<Layer>> overlayLayers;  // [0] overlay, [1] grid
     std::vector<ParticleSystem*> particleSystems;       // not owned
     std::vector<std::unique_ptr<Font>> fonts;
+    TextureRegistry textures;
+    // Every particle there is; emitters take free ones and never allocate.
+    std::vector<std::unique_ptr<Particles>> particlePool;
+    // The main camera (also published as Camera::main).
+    std::unique_ptr<Camera> camera;
     // Shows a set-up failure to the user; a message box by default (tests replace it).
     std::function<void(const char*)> showSetupFailure;
 
@@ -115,6 +143,8 @@ private:
     bool quitVideo_ = false;
     void* context_ = nullptr;  // SDL_GLContext
     DebugOverlay overlay_;
+    const LiveObjectSource* liveObjects_ = nullptr;
+    bool displayLost_ = false;
 };
 
 }  // namespace Engine::graphics

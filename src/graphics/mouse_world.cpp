@@ -8,8 +8,9 @@ namespace Engine::graphics {
 WorldPoint ClientToWorld(double pixelX, double pixelY, int clientWidth, int clientHeight) {
     const Camera* camera = Camera::main;
     const double w = clientWidth > 0 ? clientWidth : 1, h = clientHeight > 0 ? clientHeight : 1;
-    const double viewWidth = (camera ? camera->width : 1.0) * worldWidth;
-    const double viewHeight = (camera ? camera->height : 1.0) * worldHeight;
+    const vec2 world = WorldSize();
+    const double viewWidth = (camera ? camera->width : 1.0) * world.x;
+    const double viewHeight = (camera ? camera->height : 1.0) * world.y;
     const vec3 centre = camera ? camera->Position() : vec3(0.0f, 0.0f, 0.0f);
     return {centre.x + (pixelX / w - 0.5) * viewWidth, centre.y + (0.5 - pixelY / h) * viewHeight};
 }

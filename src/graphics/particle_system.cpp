@@ -13,8 +13,6 @@
 
 namespace Engine::graphics {
 
-std::vector<std::unique_ptr<Particles>> particlePool;
-
 namespace {
 
 // rand() mod n for a range computed from data. A range below 1 (negative box
@@ -23,13 +21,6 @@ namespace {
 int RandomBelow(float range) {
     const float clamped = std::min(std::max(range, 1.0f), 1.0e9f);
     return std::rand() % static_cast<int>(clamped);
-}
-
-// Particles that expired during one update, kept so that the per-frame path
-// allocates nothing once the list has grown.
-std::vector<Particles*>& ExpiredScratch() {
-    static std::vector<Particles*> expired;
-    return expired;
 }
 
 }  // namespace
@@ -157,7 +148,9 @@ Components* ParticleSystem::CopyInto(Components* target) {
 }
 
 Particles* ParticleSystem::FirstFree() {
-    for (const auto& particle : particlePool)
+    Graphics* graphics = Graphics::instance;
+    if (!graphics) return nullptr;
+    for (const auto& particle : graphics->particlePool)
         if (!particle->alive) return particle.get();
     return nullptr;
 }
@@ -187,10 +180,11 @@ void ParticleSystem::Update(float dt) {
     const bool inPlay = !owner || owner->active;
     if (playing && !paused && inPlay) {
         if (burst) {
-            for (const auto& particle : particlePool) {
-                if (live.size() >= maxParticles) break;
-                if (!particle->alive) Launch(*particle);
-            }
+            if (Graphics* graphics = Graphics::instance)
+                for (const auto& particle : graphics->particlePool) {
+                    if (live.size() >= maxParticles) break;
+                    if (!particle->alive) Launch(*particle);
+                }
         } else {
             timer -= dt;
             if (timer <= 0.0f) {
@@ -206,7 +200,7 @@ void ParticleSystem::Update(float dt) {
         }
     }
 
-    auto& expired = ExpiredScratch();
+    auto& expired = expired_;
     size_t kept = 0;
     for (size_t i = 0; i < live.size(); ++i) {
         Particles& p = *live[i];

@@ -1,7 +1,7 @@
 #pragma once
 // Emitters of short-lived textured quads (dust, sparks, feathers) and the pooled
-// particles they hand out. Particles come from one pool that the object factory
-// fills at start-up; an emitter never allocates one.
+// particles they hand out. Particles come from the graphics system's pool, made
+// with the system; an emitter never allocates one.
 
 #include <cstdint>
 #include <memory>
@@ -45,9 +45,6 @@ public:
     // The emitter whose `live` list holds this particle, if any.
     ParticleSystem* holder = nullptr;
 };
-
-// The particle pool, filled once by the factory and never freed during play.
-extern std::vector<std::unique_ptr<Particles>> particlePool;
 
 // An emitter of particles around its owner, updated by the graphics system every
 // frame before drawing while it is in the graphics system's list.
@@ -112,6 +109,9 @@ private:
     static void LeaveLayers(std::vector<Particles*>& particles);
 
     Particles* pendingJoin_ = nullptr;
+    // Particles that expired during one update, kept so that the per-frame path
+    // allocates nothing once the list has grown.
+    std::vector<Particles*> expired_;
 };
 
 // Turns v by `degrees` counter-clockwise.

@@ -39,6 +39,7 @@ public:
     virtual void Submit(Renderer2D* renderer);
     // Takes the renderable out of the world layer; the layer frees it when it owns it.
     virtual void Destroy();
+    void Hide() override { hidden = true; }
     virtual void SetPosition(const vec3& centre);
     virtual void SetRotation(float degrees);
     virtual void SetSize(float w, float h) { size = {w, h}; }

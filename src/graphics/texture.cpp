@@ -5,13 +5,14 @@
 
 #include <iostream>
 
+#include "graphics/graphics.h"
+
 namespace Engine::graphics {
 
-std::map<std::string, std::unique_ptr<Texture>> textureRegistry;
-int texturesLoaded = 0;
-bool allTexturesLoaded = false;
-
-Texture* FindTexture(const std::string& name) { return textureRegistry[name].get(); }
+Texture* FindTexture(const std::string& name) {
+    Graphics* g = Graphics::instance;
+    return g ? g->textures.Find(name) : nullptr;
+}
 
 Texture::Texture(const std::string& path_, int32_t columns_, int32_t rows_, int32_t frames_, bool upload)
     : path(path_), rows(rows_), columns(columns_), frames(frames_) {

@@ -32,13 +32,25 @@ struct Texture {
     float cellHeight() const { return rows > 0 ? 1.0f / static_cast<float>(rows) : 1.0f; }
 };
 
-// Texture name -> texture, ordered by name. An entry may hold no texture.
-extern std::map<std::string, std::unique_ptr<Texture>> textureRegistry;
-// Entries of the texture list read so far, and whether the list is exhausted.
-extern int texturesLoaded;
-extern bool allTexturesLoaded;
+// The textures read from the texture list; the graphics system owns one.
+struct TextureRegistry {
+    // Texture name -> texture, ordered by name. An entry may hold no texture.
+    std::map<std::string, std::unique_ptr<Texture>> textures;
+    // Entries of the texture list read so far, and whether the list is exhausted.
+    int loaded = 0;
+    bool allLoaded = false;
 
-// The texture of that name, or null. An unknown name gets an empty registry entry.
+    // The texture of that name, or null. An unknown name gets an empty entry.
+    Texture* Find(const std::string& name) { return textures[name].get(); }
+    void Clear() {
+        textures.clear();
+        loaded = 0;
+        allLoaded = false;
+    }
+};
+
+// The published graphics system's texture of that name, or null (also without a
+// graphics system). An unknown name gets an empty registry entry.
 Texture* FindTexture(const std::string& name);
 
 }  // namespace Engine::graphics

@@ -24,17 +24,17 @@ const TiXmlElement* Next(const TiXmlElement* element) { return element ? element
 
 }  // namespace
 
-bool LoadTextureBatch(int count, bool upload, const std::string& path) {
+bool LoadTextureBatch(TextureRegistry& registry, int count, bool upload, const std::string& path) {
     // The loading screen keeps asking every frame after the list has ended:
     // nothing is left to read, so the file is not parsed again.
-    if (allTexturesLoaded) return true;
+    if (registry.allLoaded) return true;
     TiXmlDocument document(path.c_str());
     const TiXmlElement* entry = nullptr;
     if (document.LoadFile()) {
         const TiXmlElement* root = document.FirstChildElement();
         entry = root ? root->FirstChildElement() : nullptr;
     }
-    for (int i = 0; i < texturesLoaded && entry; ++i) entry = entry->NextSiblingElement();
+    for (int i = 0; i < registry.loaded && entry; ++i) entry = entry->NextSiblingElement();
 
     for (int i = 0; i < count && entry; ++i) {
         const TiXmlElement* file = entry->FirstChildElement();
@@ -44,7 +44,7 @@ bool LoadTextureBatch(int count, bool upload, const std::string& path) {
         const std::string name = FirstValue(entry);
         auto texture = std::make_unique<Texture>(FirstValue(file), std::atoi(FirstValue(second)),
                                                  std::atoi(FirstValue(third)), std::atoi(FirstValue(fourth)), upload);
-        std::unique_ptr<Texture>& slot = textureRegistry[name];
+        std::unique_ptr<Texture>& slot = registry.textures[name];
         if (slot) {
             // A name listed twice: sprites may already point at the first texture,
             // so it takes over the new image and the old one is freed.
@@ -58,23 +58,23 @@ bool LoadTextureBatch(int count, bool upload, const std::string& path) {
         } else {
             slot = std::move(texture);
         }
-        ++texturesLoaded;
-        allTexturesLoaded = false;
+        ++registry.loaded;
+        registry.allLoaded = false;
         entry = entry->NextSiblingElement();
     }
-    if (count <= 0) return allTexturesLoaded;
+    if (count <= 0) return registry.allLoaded;
     if (entry) return false;
-    allTexturesLoaded = true;
+    registry.allLoaded = true;
     return true;
 }
 
-void SaveTextureList(const std::string& path) {
+void SaveTextureList(const TextureRegistry& registry, const std::string& path) {
     TiXmlDocument document(path.c_str());
     if (!document.LoadFile()) return;
     document.Clear();
     auto* root = new TiXmlElement("Texture");
     document.LinkEndChild(root);
-    for (const auto& [name, texture] : textureRegistry) {
+    for (const auto& [name, texture] : registry.textures) {
         if (!texture) continue;
         auto* entry = new TiXmlElement("Texture");
         entry->SetAttribute("Name", name.c_str());

@@ -20,16 +20,22 @@ bool RecordDown(Input::KeyMap& current, VirtualKey key, bool down) {
     return down;
 }
 
+// Consumes the edge of one key: only that key's entry is brought up to date, so
+// an edge another key still holds stays for its own query.
+void ConsumeEdge(const Input::KeyMap& current, Input::KeyMap& previous, VirtualKey key) {
+    previous[key] = Recorded(current, key);
+}
+
 bool RecordTriggered(Input::KeyMap& current, Input::KeyMap& previous, VirtualKey key, bool down) {
     current[key] = down;
     if (!down || Recorded(previous, key)) return false;
-    previous = current;  // consume the edge
+    ConsumeEdge(current, previous, key);
     return true;
 }
 
 bool RecordReleased(Input::KeyMap& current, Input::KeyMap& previous, VirtualKey key) {
     if (Recorded(current, key) || !Recorded(previous, key)) return false;
-    previous = current;
+    ConsumeEdge(current, previous, key);
     return true;
 }
 
@@ -62,6 +68,10 @@ void Input::Update(float) {
     if (!active) return;
     previousKeys = keys;
     previousMouseButtons = mouseButtons;
+}
+
+void Input::SendMessage(Message* message) {
+    if (message && message->id == kFocusMessage) active = static_cast<FocusMessage*>(message)->focused;
 }
 
 bool Input::IsKeyDown(VirtualKey key) {

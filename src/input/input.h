@@ -17,8 +17,9 @@ namespace Engine {
 // Queries read the key's state at the moment they are made. Each query
 // records what it saw in `keys`; `previousKeys` is the copy taken at the start
 // of the frame. An edge is consumed by the query that reports it: a triggered
-// or released answer of true copies the whole of `keys` into `previousKeys`,
-// so a second triggered query of the same key in one frame answers false.
+// or released answer of true copies that key's entry of `keys` into
+// `previousKeys`, so a second triggered query of the same key in one frame
+// answers false, while the edges of every other key stay for their own queries.
 class Input : public System {
 public:
     using KeyMap = std::map<VirtualKey, bool>;
@@ -38,6 +39,8 @@ public:
     // Takes this frame's snapshots (when active) and lets the pads notice
     // controllers plugged in or out.
     void Update(float dt) override;
+    // The window's focus message switches `active`.
+    void SendMessage(Message* message) override;
 
     bool IsKeyDown(VirtualKey key);
     bool IsKeyTriggered(VirtualKey key);

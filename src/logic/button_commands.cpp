@@ -6,7 +6,6 @@
 #include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
 
 namespace Engine {
 
@@ -17,9 +16,9 @@ constexpr uint32_t kHiddenColor = 0x00FFFFFF;
 
 // The first pooled button carrying `name`, in use or not.
 GameObj* FindButton(const std::string& name) {
-    GameObjectFactory* factory = GameObjectFactory::instance;
-    if (!factory) return nullptr;
-    for (const auto& button : factory->buttonPool)
+    GameLogic* logic = GameLogic::instance;
+    if (!logic) return nullptr;
+    for (const auto& button : logic->buttonPool)
         if (button->name == name) return button.get();
     return nullptr;
 }
@@ -54,34 +53,44 @@ void ResumeGame::Execute() {
 }
 REGISTER_BUTTON_COMMAND("ResumeGame", ResumeGame);
 
+namespace {
+
+bool HowToPlayOpen() { return GameLogic::instance && GameLogic::instance->howToPlayOpen; }
+
+void SetHowToPlayOpen(bool open) {
+    if (GameLogic::instance) GameLogic::instance->howToPlayOpen = open;
+}
+
+}  // namespace
+
 void QuitGame::Execute() {
-    if (howToPlayOpen) return;
+    if (HowToPlayOpen()) return;
     if (Core::instance) Core::instance->active = false;
 }
 REGISTER_BUTTON_COMMAND("QuitGame", QuitGame);
 
 void PauseMenuResumeGame::Execute() {
-    if (howToPlayOpen) return;
+    if (HowToPlayOpen()) return;
     if (GameLogic::instance) GameLogic::instance->paused = false;
 }
 REGISTER_BUTTON_COMMAND("PauseMenuResumeGame", PauseMenuResumeGame);
 
 void HowToPlay::Execute() {
-    if (howToPlayOpen) return;
+    if (HowToPlayOpen()) return;
     target = FindLevelObject("HowToPlayScreen");
     if (!target) return;
     SetColor(target, kShownColor);
     SetColor(FindButton("BackToPauseMenu"), kShownColor);
-    howToPlayOpen = true;
+    SetHowToPlayOpen(true);
 }
 REGISTER_BUTTON_COMMAND("HowToPlayPause", HowToPlay);
 
 void ReturnToPauseMenu::Execute() {
-    if (!howToPlayOpen || !FindLevelObject("PauseMenu")) return;
+    if (!HowToPlayOpen() || !FindLevelObject("PauseMenu")) return;
     SetColor(button, kHiddenColor);
     target = FindLevelObject("HowToPlayScreen");
     SetColor(target, kHiddenColor);
-    howToPlayOpen = false;
+    SetHowToPlayOpen(false);
 }
 REGISTER_BUTTON_COMMAND("ReturnToPauseMenu", ReturnToPauseMenu);
 

@@ -2,11 +2,12 @@
 
 namespace Engine {
 
-bool howToPlayOpen = false;
-
 std::map<std::string, std::unique_ptr<ButtonFunction>>& ButtonCommands() {
-    static std::map<std::string, std::unique_ptr<ButtonFunction>> commands;
-    return commands;
+    // Leaked by design: the table is filled during static initialisation and read
+    // until the process ends, which may be through exit() from a lost display;
+    // nothing then may meet a table that static destruction already freed.
+    static auto* commands = new std::map<std::string, std::unique_ptr<ButtonFunction>>();
+    return *commands;
 }
 
 std::unique_ptr<ButtonFunction> MakeButtonFunction(const std::string& commandName, GameObj* button) {

@@ -37,7 +37,8 @@ public:
     }
 };
 
-// Command name -> prototype, filled during static initialisation and never changed after.
+// Command name -> prototype, filled during static initialisation and never changed
+// after; never destroyed (see button_function.cpp).
 std::map<std::string, std::unique_ptr<ButtonFunction>>& ButtonCommands();
 
 // A fresh command for `button`, or null when the name is not registered.
@@ -47,11 +48,6 @@ std::unique_ptr<ButtonFunction> MakeButtonFunction(const std::string& commandNam
 struct ButtonCommandRegistration {
     ButtonCommandRegistration(const char* name, std::unique_ptr<ButtonFunction> prototype);
 };
-
-// Whether the pause menu's how-to-play page is open. Only the "HowToPlayPause" and
-// "ReturnToPauseMenu" commands open and close it; while it is open the quit and
-// resume commands do nothing, so a click meant for the page cannot reach them.
-extern bool howToPlayOpen;
 
 }  // namespace Engine
 

@@ -36,6 +36,8 @@ void Buttons::DropFunction() {
 }
 
 void Buttons::Release() {
+    // Handles taken on this button while it was in use see that it is gone.
+    if (active) ++serial;
     ClearComponents();
     active = false;
     DropFunction();

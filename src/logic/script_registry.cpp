@@ -3,8 +3,12 @@
 namespace Engine {
 
 ScriptRegistry& ScriptRegistry::Get() {
-    static ScriptRegistry registry;
-    return registry;
+    // Leaked by design: scripts register during static initialisation and the
+    // prototypes are cloned until the process ends, which may be through exit()
+    // from a lost display. Never destroying the registry means no prototype is
+    // ever freed in an order static destruction picks.
+    static auto* registry = new ScriptRegistry();
+    return *registry;
 }
 
 void ScriptRegistry::Add(const std::string& name, std::unique_ptr<Scripts> prototype) {

@@ -1,25 +1,17 @@
 #include "logic/scripts.h"
 
-#include <algorithm>
-
-#include "logic/script_pass.h"
 #include "logic/script_registry.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
-#include "physics/physics_world.h"
+#include "objects/level_epoch.h"
 
 namespace Engine {
 
-std::vector<Scripts*> scriptList;
-
 Scripts::Scripts(GameObj* owner_) : Components(kScriptsKind), owner(owner_) {}
 
-Scripts::~Scripts() {
-    scripts.clear();
-    auto it = std::find(scriptList.begin(), scriptList.end(), this);
-    if (it != scriptList.end()) scriptList.erase(it);
-}
+// Touches nothing but its own scripts: prototypes in the registry are freed with it,
+// and a container leaves the game logic's list through its kind's release.
+Scripts::~Scripts() { scripts.clear(); }
 
 Components* Scripts::CopyInto(Components* target) {
     auto* targetContainer = dynamic_cast<Scripts*>(target);
@@ -34,47 +26,43 @@ Components* Scripts::CopyInto(Components* target) {
 }
 
 void Scripts::Update(float dt) {
-    ScriptCallGuard guard;
+    // Stops also for a change the update pass has not seen yet (see LevelEpoch).
+    ScriptCallScope scope(ScriptCallScope::Since::kAcknowledged);
     for (size_t i = 0; i < scripts.size(); ++i) {
         scripts[i]->Update(dt);
-        const GameObjectFactory* factory = GameObjectFactory::instance;
-        if (factory && factory->levelChanged) return;
+        if (scope.LevelChanged()) return;
     }
 }
 
 void Scripts::AlwaysUpdate(float dt) {
-    ScriptCallGuard guard;
-    for (size_t i = 0; i < scripts.size(); ++i) {
-        if (scripts[i]->owner && !scripts[i]->owner->active) continue;
-        scripts[i]->AlwaysUpdate(dt);
-    }
+    ForEachScriptUntilLevelChanges([dt](Scripts& script) {
+        if (script.owner && !script.owner->active) return;
+        script.AlwaysUpdate(dt);
+    });
 }
 
 void Scripts::Init() {
-    ScriptCallGuard guard;
-    for (size_t i = 0; i < scripts.size(); ++i) scripts[i]->Init();
+    ForEachScriptUntilLevelChanges([](Scripts& script) { script.Init(); });
 }
 
 void Scripts::OnCollisionEnter(GameObj* other) {
-    ScriptCallGuard guard;
     ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionEnter(other); });
 }
 
 void Scripts::OnCollisionStay(GameObj* other) {
-    ScriptCallGuard guard;
     ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionStay(other); });
 }
 
 void Scripts::OnCollisionExit(GameObj* other) {
-    ScriptCallGuard guard;
     ForEachScriptUntilLevelChanges([other](Scripts& script) { script.OnCollisionExit(other); });
 }
 
 void Scripts::ForEachScriptUntilLevelChanges(const std::function<void(Scripts&)>& call) {
-    // A level unload clears the physics lists; after one, this container's object
-    // belongs to the old level and its remaining scripts must not run.
-    const uint64_t level = physicsWorld.generation;
-    for (size_t i = 0; i < scripts.size() && physicsWorld.generation == level; ++i) call(*scripts[i]);
+    // After a level load this container's object belongs to the old level (or
+    // already to the new one, reused from the pool): its remaining scripts must
+    // not run. The scope also keeps this container alive until the call returns.
+    ScriptCallScope scope;
+    for (size_t i = 0; i < scripts.size() && !scope.LevelChanged(); ++i) call(*scripts[i]);
 }
 
 void Scripts::AddByName(const std::string& scriptName) {
@@ -86,6 +74,15 @@ void Scripts::AddByName(const std::string& scriptName) {
         if (script->name == clone->name) return;
     clone->name = scriptName;
     scripts.push_back(std::move(clone));
+}
+
+void GameObj::AddScript(const std::string& scriptName) {
+    if (Scripts* container = GetScripts()) {
+        container->AddByName(scriptName);
+        return;
+    }
+    AddComponent(kScriptsKind);
+    if (Scripts* container = GetScripts()) container->AddByName(scriptName);
 }
 
 GameObj* Spawn(const std::string& archetype, float x, float y) {

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "objects/components.h"
+#include "objects/game_obj.h"
 
 namespace Engine {
 
-class GameObj;
-
 // A game script, and also the per-object container that holds an object's scripts.
 // Data files attach scripts by registry name; the container clones the registered
-// prototype for the object and drives it.
+// prototype for the object and drives it. A container calls its scripts inside a
+// ScriptCallScope and stops once one of them has loaded a level.
 class Scripts : public Components {
 public:
     static constexpr int32_t kKind = kScriptsKind;
@@ -29,9 +29,9 @@ public:
     // A fresh script of the same class for `owner`; a container returns null.
     virtual Scripts* Clone(GameObj* /*owner*/) { return nullptr; }
     virtual void Init();
-    virtual void OnCollisionEnter(GameObj* other);
-    virtual void OnCollisionStay(GameObj* other);
-    virtual void OnCollisionExit(GameObj* other);
+    void OnCollisionEnter(GameObj* other) override;
+    void OnCollisionStay(GameObj* other) override;
+    void OnCollisionExit(GameObj* other) override;
 
     // Attaches the registered script `scriptName` unless one of that name is present.
     void AddByName(const std::string& scriptName);
@@ -72,10 +72,13 @@ public:
     bool activate = false;
 };
 
-// Every registered script container, in registration order; driven by the game logic.
-extern std::vector<Scripts*> scriptList;
-
 // Creates an archetype copy at (x, y) and starts its scripts at once.
 GameObj* Spawn(const std::string& archetype, float x, float y);
 
 }  // namespace Engine
+
+template <class T>
+T* Engine::GameObj::GetScript() const {
+    Scripts* container = GetScripts();
+    return container ? container->GetScript<T>() : nullptr;
+}

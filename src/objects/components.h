@@ -33,6 +33,13 @@ public:
     virtual void Update(float /*dt*/) {}
     // The second per-frame call, made even while the game is paused.
     virtual void AlwaysUpdate(float /*dt*/) {}
+    // Contact callbacks, delivered by the physics step to the object's script
+    // container; other kinds ignore them.
+    virtual void OnCollisionEnter(GameObj* /*other*/) {}
+    virtual void OnCollisionStay(GameObj* /*other*/) {}
+    virtual void OnCollisionExit(GameObj* /*other*/) {}
+    // Keeps a drawable component out of sight (an archetype prototype's sprite).
+    virtual void Hide() {}
     virtual ~Components() = default;
     Components* Self() { return this; }
 

@@ -4,30 +4,14 @@
 
 #include <algorithm>
 
-#include "graphics/animator.h"
-#include "graphics/graphics.h"
-#include "graphics/label.h"
-#include "graphics/particle_system.h"
-#include "graphics/renderable2d.h"
-#include "graphics/texture.h"
-#include "logic/script_pass.h"
-#include "logic/scripts.h"
 #include "objects/component_elements.h"
+#include "objects/component_kinds.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
+#include "objects/level_epoch.h"
 #include "objects/xml_attributes.h"
 #include "objects/xml_file.h"
-#include "physics/collider.h"
-#include "physics/physics_world.h"
-#include "physics/rigid_body.h"
-#include "sound/sound_emitter.h"
-#include "sound/sound_emitter_kind.h"
 
 namespace Engine {
-
-std::vector<GameObj*> liveObjects;
-std::vector<GameObj*> releaseQueue;
-bool noRegister = true;
 
 GameObj::GameObj(int32_t layer, float scaleX, float scaleY, float rotation, const std::string& archetypePath,
                  const std::string& tag_, float x, float y)
@@ -54,17 +38,6 @@ Components* GameObj::FirstComponentOfKind(int32_t kind) const {
     return nullptr;
 }
 
-RigidBody* GameObj::GetRigidBody() const { return GetComponent<RigidBody>(); }
-Collider* GameObj::GetCollider() const { return GetComponent<Collider>(); }
-graphics::Animator* GameObj::GetAnimator() const { return GetComponent<graphics::Animator>(); }
-Scripts* GameObj::GetScripts() const { return GetComponent<Scripts>(); }
-graphics::Renderable2D* GameObj::GetSprite() const { return GetComponent<graphics::Renderable2D>(); }
-graphics::ParticleSystem* GameObj::GetParticleSystem() const { return GetComponent<graphics::ParticleSystem>(); }
-graphics::Label* GameObj::GetLabel() const { return GetComponent<graphics::Label>(); }
-SoundEmitter* GameObj::GetSoundEmitter() const {
-    return dynamic_cast<SoundEmitter*>(FirstComponentOfKind(kSoundEmitterKind));
-}
-
 void GameObj::SortComponents() {
     std::stable_sort(components.begin(), components.end(),
                      [](const std::unique_ptr<Components>& a, const std::unique_ptr<Components>& b) {
@@ -73,101 +46,11 @@ void GameObj::SortComponents() {
                      });
 }
 
-void GameObj::AddSprite() {
-    auto sprite = std::make_unique<graphics::Sprite>(transform->position.x, transform->position.y);
-    sprite->color = 0xFFFFFFFF;
-    sprite->size = transform->scale;
-    sprite->colorRGBA = {1.0f, 1.0f, 1.0f, 1.0f};
-    sprite->order = transform->layer;
-    sprite->owner = transform.get();
-    sprite->hidden = noRegister;
-    graphics::Renderable2D* raw = sprite.get();
-    components.push_back(std::move(sprite));
-    if (graphics::Graphics* g = graphics::Graphics::instance) g->AddRenderable(raw);
-}
-
-void GameObj::AddLabel() {
-    auto label = std::make_unique<graphics::Label>(transform->position.x, transform->position.y, "Arial", 32, 0u,
-                                                   "Buttons");
-    // The label has put itself in the world layer; a prototype's stays out of sight.
-    label->owner = transform.get();
-    label->hidden = noRegister;
-    components.push_back(std::move(label));
-}
-
-void GameObj::AddCollider() {
-    hasCollider = true;
-    RigidBody* body = GetRigidBody();
-    if (!body) {
-        AddComponent(kRigidBodyKind);
-        body = GetRigidBody();
-    }
-    auto collider =
-        std::make_unique<Collider>(&transform->position, body, this, transform->scale.x, transform->scale.y);
-    Collider* raw = collider.get();
-    components.push_back(std::move(collider));
-    if (noRegister) return;
-    if (body->MotionType == kStaticMotion) {
-        if (physicsWorld.staticTree) physicsWorld.staticTree->Insert(raw);
-    } else {
-        physicsWorld.movingColliders.push_back(raw);
-    }
-}
-
 void GameObj::AddComponent(int32_t kind) {
-    switch (kind) {
-        case kRigidBodyKind:
-            if (GetRigidBody()) return;
-            components.push_back(std::make_unique<RigidBody>(this));
-            break;
-        case kColliderKind:
-            AddCollider();
-            break;
-        case kAnimatorKind: {
-            if (GetAnimator()) return;
-            graphics::Renderable2D* sprite = GetSprite();
-            if (!sprite || noRegister) return;
-            components.push_back(std::make_unique<graphics::Animator>(sprite));
-            break;
-        }
-        case kScriptsKind: {
-            if (GetScripts()) return;
-            auto container = std::make_unique<Scripts>(this);
-            if (!noRegister) scriptList.push_back(container.get());
-            components.push_back(std::move(container));
-            break;
-        }
-        case kSpriteKind:
-            if (GetSprite()) return;
-            AddSprite();
-            break;
-        case kParticleSystemKind: {
-            auto emitter = std::make_unique<graphics::ParticleSystem>(this);
-            emitter->paused = noRegister;
-            if (graphics::Graphics* g = graphics::Graphics::instance) g->particleSystems.push_back(emitter.get());
-            components.push_back(std::move(emitter));
-            break;
-        }
-        case kLabelKind:
-            if (GetLabel()) return;
-            AddLabel();
-            break;
-        case kSoundEmitterKind:
-            components.push_back(MakeSoundEmitter());
-            break;
-        default:
-            return;
-    }
+    const ComponentKindHooks* hooks = FindComponentKind(kind);
+    if (!hooks || !hooks->add) return;
+    hooks->add(*this);
     SortComponents();
-}
-
-void GameObj::AddScript(const std::string& scriptName) {
-    if (Scripts* container = GetScripts()) {
-        container->AddByName(scriptName);
-        return;
-    }
-    AddComponent(kScriptsKind);
-    if (Scripts* container = GetScripts()) container->AddByName(scriptName);
 }
 
 void GameObj::RemoveCollider() {
@@ -179,26 +62,20 @@ void GameObj::RemoveCollider() {
     }
 }
 
-void GameObj::Destroy() { releaseQueue.push_back(this); }
+void GameObj::Destroy() {
+    if (GameObjectFactory* factory = GameObjectFactory::instance) factory->releaseQueue.push_back(this);
+}
 
 void GameObj::ClearComponents() {
     std::vector<std::unique_ptr<Components>> removed;
     removed.swap(components);
     for (auto& component : removed) {
         if (!component) continue;
-        if (component->kind == kSpriteKind || component->kind == kLabelKind) {
-            if (graphics::Graphics* g = graphics::Graphics::instance)
-                g->RemoveRenderable(static_cast<graphics::Renderable2D*>(component.get()));
-        }
-        if (component->kind == kScriptsKind) {
-            // A script may be clearing its own object: keep the container alive until
-            // the script call on the stack returns.
-            auto* container = static_cast<Scripts*>(component.get());
-            auto it = std::find(scriptList.begin(), scriptList.end(), container);
-            if (it != scriptList.end()) scriptList.erase(it);
-            ScriptCallGuard::Retire(std::move(component));
-        }
-        component.reset();
+        const ComponentKindHooks* hooks = FindComponentKind(component->kind);
+        if (hooks && hooks->release)
+            hooks->release(*this, std::move(component));
+        else
+            component.reset();
     }
     currentContacts.clear();
     previousContacts.clear();
@@ -207,18 +84,17 @@ void GameObj::ClearComponents() {
     exited.clear();
 }
 
-void GameObj::DispatchContacts() {
-    Scripts* container = GetScripts();
-    if (!container) return;
+bool GameObj::DispatchContacts() {
+    Components* receiver = FirstComponentOfKind(kScriptsKind);
+    if (!receiver) return true;
     // A callback may load a level: that empties these lists and hands this pooled
     // object to the new level, so indices are re-checked against the live lists and
     // nothing more is delivered once the level has changed.
-    const uint64_t level = physicsWorld.generation;
-    auto sameLevel = [&] { return physicsWorld.generation == level; };
-    ScriptCallGuard guard;
-    for (size_t i = 0; i < entered.size() && sameLevel(); ++i) container->OnCollisionEnter(entered[i]);
-    for (size_t i = 0; i < stayed.size() && sameLevel(); ++i) container->OnCollisionStay(stayed[i]);
-    for (size_t i = 0; i < exited.size() && sameLevel(); ++i) container->OnCollisionExit(exited[i]);
+    ScriptCallScope scope;
+    for (size_t i = 0; i < entered.size() && !scope.LevelChanged(); ++i) receiver->OnCollisionEnter(entered[i]);
+    for (size_t i = 0; i < stayed.size() && !scope.LevelChanged(); ++i) receiver->OnCollisionStay(stayed[i]);
+    for (size_t i = 0; i < exited.size() && !scope.LevelChanged(); ++i) receiver->OnCollisionExit(exited[i]);
+    return !scope.LevelChanged();
 }
 
 GameObj* GameObj::FindObject(const std::string& objectName) {
@@ -227,18 +103,6 @@ GameObj* GameObj::FindObject(const std::string& objectName) {
     for (const auto& object : factory->objectPool)
         if (object->name == objectName) return object.get();
     return nullptr;
-}
-
-void ReleaseDestroyedObjects() {
-    std::vector<GameObj*> queue;
-    queue.swap(releaseQueue);
-    for (GameObj* object : queue) {
-        if (object->active) ++object->serial;
-        object->active = false;
-        auto it = std::find(liveObjects.begin(), liveObjects.end(), object);
-        if (it != liveObjects.end()) liveObjects.erase(it);
-        object->ClearComponents();
-    }
 }
 
 GameObj* CopyArchetype(GameObj* source, GameObj* target, float x, float y) {
@@ -253,21 +117,12 @@ GameObj* CopyArchetype(GameObj* source, GameObj* target, float x, float y) {
         if (Components* targetComponent = target->FirstComponentOfKind(sourceComponent->kind))
             sourceComponent->CopyInto(targetComponent);
     }
-    if (!target->GetAnimator() && target->GetSprite() && !noRegister) target->AddComponent(kAnimatorKind);
+    // A copy with a sprite always animates (the animator kind declines without one
+    // and while components stay out of the lists).
+    if (!target->FirstComponentOfKind(kAnimatorKind) && target->FirstComponentOfKind(kSpriteKind))
+        target->AddComponent(kAnimatorKind);
     target->SortComponents();
     return target;
-}
-
-void SetTexture(GameObj* object, const std::string& textureName) {
-    if (!object) return;
-    graphics::Renderable2D* sprite = object->GetSprite();
-    graphics::Texture* texture = graphics::FindTexture(textureName);
-    if (sprite && texture) sprite->SetTexture(texture);
-}
-
-void SetColor(GameObj* object, uint32_t packedColor) {
-    if (!object) return;
-    if (graphics::Renderable2D* sprite = object->GetSprite()) sprite->SetColor(packedColor);
 }
 
 }  // namespace Engine

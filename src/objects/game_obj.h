@@ -25,6 +25,10 @@ enum ContactSide : int32_t { kContactLeft = 1, kContactRight = 2, kContactTop = 
 
 // Everything in a level: a name, a transform and components sorted by kind.
 // Objects live in the factory's pools and are handed out and released, never freed in play.
+//
+// The objects folder knows component kinds only by number (see component_kinds.h).
+// The typed getters below are declared here for the game's convenience and defined
+// by the folder that owns each kind, as is GetScript (in logic/scripts.h).
 class GameObj {
 public:
     GameObj(int32_t layer, float scaleX, float scaleY, float rotation, const std::string& archetypePath,
@@ -34,7 +38,8 @@ public:
     virtual void Update(float /*dt*/) {}
     virtual ~GameObj();
 
-    // Adds one component of the kind (see the kind table); some kinds are added once only.
+    // Adds one component of the kind through the kind table; some kinds are added
+    // once only, and a kind nobody registered adds nothing.
     void AddComponent(int32_t kind);
     Components* FirstComponentOfKind(int32_t kind) const;
     template <class T>
@@ -50,7 +55,8 @@ public:
     graphics::Label* GetLabel() const;
     SoundEmitter* GetSoundEmitter() const;
 
-    // The first script of class T (or derived) in the object's container.
+    // The first script of class T (or derived) in the object's container; defined
+    // in logic/scripts.h, which every script class's header includes.
     template <class T>
     T* GetScript() const;
     // Attaches the registered script `name`, creating the container first when needed.
@@ -61,10 +67,12 @@ public:
 
     // Queues the object for release at the end of the next physics step.
     void Destroy();
-    // Deletes every component (unregistering it) and empties the contact lists.
+    // Lets every component go through its kind's release (out of its system's
+    // lists) and empties the contact lists.
     void ClearComponents();
-    // Hands this step's contact lists to the object's scripts.
-    void DispatchContacts();
+    // Hands this step's contact lists to the object's script container. Returns
+    // false when a callback loaded another level, which ends the delivery.
+    bool DispatchContacts();
 
     // The first pooled object carrying `name`, active or not.
     static GameObj* FindObject(const std::string& name);
@@ -86,11 +94,6 @@ public:
     std::string owner;
     std::unique_ptr<Transform> transform;
     std::vector<std::unique_ptr<Components>> components;
-
-private:
-    void AddSprite();
-    void AddLabel();
-    void AddCollider();
 };
 
 // Copies a prototype into a pooled object: transform, name and a fresh copy of every
@@ -98,15 +101,8 @@ private:
 GameObj* CopyArchetype(GameObj* source, GameObj* target, float x, float y);
 
 // Gives the object's sprite the named texture; unknown names leave it unchanged.
+// Both are defined by the graphics folder, which owns sprites.
 void SetTexture(GameObj* object, const std::string& textureName);
 void SetColor(GameObj* object, uint32_t packedColor);
 
 }  // namespace Engine
-
-#include "logic/scripts.h"
-
-template <class T>
-T* Engine::GameObj::GetScript() const {
-    Scripts* container = GetScripts();
-    return container ? container->GetScript<T>() : nullptr;
-}

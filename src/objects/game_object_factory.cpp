@@ -2,51 +2,33 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
-#include "core/editor_mode.h"
-#include "graphics/camera.h"
-#include "graphics/graphics.h"
-#include "graphics/label.h"
-#include "graphics/particle_system.h"
-#include "graphics/renderable2d.h"
-#include "logic/buttons.h"
-#include "logic/game_logic.h"
-#include "logic/scripts.h"
 #include "objects/component_elements.h"
+#include "objects/level_listener.h"
 #include "objects/level_paths.h"
-#include "objects/object_lists.h"
 #include "objects/xml_attributes.h"
 #include "objects/xml_file.h"
-#include "physics/physics_world.h"
-#include "physics/picking.h"
 
 namespace Engine {
 
 GameObjectFactory* GameObjectFactory::instance = nullptr;
 
-GameObjectFactory::GameObjectFactory() {
-    instance = this;
-    camera = std::make_unique<graphics::Camera>(vec3(0.0f, -3.8f, 1.0f), 1.5f);
-}
+bool RegisteringComponents() { return GameObjectFactory::instance && !GameObjectFactory::instance->noRegister; }
+
+GameObjectFactory::GameObjectFactory() { instance = this; }
 
 GameObjectFactory::~GameObjectFactory() {
+    WriteLevelPaths(levelPathsWritePath, levelPaths);
     // Components of pooled objects unregister from lists that outlive them.
     noRegister = true;
-    for (auto& button : buttonPool) {
-        if (button->active) ++button->serial;
-        button->Release();
-    }
     for (auto& object : objectPool) object->ClearComponents();
     archetypes.clear();
     objectPool.clear();
-    buttonPool.clear();
-    graphics::particlePool.clear();
     liveObjects.clear();
     releaseQueue.clear();
-    camera.reset();
-    physicsWorld.Clear();
     if (instance == this) instance = nullptr;
 }
 
@@ -54,18 +36,19 @@ bool GameObjectFactory::Initialize() {
     objectPool.reserve(kObjectPoolSize);
     for (size_t i = 0; i < kObjectPoolSize; ++i)
         objectPool.push_back(std::make_unique<GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f));
-    buttonPool.reserve(kButtonPoolSize);
-    for (size_t i = 0; i < kButtonPoolSize; ++i) {
-        buttonPool.push_back(std::make_unique<Buttons>());
-        buttonPool.back()->id = static_cast<int32_t>(i);
-    }
-    graphics::particlePool.reserve(kParticlePoolSize);
-    for (size_t i = 0; i < kParticlePoolSize; ++i)
-        graphics::particlePool.push_back(std::make_unique<graphics::Particles>(0.0f, 0.0f, 0.0f, 0.0f));
     levelPaths.clear();
     ReadLevelPaths(kLevelPathsFile, levelPaths);
     noRegister = false;
     return true;
+}
+
+void GameObjectFactory::AddLevelListener(LevelListener* listener) {
+    if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void GameObjectFactory::RemoveLevelListener(LevelListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 void GameObjectFactory::LoadArchetype(const std::string& fileName) {
@@ -84,7 +67,7 @@ void GameObjectFactory::LoadArchetype(const std::string& fileName) {
     if (archetypes.count(name)) return;
     auto prototype = std::make_unique<GameObj>(0, 1.0f, 1.0f, 0.0f, path, "Default", 0.0f, 0.0f);
     prototype->active = false;
-    if (graphics::Renderable2D* sprite = prototype->GetSprite()) sprite->hidden = true;
+    if (Components* sprite = prototype->FirstComponentOfKind(kSpriteKind)) sprite->Hide();
     archetypes[name] = std::move(prototype);
 }
 
@@ -119,30 +102,22 @@ GameObj* GameObjectFactory::SpawnArchetype(const std::string& name, float x, flo
     return object;
 }
 
-Buttons* GameObjectFactory::TakeButton() {
-    for (auto& button : buttonPool) {
-        if (button->active) continue;
-        ++button->serial;
-        button->active = true;
-        button->AddComponent(kSpriteKind);
-        if (!button->GetLabel()) button->AddComponent(kLabelKind);
-        if (graphics::Label* label = button->GetLabel()) {
-            button->caption = label;
-            label->order = button->transform->layer + 1;
-            label->color = 0xFF000000;
-            label->position = {0.0f, 0.0f, 0.0f};
-            if (graphics::Graphics* g = graphics::Graphics::instance) g->SortLayers();
-        }
-        if (graphics::Renderable2D* sprite = button->GetSprite()) sprite->colorRGBA = {1.0f, 1.0f, 1.0f, 1.0f};
-        return button.get();
+void GameObjectFactory::ReleaseDestroyedObjects() {
+    std::vector<GameObj*> queue;
+    queue.swap(releaseQueue);
+    for (GameObj* object : queue) {
+        if (object->active) ++object->serial;
+        object->active = false;
+        auto it = std::find(liveObjects.begin(), liveObjects.end(), object);
+        if (it != liveObjects.end()) liveObjects.erase(it);
+        object->ClearComponents();
     }
-    return nullptr;
 }
 
 void GameObjectFactory::UnloadLevel() {
-    if (Picking* picking = Picking::instance) picking->ClearSelection();
-    GameLogic* logic = GameLogic::instance;
-    if (logic) logic->timeScale = 1.0f;
+    // Every caller that is inside a script call learns from here on that the level
+    // it was walking is gone.
+    epoch.Advance();
     for (auto& object : objectPool) {
         if (object->active) ++object->serial;
         object->active = false;
@@ -150,14 +125,8 @@ void GameObjectFactory::UnloadLevel() {
     }
     liveObjects.clear();
     releaseQueue.clear();
-    for (auto& button : buttonPool) {
-        if (button->active) ++button->serial;
-        button->Release();
-    }
-    if (logic) logic->UndoHistory.clear();
-    if (graphics::Graphics* g = graphics::Graphics::instance) g->ClearLayers();
-    physicsWorld.Clear();
-    scriptList.clear();
+    const std::vector<LevelListener*> listeners = listeners_;
+    for (LevelListener* listener : listeners) listener->OnLevelUnloaded();
 }
 
 void GameObjectFactory::BuildGroup(const TiXmlElement& group, const std::string& file) {
@@ -166,7 +135,7 @@ void GameObjectFactory::BuildGroup(const TiXmlElement& group, const std::string&
     const TiXmlElement* firstInstance = group.FirstChildElement();
     for (const TiXmlElement* instance = firstInstance; instance; instance = instance->NextSiblingElement()) {
         if (isButtonGroup) {
-            Buttons* button = TakeButton();
+            GameObj* button = takeButton ? takeButton() : nullptr;
             if (!button) {
                 std::cout << file << ":" << instance->Row() << ": no free button for \"" << groupName << "\""
                           << std::endl;
@@ -200,44 +169,30 @@ void GameObjectFactory::BuildGroup(const TiXmlElement& group, const std::string&
 
 void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
     UnloadLevel();
-    // Set again at the end; cleared here so a level loaded from a script's Init
-    // can be told apart below.
-    levelChanged = false;
-    graphics::Graphics* g = graphics::Graphics::instance;
-    if (g) g->RedrawGrid();
-    physicsWorld.staticTree = std::make_unique<StaticTree>();
-    if (editorMode) {
-        if (camera) camera->SetZoom(1.5f);
-        graphics::worldWidth = 32.0f;
-        graphics::worldHeight = 18.0f;
-    }
-    const GameLogic* logic = GameLogic::instance;
-    const std::string path = (logic && logic->boot) ? kLoadingScreenPath : requestedPath;
+    std::string path = requestedPath;
+    const std::vector<LevelListener*> listeners = listeners_;
+    for (LevelListener* listener : listeners) listener->OnLevelLoading(path);
     TiXmlDocument document;
     if (LoadXmlFile(document, path)) {
         currentLevelPath = path;
         std::cout << path << std::endl;
-        graphics::worldWidth = 32.0f;
-        graphics::worldHeight = 18.0f;
+        for (LevelListener* listener : listeners) listener->OnLevelFileRead();
         if (const TiXmlElement* root = document.RootElement())
             for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement())
                 BuildGroup(*group, path);
     } else {
         std::cout << "Level not loaded: " << DescribeXmlError(document, path) << std::endl;
     }
-    if (!editorMode) {
-        // Containers appended by Init (spawns) are started by Spawn itself.
-        const std::vector<Scripts*> containers = scriptList;
-        for (Scripts* container : containers) {
-            // An Init may load another level; the old list is then gone.
-            if (levelChanged) break;
-            container->Init();
-        }
+    // The game logic starts the new level's scripts here; one of them may load yet
+    // another level, after which the remaining listeners have nothing left to do.
+    const uint64_t level = epoch.Current();
+    for (LevelListener* listener : listeners) {
+        if (epoch.Current() != level) break;
+        listener->OnLevelLoaded();
     }
-    levelChanged = true;
 }
 
-bool GameObjectFactory::LevelKeyLoadable(const std::string& key, std::string* why) {
+bool GameObjectFactory::LevelKeyLoadable(const std::string& key, std::string* why) const {
     auto it = levelPaths.find(key);
     if (it == levelPaths.end()) {
         if (why) *why = "no level is registered under \"" + key + "\"";
@@ -258,7 +213,7 @@ bool GameObjectFactory::LoadLevelByKey(const std::string& key) {
                   << std::endl;
         return false;
     }
-    const std::string path = levelPaths[key];  // copied: the new level's scripts may change the table
+    const std::string path = levelPaths.at(key);  // copied: the new level's scripts may change the table
     LoadLevel(path);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -7,27 +8,27 @@
 
 #include "core/system.h"
 #include "objects/game_obj.h"
+#include "objects/level_epoch.h"
+#include "objects/live_objects.h"
 
 class TiXmlElement;
 
 namespace Engine {
 
-class Buttons;
-namespace graphics {
-class Camera;
-}
+class LevelListener;
 
-// Owns the object and button pools, the archetype prototypes and the main camera,
-// and turns archetype and level files into objects.
-class GameObjectFactory : public System {
+// Owns the object pool, the archetype prototypes, the current level's object lists,
+// the level-path table and the level epoch, and turns archetype and level files
+// into objects. What a level change means for the systems above (physics lists,
+// layers, script containers, buttons) they do as level listeners.
+class GameObjectFactory : public System, public LiveObjectSource {
 public:
     static constexpr size_t kObjectPoolSize = 2100;
-    static constexpr size_t kButtonPoolSize = 128;
-    static constexpr size_t kParticlePoolSize = 30000;
     static constexpr const char* kLevelPathsFile = "MapData//LevelPaths.xml";
     static constexpr const char* kLoadingScreenPath = "MapData//LoadingScreen.xml";
 
     GameObjectFactory();
+    // Writes the level-path table back, then frees the pool and the prototypes.
     ~GameObjectFactory() override;
     bool Initialize() override;
     void Update(float) override {}
@@ -38,8 +39,6 @@ public:
     void LoadArchetype(const std::string& fileName);
     // A pooled copy of the archetype at (x, y), or null.
     GameObj* SpawnArchetype(const std::string& name, float x, float y);
-    // A free pooled button with a sprite and a caption, or null.
-    Buttons* TakeButton();
     void UnloadLevel();
     void LoadLevel(const std::string& path);
     // Loads the level the level-path table lists under `key`. A key that is not
@@ -47,24 +46,52 @@ public:
     // keeps the current level: no caller ever lands in an empty scene by mistake.
     bool LoadLevelByKey(const std::string& key);
     // Whether `key` is in the level-path table and its file reads as XML.
-    static bool LevelKeyLoadable(const std::string& key, std::string* why = nullptr);
+    bool LevelKeyLoadable(const std::string& key, std::string* why = nullptr) const;
 
     GameObj* Archetype(const std::string& name) const;
     // The first object of the current level carrying `name`, or null. Pooled
     // objects keep their names after release, so only handed-out ones count.
     GameObj* FindLive(const std::string& name) const;
 
-    bool levelChanged = false;
+    // Releases every queued object: inactive, out of the live list, components cleared.
+    void ReleaseDestroyedObjects();
+
+    // Called in registration order on every unload and load (the wiring registers).
+    void AddLevelListener(LevelListener* listener);
+    void RemoveLevelListener(LevelListener* listener);
+
+    const std::vector<GameObj*>& LiveObjects() const override { return liveObjects; }
+
     std::map<std::string, std::unique_ptr<GameObj>> archetypes;
     std::string currentLevelPath;
-
     std::vector<std::unique_ptr<GameObj>> objectPool;
-    std::vector<std::unique_ptr<Buttons>> buttonPool;
-    std::unique_ptr<graphics::Camera> camera;
+
+    // Objects handed out since the last level load, in hand-out order.
+    std::vector<GameObj*> liveObjects;
+    // Objects waiting for the end-of-step release.
+    std::vector<GameObj*> releaseQueue;
+    // While set, new components stay out of the systems' lists (prototypes,
+    // snapshots); set until Initialize and again from destruction on.
+    bool noRegister = true;
+    // Level key -> level file path, read at start and written back at exit.
+    std::map<std::string, std::string> levelPaths;
+    // Where the level-path table is written back at exit.
+    std::string levelPathsWritePath = "MapData/LevelPaths.xml";
+    // The level counter and the components retired during script calls.
+    LevelEpoch epoch;
+    // Hands out a pooled button for a level's "Button" groups; set by the game logic,
+    // which owns the buttons. Without it button groups are skipped.
+    std::function<GameObj*()> takeButton;
 
 private:
     void BuildGroup(const TiXmlElement& group, const std::string& file);
     GameObj* TakeFreeObject();
+
+    std::vector<LevelListener*> listeners_;
 };
+
+// Whether a component made now files itself with its system: there is a factory
+// and it does not hold registration back.
+bool RegisteringComponents();
 
 }  // namespace Engine

@@ -11,8 +11,6 @@
 
 namespace Engine {
 
-std::map<std::string, std::string> levelPaths;
-
 bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>& table) {
     TiXmlDocument document;
     if (!LoadXmlFile(document, path)) {

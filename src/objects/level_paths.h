@@ -5,9 +5,6 @@
 
 namespace Engine {
 
-// Level key -> level file path, read at start and written back at exit.
-extern std::map<std::string, std::string> levelPaths;
-
 // Reads a level-path file into `table`; a later key replaces an earlier one.
 // Returns false (and says so on standard output) when the file cannot be read.
 bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>& table);

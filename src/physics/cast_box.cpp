@@ -27,7 +27,7 @@ std::vector<Collider*> Physics::CastBox(float originX, float originY, float widt
     const float extentX = originX + directionX * length - originX;
     const float extentY = originY + directionY * length - originY;
     std::vector<Collider*> hits;
-    for (Collider* collider : physicsWorld.colliders) {
+    for (Collider* collider : world.colliders) {
         const vec4& b = collider->box;
         const auto [t0, t1] = SlabTimes(b.x - halfWidth, b.z + halfWidth, originX, extentX);
         if (t1 < 0.0f || t0 > 1.0f) continue;

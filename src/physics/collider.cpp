@@ -1,7 +1,7 @@
 #include "physics/collider.h"
 
-#include "objects/object_lists.h"
-#include "physics/collider_outline.h"
+#include "objects/game_object_factory.h"
+#include "physics/physics.h"
 #include "physics/physics_world.h"
 #include "physics/rigid_body.h"
 
@@ -11,17 +11,20 @@ Collider::Collider(vec2* position_, RigidBody* body_, GameObj* owner_, float wid
     : Components(kColliderKind), previousSize(width_, height_), owner(owner_), width(width_), height(height_),
       position(position_), body(body_) {
     RefreshBox();
-    if (!noRegister) {
-        physicsWorld.colliders.push_back(this);
-        AddColliderOutline(this);
-    }
+    if (!RegisteringComponents()) return;
+    Physics* physics = Physics::instance;
+    if (!physics) return;
+    physics->world.colliders.push_back(this);
+    if (physics->colliderDecorator) outline = physics->colliderDecorator(*this);
 }
 
 Collider::~Collider() {
-    EraseFirst(physicsWorld.colliders, this);
-    EraseFirst(physicsWorld.movingColliders, this);
-    if (physicsWorld.staticTree) physicsWorld.staticTree->Remove(this);
-    RemoveColliderOutline(this);
+    outline.reset();
+    PhysicsWorld* world = CurrentPhysicsWorld();
+    if (!world) return;
+    EraseFirst(world->colliders, this);
+    EraseFirst(world->movingColliders, this);
+    if (world->staticTree) world->staticTree->Remove(this);
 }
 
 Components* Collider::CopyInto(Components* target) {
@@ -43,13 +46,14 @@ void Collider::Update(float) {
     const vec2 centre = position ? *position : vec2();
     const vec2 size(width, height);
     const bool isStatic = body && body->MotionType == kStaticMotion;
-    if (isStatic && physicsWorld.staticTree && (centre != previousPosition || size != previousSize)) {
-        physicsWorld.staticTree->Remove(this);
-        physicsWorld.staticTree->Insert(this);
+    PhysicsWorld* world = CurrentPhysicsWorld();
+    if (isStatic && world && world->staticTree && (centre != previousPosition || size != previousSize)) {
+        world->staticTree->Remove(this);
+        world->staticTree->Insert(this);
     }
     previousPosition = centre;
     previousSize = size;
-    PlaceColliderOutline(this);
+    if (outline) outline->Place(box);
 }
 
 }  // namespace Engine

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <vector>
+#include <memory>
 
 #include "core/maths.h"
 #include "objects/components.h"
+#include "physics/collider_decoration.h"
 
 namespace Engine {
 
 class GameObj;
 class RigidBody;
-namespace graphics {
-class Renderable2D;
-}
 
 // An axis-aligned box centred on the owner's position.
 class Collider : public Components {
@@ -29,7 +27,8 @@ public:
     vec2 previousPosition;
     vec2 previousSize;
     bool colliding = false;
-    std::vector<graphics::Renderable2D*> outline;
+    // The debug outline, while the collider is filed with the physics system.
+    std::unique_ptr<ColliderDecoration> outline;
     GameObj* owner = nullptr;
     float width = 1.0f;
     float height = 1.0f;

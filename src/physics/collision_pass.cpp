@@ -60,8 +60,8 @@ int32_t ProbeSides(const vec2& p, float w, float h, const vec4& b) {
 
 void Physics::Collide(float dt) {
     if (!instance) return;
-    for (size_t i = 0; i < physicsWorld.movingColliders.size(); ++i) {
-        Collider* mover = physicsWorld.movingColliders[i];
+    for (size_t i = 0; i < world.movingColliders.size(); ++i) {
+        Collider* mover = world.movingColliders[i];
         GameObj* owner = mover->owner;
         if (!owner || !owner->active) continue;
         RigidBody* body = owner->GetRigidBody();
@@ -69,9 +69,9 @@ void Physics::Collide(float dt) {
         const vec4 moverBox = mover->box;
         const vec2 displacement = body->velocity * dt;
         staticCandidates_.clear();
-        if (physicsWorld.staticTree) physicsWorld.staticTree->Query(mover, staticCandidates_);
-        for (size_t j = 0; j < physicsWorld.movingColliders.size(); ++j)
-            TestPair(mover, moverBox, displacement, body, physicsWorld.movingColliders[j], dt);
+        if (world.staticTree) world.staticTree->Query(mover, staticCandidates_);
+        for (size_t j = 0; j < world.movingColliders.size(); ++j)
+            TestPair(mover, moverBox, displacement, body, world.movingColliders[j], dt);
         for (Collider* target : staticCandidates_) TestPair(mover, moverBox, displacement, body, target, dt);
     }
     ResolvePairs();

@@ -3,17 +3,18 @@
 #include <algorithm>
 
 #include "core/editor_mode.h"
-#include "logic/game_logic.h"
 #include "objects/game_obj.h"
-#include "objects/object_lists.h"
+#include "objects/game_object_factory.h"
+#include "objects/level_epoch.h"
 #include "physics/collider.h"
 #include "physics/physics_world.h"
 #include "physics/rigid_body.h"
 
 namespace Engine {
 
-PhysicsWorld physicsWorld;
 Physics* Physics::instance = nullptr;
+
+PhysicsWorld* CurrentPhysicsWorld() { return Physics::instance ? &Physics::instance->world : nullptr; }
 
 namespace {
 
@@ -36,6 +37,7 @@ Physics::Physics() : pairPool(kPairPoolSize) {
 
 // Bodies and colliders belong to their objects, which unregister them when they go.
 Physics::~Physics() {
+    world.Clear();
     if (instance == this) instance = nullptr;
 }
 
@@ -43,10 +45,9 @@ bool Physics::Initialize() { return instance != nullptr; }
 
 void Physics::Update(float dt) {
     lastDt = dt;
-    for (size_t i = 0; i < physicsWorld.colliders.size(); ++i) physicsWorld.colliders[i]->Update(dt);
+    for (size_t i = 0; i < world.colliders.size(); ++i) world.colliders[i]->Update(dt);
 
-    const GameLogic* logic = GameLogic::instance;
-    const bool running = !editorMode && !(logic && logic->paused);
+    const bool running = !EditorMode() && !Paused();
     listsDelivered_ = false;
     if (running) {
         IntegrateVelocities(dt);
@@ -55,12 +56,12 @@ void Physics::Update(float dt) {
         // A callback that loads a level leaves the new level where its file put it.
         if (DispatchContacts()) MoveBodies(dt);
     }
-    ReleaseDestroyedObjects();
+    if (GameObjectFactory* factory = GameObjectFactory::instance) factory->ReleaseDestroyedObjects();
     UpdateContactLists();
 }
 
 void Physics::IntegrateVelocities(float dt) {
-    for (RigidBody* body : physicsWorld.bodies) {
+    for (RigidBody* body : world.bodies) {
         if (!body->owner || !body->owner->active || body->MotionType != kDynamicMotion) continue;
         // Gravity is scaled by the mass, not divided by it.
         const vec2 v = body->velocity + body->force / body->mass +
@@ -74,22 +75,22 @@ bool Physics::DispatchContacts() {
     // Callbacks may spawn, remove colliders or load a level, so the objects to call
     // are taken first. Owners are pooled objects and outlive any callback.
     dispatchOrder_.clear();
-    for (Collider* collider : physicsWorld.colliders)
+    for (Collider* collider : world.colliders)
         if (IsFirstColliderOfOwner(collider)) dispatchOrder_.push_back(collider->owner);
-    const uint64_t generation = physicsWorld.generation;
+    ScriptCallScope scope;
     for (size_t i = 0; i < dispatchOrder_.size(); ++i) {
         dispatchOrder_[i]->DispatchContacts();
-        if (physicsWorld.generation != generation) return false;
+        if (scope.LevelChanged()) return false;
     }
     return true;
 }
 
 void Physics::MoveBodies(float dt) {
-    for (size_t i = 0; i < physicsWorld.bodies.size(); ++i) physicsWorld.bodies[i]->Update(dt);
+    for (size_t i = 0; i < world.bodies.size(); ++i) world.bodies[i]->Update(dt);
 }
 
 void Physics::UpdateContactLists() {
-    for (Collider* collider : physicsWorld.colliders) {
+    for (Collider* collider : world.colliders) {
         if (!IsFirstColliderOfOwner(collider) || !collider->owner->active) continue;
         UpdateContactListsOf(*collider->owner);
     }

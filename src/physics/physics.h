@@ -4,7 +4,10 @@
 
 #include "core/maths.h"
 #include "core/system.h"
+#include "objects/level_listener.h"
+#include "physics/collider_decoration.h"
 #include "physics/contact_pair.h"
+#include "physics/physics_world.h"
 
 namespace Engine {
 
@@ -14,8 +17,9 @@ class RigidBody;
 
 // Moves rigid bodies, collides boxes, pushes dynamic bodies out of what they hit,
 // turns contacts into enter, stay and exit callbacks one step later, and releases
-// destroyed objects at the end of every step.
-class Physics : public System {
+// destroyed objects at the end of every step. Owns the registration lists, which
+// every level unload empties.
+class Physics : public System, public LevelListener {
 public:
     static constexpr size_t kPairPoolSize = 1024;
     static constexpr float kGravityY = -10.0f;
@@ -30,6 +34,14 @@ public:
     bool Initialize() override;
     void Update(float dt) override;
 
+    // Level listener: the lists go with the old level; a new level gets a new tree.
+    void OnLevelUnloaded() override { world.Clear(); }
+    void OnLevelLoading(std::string&) override { world.staticTree = std::make_unique<StaticTree>(); }
+
+    // The step stands still while *source is true (the game logic's pause flag).
+    void SetPauseSource(const bool* source) { paused_ = source; }
+    bool Paused() const { return paused_ && *paused_; }
+
     // Every registered collider a box of width x height touches on its way from the
     // origin to origin + direction x length, in collider-list order.
     std::vector<Collider*> CastBox(float originX, float originY, float width, float height, float length,
@@ -37,6 +49,9 @@ public:
 
     static Physics* instance;
 
+    PhysicsWorld world;
+    // Makes what a newly filed collider carries (the debug outline); may be null.
+    ColliderDecorator colliderDecorator = nullptr;
     std::vector<ContactPair> pairPool;
     // The last step's dt; pair resolution undoes motion with it.
     float lastDt = 0.0f;
@@ -62,6 +77,7 @@ private:
     // Whether the lists computed at the end of the previous step reached the
     // scripts in this step (they do not while paused or in editor mode).
     bool listsDelivered_ = true;
+    const bool* paused_ = nullptr;
 };
 
 // One contact's side bits (ContactSide) of a box of size w x h centred at p

@@ -13,17 +13,14 @@ namespace Engine {
 class RigidBody;
 class Collider;
 
+// Owned by the physics system (Physics::world).
 struct PhysicsWorld {
     std::vector<RigidBody*> bodies;
     std::vector<Collider*> colliders;
     std::vector<Collider*> movingColliders;
     std::unique_ptr<StaticTree> staticTree;
-    // Counts the clears (level unloads), so a pass that calls out to scripts can
-    // tell that the lists it was walking are gone.
-    uint64_t generation = 0;
 
     void Clear() {
-        ++generation;
         bodies.clear();
         colliders.clear();
         movingColliders.clear();
@@ -31,7 +28,8 @@ struct PhysicsWorld {
     }
 };
 
-extern PhysicsWorld physicsWorld;
+// The published physics system's world, or null when there is none.
+PhysicsWorld* CurrentPhysicsWorld();
 
 template <class T>
 void EraseFirst(std::vector<T*>& list, T* item) {

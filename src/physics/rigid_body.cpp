@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "objects/game_obj.h"
-#include "objects/object_lists.h"
+#include "objects/game_object_factory.h"
 #include "physics/collider.h"
 #include "physics/physics_world.h"
 
@@ -12,10 +12,13 @@ namespace Engine {
 float ClampSpeed(float v) { return std::clamp(v, -RigidBody::kMaxSpeed, RigidBody::kMaxSpeed); }
 
 RigidBody::RigidBody(GameObj* owner_) : Components(kRigidBodyKind), owner(owner_) {
-    if (!noRegister) physicsWorld.bodies.push_back(this);
+    if (!RegisteringComponents()) return;
+    if (PhysicsWorld* world = CurrentPhysicsWorld()) world->bodies.push_back(this);
 }
 
-RigidBody::~RigidBody() { EraseFirst(physicsWorld.bodies, this); }
+RigidBody::~RigidBody() {
+    if (PhysicsWorld* world = CurrentPhysicsWorld()) EraseFirst(world->bodies, this);
+}
 
 Components* RigidBody::CopyInto(Components* target) {
     if (auto* other = dynamic_cast<RigidBody*>(target)) {
@@ -37,16 +40,17 @@ void RigidBody::SetVelocity(float vx, float vy) { velocity = {ClampSpeed(vx), Cl
 
 void RigidBody::SetMotionType(int32_t type) {
     Collider* collider = owner ? owner->GetCollider() : nullptr;
-    if (noRegister || !collider || type == MotionType) {
+    PhysicsWorld* world = CurrentPhysicsWorld();
+    if (!RegisteringComponents() || !world || !collider || type == MotionType) {
         MotionType = type;
         return;
     }
     if (type == kStaticMotion) {
-        if (physicsWorld.staticTree) physicsWorld.staticTree->Insert(collider);
-        EraseFirst(physicsWorld.movingColliders, collider);
+        if (world->staticTree) world->staticTree->Insert(collider);
+        EraseFirst(world->movingColliders, collider);
     } else if (MotionType == kStaticMotion) {
-        if (physicsWorld.staticTree) physicsWorld.staticTree->Remove(collider);
-        physicsWorld.movingColliders.push_back(collider);
+        if (world->staticTree) world->staticTree->Remove(collider);
+        world->movingColliders.push_back(collider);
     }
     MotionType = type;
 }

@@ -90,8 +90,10 @@ bool AudioEngine::IsEventPlaying(const std::string& path) const {
 }
 
 bool AudioEngine::IsEventStopped(const std::string& path) const {
+    // An event that never got an instance (a missing bank, an unknown path) is not
+    // playing and never will: a script waiting for it to stop must not wait forever.
     const EventInstance* event = FindEvent(path);
-    return event && event->State() == PlaybackState::kStopped;
+    return !event || event->State() == PlaybackState::kStopped;
 }
 
 void AudioEngine::SetEventParameter(float value, const std::string& path, const std::string& name) {
@@ -166,7 +168,7 @@ bool IsEventPlaying(const std::string& path) {
     return AudioEngine::instance && AudioEngine::instance->IsEventPlaying(path);
 }
 bool IsEventStopped(const std::string& path) {
-    return AudioEngine::instance && AudioEngine::instance->IsEventStopped(path);
+    return !AudioEngine::instance || AudioEngine::instance->IsEventStopped(path);
 }
 void SetEventParameter(float value, const std::string& path, const std::string& name) {
     if (AudioEngine::instance) AudioEngine::instance->SetEventParameter(value, path, name);

@@ -41,7 +41,7 @@ bool Sound::Initialize() {
 
 void Sound::Update(float dt) {
     if (!engine_) return;
-    if (editorMode) {
+    if (EditorMode()) {
         // Editor mode is silent: even events a script started this frame stop.
         engine_->StopAllChannels();
         engine_->StopAllEventsImmediately();
@@ -50,8 +50,14 @@ void Sound::Update(float dt) {
 }
 
 void Sound::SendMessage(Message* message) {
-    if (message && message->id == kFileDraggedMessage)
-        lastDroppedSoundPath_ = static_cast<FileDraggedMessage*>(message)->path;
+    if (!message) return;
+    if (message->id == kFileDraggedMessage) lastDroppedSoundPath_ = static_cast<FileDraggedMessage*>(message)->path;
+    if (message->id == kFocusMessage) {
+        if (static_cast<FocusMessage*>(message)->focused)
+            OnFocusGained();
+        else
+            OnFocusLost();
+    }
 }
 
 void Sound::OnFocusLost() {

@@ -32,8 +32,8 @@ public:
     void Update(float dt) override;
     void SendMessage(Message* message) override;
 
-    // Focus rules, called by the window: losing focus silences everything;
-    // regaining it restores sound unless the player muted it.
+    // Focus rules, reached through the window's focus message: losing focus
+    // silences everything; regaining it restores sound unless the player muted it.
     void OnFocusLost();
     void OnFocusGained();
     // The options menu's mute toggle: the player's own choice, saved at exit.

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <SOIL/SOIL.h>
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
@@ -13,11 +14,8 @@
 #include "graphics/camera.h"
 #include "graphics/graphics.h"
 #include "graphics/overlay_mouse.h"
-#include "input/input.h"
 #include "input/scancode_table.h"
 #include "logic/game_logic.h"
-#include "objects/game_object_factory.h"
-#include "sound/sound.h"
 
 namespace Engine {
 
@@ -26,10 +24,6 @@ Window* Window::instance = nullptr;
 namespace {
 
 constexpr const char* kIconPath = "Resources/icon.png";
-
-bool IsGameplayLevel(const std::string& path) {
-    return path == "MapData//Level1.xml" || path == "MapData//Level4.xml" || path == "MapData//Zurododavad.xml";
-}
 
 bool OverlayBackendReady() {
     return ImGui::GetCurrentContext() && ImGui::GetIO().BackendPlatformUserData != nullptr;
@@ -45,7 +39,6 @@ void ShowFailure(const std::string& text) {
 Window::Window(const WindowProperties& properties)
     : title(properties.title), width(properties.width), height(properties.height) {
     instance = this;
-    editorMode = properties.editorMode;
     if (width <= 0 || height <= 0) {
         std::cout << "Window size " << width << " x " << height << " is unusable; using " << kFallbackWidth << " x "
                   << kFallbackHeight << std::endl;
@@ -55,8 +48,13 @@ Window::Window(const WindowProperties& properties)
 }
 
 Window::~Window() {
+    StopWatchingDisplay();
     graphics::Graphics* graphics = graphics::Graphics::instance;
-    if (graphics && sdlWindow && graphics->window() == sdlWindow) {
+    if (displayLost) {
+        // Nothing may talk to a display server that is gone: the window, the GL
+        // context and SDL's video state go with the process.
+        if (graphics) graphics->DisplayLost();
+    } else if (graphics && sdlWindow && graphics->window() == sdlWindow) {
         // Still drawn into: the graphics system lets it go after its GL context.
         graphics->TakeWindow(sdlWindow, sdlStarted_);
     } else {
@@ -87,12 +85,48 @@ bool Window::Initialize() {
         return false;
     }
     SDL_SetWindowMinimumSize(sdlWindow, kMinimumWidth, kMinimumHeight);
+    WatchDisplay();
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     LoadIcon();
     SDL_ShowWindow(sdlWindow);
     SDL_RaiseWindow(sdlWindow);
     SDL_SetWindowInputFocus(sdlWindow);
     return true;
+}
+
+void Window::WatchDisplay() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(sdlWindow, &info) || info.subsystem != SDL_SYSWM_X11 || !info.info.x11.display) return;
+    // Xlib's default answer to a lost connection is exit(), which would end the
+    // process from inside the event pump, with static destructors running in an
+    // order nobody chose. Both handlers return instead: Xlib then fails every
+    // further call on the display, and the frame loop ends the game normally.
+    // (The I/O error handler is Xlib's one per process; the default one exits.)
+    XSetIOErrorHandler([](Display*) { return 0; });
+    XSetIOErrorExitHandler(
+        info.info.x11.display, [](Display*, void* window) { static_cast<Window*>(window)->OnDisplayLost(); }, this);
+    watchedDisplay_ = info.info.x11.display;
+#endif
+}
+
+void Window::StopWatchingDisplay() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // The display may outlive the window (the graphics system closes it): a loss
+    // from now on is only let through, never reported to a window that is gone.
+    if (watchedDisplay_)
+        XSetIOErrorExitHandler(static_cast<Display*>(watchedDisplay_), [](Display*, void*) {}, nullptr);
+#endif
+    watchedDisplay_ = nullptr;
+}
+
+void Window::OnDisplayLost() {
+    if (displayLost) return;
+    displayLost = true;
+    std::cout << "The display connection was lost; quitting" << std::endl;
+    if (graphics::Graphics* graphics = graphics::Graphics::instance) graphics->DisplayLost();
+    if (Core::instance) Core::instance->active = false;
 }
 
 void Window::LoadIcon() {
@@ -108,6 +142,7 @@ void Window::LoadIcon() {
 }
 
 void Window::Update(float) {
+    if (displayLost) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) HandleEvent(event);
     // A window that was just shown counts as active even when no focus event
@@ -162,30 +197,33 @@ void Window::HandleEvent(const SDL_Event& event) {
     }
 }
 
+void Window::BroadcastFocus(bool gained) {
+    FocusMessage message(gained);
+    if (Core::instance) Core::instance->BroadcastMessage(&message);
+}
+
 void Window::OnFocusLost() {
     focusKnown_ = true;
     focused = false;
-    if (Sound::instance) Sound::instance->OnFocusLost();
     std::cout << "OUT" << std::endl;
-    const GameObjectFactory* factory = GameObjectFactory::instance;
-    if (factory && GameLogic::instance && IsGameplayLevel(factory->currentLevelPath)) GameLogic::instance->paused = true;
-    if (Input::instance) Input::instance->active = false;
+    // Sound goes silent, a match pauses, input stops answering.
+    BroadcastFocus(false);
     SDL_ShowCursor(SDL_ENABLE);
 }
 
 void Window::OnFocusGained() {
     focusKnown_ = true;
     focused = true;
-    if (Sound::instance) Sound::instance->OnFocusGained();
-    if (Input::instance) Input::instance->active = true;
+    BroadcastFocus(true);
     // The editor works with the mouse, so only play hides the cursor.
-    SDL_ShowCursor(editorMode ? SDL_ENABLE : SDL_DISABLE);
+    SDL_ShowCursor(EditorMode() ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void Window::OnWheel(int direction) {
-    if (!editorMode || graphics::OverlayWantsMouse()) return;
-    float& w = graphics::worldWidth;
-    float& h = graphics::worldHeight;
+    graphics::Camera* camera = graphics::Camera::main;
+    if (!EditorMode() || !camera || graphics::OverlayWantsMouse()) return;
+    float& w = camera->worldWidth;
+    float& h = camera->worldHeight;
     if (direction > 0) {
         if (w - 1.0f < 32.0f || h - 1.0f < 18.0f) return;
         w -= 1.0f;

@@ -12,8 +12,9 @@ namespace Engine {
 
 // The application window on SDL2: created centred from the window properties,
 // pumped once a frame. It turns key-downs and dropped files into messages for the
-// game logic, focus changes into mute, pause and input switching, the mouse into a
-// position for the graphics system and the wheel into the editor's zoom.
+// game logic, focus changes into a broadcast focus message (sound mutes, a match
+// pauses, input switches off), the mouse into a position for the graphics system
+// and the wheel into the editor's zoom. A lost display ends the game like a quit.
 class Window : public System {
 public:
     static constexpr int kMinimumWidth = 852;
@@ -51,8 +52,16 @@ public:
     // Window position and size taken when full screen was entered.
     int savedX = 0, savedY = 0, savedWidth = 0, savedHeight = 0;
     bool focused = false;
+    // The connection to the display server broke: no further calls reach it.
+    bool displayLost = false;
+
+    // What the display's I/O error handler calls: stops the frame loop.
+    void OnDisplayLost();
 
 private:
+    void WatchDisplay();
+    void StopWatchingDisplay();
+    void BroadcastFocus(bool gained);
     void OnFocusLost();
     void OnFocusGained();
     void OnWheel(int direction);
@@ -61,6 +70,8 @@ private:
     void LoadIcon();
 
     bool sdlStarted_ = false;
+    // The X display whose loss this window reports (a Display*), while it does.
+    void* watchedDisplay_ = nullptr;
     // Whether any focus change has been seen yet.
     bool focusKnown_ = false;
 };

@@ -106,8 +106,8 @@ TEST_F(ScriptApiTest, AKeyWithoutAReadableLevelKeepsTheCurrentLevelWithOneLine) 
         EXPECT_EQ(api::CurrentLevelPath(), "MapData//A.xml") << key;
         EXPECT_TRUE(api::Exists("Lamp")) << key << ": the scene is untouched";
     }
-    EXPECT_FALSE(Engine::levelPaths.count("")) << "no empty key is ever added";
-    EXPECT_FALSE(Engine::levelPaths.count("Nowhere")) << "an unknown key is not added to the table";
+    EXPECT_FALSE(Engine::GameObjectFactory::instance->levelPaths.count("")) << "no empty key is ever added";
+    EXPECT_FALSE(Engine::GameObjectFactory::instance->levelPaths.count("Nowhere")) << "an unknown key is not added to the table";
     EXPECT_TRUE(api::LoadLevel("B"));
     EXPECT_EQ(api::CurrentLevelStem(), "B");
 }

@@ -13,7 +13,7 @@
 
 #include <unistd.h>
 
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
 

@@ -11,6 +11,10 @@ void LevelSceneTest::StartScene(const std::string& textureList, const std::strin
     factory = std::make_unique<Engine::GameObjectFactory>();
     logic = std::make_unique<Engine::GameLogic>();
     logic->boot = false;
+    // What the wiring connects: the level listeners and the objects the animators walk.
+    factory->AddLevelListener(logic.get());
+    factory->AddLevelListener(graphics.get());
+    graphics->SetLiveObjects(factory.get());
     core->Register(factory.get());
     core->Register(logic.get());
     core->Register(graphics.get());

@@ -230,7 +230,7 @@ TEST_F(ParticleElementTest, LevelChangeHandsEveryParticleBack) {
     engine->factory().LoadLevel("MapData//Empty.xml");
     EXPECT_EQ(ParticlesInWorld(), 0u);
     EXPECT_TRUE(Graphics::instance->particleSystems.empty());
-    EXPECT_TRUE(std::none_of(particlePool.begin(), particlePool.end(), [](const auto& p) { return p->alive; }));
+    EXPECT_TRUE(std::none_of(Graphics::instance->particlePool.begin(), Graphics::instance->particlePool.end(), [](const auto& p) { return p->alive; }));
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ protected:
         return static_cast<size_t>(std::count(list.begin(), list.end(), p));
     }
     static size_t FreeInPool() {
-        return static_cast<size_t>(std::count_if(particlePool.begin(), particlePool.end(),
+        return static_cast<size_t>(std::count_if(Graphics::instance->particlePool.begin(), Graphics::instance->particlePool.end(),
                                                  [](const auto& p) { return !p->alive; }));
     }
 
@@ -113,7 +113,7 @@ TEST_F(ParticleTest, BurstFillsToMaximumInOneUpdateAndCanStopAfterIt) {
 
     ASSERT_EQ(emitter.live.size(), 100u);
     for (size_t i = 0; i < emitter.live.size(); ++i) {
-        EXPECT_EQ(emitter.live[i], particlePool[i].get()) << "the pool is taken from its start";
+        EXPECT_EQ(emitter.live[i], Graphics::instance->particlePool[i].get()) << "the pool is taken from its start";
         EXPECT_TRUE(emitter.live[i]->alive);
         EXPECT_EQ(InWorld(emitter.live[i]), 1u);
     }
@@ -155,7 +155,7 @@ TEST_F(ParticleTest, ExpiredParticleReturnsToThePoolAndIsReused) {
     emitter.Update(0.05f);
     ASSERT_EQ(emitter.live.size(), 1u);
     Particles* first = emitter.live[0];
-    EXPECT_EQ(first, particlePool[0].get());
+    EXPECT_EQ(first, Graphics::instance->particlePool[0].get());
     EXPECT_FLOAT_EQ(first->life, 0.05f);
     EXPECT_NE(first->color, 0u);
 
@@ -164,7 +164,7 @@ TEST_F(ParticleTest, ExpiredParticleReturnsToThePoolAndIsReused) {
     EXPECT_FALSE(first->alive);
     EXPECT_EQ(first->color, 0u);
     EXPECT_EQ(InWorld(first), 0u);
-    EXPECT_EQ(FreeInPool(), particlePool.size());
+    EXPECT_EQ(FreeInPool(), Graphics::instance->particlePool.size());
 
     emitter.Update(0.05f);
     ASSERT_EQ(emitter.live.size(), 1u);
@@ -367,7 +367,7 @@ public:
 };
 
 TEST_F(ParticleTest, ParticlesUseCulledSubmissionOnlyWhileActive) {
-    Particles& p = *particlePool[0];
+    Particles& p = *Graphics::instance->particlePool[0];
     CountingRenderer renderer;
     p.Submit(&renderer);
     EXPECT_EQ(renderer.culled, 1);
@@ -380,7 +380,7 @@ TEST_F(ParticleTest, ParticlesUseCulledSubmissionOnlyWhileActive) {
 
 TEST_F(ParticleTest, EmittersWaitWhileThePoolIsEmpty) {
     // Other users hold all but three particles.
-    for (size_t i = 0; i + 3 < particlePool.size(); ++i) particlePool[i]->alive = true;
+    for (size_t i = 0; i + 3 < Graphics::instance->particlePool.size(); ++i) Graphics::instance->particlePool[i]->alive = true;
     ParticleSystem& greedy = NewEmitter();
     greedy.burst = true;
     greedy.maxParticles = 100;
@@ -395,7 +395,7 @@ TEST_F(ParticleTest, EmittersWaitWhileThePoolIsEmpty) {
     OwnerOf(greedy).ClearComponents();
     waiting.Update(0.01f);
     EXPECT_EQ(waiting.live.size(), 1u) << "a freed particle is taken at the next emission";
-    for (size_t i = 0; i + 3 < particlePool.size(); ++i) particlePool[i]->alive = false;
+    for (size_t i = 0; i + 3 < Graphics::instance->particlePool.size(); ++i) Graphics::instance->particlePool[i]->alive = false;
 }
 
 TEST_F(ParticleTest, DestroyedEmitterFreesItsParticlesAndLeavesEveryList) {

@@ -39,6 +39,7 @@ protected:
         graphics = std::make_unique<Graphics>(window->handle(), kWidth, kHeight, "");
         graphics->showSetupFailure = nullptr;
         ASSERT_TRUE(graphics->Initialize());
+        graphics->camera->ResetView();  // the main camera at the origin, zoom 1
     }
     void TearDown() override {
         owned.clear();
@@ -61,7 +62,6 @@ protected:
     }
 
     TestSupport::ScratchDir scratch;
-    Camera camera{{0.0f, 0.0f, 1.0f}, 1.0f};
     std::unique_ptr<Graphics> graphics;
     std::vector<std::unique_ptr<Renderable2D>> owned;
 };

@@ -26,24 +26,21 @@ std::string ListOf(int count) {
 
 class TextureListTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        textureRegistry.clear();
-        texturesLoaded = 0;
-        allTexturesLoaded = false;
-    }
     TestSupport::ScratchDir scratch;
+    // What the free functions read into when no graphics system is involved.
+    TextureRegistry registry;
 };
 
 TEST_F(TextureListTest, TwentyThreeEntriesLoadInBatchesOfTenFiveFiveThree) {
     scratch.Write(kTextureListPath, ListOf(23));
     Graphics graphics(nullptr, 1280, 720, "");
     ASSERT_TRUE(graphics.Initialize());
-    EXPECT_EQ(texturesLoaded, 10);
+    EXPECT_EQ(graphics.textures.loaded, 10);
     EXPECT_FALSE(graphics.LoadTextureBatch(5));
     EXPECT_FALSE(graphics.LoadTextureBatch(5));
     EXPECT_TRUE(graphics.LoadTextureBatch(5));
-    EXPECT_EQ(texturesLoaded, 23);
-    EXPECT_EQ(textureRegistry.size(), 23u);
+    EXPECT_EQ(graphics.textures.loaded, 23);
+    EXPECT_EQ(graphics.textures.textures.size(), 23u);
     EXPECT_TRUE(graphics.LoadTextureBatch(0)) << "a zero count reports the state";
 }
 
@@ -51,8 +48,8 @@ TEST_F(TextureListTest, EntriesAreReadByPositionNotByName) {
     scratch.Write(kTextureListPath,
                   "<Anything><Entry Key=\"Sheet\"><Image P=\"sheet.png\"/><Row Row=\"3\"/><Column Column=\"5\"/>"
                   "<Frames F=\"15\"/></Entry></Anything>");
-    EXPECT_TRUE(LoadTextureBatch(10, false));
-    Texture* sheet = FindTexture("Sheet");
+    EXPECT_TRUE(LoadTextureBatch(registry, 10, false));
+    Texture* sheet = registry.Find("Sheet");
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(sheet->path, "sheet.png");
     EXPECT_EQ(sheet->columns, 3) << "the second child is the column count, whatever it is called";
@@ -61,9 +58,9 @@ TEST_F(TextureListTest, EntriesAreReadByPositionNotByName) {
 }
 
 TEST_F(TextureListTest, MissingListCountsAsExhaustedAndUnknownNamesGetEmptyEntries) {
-    EXPECT_TRUE(LoadTextureBatch(10, false));
-    EXPECT_EQ(FindTexture("Nowhere"), nullptr);
-    EXPECT_EQ(textureRegistry.count("Nowhere"), 1u);
+    EXPECT_TRUE(LoadTextureBatch(registry, 10, false));
+    EXPECT_EQ(registry.Find("Nowhere"), nullptr);
+    EXPECT_EQ(registry.textures.count("Nowhere"), 1u);
 }
 
 TEST_F(TextureListTest, FullyReadListIsRewrittenInNameOrderAtExit) {

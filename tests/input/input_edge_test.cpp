@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "input/virtual_keys.h"
 #include "scripted_input_fixture.h"
 
@@ -78,14 +80,90 @@ TEST_F(InputEdgeTest, NeverQueriedKeyCountsAsUpAndTriggersOnFirstQuery) {
     EXPECT_TRUE(input->IsKeyTriggered('K')) << "held for frames, but nobody saw it go down";
 }
 
-TEST_F(InputEdgeTest, ReportedEdgeConsumesEdgesOtherQueriesSawThisFrame) {
-    keyboard->Press('A');
-    keyboard->Press('D');
-    Frame();
-    EXPECT_TRUE(input->IsKeyDown('A'));
-    EXPECT_TRUE(input->IsKeyTriggered('D'));
-    // D's edge copied the whole record, A's new state included.
-    EXPECT_FALSE(input->IsKeyTriggered('A'));
+// Each query that reports an edge consumes that key's edge only: the birds ask
+// about their own keys in one frame, and one bird's query must not take another
+// key's press or release.
+enum class Ask { kDown, kTriggered, kReleased, kMouseDown, kMouseTriggered, kMouseReleased };
+
+struct Query {
+    Ask ask;
+    VirtualKey key;
+    bool expected;
+};
+
+struct EdgeCase {
+    const char* name;
+    std::vector<VirtualKey> heldBefore;  // held in the first frame, each asked with a down query
+    std::vector<VirtualKey> heldNow;     // held in the second frame
+    std::vector<Query> queries;          // asked in order in the second frame
+};
+
+bool Answer(Input& input, const Query& q) {
+    switch (q.ask) {
+        case Ask::kDown: return input.IsKeyDown(q.key);
+        case Ask::kTriggered: return input.IsKeyTriggered(q.key);
+        case Ask::kReleased: return input.IsKeyReleased(q.key);
+        case Ask::kMouseDown: return input.IsMouseDown(q.key);
+        case Ask::kMouseTriggered: return input.IsMouseTriggered(q.key);
+        case Ask::kMouseReleased: return input.IsMouseReleased(q.key);
+    }
+    return false;
+}
+
+bool IsMouse(VirtualKey key) { return key == VK_LBUTTON || key == VK_RBUTTON; }
+
+TEST_F(InputEdgeTest, AnEdgeReportedForOneKeyLeavesEveryOtherKeysEdge) {
+    const EdgeCase cases[] = {
+        {"bird 1's release of W leaves bird 2's press of Up",
+         {'W'},
+         {VK_UP},
+         {{Ask::kDown, VK_UP, true},
+          {Ask::kDown, 'W', false},
+          {Ask::kReleased, 'W', true},
+          {Ask::kTriggered, VK_UP, true},
+          {Ask::kTriggered, VK_UP, false}}},
+        {"two presses seen first by down queries both trigger",
+         {},
+         {'A', 'D'},
+         {{Ask::kDown, 'A', true},
+          {Ask::kTriggered, 'D', true},
+          {Ask::kTriggered, 'A', true},
+          {Ask::kTriggered, 'A', false}}},
+        {"two releases both report",
+         {'A', 'B'},
+         {},
+         {{Ask::kDown, 'A', false},
+          {Ask::kDown, 'B', false},
+          {Ask::kReleased, 'A', true},
+          {Ask::kReleased, 'B', true},
+          {Ask::kReleased, 'A', false}}},
+        {"the right button's release leaves the left button's press",
+         {VK_RBUTTON},
+         {VK_LBUTTON},
+         {{Ask::kMouseDown, VK_LBUTTON, true},
+          {Ask::kMouseDown, VK_RBUTTON, false},
+          {Ask::kMouseReleased, VK_RBUTTON, true},
+          {Ask::kMouseTriggered, VK_LBUTTON, true},
+          {Ask::kMouseTriggered, VK_LBUTTON, false}}},
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Every key up for a frame, so nothing carries over from the previous case.
+        for (VirtualKey key : {VirtualKey('W'), VirtualKey('A'), VirtualKey('B'), VirtualKey('D'), VK_UP,
+                               VK_LBUTTON, VK_RBUTTON})
+            keyboard->Release(key);
+        Frame();
+        input->keys.clear();
+        input->mouseButtons.clear();
+        for (VirtualKey key : c.heldBefore) keyboard->Press(key);
+        Frame();
+        for (VirtualKey key : c.heldBefore) IsMouse(key) ? input->IsMouseDown(key) : input->IsKeyDown(key);
+        for (VirtualKey key : c.heldBefore) keyboard->Release(key);
+        for (VirtualKey key : c.heldNow) keyboard->Press(key);
+        Frame();
+        for (size_t i = 0; i < c.queries.size(); ++i)
+            EXPECT_EQ(Answer(*input, c.queries[i]), c.queries[i].expected) << "query " << i;
+    }
 }
 
 TEST_F(InputEdgeTest, MouseButtonsFollowTheSameRules) {

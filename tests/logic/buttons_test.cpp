@@ -51,19 +51,15 @@ struct ButtonsTest : ::testing::Test {
 
     void SetUp() override {
         recordedClicks = 0;
-        Engine::howToPlayOpen = false;
         testing::internal::CaptureStdout();  // the missing data files of the boot frame
         engine = std::make_unique<TestSupport::HeadlessEngine>();
         engine->Step();
         testing::internal::GetCapturedStdout();
     }
-    void TearDown() override {
-        engine.reset();
-        Engine::howToPlayOpen = false;
-        Engine::levelPaths.clear();
-    }
+    void TearDown() override { engine.reset(); }
 
     Engine::GameObjectFactory& factory() { return engine->factory(); }
+    Engine::GameLogic& logic() { return engine->logic(); }
 
     void Load(const std::string& body, const std::string& path = "MapData//Menu.xml") {
         dir.Write(path, "<Level>" + body + "</Level>");
@@ -72,7 +68,7 @@ struct ButtonsTest : ::testing::Test {
         Engine::graphics::Camera::main->ResetView();
     }
     Engine::Buttons* Button(const std::string& name) {
-        for (auto& button : factory().buttonPool)
+        for (auto& button : logic().buttonPool)
             if (button->active && button->name == name) return button.get();
         return nullptr;
     }
@@ -156,10 +152,10 @@ TEST_F(ButtonsTest, TheMouseIsReadThroughTheCameraThatDrawsTheScreen) {
 
 TEST_F(ButtonsTest, HeldQuitEndsTheProgramUnlessTheHowToPlayPageIsOpen) {
     Load(ButtonXml("Quit", 0, 0, 4, 1, "QuitGame"));
-    Engine::howToPlayOpen = true;
+    Engine::GameLogic::instance->howToPlayOpen = true;
     Click("Quit");
     EXPECT_TRUE(engine->core().active);
-    Engine::howToPlayOpen = false;
+    Engine::GameLogic::instance->howToPlayOpen = false;
     Click("Quit");
     EXPECT_FALSE(engine->core().active);
 }
@@ -184,7 +180,7 @@ TEST_F(ButtonsTest, HowToPlayPageOpensAndClosesOnlyWhereItsObjectsExist) {
     // No page in this level: nothing opens and quitting still works.
     Load(pauseMenu);
     Click("HowTo");
-    EXPECT_FALSE(Engine::howToPlayOpen);
+    EXPECT_FALSE(Engine::GameLogic::instance->howToPlayOpen);
 
     // A page but no pause menu: the page opens, and cannot be closed here.
     Load(pauseMenu + ObjectXml("HowToPlayScreen", 0, 0), "MapData//Page.xml");
@@ -192,11 +188,11 @@ TEST_F(ButtonsTest, HowToPlayPageOpensAndClosesOnlyWhereItsObjectsExist) {
     Engine::SetColor(page, kHidden);
     Engine::SetColor(Button("BackToPauseMenu"), kHidden);
     Click("HowTo");
-    EXPECT_TRUE(Engine::howToPlayOpen);
+    EXPECT_TRUE(Engine::GameLogic::instance->howToPlayOpen);
     EXPECT_EQ(Color(page), kShown);
     EXPECT_EQ(Color(Button("BackToPauseMenu")), kShown);
     Click("BackToPauseMenu");
-    EXPECT_TRUE(Engine::howToPlayOpen);
+    EXPECT_TRUE(Engine::GameLogic::instance->howToPlayOpen);
     // While it is open, quit and resume are blocked.
     engine->logic().paused = true;
     Click("Resume");
@@ -208,7 +204,7 @@ TEST_F(ButtonsTest, HowToPlayPageOpensAndClosesOnlyWhereItsObjectsExist) {
     Load(pauseMenu + ObjectXml("HowToPlayScreen", 0, 0) + ObjectXml("PauseMenu", 0, 8), "MapData//Pause.xml");
     page = Engine::GameObj::FindObject("HowToPlayScreen");
     Click("BackToPauseMenu");
-    EXPECT_FALSE(Engine::howToPlayOpen);
+    EXPECT_FALSE(Engine::GameLogic::instance->howToPlayOpen);
     EXPECT_EQ(Color(page), kHidden);
     EXPECT_EQ(Color(Button("BackToPauseMenu")), kHidden);
     Click("Resume");
@@ -217,14 +213,14 @@ TEST_F(ButtonsTest, HowToPlayPageOpensAndClosesOnlyWhereItsObjectsExist) {
     // A page left in the pool by an earlier level does not count.
     Load(pauseMenu, "MapData//Plain.xml");
     Click("HowTo");
-    EXPECT_FALSE(Engine::howToPlayOpen);
+    EXPECT_FALSE(Engine::GameLogic::instance->howToPlayOpen);
     Click("Quit");
     EXPECT_FALSE(engine->core().active);
 }
 
 TEST_F(ButtonsTest, LevelCommandsLoadTheirRegisteredLevel) {
     dir.Write("MapData//Main.xml", "<Level>" + ButtonXml("Again", 0, 0, 2, 1, "LoadLevelLevel1") + "</Level>");
-    Engine::levelPaths["MainMenu"] = "MapData//Main.xml";
+    Engine::GameObjectFactory::instance->levelPaths["MainMenu"] = "MapData//Main.xml";
     Load(ButtonXml("Home", 0, 0, 2, 1, "LoadLevelMainMenu"));
     // The load releases the very button whose command is running.
     Click("Home");

@@ -13,7 +13,6 @@
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
 #include "objects/level_paths.h"
-#include "objects/object_lists.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
 

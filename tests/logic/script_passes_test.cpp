@@ -34,7 +34,7 @@ TEST_F(ScriptPassTest, TheBootFrameLoadsTheLoadingScreenAndRunsNoPass) {
     EXPECT_EQ(Frame(), (Strings{"A.Recorder.init", "A.OtherRecorder.init", "B.Recorder.init"}));
     EXPECT_FALSE(logic().boot);
     EXPECT_EQ(factory().currentLevelPath, "MapData//LoadingScreen.xml");
-    // The boot load left levelChanged set: only the first script runs its Update.
+    // The boot load left a level change pending: only the first script runs its Update.
     EXPECT_EQ(Frame(), (Strings{"A.Recorder.update", "A.Recorder.always", "A.OtherRecorder.always",
                                 "B.Recorder.always"}));
     EXPECT_EQ(Frame(), (Strings{"A.Recorder.update", "A.OtherRecorder.update", "B.Recorder.update",
@@ -45,19 +45,19 @@ TEST_F(ScriptPassTest, ALevelLoadedInsideUpdateEndsTheFirstPassOnly) {
     engine->Step(3);
     LogicTest::onUpdateObject = "A";
     LogicTest::onUpdate = [](Engine::GameObj&) {
-        Engine::GameObjectFactory::instance->LoadLevel(Engine::levelPaths["Next"]);
+        Engine::GameObjectFactory::instance->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Next"]);
     };
     // A's first script loads the level: nothing else of the old level runs again,
     // and the second pass already runs over the new level.
     EXPECT_EQ(Frame(), (Strings{"A.Recorder.update", "N.Recorder.init", "N.Recorder.always"}));
-    EXPECT_FALSE(factory().levelChanged);
+    EXPECT_FALSE(logic().LevelChangePending());
     EXPECT_EQ(Frame(), (Strings{"N.Recorder.update", "N.Recorder.always"}));
 }
 
 TEST_F(ScriptPassTest, ALevelLoadedOutsideTheFirstPassStopsTheNextFrameAfterOneScript) {
     engine->Step(3);
     factory().LoadLevel("MapData//LoadingScreen.xml");
-    EXPECT_TRUE(factory().levelChanged);
+    EXPECT_TRUE(logic().LevelChangePending());
     EXPECT_EQ(Frame(), (Strings{"A.Recorder.update", "A.Recorder.always", "A.OtherRecorder.always",
                                 "B.Recorder.always"}));
 }
@@ -106,12 +106,12 @@ TEST_F(ScriptPassTest, SpawnStartsScriptsAtOnceEvenInEditorMode) {
     dir.Write("Objects/Walker.xml", R"(<A Name="Walker"><Scripts><Recorder/><Ghost/></Scripts></A>)");
     factory().LoadArchetype("Walker.xml");
     engine->Step();  // the boot frame
-    Engine::editorMode = true;
+    engine->core().settings.editorMode = true;
     log.clear();
     factory().LoadLevel("MapData//Next.xml");
     EXPECT_EQ(log, Strings{});  // no Init for level objects in editor mode
     Engine::GameObj* walker = Engine::Spawn("Walker", 1, 2);
-    Engine::editorMode = false;
+    engine->core().settings.editorMode = false;
     ASSERT_NE(walker, nullptr);
     EXPECT_EQ(log, (Strings{"Walker.Recorder.init"}));
     EXPECT_EQ(walker->GetScripts()->scripts.size(), 1u);
@@ -147,13 +147,12 @@ TEST_F(ScriptPassTest, UndoHistoryKeepsTheNewestTwenty) {
 }
 
 TEST_F(ScriptPassTest, TheLevelPathTableIsWrittenBackAtExit) {
-    Engine::levelPaths["Added"];
+    factory().levelPaths["Added"];
     engine.reset();
     EXPECT_EQ(dir.Read("MapData/LevelPaths.xml"),
               "<LevelPaths>\n    <Added Added=\"\" />\n"
               "    <LoadingScreen LoadingScreen=\"MapData//LoadingScreen.xml\" />\n"
               "    <Next Next=\"MapData//Next.xml\" />\n</LevelPaths>\n");
-    Engine::levelPaths.clear();
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #include "input/input.h"
-#include "input/player_controller.h"
+#include "logic/player_controller.h"
 #include "input/player_slots.h"
 #include "input/team_member.h"
 #include "input/virtual_keys.h"
@@ -16,7 +16,7 @@ public:
         Engine::Input* input = Engine::Input::instance;
         if (input->IsKeyDown(Engine::VirtualKey('D'))) owner->transform->position.x += 6.0f * dt;
         if (input->IsKeyTriggered(Engine::VirtualKey('F'))) {
-            Engine::GameObjectFactory::instance->LoadLevel(Engine::levelPaths["Next"]);
+            Engine::GameObjectFactory::instance->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Next"]);
             Engine::GameLogic::instance->paused = false;  // global effects only, after the load
         }
     }

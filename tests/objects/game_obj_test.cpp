@@ -18,11 +18,11 @@ using GameObjTest = ObjectsFixture;
 
 TEST_F(GameObjTest, PoolsAreBuiltAtInitialisation) {
     EXPECT_EQ(factory.objectPool.size(), 2100u);
-    EXPECT_EQ(factory.buttonPool.size(), 128u);
-    EXPECT_FALSE(Engine::noRegister);
+    EXPECT_EQ(engine.logic().buttonPool.size(), 128u);
+    EXPECT_FALSE(factory.noRegister);
     for (size_t i : {size_t(0), size_t(1), size_t(2099)}) EXPECT_EQ(factory.objectPool[i]->id, int(i));
-    EXPECT_EQ(factory.buttonPool[5]->name, "Button");
-    EXPECT_EQ(factory.buttonPool[5]->transform->layer, 10);
+    EXPECT_EQ(engine.logic().buttonPool[5]->name, "Button");
+    EXPECT_EQ(engine.logic().buttonPool[5]->transform->layer, 10);
 }
 
 TEST_F(GameObjTest, SpawningAtTheOriginKeepsTheArchetypePosition) {
@@ -51,8 +51,8 @@ TEST_F(GameObjTest, DestroyedObjectsStayUntilTheEndOfTheStep) {
     engine.Step();
     EXPECT_FALSE(box->active);
     EXPECT_TRUE(box->components.empty());
-    EXPECT_EQ(std::count(Engine::liveObjects.begin(), Engine::liveObjects.end(), box), 0);
-    EXPECT_TRUE(Engine::releaseQueue.empty());
+    EXPECT_EQ(std::count(Engine::GameObjectFactory::instance->liveObjects.begin(), Engine::GameObjectFactory::instance->liveObjects.end(), box), 0);
+    EXPECT_TRUE(Engine::GameObjectFactory::instance->releaseQueue.empty());
     EXPECT_EQ(box->name, "Box");  // names survive release
     EXPECT_EQ(GameObj::FindObject("Box"), box);
 }
@@ -62,7 +62,7 @@ TEST_F(GameObjTest, LevelLoadEmptiesTheReleaseQueue) {
     GameObj* box = factory.SpawnArchetype("Box", 1, 1);
     box->Destroy();
     Level("<Level/>");
-    EXPECT_TRUE(Engine::releaseQueue.empty());
+    EXPECT_TRUE(Engine::GameObjectFactory::instance->releaseQueue.empty());
     EXPECT_FALSE(box->active);
     // The pool object is handed out again and the step releases nothing.
     GameObj* again = factory.SpawnArchetype("Box", 1, 1);

@@ -1,9 +1,11 @@
 #include "graphics/animator.h"
+#include "graphics/graphics.h"
 #include "graphics/label.h"
 #include "graphics/texture.h"
 #include "objects/level_paths.h"
 #include "objects_fixture.h"
 #include "physics/collider.h"
+#include "physics/physics.h"
 #include "physics/physics_world.h"
 #include "physics/rigid_body.h"
 
@@ -60,7 +62,7 @@ TEST_F(LevelLoadingTest, ObjectsDescribedOnlyByTheLevelUseTheFirstInstance) {
     for (GameObj* floor : floors) {
         EXPECT_EQ(floor->transform->position, vec2(0, -5));
         EXPECT_EQ(floor->GetRigidBody()->MotionType, Engine::kStaticMotion);
-        EXPECT_TRUE(Engine::physicsWorld.staticTree->Contains(floor->GetCollider()));
+        EXPECT_TRUE(Engine::Physics::instance->world.staticTree->Contains(floor->GetCollider()));
     }
 }
 
@@ -88,7 +90,7 @@ TEST_F(LevelLoadingTest, TheFirstArchetypeOfANameWins) {
 }
 
 TEST_F(LevelLoadingTest, NullTextureKeepsTheCurrentOne) {
-    auto& slot = Engine::graphics::textureRegistry["Grass"];
+    auto& slot = Engine::graphics::Graphics::instance->textures.textures["Grass"];
     slot = std::make_unique<Engine::graphics::Texture>();
     slot->columns = 5;
     Level(R"(<Level><G Name="Patch"><I>
@@ -101,7 +103,7 @@ TEST_F(LevelLoadingTest, NullTextureKeepsTheCurrentOne) {
     EXPECT_EQ(patch->GetSprite()->endFrame, 3u);
     ASSERT_NE(patch->GetAnimator(), nullptr);
     EXPECT_EQ(patch->GetAnimator()->frameTime, 0.25f);
-    Engine::graphics::textureRegistry.erase("Grass");
+    Engine::graphics::Graphics::instance->textures.textures.erase("Grass");
 }
 
 TEST_F(LevelLoadingTest, ALevelOnlyObjectKeepsWhatThePoolObjectLastHeld) {
@@ -117,7 +119,7 @@ TEST_F(LevelLoadingTest, ButtonGroupsTakePooledButtonsWithACaption) {
     Level(R"(<Level><Button Name="Play">
         <I><Transform><Position X="0" Y="0" L="12"/></Transform><Label><Text T="Go"/></Label></I>
     </Button></Level>)");
-    const Engine::Buttons* button = factory.buttonPool[0].get();
+    const Engine::Buttons* button = engine.logic().buttonPool[0].get();
     EXPECT_TRUE(button->active);
     EXPECT_EQ(button->name, "Play");
     ASSERT_NE(button->caption, nullptr);

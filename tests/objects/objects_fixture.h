@@ -10,7 +10,6 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
 
@@ -35,7 +34,7 @@ struct ObjectsFixture : ::testing::Test {
     }
     static std::vector<Engine::GameObj*> Named(const std::string& name) {
         std::vector<Engine::GameObj*> found;
-        for (Engine::GameObj* object : Engine::liveObjects)
+        for (Engine::GameObj* object : Engine::GameObjectFactory::instance->liveObjects)
             if (object->name == name) found.push_back(object);
         return found;
     }

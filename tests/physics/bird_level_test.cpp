@@ -55,7 +55,7 @@ protected:
         engine->factory().LoadArchetype("Bird.xml");
         scratch.Write("MapData/Birds.xml", kLevel);
         engine->factory().LoadLevel("MapData//Birds.xml");
-        for (Engine::GameObj* o : Engine::liveObjects)
+        for (Engine::GameObj* o : Engine::GameObjectFactory::instance->liveObjects)
             if (o->name == "Bird") birds.push_back(o);
     }
     std::vector<Engine::GameObj*> birds;

@@ -64,7 +64,7 @@ TEST_F(CallbackSafety, CallbacksMayRemoveCollidersAndSpawn) {
     Load(boxes);
     Step(60);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Object("Dropper" + std::to_string(i)).GetCollider(), nullptr);
-    EXPECT_EQ(std::count_if(Engine::liveObjects.begin(), Engine::liveObjects.end(),
+    EXPECT_EQ(std::count_if(Engine::GameObjectFactory::instance->liveObjects.begin(), Engine::GameObjectFactory::instance->liveObjects.end(),
                             [](Engine::GameObj* o) { return o->name == "Pebble"; }),
               4);
     // Without colliders the droppers fall through the floor.

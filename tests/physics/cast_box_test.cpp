@@ -8,6 +8,7 @@ struct CastCase {
     float ox, oy, w, h, length, dx, dy;
     std::vector<std::string> hits;
 };
+void PrintTo(const CastCase& c, std::ostream* out) { *out << c.label; }
 
 class CastBoxTest : public PhysicsScene, public ::testing::WithParamInterface<CastCase> {};
 

@@ -6,22 +6,24 @@ namespace physics_test {
 namespace {
 
 using Engine::Collider;
-using Engine::physicsWorld;
+// The published physics system's registration lists.
+Engine::PhysicsWorld& World() { return Engine::Physics::instance->world; }
 
 size_t MovingCount(const Collider* c) {
-    return std::count(physicsWorld.movingColliders.begin(), physicsWorld.movingColliders.end(), c);
+    return std::count(World().movingColliders.begin(), World().movingColliders.end(), c);
 }
 
 class FilingTest : public PhysicsScene {
 protected:
     // An unregistered collider used only to ask the tree about a place.
     std::vector<Collider*> StaticsAround(float x, float y) {
-        const bool saved = Engine::noRegister;
-        Engine::noRegister = true;
+        Engine::GameObjectFactory& factory = *Engine::GameObjectFactory::instance;
+        const bool saved = factory.noRegister;
+        factory.noRegister = true;
         Engine::vec2 at(x, y);
         Collider probe(&at, nullptr, nullptr, 1, 1);
-        Engine::noRegister = saved;
-        return physicsWorld.staticTree->Query(&probe);
+        factory.noRegister = saved;
+        return World().staticTree->Query(&probe);
     }
     bool Around(float x, float y, const std::string& name) {
         const auto found = StaticsAround(x, y);
@@ -40,7 +42,7 @@ TEST_F(FilingTest, MovedStaticColliderIsRefiledAtTheNextStep) {
     boxes.push_back({"Crate", -40, 40, 1, 1, kStatic});
     Load(boxes);
     Step();
-    ASSERT_FALSE(physicsWorld.staticTree->Root().IsLeaf());
+    ASSERT_FALSE(World().staticTree->Root().IsLeaf());
     ASSERT_TRUE(Around(-40, 40, "Crate"));
     Position("Crate") = {40, 40};
     EXPECT_FALSE(Around(40, 40, "Crate")) << "not before the step";
@@ -75,14 +77,14 @@ TEST_F(FilingTest, MotionTypeChangesKeepEachColliderInOnePlace) {
                            Expect{kStatic, true, 0}, Expect{kStatic, true, 0}, Expect{kKinematic, false, 1}}) {
         body.SetMotionType(e.type);
         EXPECT_EQ(body.MotionType, e.type);
-        EXPECT_EQ(physicsWorld.staticTree->Contains(c), e.inTree) << "type " << e.type;
+        EXPECT_EQ(World().staticTree->Contains(c), e.inTree) << "type " << e.type;
         EXPECT_EQ(MovingCount(c), e.moving) << "type " << e.type;
     }
     Object("Shifter").Destroy();
     Step();
     EXPECT_EQ(MovingCount(c), 0u);
-    EXPECT_TRUE(physicsWorld.colliders.empty());
-    EXPECT_TRUE(physicsWorld.bodies.empty());
+    EXPECT_TRUE(World().colliders.empty());
+    EXPECT_TRUE(World().bodies.empty());
 }
 
 TEST_F(FilingTest, SpawnedCopiesAreDynamicUnlessTheirInstanceSaysOtherwise) {
@@ -95,13 +97,13 @@ TEST_F(FilingTest, SpawnedCopiesAreDynamicUnlessTheirInstanceSaysOtherwise) {
                   "<B><Transform><Position x=\"3\" y=\"0\" l=\"0\"/></Transform><Rigid_Body><isStatic v=\"0\"/></Rigid_Body></B>"
                   "</Crates></Level>");
     engine->factory().LoadLevel("MapData//Crates.xml");
-    ASSERT_EQ(Engine::liveObjects.size(), 2u);
-    Collider* a = Engine::liveObjects[0]->GetCollider();
-    Collider* b = Engine::liveObjects[1]->GetCollider();
+    ASSERT_EQ(Engine::GameObjectFactory::instance->liveObjects.size(), 2u);
+    Collider* a = Engine::GameObjectFactory::instance->liveObjects[0]->GetCollider();
+    Collider* b = Engine::GameObjectFactory::instance->liveObjects[1]->GetCollider();
     EXPECT_EQ(MovingCount(a), 1u);
-    EXPECT_FALSE(physicsWorld.staticTree->Contains(a));
+    EXPECT_FALSE(World().staticTree->Contains(a));
     EXPECT_EQ(MovingCount(b), 0u);
-    EXPECT_TRUE(physicsWorld.staticTree->Contains(b));
+    EXPECT_TRUE(World().staticTree->Contains(b));
 }
 
 // Pooled objects are reused by every level load; the next level's "Collider"
@@ -111,7 +113,7 @@ TEST_F(FilingTest, ReloadedLevelGetsItsCollidersAgain) {
     Load({{"Floor", 0, 0, 20, 1, kStatic}, {"Box", 0, 3, 1, 1}}, "Again.xml");
     ASSERT_NE(Object("Floor").GetCollider(), nullptr);
     ASSERT_NE(Object("Box").GetCollider(), nullptr);
-    EXPECT_EQ(physicsWorld.colliders.size(), 2u);
+    EXPECT_EQ(World().colliders.size(), 2u);
     Step(90);
     EXPECT_NEAR(Position("Box").y, 1.0f, 1e-5);
 }

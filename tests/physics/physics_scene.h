@@ -14,7 +14,6 @@
 #include "logic/scripts.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
 #include "physics/collider.h"
 #include "physics/physics.h"
 #include "physics/physics_world.h"

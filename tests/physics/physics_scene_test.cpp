@@ -99,10 +99,10 @@ TEST_F(PhysicsScene, LevelObjectsCarryTheirBodySettings) {
     Engine::Collider* mover = Object("Mover").GetCollider();
     ASSERT_NE(floor, nullptr);
     ASSERT_NE(mover, nullptr);
-    EXPECT_TRUE(Engine::physicsWorld.staticTree->Contains(floor));
-    EXPECT_EQ(std::count(Engine::physicsWorld.movingColliders.begin(), Engine::physicsWorld.movingColliders.end(), floor), 0);
-    EXPECT_EQ(std::count(Engine::physicsWorld.movingColliders.begin(), Engine::physicsWorld.movingColliders.end(), mover), 1);
-    EXPECT_FALSE(Engine::physicsWorld.staticTree->Contains(mover));
+    EXPECT_TRUE(Engine::Physics::instance->world.staticTree->Contains(floor));
+    EXPECT_EQ(std::count(Engine::Physics::instance->world.movingColliders.begin(), Engine::Physics::instance->world.movingColliders.end(), floor), 0);
+    EXPECT_EQ(std::count(Engine::Physics::instance->world.movingColliders.begin(), Engine::Physics::instance->world.movingColliders.end(), mover), 1);
+    EXPECT_FALSE(Engine::Physics::instance->world.staticTree->Contains(mover));
     EXPECT_EQ(Body("Mover").MotionType, kKinematic);
     EXPECT_FLOAT_EQ(Body("Mover").gravityScale, 0.5f);
     EXPECT_TRUE(mover->ghost);

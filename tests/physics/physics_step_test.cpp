@@ -6,7 +6,8 @@
 namespace physics_test {
 namespace {
 
-using Engine::physicsWorld;
+// The published physics system's registration lists.
+Engine::PhysicsWorld& World() { return Engine::Physics::instance->world; }
 
 using MotionTest = PhysicsScene;
 
@@ -35,6 +36,10 @@ TEST_F(MotionTest, FallingBodyLandsOnTopOfTheFloor) {
 struct IntegrationCase {
     float mass, gravityScale, forceY, expectedVy;
 };
+void PrintTo(const IntegrationCase& c, std::ostream* out) {
+    *out << "mass " << c.mass << ", gravity scale " << c.gravityScale << ", force " << c.forceY << " -> vy "
+         << c.expectedVy;
+}
 
 class IntegrationTest : public PhysicsScene, public ::testing::WithParamInterface<IntegrationCase> {};
 
@@ -99,6 +104,7 @@ struct PassThroughCase {
     bool runnerGhost, zoneGhost;
     float gravityScale;
 };
+void PrintTo(const PassThroughCase& c, std::ostream* out) { *out << c.label; }
 
 class PassThroughTest : public PhysicsScene, public ::testing::WithParamInterface<PassThroughCase> {};
 
@@ -181,7 +187,7 @@ TEST_F(MotionTest, DestroyedObjectCollidesInItsLastStepAndIsThenReleased) {
     EXPECT_NEAR(doomed.transform->position.y, 1.0f, 1e-5) << "pushed out of the floor in its last step";
     EXPECT_FALSE(doomed.active);
     EXPECT_TRUE(doomed.components.empty());
-    EXPECT_EQ(physicsWorld.movingColliders.size(), 0u);
+    EXPECT_EQ(World().movingColliders.size(), 0u);
     Step(3);
     EXPECT_EQ(EventsOf("Floor"), (std::vector<ContactEvent>{{"Floor", "enter", "Doomed", 2},
                                                              {"Floor", "exit", "Doomed", 3}}));
@@ -190,17 +196,15 @@ TEST_F(MotionTest, DestroyedObjectCollidesInItsLastStepAndIsThenReleased) {
 struct HoldCase {
     bool editor, paused;
 };
+void PrintTo(const HoldCase& c, std::ostream* out) { *out << (c.editor ? "editor mode" : c.paused ? "paused" : "running"); }
 
-class HeldStepTest : public PhysicsScene, public ::testing::WithParamInterface<HoldCase> {
-protected:
-    ~HeldStepTest() override { Engine::editorMode = false; }
-};
+class HeldStepTest : public PhysicsScene, public ::testing::WithParamInterface<HoldCase> {};
 
 // Editor mode and pause stop motion and collision, but colliders still follow
 // their transforms and destroyed objects are still released.
 TEST_P(HeldStepTest, NothingMovesButReleasesAndRefilingGoOn) {
     Load({{"Floor", 0, 0, 20, 1, kStatic}, {"Box", 0, 3, 1, 1, kDynamic, 4, 4}, {"Doomed", 5, 5, 1, 1}});
-    Engine::editorMode = GetParam().editor;
+    engine->core().settings.editorMode = GetParam().editor;
     engine->logic().paused = GetParam().paused;
     Object("Doomed").Destroy();
     Position("Floor") = {0, -2};
@@ -211,7 +215,8 @@ TEST_P(HeldStepTest, NothingMovesButReleasesAndRefilingGoOn) {
     EXPECT_FLOAT_EQ(Object("Floor").GetCollider()->box.w, -1.5f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, HeldStepTest, ::testing::Values(HoldCase{true, false}, HoldCase{false, true}));
+INSTANTIATE_TEST_SUITE_P(Modes, HeldStepTest, ::testing::Values(HoldCase{true, false}, HoldCase{false, true}),
+                         [](const auto& info) { return std::string(info.param.editor ? "Editor" : "Paused"); });
 
 }  // namespace
 }  // namespace physics_test

@@ -15,7 +15,7 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "physics/picking.h"
+#include "logic/picking.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
 
@@ -38,9 +38,9 @@ struct PickingTest : ::testing::Test {
     Engine::Picking* picking = nullptr;
 
     void SetUp() override {
-        Engine::editorMode = true;
         testing::internal::CaptureStdout();
         engine = std::make_unique<TestSupport::HeadlessEngine>();
+        engine->core().settings.editorMode = true;
         engine->Step();  // the boot frame
         picking = engine->systems().picking;
         // A at the origin, turned by 30, B to its right, C above B, and a small D
@@ -53,10 +53,7 @@ struct PickingTest : ::testing::Test {
         // Zoom 1 at the origin: the 1280 x 720 client area shows x in [-16, 16], y in [-9, 9].
         Engine::graphics::Camera::main->ResetView();
     }
-    void TearDown() override {
-        engine.reset();
-        Engine::editorMode = false;
-    }
+    void TearDown() override { engine.reset(); }
 
     static Engine::GameObj* Object(const std::string& name) { return Engine::GameObj::FindObject(name); }
     static Engine::vec2 Position(const std::string& name) { return Object(name)->transform->position; }
@@ -93,23 +90,36 @@ void ExpectAt(const Engine::vec2& actual, float x, float y) {
     EXPECT_NEAR(actual.y, y, 1e-4);
 }
 
-TEST_F(PickingTest, ClickPicksTheTopmostObjectAndEmptySpaceKeepsTheSelectedOne) {
+TEST_F(PickingTest, ClickPicksTheTopmostObjectAndEmptySpaceDropsTheSelection) {
     Frame(0.75f, 0.7f, true);  // D lies over A here
     EXPECT_EQ(picking->picked, Object("D"));
     Frame(0.75f, 0.7f, false);
     Frame(-0.5f, 0.0f, true);  // only A
     EXPECT_EQ(picking->picked, Object("A"));
-    EXPECT_EQ(Engine::selectedObject, Object("A"));
+    EXPECT_EQ(picking->selectedObject, Object("A"));
     Frame(-0.5f, 0.0f, false);
-    Frame(10.0f, -6.0f, true);  // nothing there
-    Frame(10.0f, -6.0f, false);
-    EXPECT_EQ(picking->picked, nullptr);
-    EXPECT_EQ(Engine::selectedObject, Object("A"));
-    // The highlight stays on the selected object, one layer above it.
+    // The highlight follows the selected object, one layer above it.
     EXPECT_FALSE(Highlight(0).hidden);
     EXPECT_EQ(Highlight(0).owner, Object("A")->transform.get());
     EXPECT_EQ(Highlight(0).order, 2);
     EXPECT_TRUE(Highlight(1).hidden);
+    // A re-pick onto empty space: what is under the mouse (nothing) replaces the selection.
+    Frame(10.0f, -6.0f, true);
+    Frame(10.0f, -6.0f, false);
+    EXPECT_EQ(picking->picked, nullptr);
+    EXPECT_EQ(picking->selectedObject, nullptr);
+    EXPECT_TRUE(Highlight(0).hidden);
+    // And a re-pick onto another object selects that one.
+    Frame(6.0f, 0.0f, true);
+    Frame(6.0f, 0.0f, false);
+    Frame(-0.5f, 0.0f, true);
+    EXPECT_EQ(picking->picked, Object("A"));
+    EXPECT_EQ(picking->selectedObject, Object("A"));
+    Frame(-0.5f, 0.0f, false);
+    Frame(6.0f, 5.0f, true);  // C, while A is picked
+    Frame(6.0f, 5.0f, false);
+    EXPECT_EQ(picking->selectedObject, Object("C"));
+    EXPECT_EQ(Highlight(0).owner, Object("C")->transform.get());
 }
 
 TEST_F(PickingTest, MoveKeepsTheGrabOffsetAndSnapshotsEachDragStart) {
@@ -213,7 +223,7 @@ TEST_F(PickingTest, BoxSelectionThenMovingRotatingAndClearingTheSelection) {
     Frame(0.0f, 0.0f, false, false, true);
     EXPECT_TRUE(picking->EditorSelection.empty());
     EXPECT_EQ(picking->picked, nullptr);
-    EXPECT_EQ(Engine::selectedObject, nullptr);
+    EXPECT_EQ(picking->selectedObject, nullptr);
     for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(Highlight(i).hidden);
 }
 
@@ -227,7 +237,7 @@ TEST_F(PickingTest, HistoryKeepsTwentyAndALevelUnloadClearsEverything) {
     testing::internal::GetCapturedStdout();
     EXPECT_TRUE(history().empty());
     EXPECT_EQ(picking->picked, nullptr);
-    EXPECT_EQ(Engine::selectedObject, nullptr);
+    EXPECT_EQ(picking->selectedObject, nullptr);
     EXPECT_FALSE(picking->dragging);
     EXPECT_TRUE(Highlight(0).hidden);
     // The hidden highlights stay in the world layer for the next level.
@@ -242,11 +252,11 @@ TEST_F(PickingTest, OutsideEditorModeNothingIsPicked) {
     Frame(-0.5f, 0.0f, true);
     Frame(-0.5f, 0.0f, false);
     EXPECT_EQ(picking->picked, Object("A"));
-    Engine::editorMode = false;
+    engine->core().settings.editorMode = false;
     Frame(-0.5f, 0.0f, true);
     Frame(3.0f, 3.0f, true);
     EXPECT_EQ(picking->picked, nullptr);
-    EXPECT_EQ(Engine::selectedObject, nullptr);
+    EXPECT_EQ(picking->selectedObject, nullptr);
     EXPECT_TRUE(Highlight(0).hidden);
     ExpectAt(Position("A"), 0.0f, 0.0f);
     EXPECT_EQ(history().size(), 1u);  // only the editor-mode press started a drag

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "objects/object_lists.h"
+#include "objects/game_object_factory.h"
 #include "physics/collider.h"
 #include "physics/static_tree.h"
 
@@ -19,10 +19,16 @@ using Node = StaticTree::Node;
 // Colliders that belong to no object and register nowhere: the tree alone.
 class StaticTreeTest : public ::testing::Test {
 protected:
-    StaticTreeTest() : savedNoRegister_(Engine::noRegister) { Engine::noRegister = true; }
+    StaticTreeTest() {
+        if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance) {
+            savedNoRegister_ = factory->noRegister;
+            factory->noRegister = true;
+        }
+    }
     ~StaticTreeTest() override {
         colliders_.clear();
-        Engine::noRegister = savedNoRegister_;
+        if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance)
+            factory->noRegister = savedNoRegister_;
     }
 
     Collider* Make(float x, float y, float w = 1, float h = 1) {
@@ -45,7 +51,7 @@ protected:
     StaticTree tree;
 
 private:
-    bool savedNoRegister_;
+    bool savedNoRegister_ = true;
     std::deque<vec2> positions_;
     std::vector<std::unique_ptr<Collider>> colliders_;
 };

@@ -89,6 +89,7 @@ struct ParameterCase {
     const char* event;
     const char* parameter;
 };
+void PrintTo(const ParameterCase& c, std::ostream* out) { *out << c.event << " " << c.parameter; }
 class SoundParameter : public testing::TestWithParam<ParameterCase> {};
 
 std::vector<float> RenderRun(const ParameterCase& c, bool change) {

@@ -1,6 +1,6 @@
 // The sound system in the frame: editor mode, focus, dropped files, emitters.
 
-#include "core/editor_mode.h"
+#include "core/core.h"
 #include "core/message.h"
 #include "sound/sound.h"
 #include "sound/sound_emitter.h"
@@ -16,7 +16,6 @@ protected:
         WriteText(folder.File("sound.xml"), "<Sound><Volume Volume=\"1\" /><Mute Mute=\"0\" /></Sound>");
         Printed([&] { sound.Initialize(); });  // the game's own banks, from the repository root
     }
-    void TearDown() override { Engine::editorMode = false; }
 
     std::vector<float> Frames(int count) {
         std::vector<float> mixed;
@@ -29,6 +28,8 @@ protected:
     }
 
     TempFolder folder;
+    // Holds the run's settings (editor mode) the sound system reads.
+    Engine::Core core;
     Engine::Sound sound{folder.File("sound.xml"), &Engine::AudioOutput::OpenLoopback};
 };
 
@@ -44,7 +45,7 @@ TEST_F(SoundSystemTest, LoadsTheMasterBanksAndPublishesItself) {
 TEST_F(SoundSystemTest, EditorModeSilencesEveryEventEveryFrame) {
     Engine::PlayEvent("event:/Menu_BGM");
     Frames(5);
-    Engine::editorMode = true;
+    core.settings.editorMode = true;
     Frames(1);
     EXPECT_TRUE(Engine::IsEventStopped("event:/Menu_BGM"));
     Engine::PlayEvent("event:/Level_BGM");  // a script starting music in the same frame

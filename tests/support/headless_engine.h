@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "input/scripted_key_state_source.h"
 #include "input/scripted_pad_source.h"
 

@@ -28,7 +28,7 @@ void MenuFixture::Open(const std::string& key) {
     // What the loading screen has done by the time any menu opens.
     Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
     LoadArchetypeList();
-    engine->factory().LoadLevel(Engine::levelPaths[key]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
     engine->Step();
 }
 

@@ -11,7 +11,7 @@
 
 #include "core/core.h"
 #include "core/editor_mode.h"
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "graphics/camera.h"
 #include "graphics/graphics.h"
 #include "graphics/overlay_mouse.h"
@@ -22,7 +22,7 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "physics/picking.h"
+#include "logic/picking.h"
 #include "support/gl_window_fixture.h"
 #include "support/scratch_dir.h"
 #include "window/window.h"
@@ -64,7 +64,6 @@ struct WindowMouseTest : ::testing::Test {
     }
     void TearDown() override {
         systems.reset();
-        Engine::editorMode = false;
     }
     void Frame() { systems->core->RunFrame(Engine::Core::kFrameSeconds); }
 

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "core/core.h"
-#include "core/editor_mode.h"
 #include "graphics/camera.h"
+#include "graphics/graphics.h"
 #include "input/input.h"
 #include "input/scripted_key_state_source.h"
 #include "input/virtual_keys.h"
@@ -36,6 +36,10 @@ public:
 
 struct WindowTest : ::testing::Test {
     TestSupport::ScratchDir dir;
+    // The Core carries the focus broadcast and the editor-mode setting; the
+    // headless graphics system holds the main camera the wheel zooms.
+    std::unique_ptr<Engine::Core> core;
+    std::unique_ptr<Engine::graphics::Graphics> graphics;
     std::unique_ptr<Engine::GameObjectFactory> factory;
     std::unique_ptr<Engine::Sound> sound;
     std::unique_ptr<Engine::Input> input;
@@ -45,23 +49,36 @@ struct WindowTest : ::testing::Test {
     void SetUp() override {
         dir.Write("MapData/WindowProperties.xml",
                   "<Window><Title T=\"Tolvex test\"/><Width W=\"900\"/><Height H=\"500\"/><Editor E=\"0\"/></Window>");
+        core = std::make_unique<Engine::Core>();
+        graphics = std::make_unique<Engine::graphics::Graphics>(nullptr, 900, 500, "");
         factory = std::make_unique<Engine::GameObjectFactory>();
         sound = std::make_unique<Engine::Sound>(Engine::Sound::kSettingsFile, &Engine::AudioOutput::OpenLoopback);
         sound->Initialize();
         input = std::make_unique<Engine::Input>();
         logic = std::make_unique<SpyLogic>();
         window = std::make_unique<Window>(Engine::WindowProperties::Read());
+        core->Register(input.get());
+        core->Register(sound.get());
+        core->Register(logic.get());
+        // What the wiring connects: the game logic's full-screen switch.
+        logic->applyFullscreen = [this](bool fullscreen) {
+            if (fullscreen)
+                window->EnterFullscreen();
+            else
+                window->LeaveFullscreen();
+        };
         ASSERT_TRUE(window->Initialize());
         window->Update(0.0f);  // drain what the window system queued at creation
         logic->dropped.clear();
     }
     void TearDown() override {
-        Engine::editorMode = false;
         window.reset();
         logic.reset();
         input.reset();
         sound.reset();
         factory.reset();
+        graphics.reset();
+        core.reset();
     }
     static void PushWindowEvent(Uint8 which) {
         SDL_Event event{};
@@ -142,26 +159,24 @@ TEST_F(WindowTest, RegainingFocusKeepsThePlayersMute) {
 }
 
 TEST_F(WindowTest, EditorWheelZoomStaysWithinItsBounds) {
-    Engine::editorMode = true;
-    Engine::graphics::worldWidth = 32.0f;
-    Engine::graphics::worldHeight = 18.0f;
+    core->settings.editorMode = true;
+    float& worldWidth = Engine::graphics::Camera::main->worldWidth;
+    float& worldHeight = Engine::graphics::Camera::main->worldHeight;
     PushWheel(1);  // already at the smallest view
     window->Update(0.0f);
-    EXPECT_EQ(Engine::graphics::worldWidth, 32.0f);
+    EXPECT_EQ(worldWidth, 32.0f);
     for (int i = 0; i < 40; ++i) PushWheel(-1);
     window->Update(0.0f);
-    EXPECT_EQ(Engine::graphics::worldWidth, 63.0f);
-    EXPECT_EQ(Engine::graphics::worldHeight, 49.0f);
+    EXPECT_EQ(worldWidth, 63.0f);
+    EXPECT_EQ(worldHeight, 49.0f);
     PushWheel(1);
     window->Update(0.0f);
-    EXPECT_EQ(Engine::graphics::worldWidth, 62.0f);
+    EXPECT_EQ(worldWidth, 62.0f);
     // Outside the editor the wheel leaves the view alone.
-    Engine::editorMode = false;
+    core->settings.editorMode = false;
     PushWheel(-1);
     window->Update(0.0f);
-    EXPECT_EQ(Engine::graphics::worldWidth, 62.0f);
-    Engine::graphics::worldWidth = 32.0f;
-    Engine::graphics::worldHeight = 18.0f;
+    EXPECT_EQ(worldWidth, 62.0f);
 }
 
 TEST_F(WindowTest, KeyDownsReachTheGameLogicAsVirtualKeys) {

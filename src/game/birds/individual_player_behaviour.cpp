@@ -5,7 +5,7 @@
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/skills/skills.h"
-#include "input/player_controller.h"
+#include "logic/player_controller.h"
 
 REGISTER_SCRIPT("IndividualPlayerBehaviour", IndividualPlayerBehaviour);
 

@@ -100,7 +100,7 @@ void PauseBehaviour::Init() {
     cameraSaved = true;
     holdingView_ = false;
     pauseIconShown_ = ColourOf(mousePause_.Get()) >> 24 != 0;
-    Engine::howToPlayOpen = false;
+    api::SetHowToPlayOpen(false);
     wipe_ = MenuFlow::FindWipe();
 }
 
@@ -141,7 +141,7 @@ void PauseBehaviour::OpenPages() {
     pagesOpen = true;
     // The mouse's way back, and the flag the mouse commands share.
     api::SetColor(mouseBack_.Get(), kShown);
-    Engine::howToPlayOpen = true;
+    api::SetHowToPlayOpen(true);
 }
 
 void PauseBehaviour::ClosePages() {
@@ -154,7 +154,7 @@ void PauseBehaviour::ClosePages() {
     pagesScreen_.Reset();
     pagesOpen = false;
     api::SetColor(mouseBack_.Get(), kInvisible);
-    Engine::howToPlayOpen = false;
+    api::SetHowToPlayOpen(false);
 }
 
 void PauseBehaviour::TurnPage(int direction) {
@@ -165,7 +165,7 @@ void PauseBehaviour::TurnPage(int direction) {
 
 void PauseBehaviour::UpdatePages() {
     // The mouse's back button closed the pages (its command clears the shared flag).
-    if (!Engine::howToPlayOpen) {
+    if (!api::HowToPlayOpen()) {
         api::Play(kReturn);
         ClosePages();
         return;

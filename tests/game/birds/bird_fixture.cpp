@@ -33,7 +33,7 @@ void BirdFixture::OpenRange(int player1Character, int player2Character) {
     Engine::ResetPlayerSlots();
     Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
     LoadArchetypeList();
-    engine->factory().LoadLevel(Engine::levelPaths["PracticeRange"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["PracticeRange"]);
     engine->Step();
     ASSERT_NE(Bird1(), nullptr);
     ASSERT_NE(Bird2(), nullptr);

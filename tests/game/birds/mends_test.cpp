@@ -39,7 +39,7 @@ TEST_F(BirdFixture, ObjectsOfAnEarlierLevelAreNotFound) {
     OpenRange();
     engine->factory().LoadLevel("MapData//EggStub.xml");
     engine->Step();
-    engine->factory().LoadLevel(Engine::levelPaths["PracticeRange"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["PracticeRange"]);
     engine->Step();
     EXPECT_EQ(Main("Player")->egg.Get(), nullptr);
     EXPECT_EQ(Main("Player")->levelSettings.Get(), nullptr);

@@ -29,7 +29,7 @@ void EggFixture::OpenLevel(unsigned seed) {
     Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
     LoadArchetypeList();
     api::Seed(seed);
-    engine->factory().LoadLevel(Engine::levelPaths["Level1"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level1"]);
     engine->Step();
     ASSERT_TRUE(StepUntil(
         [&] {

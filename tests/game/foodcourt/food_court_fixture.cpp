@@ -29,14 +29,14 @@ void FoodCourtFixture::Start() {
 void FoodCourtFixture::Open(const std::string& key) {
     Start();
     api::Seed(kSeed);
-    engine->factory().LoadLevel(Engine::levelPaths[key]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
     engine->Step();
 }
 
 void FoodCourtFixture::OpenLevel(const std::string& stem, const std::string& groups) {
     dir.Write("MapData/" + stem + ".xml", "<Level>\n" + groups + "</Level>\n");
     Start();
-    Engine::levelPaths[stem] = "MapData//" + stem + ".xml";
+    Engine::GameObjectFactory::instance->levelPaths[stem] = "MapData//" + stem + ".xml";
     Open(stem);
 }
 

@@ -5,6 +5,7 @@
 #include "graphics/label.h"
 #include "logic/buttons.h"
 #include "support/menu_fixture.h"
+#include "logic/game_logic.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ struct CoopMenuTest : MenuFixture {
         engine->Step();
     }
     uint32_t CaptionColour(const char* button) {
-        for (const auto& b : engine->factory().buttonPool)
+        for (const auto& b : engine->logic().buttonPool)
             if (b->active && b->name == button) return b->caption->color;
         ADD_FAILURE() << "no button " << button;
         return 0;

@@ -12,7 +12,7 @@ namespace {
 std::string Texture(Engine::GameObj* object) {
     Engine::graphics::Renderable2D* sprite = object ? object->GetSprite() : nullptr;
     if (!sprite || !sprite->texture) return "";
-    for (const auto& [name, texture] : Engine::graphics::textureRegistry)
+    for (const auto& [name, texture] : Engine::graphics::Graphics::instance->textures.textures)
         if (texture.get() == sprite->texture) return name;
     return "?";
 }
@@ -48,7 +48,7 @@ TEST_F(MenuFixture, TheLogoSequenceEndsInTheTitleScreenOnceTheTexturesAreIn) {
     EXPECT_EQ(background->GetSprite()->endFrame, 5u);
 
     ASSERT_TRUE(StepUntilLevel("MapData//MainMenu_KR.xml", 30));
-    EXPECT_TRUE(Engine::graphics::allTexturesLoaded);
+    EXPECT_TRUE(Engine::graphics::Graphics::instance->textures.allLoaded);
     EXPECT_NE(engine->factory().Archetype("TransitionBird"), nullptr);
     EXPECT_NE(Find("TransitionBird"), nullptr) << "the title screen's wipe comes from its archetype";
     EXPECT_NE(Find("Play"), nullptr);
@@ -68,13 +68,13 @@ TEST_F(MenuFixture, ALongTextureListKeepsTheLoadingScreenUntilItIsRead) {
     Start();
     int frames = 0;
     while (Level() == "MapData//LoadingScreen.xml" && frames < 2000) {
-        ASSERT_FALSE(Engine::graphics::allTexturesLoaded && frames < 790) << "the list ended too early";
+        ASSERT_FALSE(Engine::graphics::Graphics::instance->textures.allLoaded && frames < 790) << "the list ended too early";
         engine->Step();
         ++frames;
     }
     EXPECT_EQ(Level(), "MapData//MainMenu_KR.xml");
     EXPECT_GE(frames, 800);
-    EXPECT_TRUE(Engine::graphics::allTexturesLoaded);
+    EXPECT_TRUE(Engine::graphics::Graphics::instance->textures.allLoaded);
 }
 
 TEST_F(MenuFixture, ARunThatChangesNothingLeavesTheLevelPathTableByteIdentical) {

@@ -38,7 +38,7 @@ protected:
         // What the loading screen has done by the time the menu opens.
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
-        engine->factory().LoadLevel(Engine::levelPaths["MainMenu_KR"]);
+        engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["MainMenu_KR"]);
         engine->Step(90);  // the wipe opens the screen
     }
     void TearDown() override {

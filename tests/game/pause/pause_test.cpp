@@ -92,9 +92,7 @@ struct PauseTest : MenuFixture {
         return true;
     }
     Engine::Buttons* Button(const char* name) {
-        for (const auto& button : engine->factory().buttonPool)
-            if (button->active && button->name == name) return button.get();
-        return nullptr;
+        return api::FindButton(name);
     }
     void Choose(int entry) {
         for (int i = 1; i < entry; ++i) Tap('S');

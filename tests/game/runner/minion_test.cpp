@@ -191,9 +191,9 @@ TEST_F(MinionFixture, AMinionsLabelLeavesTheLayersWithItsScriptAndIsFreedOnce) {
     EXPECT_FALSE(WorldLayerLists(label)) << "the freed label is no longer drawn";
     // The other labels go when the level is left: each freed once, by its script.
     EXPECT_TRUE(WorldLayerLists(Minion(0)->label.get()));
-    engine->factory().LoadLevel(Engine::levelPaths["Level4"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level4"]);
     Step(5);
-    engine->factory().LoadLevel(Engine::levelPaths["LoadingScreen"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["LoadingScreen"]);
     Step();
 }
 

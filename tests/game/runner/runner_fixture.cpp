@@ -27,7 +27,7 @@ void RunnerFixture::Open() {
     Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
     LoadArchetypeList();
     api::Seed(kSeed);
-    engine->factory().LoadLevel(Engine::levelPaths["Level4"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level4"]);
     ASSERT_EQ(engine->factory().currentLevelPath, "MapData//Level4.xml");
     ASSERT_NE(level(), nullptr);
     for (int frame = 0; frame < 200; ++frame) {

@@ -36,7 +36,7 @@ protected:
         engine->Step();  // the boot frame: the loading screen
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
-        engine->factory().LoadLevel(Engine::levelPaths["BirdSelectionScreen"]);
+        engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["BirdSelectionScreen"]);
         engine->Step(90);  // the wipe opens the screen
     }
     void TearDown() override {

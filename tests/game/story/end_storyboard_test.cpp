@@ -3,6 +3,7 @@
 // end; the match names are cleared when it is gone, so a draw after a win shows
 // as a draw; a winner name it does not know leads back to the title screen
 // without adding a nameless entry to the level-path table.
+#include "objects/game_object_factory.h"
 #include <vector>
 
 #include "game/game_values.h"
@@ -141,15 +142,15 @@ TEST_F(EndStoryboardTest, ADrawAfterAnEarlierWinIsShownAsADraw) {
 }
 
 TEST_F(EndStoryboardTest, AnUnknownWinnerGoesBackToTheTitleWithoutANamelessLevelKey) {
-    const size_t keys = Engine::levelPaths.size();
+    const size_t keys = Engine::GameObjectFactory::instance->levelPaths.size();
     EndMatch("Vozedoreroz", "Nobody", nullptr);
     testing::internal::CaptureStdout();
     OpenStoryboard();
     const bool arrived = StepUntilLevel(kMainMenuPath, 600);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(arrived);
-    EXPECT_EQ(Engine::levelPaths.count(""), 0u);
-    EXPECT_EQ(Engine::levelPaths.size(), keys);
+    EXPECT_EQ(Engine::GameObjectFactory::instance->levelPaths.count(""), 0u);
+    EXPECT_EQ(Engine::GameObjectFactory::instance->levelPaths.size(), keys);
     EXPECT_NE(out.find("Nobody"), std::string::npos) << out;
 }
 

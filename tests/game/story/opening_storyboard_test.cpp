@@ -1,6 +1,7 @@
 // The opening storyboard: its pages follow the clock (page 1 for two seconds,
 // every other page for one), it leads into "MainLevel" just after ten seconds,
 // and Enter or Start on either pad skips there at once.
+#include "objects/game_object_factory.h"
 #include "game/story/cut_scene_behaviour.h"
 #include "objects/level_paths.h"
 #include "story_fixture.h"
@@ -16,7 +17,7 @@ struct OpeningStoryboardTest : StoryFixture {
                   "                <Position X=\"0\" Y=\"0\" Layer=\"0\" />\n            </Transform>\n"
                   "        </Instance>\n    </Object>\n</Level>\n");
         Start();
-        Engine::levelPaths["MainLevel"] = kTarget;
+        Engine::GameObjectFactory::instance->levelPaths["MainLevel"] = kTarget;
         Open("StartingCutScene");  // one frame of the storyboard has run
         frames = 1;
     }
@@ -90,7 +91,7 @@ TEST_F(OpeningStoryboardTest, OtherKeysAndButtonsDoNotSkip) {
 }
 
 TEST_F(OpeningStoryboardTest, AMissingNextLevelKeepsTheLastPageAndSaysSoOnce) {
-    Engine::levelPaths["MainLevel"] = "MapData//NoSuchLevel.xml";
+    Engine::GameObjectFactory::instance->levelPaths["MainLevel"] = "MapData//NoSuchLevel.xml";
     testing::internal::CaptureStdout();
     RunTo(12.0f);
     const std::string out = testing::internal::GetCapturedStdout();

@@ -45,7 +45,7 @@ protected:
         window.reset();
     }
     void Show(const char* key) {
-        engine->factory().LoadLevel(Engine::levelPaths[key]);
+        engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
         engine->Step(90);  // the wipe opens the screen
     }
     // How many points of a grid over the world box (x0..x1, y0..y1) pass `test`.

@@ -36,8 +36,8 @@ void StoryFixture::Start() {
 }
 
 void StoryFixture::Open(const std::string& key) {
-    ASSERT_TRUE(Engine::levelPaths.count(key)) << key;
-    OpenPath(Engine::levelPaths[key]);
+    ASSERT_TRUE(Engine::GameObjectFactory::instance->levelPaths.count(key)) << key;
+    OpenPath(Engine::GameObjectFactory::instance->levelPaths[key]);
 }
 
 void StoryFixture::OpenPath(const std::string& path) {

@@ -33,6 +33,8 @@ struct EngineOptions {
     // made elsewhere (tests that read pixels back).
     SDL_Window* const* externalWindow = nullptr;
     std::string executablePath;
+    // Editor mode; with a window the window properties file decides it.
+    bool editorMode = false;
 
     // No window, scripted input, silent sound: the harness drives frames itself.
     static EngineOptions Headless() {
@@ -44,6 +46,10 @@ struct EngineOptions {
     }
 };
 
+// Builds the systems, publishes the run's settings in the Core and connects the
+// systems where a lower one calls back into a higher one: level listeners, the
+// pause flag, the full-screen switch, the live objects the animators walk, the
+// buttons the factory hands out and the collider outlines.
 class EngineSystems {
 public:
     explicit EngineSystems(const EngineOptions& options);

@@ -11,6 +11,7 @@
 
 #include "core/maths.h"
 #include "core/system.h"
+#include "objects/level_listener.h"
 #include "objects/transform.h"
 
 namespace Engine {
@@ -20,7 +21,7 @@ namespace graphics {
 class Renderable2D;
 }
 
-class Picking : public System {
+class Picking : public System, public LevelListener {
 public:
     enum Tool : int32_t { kMove = 0, kRotate = 1, kScale = 2 };
     static constexpr size_t kHighlightCount = 1000;
@@ -33,6 +34,7 @@ public:
     void Update(float dt) override;
     // Hides the box and the highlights and forgets every chosen object (every level unload).
     void ClearSelection();
+    void OnLevelUnloaded() override { ClearSelection(); }
 
     // The topmost live object or active button whose rectangle strictly contains
     // (x, y); null when there is none.
@@ -41,6 +43,9 @@ public:
     static Picking* instance;
 
     GameObj* picked = nullptr;
+    // The object the editor shows as selected: what the last pick found under the
+    // mouse (none when it found nothing), or the first of a box selection.
+    GameObj* selectedObject = nullptr;
     std::vector<GameObj*> EditorSelection;
     int32_t tool = kMove;
     // A tool drag or a box selection is in progress.
@@ -75,9 +80,6 @@ private:
     // How many highlights are bound to objects (the rest are hidden and free).
     size_t highlightsInUse_ = 0;
 };
-
-// The object the editor shows as selected; it stays when a click hits empty space.
-extern GameObj* selectedObject;
 
 // An angle in degrees brought into [0, 360).
 float WrapDegrees(float degrees);

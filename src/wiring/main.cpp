@@ -1,4 +1,4 @@
-#include "core/engine.h"
+#include "wiring/engine.h"
 
 int main(int argc, char** argv) {
     (void)argc;

@@ -1,4 +1,4 @@
-#include "physics/picking.h"
+#include "logic/picking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,12 +16,10 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/object_lists.h"
 
 namespace Engine {
 
 Picking* Picking::instance = nullptr;
-GameObj* selectedObject = nullptr;
 
 namespace {
 
@@ -34,10 +32,11 @@ float AngleOf(const vec2& v) { return WrapDegrees(std::atan2(v.y, v.x) * 180.0f 
 // Every object the editor can act on: the level's live objects, then the buttons in use.
 template <class Visit>
 void ForEachEditable(Visit visit) {
-    for (GameObj* object : liveObjects)
-        if (object && object->active) visit(object);
     if (GameObjectFactory* factory = GameObjectFactory::instance)
-        for (const auto& button : factory->buttonPool)
+        for (GameObj* object : factory->liveObjects)
+            if (object && object->active) visit(object);
+    if (GameLogic* logic = GameLogic::instance)
+        for (const auto& button : logic->buttonPool)
             if (button->active) visit(button.get());
 }
 
@@ -65,10 +64,7 @@ Picking::Picking() { instance = this; }
 
 Picking::~Picking() {
     // The graphics system outlives the editor; the renderables leave its layers as they go.
-    if (instance == this) {
-        instance = nullptr;
-        selectedObject = nullptr;
-    }
+    if (instance == this) instance = nullptr;
 }
 
 bool Picking::Initialize() {
@@ -105,7 +101,7 @@ GameObj* Picking::PickAt(float x, float y) const {
 }
 
 void Picking::Update(float) {
-    if (!editorMode) {
+    if (!EditorMode()) {
         Forget();
         HideHighlights();
         return;
@@ -161,7 +157,7 @@ void Picking::HandleBoxSelection(const MouseState& mouse) {
         boxCorner_ = mouse.position;
     } else if (mouse.leftPressed) {
         picked = PickAt(mouse.position.x, mouse.position.y);
-        if (picked) selectedObject = picked;
+        selectedObject = picked;
         return;
     } else {
         return;
@@ -205,8 +201,9 @@ void Picking::RunTool(const MouseState& mouse) {
         // A press elsewhere chooses what is under the mouse instead of dragging the old one.
         GameObj* underMouse = PickAt(mouse.position.x, mouse.position.y);
         if (underMouse != picked) {
+            // What is under the mouse, possibly nothing, replaces the selection.
             picked = underMouse;
-            if (underMouse) selectedObject = underMouse;
+            selectedObject = underMouse;
             return;
         }
     }
@@ -268,8 +265,9 @@ void Picking::Snapshot(const std::vector<GameObj*>& objects) const {
     GameLogic* logic = GameLogic::instance;
     if (!logic || objects.empty()) return;
     EditorSnapshot snapshot;
-    const bool wasRegistering = noRegister;
-    noRegister = true;  // the copies stay out of every system's lists
+    GameObjectFactory* factory = GameObjectFactory::instance;
+    const bool wasHeldBack = factory ? factory->noRegister : true;
+    if (factory) factory->noRegister = true;  // the copies stay out of every system's lists
     for (GameObj* original : objects) {
         auto copy = std::make_unique<GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f);
         const vec2 at = original->transform->position;
@@ -281,7 +279,7 @@ void Picking::Snapshot(const std::vector<GameObj*>& objects) const {
         if (graphics::Label* label = copy->GetLabel()) label->hidden = true;
         snapshot.entries.push_back({std::move(copy), original});
     }
-    noRegister = wasRegistering;
+    if (factory) factory->noRegister = wasHeldBack;
     logic->AddSnapshot(std::move(snapshot));
 }
 

@@ -1,4 +1,4 @@
-#include "input/player_controller.h"
+#include "logic/player_controller.h"
 
 #include "input/player_slots.h"
 #include "input/team_member.h"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The layer check itself: a tree whose lower folder includes a higher folder's
+# header fails and names the include; a clean tree passes.
+set -uo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+tree="$(mktemp -d)"
+trap 'rm -rf "$tree"' EXIT
+
+mkdir -p "$tree/core" "$tree/objects" "$tree/physics" "$tree/logic" "$tree/game"
+printf '#include "core/core.h"\n#include <vector>\n' > "$tree/objects/ok.h"
+printf '#include "objects/game_obj.h"\n' > "$tree/physics/ok.cpp"
+printf '#include "physics/physics.h"\n#include "graphics/graphics.h"\n' > "$tree/logic/ok.cpp"
+printf '#include "logic/scripts.h"\n#include "wiring/engine.h"\n' > "$tree/game/ok.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: a clean tree was rejected:"; echo "$out"; exit 1; }
+
+# Upward includes, one of them indented and spaced, in a header and a source.
+printf '#include "core/core.h"\n  #  include "logic/scripts.h"\n' > "$tree/objects/game_obj.cpp"
+printf '#include "graphics/graphics.h"\n' > "$tree/physics/collider.h"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+status=$?
+[ "$status" -ne 0 ] || { echo "FAIL: upward includes passed"; echo "$out"; exit 1; }
+grep -q 'objects/game_obj.cpp:2: objects may not include logic: #  include "logic/scripts.h"' <<< "$out" ||
+  { echo "FAIL: the objects -> logic include is not named:"; echo "$out"; exit 1; }
+grep -q 'physics/collider.h:1: physics may not include graphics: #include "graphics/graphics.h"' <<< "$out" ||
+  { echo "FAIL: the physics -> graphics include is not named:"; echo "$out"; exit 1; }
+[ "$(grep -c 'may not include' <<< "$out")" -eq 2 ] || { echo "FAIL: wrong count:"; echo "$out"; exit 1; }
+echo "PASS"

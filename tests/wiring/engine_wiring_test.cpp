@@ -1,0 +1,80 @@
+// What the wiring builds and connects: the graphics system at the window's size,
+// the run's settings in the Core, and the focus broadcast reaching the systems.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/core.h"
+#include "graphics/graphics.h"
+#include "input/input.h"
+#include "logic/game_logic.h"
+#include "objects/game_object_factory.h"
+#include "sound/sound.h"
+#include "support/headless_engine.h"
+#include "support/scratch_dir.h"
+#include "wiring/engine.h"
+
+namespace {
+
+struct SizeCase {
+    const char* name;
+    int width, height;
+    bool editor;
+    int expectedWidth, expectedHeight;
+};
+
+TEST(EngineWiring, TheGraphicsSystemStartsAtTheSizeTheWindowPropertiesGive) {
+    const SizeCase cases[] = {
+        {"900 x 500", 900, 500, false, 900, 500},
+        {"1600 x 900 in editor mode", 1600, 900, true, 1600, 900},
+        {"an unusable size falls back", 0, 0, false, 1280, 720},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestSupport::ScratchDir dir;
+        dir.Write("MapData/WindowProperties.xml", "<Window><Title T=\"Sized\"/><Width W=\"" + std::to_string(c.width) +
+                                                      "\"/><Height H=\"" + std::to_string(c.height) +
+                                                      "\"/><Editor E=\"" + (c.editor ? "1" : "0") + "\"/></Window>");
+        Engine::EngineOptions options;
+        options.scriptedInput = true;
+        options.silentSound = true;
+        testing::internal::CaptureStdout();
+        // Built, not initialised: the window opens nothing before Initialize.
+        Engine::EngineSystems systems(options);
+        testing::internal::GetCapturedStdout();
+        ASSERT_NE(systems.window, nullptr);
+        EXPECT_EQ(systems.graphics->clientWidth, c.expectedWidth);
+        EXPECT_EQ(systems.graphics->clientHeight, c.expectedHeight);
+        EXPECT_EQ(systems.core->settings.editorMode, c.editor);
+    }
+}
+
+TEST(EngineWiring, FocusChangesReachSoundLogicAndInputAsOneBroadcast) {
+    TestSupport::ScratchDir dir;
+    testing::internal::CaptureStdout();
+    TestSupport::HeadlessEngine engine;
+    testing::internal::GetCapturedStdout();
+    Engine::EngineSystems& systems = engine.systems();
+    const struct {
+        const char* level;
+        bool pauses;
+    } cases[] = {{"MapData//Level4.xml", true}, {"MapData//MainMenu_KR.xml", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
+        systems.factory->currentLevelPath = c.level;
+        systems.logic->paused = false;
+        Engine::FocusMessage lost(false);
+        systems.core->BroadcastMessage(&lost);
+        EXPECT_FALSE(systems.input->active);
+        EXPECT_TRUE(systems.sound->Audio()->muted);
+        EXPECT_EQ(systems.logic->paused, c.pauses);
+        Engine::FocusMessage gained(true);
+        systems.core->BroadcastMessage(&gained);
+        EXPECT_TRUE(systems.input->active);
+        EXPECT_FALSE(systems.sound->Audio()->muted);
+        EXPECT_EQ(systems.logic->paused, c.pauses) << "regaining focus resumes nothing";
+    }
+}
+
+}  // namespace
