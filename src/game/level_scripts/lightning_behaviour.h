@@ -1,0 +1,14 @@
+#pragma once
+// The UFO's beam: drawn behind the level, it kills every bird it touches that
+// is not immune.
+
+#include "logic/scripts.h"
+
+class LightningBehaviour : public Engine::ScriptBase<LightningBehaviour> {
+public:
+    using ScriptBase::ScriptBase;
+
+    void Init() override;
+    void Update(float dt) override;
+    void OnCollisionEnter(Engine::GameObj* other) override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// Starts the menu music when its level opens.
+
+#include "logic/scripts.h"
+
+class FeedbackSystem : public Engine::ScriptBase<FeedbackSystem> {
+public:
+    using ScriptBase::ScriptBase;
+    void Init() override;
+};

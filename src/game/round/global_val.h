@@ -1,0 +1,9 @@
+#pragma once
+// A script with no behaviour: level files name it on objects that only mark a place.
+
+#include "logic/scripts.h"
+
+class GlobalVal : public Engine::ScriptBase<GlobalVal> {
+public:
+    using ScriptBase::ScriptBase;
+};
