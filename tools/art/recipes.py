@@ -14,6 +14,7 @@ import scenes
 import menu_scenery
 import practice
 import egg_level
+import story_art
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -283,7 +284,8 @@ def picture(name, k, w, h):
 
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
-           menu_scenery.menu_scenery, practice.practice_texture, egg_level.egg_level_texture)
+           menu_scenery.menu_scenery, practice.practice_texture, egg_level.egg_level_texture,
+           story_art.draw)
 
 
 def draw(name, k, w, h, entry):

@@ -3,7 +3,7 @@
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
-#include "game/menus/transition.h"
+#include "game/story/story_wipe.h"
 
 REGISTER_SCRIPT("DialogScene", DialogScene);
 
@@ -23,9 +23,6 @@ const api::ObjectName kBubble1{"P1Dialog"};
 const api::ObjectName kBubble2{"P2Dialog"};
 const api::ObjectName kPortrait1{"P1DialogChar"};
 const api::ObjectName kPortrait2{"P2DialogChar"};
-const api::ObjectName kPlayer1{"Player"};
-const api::ObjectName kPlayer2{"Player2"};
-const api::ObjectName kWipe{"TransitionBird"};
 const api::ArchetypeName kLineLabel{"DialogLine"};
 const char* const kFont = "PassionOne";
 
@@ -61,9 +58,7 @@ void DialogScene::Init() {
     speakers_[1].bubble = api::Find(kBubble2);
     speakers_[0].portrait = api::Find(kPortrait1);
     speakers_[1].portrait = api::Find(kPortrait2);
-    player1_ = api::Find(kPlayer1);
-    player2_ = api::Find(kPlayer2);
-    wipeObject_ = api::Find(kWipe);
+    wipeObject_ = Story::FindWipe();
 
     const int32_t characters[2] = {Game::player1Character, Game::player2Character};
     const std::string* lines[2] = {&player1Line, &player2Line};
@@ -88,12 +83,6 @@ void DialogScene::Init() {
     phase = Phase::Showing;
     holdTimer = 0.0f;
     delayTimer_ = 0.0f;
-}
-
-bool DialogScene::WipeOpen() const {
-    // A level without a wipe has nothing to wait for.
-    const Transition* wipe = api::ScriptOf<Transition>(wipeObject_);
-    return !wipe || wipe->revealed;
 }
 
 bool DialogScene::Grow(Speaker& speaker, float dt) {
@@ -130,7 +119,7 @@ bool DialogScene::Shrink(Speaker& speaker, float dt) {
 }
 
 void DialogScene::Update(float dt) {
-    if (!active || !WipeOpen()) return;
+    if (!active || !Story::Opened(wipeObject_)) return;
 
     if (phase == Phase::Showing) {
         if (delayTimer_ < delay) {

@@ -20,8 +20,6 @@
 
 #include "api/script_api.h"
 
-class Transition;
-
 class DialogScene : public Engine::ScriptBase<DialogScene> {
 public:
     enum class Phase { Showing, Hiding };
@@ -44,7 +42,9 @@ public:
     static constexpr float kShrinkX = 10.0f;
     static constexpr float kShrinkY = 7.0f;
     static constexpr float kDefaultHoldTime = 0.5f;
-    static constexpr int kLabelSize = 32;
+    // At 32 px the longest line ("The Spaceship's Ahead!") runs past the 12-unit
+    // bubble; at 28 every line sits inside it.
+    static constexpr int kLabelSize = 28;
     static constexpr int32_t kLabelLayer = 8;
     static constexpr uint32_t kPlayer1Color = 0xFF9370DB;
     static constexpr uint32_t kPlayer2Color = 0xFFE16941;
@@ -83,11 +83,8 @@ private:
     bool Grow(Speaker& speaker, float dt);
     // Shrinks the speaker's bubble and hides its portrait and line; true once closed.
     bool Shrink(Speaker& speaker, float dt);
-    bool WipeOpen() const;
 
     std::array<Speaker, 2> speakers_{};
-    api::ObjectRef player1_;
-    api::ObjectRef player2_;
     api::ObjectRef wipeObject_;
     float delayTimer_ = 0.0f;
 };

@@ -1,0 +1,91 @@
+#include "game/story/winning_scene_logic.h"
+
+#include "api/script_api.h"
+#include "game/game_values.h"
+#include "game/story/story_wipe.h"
+#include "graphics/animator.h"
+#include "graphics/renderable2d.h"
+
+REGISTER_SCRIPT("WinningSceneLogic", WinningSceneLogic);
+
+const std::array<WinningSceneLogic::Victory, 4> WinningSceneLogic::kVictories = {{
+    {"Myna_Victory", "event:/Myna_Victory"},
+    {"Zuva_Victory", "event:/Zuva_Victory"},
+    {"Zora_Victory", "event:/Zora_Victory"},
+    {"Doruzuvo_Victory", "event:/Rure_Victory"},
+}};
+
+const char* const WinningSceneLogic::kPlayer1Level = "MapData//Player1WinningScene.xml";
+const char* const WinningSceneLogic::kPlayer2Level = "MapData//Player2WinningScene.xml";
+
+namespace {
+const api::ObjectName kBird{"PlayerObj"};
+const api::SoundEvent kWinMusic{"event:/Victory_Screen"};
+const api::SoundEvent kDrawMusic{"event:/Draw_Screen"};
+const api::SoundEvent kStunned{"event:/Player_Stunned"};
+const api::LevelKey kBack{"MainMenu_KR"};
+
+struct TableNames {
+    TableNames() {
+        for (const auto& victory : WinningSceneLogic::kVictories) {
+            api::DeclareName(api::NameKind::Texture, victory.texture, __FILE__);
+            api::DeclareName(api::NameKind::SoundEvent, victory.voice, __FILE__);
+        }
+    }
+} const kTableNames;
+
+// F and the comma key confirm; A on either pad confirms when it comes up.
+api::MenuKeys ConfirmKeys() {
+    api::MenuKeys keys;
+    keys.confirm = {Engine::VirtualKey('F'), Engine::VK_OEM_COMMA};
+    keys.back.clear();
+    return keys;
+}
+}  // namespace
+
+int32_t WinningSceneLogic::WinnerFor(const std::string& levelPath) {
+    if (levelPath == kPlayer1Level) return Game::player1Character;
+    if (levelPath == kPlayer2Level) return Game::player2Character;
+    return 0;
+}
+
+const WinningSceneLogic::Victory* WinningSceneLogic::VictoryOf(int32_t character) {
+    return character >= 1 && character <= 4 ? &kVictories[static_cast<size_t>(character - 1)] : nullptr;
+}
+
+void WinningSceneLogic::Init() {
+    bird_ = api::Find(kBird);
+    wipe_ = Story::FindWipe();
+    menu_ = api::MenuInput({1, 2}, ConfirmKeys(), true);
+
+    winner = WinnerFor(api::CurrentLevelPath());
+    api::Play(winner ? kWinMusic : kDrawMusic);
+
+    if (Engine::GameObj* bird = bird_.Get()) {
+        if (const Victory* victory = VictoryOf(winner)) api::SetTexture(bird, victory->texture);
+        if (Engine::graphics::Animator* animator = api::AnimatorOf(bird)) animator->frameTime = kFrameTime;
+        if (Engine::graphics::Renderable2D* sprite = bird->GetSprite()) sprite->SetFrame(kFirstFrame, kLastFrame);
+    }
+    if (api::IsPlaying(kStunned)) api::Stop(kStunned);
+
+    timer = 0.0f;
+    voicePlayed = false;
+    leaving = false;
+}
+
+void WinningSceneLogic::Update(float dt) {
+    if (leaving || !Story::Opened(wipe_)) return;
+    timer += dt;
+    if (timer <= kQuietSeconds) return;
+
+    menu_.Poll(dt);
+    if (!voicePlayed) {
+        if (const Victory* victory = VictoryOf(winner)) api::Play(victory->voice);
+        voicePlayed = true;
+    }
+    if (!menu_.confirm) return;
+    leaving = true;
+    api::Stop(kWinMusic);
+    api::Stop(kDrawMusic);
+    Story::Leave(wipe_, kBack);
+}
