@@ -40,10 +40,6 @@ GameObj* SpawnLabel(const std::string& archetype, const std::string& font, int s
     return object;
 }
 
-void ResetCamera() {
-    if (Engine::graphics::Camera* camera = Engine::graphics::Camera::main) camera->ResetView();
-}
-
 Engine::graphics::ParticleSystem* EnsureParticles(GameObj* object) {
     if (!object) return nullptr;
     if (!object->GetParticleSystem()) {

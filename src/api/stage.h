@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "api/camera_view.h"  // ResetCamera, for the scripts that include this header
 #include "api/script_api.h"
 
 namespace Engine::graphics {
@@ -24,8 +25,6 @@ void SortLayers();
 GameObj* SpawnLabel(const std::string& archetype, const std::string& font, int size, vec2 position,
                     uint32_t packedColor, int32_t layer);
 
-// The main camera back to zoom 1 at (0, 0, 1).
-void ResetCamera();
 
 // The object's first emitter, made for it when it has none.
 Engine::graphics::ParticleSystem* EnsureParticles(GameObj* object);

@@ -14,4 +14,8 @@ std::string winnerTag;
 std::string winnerName;
 std::string matchModeName;
 
+bool fightStarted = false;
+bool bossVulnerable = false;
+int32_t bossOrbCount = 0;
+
 }  // namespace Game

@@ -28,4 +28,11 @@ extern std::string winnerTag;      // "P1", "P2", anything else a draw
 extern std::string winnerName;     // "Player", "Player2", "Draw"
 extern std::string matchModeName;  // "Vozedoreroz", "Rudorarurozavir", "Zurododavad"
 
+// The boss level's shared state: the opening dialogue is over (`fightStarted`),
+// the fight phase has begun and the boss can be hurt (`bossVulnerable`), and the
+// energy orbs the boss has absorbed (`bossOrbCount`, 0 to 5).
+extern bool fightStarted;
+extern bool bossVulnerable;
+extern int32_t bossOrbCount;
+
 }  // namespace Game
