@@ -15,6 +15,7 @@ import menu_scenery
 import practice
 import egg_level
 import story_art
+import boss_level
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -285,7 +286,7 @@ def picture(name, k, w, h):
 
 DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
            menu_scenery.menu_scenery, practice.practice_texture, egg_level.egg_level_texture,
-           story_art.draw)
+           story_art.draw, boss_level.boss_level_texture)
 
 
 def draw(name, k, w, h, entry):
