@@ -111,6 +111,7 @@ void ZurododavadPlayerBehaviour::Catch() {
     cageTimer = kCageStart;
     cageCount = 0;
     api::SetVelocity(owner, {0.0f, 0.0f});
+    cagePoint = api::Position(owner);
     const Engine::vec2 size = boss::SwitchColliderOff(owner);
     if (size.x > 0.0f) colliderSize = size;
     caged_ = true;
@@ -135,8 +136,10 @@ void ZurododavadPlayerBehaviour::OpenCage(bool escaped) {
 
 void ZurododavadPlayerBehaviour::UpdateCage(float dt) {
     MainPlayerBehaviour* bird = Bird();
-    if (!bird || !bird->controlsLocked) return;
+    if (!bird || !bird->controlsLocked || !caged_) return;
     cageTimer += dt;
+    api::SetPosition(owner, cagePoint);
+    api::SetVelocity(owner, {0.0f, 0.0f});
     if (cageCount >= kFlapsToEscape) {
         OpenCage(true);
     } else if (cageTimer > kCageDeath) {

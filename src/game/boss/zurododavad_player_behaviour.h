@@ -60,6 +60,8 @@ public:
     float stopwatchBonus = 1.0f;
     // The bird's collider size, given back when the cage opens.
     Engine::vec2 colliderSize{0.0f, 0.0f};
+    // Where the grab holds the bird (without its collider it would fall through the floor).
+    Engine::vec2 cagePoint{0.0f, 0.0f};
 
 private:
     MainPlayerBehaviour* Bird() const;

@@ -6,10 +6,12 @@
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
+#include "game/boss/laser_hazard_behaviour.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_level_control.h"
 #include "game/boss/zurododavad_player_behaviour.h"
+#include "game/boss/zurododavad_power_up_spawner.h"
 #include "game/game_values.h"
 #include "game/menus/loading_logic.h"
 #include "game/story/dialog_scene.h"
@@ -60,6 +62,16 @@ void BossFixture::StartFight() {
     }
     ASSERT_GE(api::Position(Boss()).y, 0.0f);
     for (Engine::GameObj* bird : {P1(), P2()}) MakeReady(bird);
+}
+
+void BossFixture::Quiet() {
+    for (const char* name : {"ZurododavadLeftLaser", "ZurododavadRightLaser", "LaserBeltLeft", "LaserBeltRight"}) {
+        if (LaserHazardBehaviour* turret = api::FindScript<LaserHazardBehaviour>(name)) api::Destroy(turret->beam.Get());
+        api::Destroy(api::Find(name));
+    }
+    if (ZurododavadPowerUpSpawner* bugs = api::FindScript<ZurododavadPowerUpSpawner>("ZurododavadPowerUps"))
+        bugs->enabled = false;
+    Step();
 }
 
 void BossFixture::MakeReady(Engine::GameObj* bird) {

@@ -39,6 +39,8 @@ struct BossFixture : ::testing::Test {
     // Opens the fight phase at once and lets the boss finish its rise.
     void StartFight();
     void MakeReady(Engine::GameObj* bird);
+    // Takes the belts, turrets and power bugs out, so only what a test sets up can hurt a bird.
+    void Quiet();
 
     // Puts a bird at `at`, at rest.
     void Place(Engine::GameObj* bird, Engine::vec2 at);
