@@ -64,7 +64,12 @@ void LaserHazardBehaviour::Fire(float dt) {
     Engine::GameObj* b = beam.Get();
     fireTimer -= dt;
     api::SetTexture(b, kLockOnOn);
-    if (fireTimer > -2.0f) return;  // the warning
+    if (fireTimer > -2.0f) {
+        // The warning: brighter and thicker than the scan, so a bird sees it is marked.
+        api::SetColor(b, 0xD0FFFFFF);
+        api::SetScale(b, {api::Scale(b).x, 0.9f});
+        return;
+    }
     if (fireTimer > -3.0f) {
         api::SetColor(b, 0xFFFFFFFF);
         api::SetScale(b, {api::Scale(b).x, 2.0f});

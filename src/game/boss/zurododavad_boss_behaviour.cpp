@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "api/camera_view.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/boss/boss_kit.h"
@@ -67,7 +68,8 @@ void ZurododavadBossBehaviour::Init() {
     api::SetColor(healthFill.Get(), 0x00FFFFFF);
     api::SetColor(healthFrame.Get(), 0x00FFFFFF);
     if (Engine::GameObj* frame = healthFrame.Get()) {
-        const Engine::vec2 at = api::Position(frame) + Engine::vec2{-1.6f, 0.9f};
+        // Centred over the bar (the font draws a little left of and below the label's point).
+        const Engine::vec2 at = api::Position(frame) + Engine::vec2{-1.3f, 1.85f};
         healthLabel = api::SpawnLabel(kLabel, "PassionOne", 28, at, 0x00FFFFFF, 12);
         api::SetText(healthLabel.Get(), "ZURODODAVAD");
     }
@@ -135,6 +137,7 @@ void ZurododavadBossBehaviour::Die(float dt) {
     Engine::GameObj* boom = explosion.Get();
     if (deathTimer > kShakeSeconds && !boom && !explodedOnce_) {
         explodedOnce_ = true;
+        api::ResetCamera();
         const Engine::vec2 at = api::Position(owner);
         boom = api::Spawn(kExplosion, at.x, at.y);
         explosion = boom;

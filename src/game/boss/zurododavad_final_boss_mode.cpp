@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "api/camera_view.h"
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/boss/boss_kit.h"
@@ -96,6 +97,8 @@ void ZurododavadFinalBossMode::Update(float dt) {
         return;
     }
     if (idlePending) {
+        // The rise's shaking leaves the view where its last swing put it.
+        api::ResetCamera();
         api::SetTexture(owner, kIdle);
         boss::SetAnimating(owner, true);
         boss::SheetFrames(owner, 1, 5, 0.3f);

@@ -53,10 +53,11 @@ void ZurododavadPlayerBehaviour::Init() {
     cageTimer = 0.0f;
     // The ultimate's charge sits on the ultimate icon; the score under the portrait.
     const Engine::vec2 icon = api::Position((one ? p1UltimateIcon : p2UltimateIcon).Get());
-    api::SetPosition(chargeLabel.Get(), icon + Engine::vec2{-0.3f, -1.1f});
+    api::SetPosition(chargeLabel.Get(), icon + Engine::vec2{1.6f, -0.7f});
     api::SetTextColor(chargeLabel.Get(), 0x00FFFFFF);
     tierBar = api::Find(one ? kTierBar1 : kTierBar2);
-    api::SetPosition(hitLabel.Get(), one ? Engine::vec2{-15.5f, 4.9f} : Engine::vec2{13.7f, 4.9f});
+    // Under the portrait (the font draws about two units left of the label's point).
+    api::SetPosition(hitLabel.Get(), one ? Engine::vec2{-13.2f, 5.6f} : Engine::vec2{15.6f, 5.6f});
     for (api::ObjectRef& slot : tierSlots) slot = api::Spawn(kSlot, kSlotParked.x, kSlotParked.y);
     if (const Engine::Collider* collider = api::ColliderOf(owner)) colliderSize = {collider->width, collider->height};
 }
