@@ -16,6 +16,7 @@ import practice
 import egg_level
 import story_art
 import boss_level
+import screens_art
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -268,11 +269,6 @@ def picture(name, k, w, h):
     wins = {"Player1WinScene": 1, "Player2WinScene": 2, "GameDrawScene": 0}
     if name in wins:
         return full(scenes.win_scene(wins[name]), w, h)
-    if name == "HowToPlay_Controls":
-        return full(scenes.htp_controls(), w, h)
-    pages = scenes.htp_pages()
-    if name in pages:
-        return full(pages[name], w, h)
     if name == "AA_Brennic_Logo":
         return ui.brennic_logo(w, h)
     if name in ("AA_Talvik_Logo", "TalvikLogo"):
@@ -284,7 +280,7 @@ def picture(name, k, w, h):
     return None
 
 
-DRAWERS = (menu, character_texture, level_texture, hud_texture, world_texture, picture,
+DRAWERS = (screens_art.screens_art, menu, character_texture, level_texture, hud_texture, world_texture, picture,
            menu_scenery.menu_scenery, practice.practice_texture, egg_level.egg_level_texture,
            story_art.draw, boss_level.boss_level_texture)
 

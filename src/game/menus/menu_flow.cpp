@@ -3,7 +3,6 @@
 #include "game/menus/transition.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
 
 namespace MenuFlow {
 
@@ -29,18 +28,19 @@ Transition* FindWipe() {
     return bird ? bird->GetScript<Transition>() : nullptr;
 }
 
-void LoadLevelByKey(const std::string& key) {
-    if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance)
-        factory->LoadLevel(Engine::levelPaths[key]);
+bool LoadLevelByKey(const std::string& key) {
+    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
+    return factory && factory->LoadLevelByKey(key);
 }
 
-void LeaveTo(Transition* wipe, const std::string& key) {
-    if (wipe) {
-        wipe->leaving = true;
-        wipe->Start(key);
-    } else {
-        LoadLevelByKey(key);
-    }
+bool LeaveTo(Transition* wipe, const std::string& key) {
+    if (!wipe) return LoadLevelByKey(key);
+    // Covering the screen for a level that cannot open would leave the player
+    // behind a closed wipe: say so once and stay.
+    if (!Engine::GameObjectFactory::LevelKeyLoadable(key)) return LoadLevelByKey(key);
+    wipe->leaving = true;
+    wipe->Start(key);
+    return true;
 }
 
 }  // namespace MenuFlow

@@ -22,9 +22,12 @@ Engine::GameObj* FindLastLevelObject(const std::string& name);
 // The wipe of the current level: the Transition of "TransitionBird", or null.
 Transition* FindWipe();
 
-// Loads the level registered under `key` in the level-path table at once.
-void LoadLevelByKey(const std::string& key);
-// Covers the screen and then loads `key` when the level has a wipe; loads it at once otherwise.
-void LeaveTo(Transition* wipe, const std::string& key);
+// Loads the level registered under `key` in the level-path table at once. A key
+// without a readable level prints one line and keeps the current level (false).
+bool LoadLevelByKey(const std::string& key);
+// Covers the screen and then loads `key` when the level has a wipe; loads it at
+// once otherwise. A key without a readable level prints one line, starts no
+// wipe and answers false: the player stays on this screen.
+bool LeaveTo(Transition* wipe, const std::string& key);
 
 }  // namespace MenuFlow

@@ -48,8 +48,13 @@ void Transition::Update(float dt) {
             scale.y += step;
         } else {
             if (Engine::Input::instance) Engine::Input::instance->active = true;
-            // Unloads this level, this script included: nothing may follow.
-            MenuFlow::LoadLevelByKey(targetKey);
+            // Unloads this level, this script included: nothing may follow. A
+            // level that cannot be read keeps this one (one printed line): open
+            // the screen again rather than stay covered.
+            if (!MenuFlow::LoadLevelByKey(targetKey)) {
+                leaving = false;
+                revealed = false;
+            }
         }
     } else if (manual) {
         position.x = 0.0f;

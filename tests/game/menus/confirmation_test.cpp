@@ -2,7 +2,7 @@
 // nothing before the screen is open, and nothing at all without a wipe.
 #include "game/menus/confirmation.h"
 #include "game/menus/loading_logic.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 namespace {
 

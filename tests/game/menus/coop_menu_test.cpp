@@ -4,7 +4,7 @@
 #include "game/menus/main_menu_behaviour.h"
 #include "graphics/label.h"
 #include "logic/buttons.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "graphics/graphics.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 namespace {
 

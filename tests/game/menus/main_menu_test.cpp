@@ -5,7 +5,7 @@
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "input/input.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 #include "sound/audio_engine.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "game/menus/option.h"
 #include "graphics/renderable2d.h"
 #include "logic/game_logic.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 #include "sound/audio_engine.h"
 #include "sound/sound.h"
 

@@ -4,7 +4,7 @@
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "input/input.h"
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 namespace {
 
@@ -54,6 +54,46 @@ TEST_F(MenuFixture, TheSplashShowsTheLogoThenTheTitleAndEscapeSkipsOnlyTheLogo) 
     EXPECT_FLOAT_EQ(splash->transform->scale.x, 20.0f);
     Tap(Engine::VK_ESCAPE);
     EXPECT_TRUE(StepUntilLevel("MapData//MainMenu_KR.xml", 1));
+}
+
+}  // namespace
+
+namespace {
+
+// A level that cannot be read never leaves the player in an empty scene or
+// behind a closed wipe: the menu stays, with one printed line.
+TEST_F(MenuFixture, AMenuEntryWhoseLevelIsMissingKeepsTheMenuWithOneLine) {
+    std::remove("MapData/Credits.xml");
+    Open("MainMenu_KR");
+    WaitUntilRevealed();
+    for (int i = 0; i < 4; ++i) Tap('S');  // Credits
+    testing::internal::CaptureStdout();
+    Tap('F');
+    engine->Step(120);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Level(), "MapData//MainMenu_KR.xml");
+    EXPECT_FALSE(Wipe()->leaving) << "no cover for a level that cannot open";
+    EXPECT_TRUE(Engine::Input::instance->active);
+    EXPECT_NE(output.find("CreditsLevel"), std::string::npos) << output;
+    EXPECT_EQ(output.find('\n'), output.rfind('\n')) << "one line: " << output;
+}
+
+TEST_F(MenuFixture, AWipeLeavingForALevelThatCannotOpenUncoversTheScreenAgain) {
+    Open("OptionLevel");
+    WaitUntilRevealed();
+    Transition* wipe = Wipe();
+    wipe->leaving = true;
+    wipe->Start("NoSuchLevel");
+    testing::internal::CaptureStdout();
+    engine->Step(200);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Level(), "MapData//Options.xml");
+    EXPECT_NE(output.find("NoSuchLevel"), std::string::npos) << output;
+    EXPECT_EQ(output.find('\n'), output.rfind('\n')) << "one line: " << output;
+    EXPECT_FALSE(wipe->leaving);
+    EXPECT_TRUE(wipe->revealed) << "the screen is open again";
+    EXPECT_FLOAT_EQ(Find("TransitionBird")->transform->scale.x, 0.0f);
+    EXPECT_TRUE(Engine::Input::instance->active);
 }
 
 }  // namespace

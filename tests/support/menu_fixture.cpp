@@ -1,4 +1,4 @@
-#include "menu_fixture.h"
+#include "support/menu_fixture.h"
 
 #include "game/menus/loading_logic.h"
 #include "game/menus/menu_flow.h"

@@ -1,0 +1,110 @@
+// The co-op picker: two or four players, nine birds then eight levels one
+// screen up, the draw, and entering player 1's level.
+#include "api/camera.h"
+#include "api/script_api.h"
+#include "game/game_values.h"
+#include "game/selection/selecting.h"
+#include "graphics/renderable2d.h"
+#include "graphics/texture.h"
+#include "support/menu_fixture.h"
+
+namespace {
+
+struct SelectingTest : MenuFixture {
+    Selecting* picker = nullptr;
+    void OpenPicker(int players) {
+        Game::coopPlayerCount = players;
+        Open("CoopSelection");
+        picker = Find("CoopLogic")->GetScript<Selecting>();
+        ASSERT_NE(picker, nullptr);
+        engine->Step();
+    }
+    Engine::vec2 At(const char* name) { return Find(name)->transform->position; }
+};
+
+TEST_F(SelectingTest, TwoPlayersHideTheOtherTwoAndSayHowManyPlay) {
+    OpenPicker(2);
+    for (const char* name : {"P3Tracker", "P3Pick", "P4SelectedMap"}) EXPECT_EQ(Find(name)->GetSprite()->color, 0u);
+    EXPECT_NE(Find("P1Tracker")->GetSprite()->color, 0u);
+    EXPECT_EQ(api::TextOf(Find("CoopCountLabel")), "Total players = 2");
+    OpenPicker(4);
+    EXPECT_NE(Find("P4Tracker")->GetSprite()->color, 0u);
+    EXPECT_EQ(api::TextOf(Find("CoopCountLabel")), "Total players = 4");
+}
+
+TEST_F(SelectingTest, BirdsThenLevelsThenTheDrawThenPlayerOnesLevel) {
+    dir.Write("MapData/Level2.xml", "<Level><Marker Name=\"Level2Reached\"><I/></Marker></Level>");
+    OpenPicker(2);
+    // Birds: indices wrap within 1..9; player 1's A goes on, D back.
+    Tap('D');
+    EXPECT_EQ(picker->index[0], 9);
+    Tap('A');
+    Tap('A');
+    EXPECT_EQ(picker->index[0], 2);
+    Tap(Engine::VK_RIGHT);
+    Tap(Engine::VK_RIGHT);
+    Tap(Engine::VK_RIGHT);
+    EXPECT_EQ(picker->index[1], 4);
+    EXPECT_FLOAT_EQ(At("P1Tracker").x, At("B2").x);
+    EXPECT_EQ(api::TextureOf(Find("P2Pick")), api::TextureOf(Find("B4")));
+
+    Tap('X');
+    EXPECT_EQ(picker->phase, 2);
+    EXPECT_EQ(Game::coopBirdChoices[0], 2);
+    EXPECT_EQ(Game::coopBirdChoices[1], 4);
+    // The camera climbs one screen and stops there.
+    engine->Step(60);
+    EXPECT_GT(api::CameraPosition().y, 17.0f);
+    EXPECT_LT(api::CameraPosition().y, 19.0f);
+    const float top = api::CameraPosition().y;
+    engine->Step(30);
+    EXPECT_FLOAT_EQ(api::CameraPosition().y, top);
+
+    // Levels wrap within 1..8.
+    Tap('D');
+    EXPECT_EQ(picker->index[0], 8);
+    Tap('A');
+    Tap('A');
+    EXPECT_EQ(picker->index[0], 2);
+    Tap(Engine::VK_LEFT);
+    EXPECT_EQ(picker->index[1], 8);
+    EXPECT_FLOAT_EQ(At("P1Tracker").y, At("Level2").y + 1.0f);
+
+    Tap('X');
+    EXPECT_EQ(picker->phase, 3);
+    ASSERT_EQ(picker->candidates.size(), 2u);
+    EXPECT_EQ(picker->candidates[0].frame, 2u);
+    EXPECT_EQ(picker->candidates[1].frame, 8u);
+    EXPECT_NE(Game::coopTextureChoices[0], nullptr);
+    EXPECT_EQ(Find("Blank")->GetSprite()->color, 0xFFFFFFFFu);
+    EXPECT_TRUE(picker->drawing);
+    engine->Step(200);
+    EXPECT_FALSE(picker->drawing) << "the draw stops after three seconds";
+    const uint32_t shown = Find("Blank")->GetSprite()->startFrame;
+    EXPECT_TRUE(shown == 2u || shown == 8u) << shown;
+
+    Tap('X');
+    EXPECT_EQ(Level(), "MapData//Level2.xml") << "player 1's level, whatever the draw showed";
+    EXPECT_FLOAT_EQ(api::CameraPosition().y, 0.0f) << "the next level starts with the camera at rest";
+}
+
+TEST_F(SelectingTest, AMissingLevelKeepsThePickerWithOneLine) {
+    OpenPicker(2);
+    Tap('X');
+    engine->Step(60);
+    Tap('A');
+    Tap('A');  // level 3: no file
+    Tap('X');
+    engine->Step(200);
+    testing::internal::CaptureStdout();
+    Tap('X');
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Level(), "MapData//CoopSelection.xml");
+    EXPECT_NE(output.find("Level3"), std::string::npos) << output;
+    EXPECT_GT(api::CameraPosition().y, 17.0f) << "the view stays on the levels";
+    Tap(Engine::VK_ESCAPE);
+    EXPECT_EQ(Level(), "MapData//MainMenu_KR.xml");
+    EXPECT_FLOAT_EQ(api::CameraPosition().y, 0.0f);
+}
+
+}  // namespace
