@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "graphics/camera.h"
+#include "logic/game_logic.h"
 
 namespace api {
 
@@ -33,6 +34,14 @@ void SetCameraZoom(float zoom) {
 
 void ResetCamera() {
     if (Engine::graphics::Camera* camera = Main()) camera->ResetView();
+    // A shake in progress is forgotten, so the next one starts from the resting view.
+    Engine::GameLogic* logic = Engine::GameLogic::instance;
+    if (Engine::graphics::CameraShake* shake = logic ? logic->cameraShake.get() : nullptr) {
+        shake->forward = true;
+        shake->needsBase = true;
+        shake->frameCount = 0;
+        shake->elapsed = 0.0f;
+    }
 }
 
 }  // namespace api

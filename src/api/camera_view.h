@@ -1,14 +1,6 @@
 #pragma once
 // The main camera's zoom and its standard view, for scripts that pulse or shake
-// the screen and must leave it as every level expects it.
+// the screen and must leave it as every level expects it. The functions live
+// with the rest of the camera's script functions in api/camera.h.
 
-namespace api {
-
-// The main camera's zoom; 1 (the standard view) when there is no camera.
-float CameraZoom();
-void SetCameraZoom(float zoom);
-// Zoom 1 at the centre, and a shake in progress forgotten so the next shake
-// starts from the standard view.
-void ResetCamera();
-
-}  // namespace api
+#include "api/camera.h"

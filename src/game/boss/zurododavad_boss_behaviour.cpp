@@ -69,7 +69,7 @@ void ZurododavadBossBehaviour::Init() {
     api::SetColor(healthFrame.Get(), 0x00FFFFFF);
     if (Engine::GameObj* frame = healthFrame.Get()) {
         // Centred over the bar (the font draws a little left of and below the label's point).
-        const Engine::vec2 at = api::Position(frame) + Engine::vec2{-1.3f, 1.85f};
+        const Engine::vec2 at = api::Position(frame) + Engine::vec2{-1.3f, 1.7f};
         healthLabel = api::SpawnLabel(kLabel, "PassionOne", 28, at, 0x00FFFFFF, 12);
         api::SetText(healthLabel.Get(), "ZURODODAVAD");
     }

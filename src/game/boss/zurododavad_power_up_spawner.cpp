@@ -45,6 +45,7 @@ void ZurododavadPowerUpSpawner::Init() {
     for (int i = 0; i < bugCount; ++i) {
         Engine::GameObj* bug = api::Spawn(kBug, kParked.x, kParked.y);
         if (!bug) continue;
+        bugScale_ = api::Scale(bug);
         api::SetGravityScale(bug, 0.0f);
         if (Engine::RigidBody* body = api::Body(bug)) body->SetMotionType(Engine::kKinematicMotion);
         api::SetVelocity(bug, {0.0f, 0.0f});
@@ -68,6 +69,8 @@ void ZurododavadPowerUpSpawner::Launch(Engine::GameObj* bug, BugBehaviour& scrip
         script.immunity = true;
     }
     api::SetTexture(bug, texture);
+    // The bug's pulse drifts with uneven frame times; each crossing starts from its own size.
+    api::SetScale(bug, bugScale_);
     boss::SheetFrames(bug, 1, 5, 0.3f);
     script.active = true;
     script.side = direction;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "api/object_ref.h"
+#include "core/maths.h"
 #include "logic/scripts.h"
 
 class BugBehaviour;
@@ -35,4 +36,5 @@ private:
     void Launch(Engine::GameObj* bug, BugBehaviour& script);
     // A bird touching an active bug takes its power-up; the bug leaves play.
     void PickUps(Engine::GameObj* bug, BugBehaviour& script);
+    Engine::vec2 bugScale_{1.0f, 1.0f};
 };
