@@ -103,6 +103,17 @@ INSTANTIATE_TEST_SUITE_P(
                       SkillCase{"NotASkill", "Pebble", "Player", true, 0, 0}),
     [](const ::testing::TestParamInfo<SkillCase>& info) { return std::string(info.param.name); });
 
+TEST_F(BossEnding, TheUltimatesSeeADeadBossAsNotVulnerable) {
+    // The ultimates ask Vulnerable() before they take health and credit hits.
+    EXPECT_TRUE(life->Vulnerable());
+    life->bossHealth = 0;
+    EXPECT_FALSE(life->Vulnerable());
+    life->bossHealth = 1;
+    Game::bossVulnerable = false;
+    EXPECT_FALSE(life->Vulnerable());
+    Game::bossVulnerable = true;
+}
+
 TEST_F(BossEnding, TheCrackShowsAtHalfHealthExactly) {
     life->bossHealth = 3001;
     Step();
