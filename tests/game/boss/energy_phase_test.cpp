@@ -7,10 +7,14 @@
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/energy_orb_behaviour.h"
+#include "game/boss/zurododavad_minion_behaviour.h"
 #include "game/boss/zurododavad_level_control.h"
 #include "game/boss/zurododavad_player_behaviour.h"
 #include "game/game_values.h"
 #include "game/story/dialog_scene.h"
+#include "objects/components.h"
+#include "physics/collider.h"
+#include "physics/rigid_body.h"
 
 namespace {
 
@@ -198,6 +202,35 @@ TEST_F(EnergyPhase, MinionsComeFromTwentyTwoAndAHalfSecondsAndScoreFiftyWhenPeck
     }
     EXPECT_EQ(Round(P1())->hitCount, before + 50);
     EXPECT_EQ(Round(P2())->hitCount, 0);
+}
+
+TEST_F(EnergyPhase, ASkillOfPlayer2ThatHitsAMinionCreditsPlayer2OnceAndFreesTheOrb) {
+    Open();
+    Engine::GameObj* minion = api::Spawn("ZurododavadMinion", 0.0f, 5.0f);
+    ASSERT_NE(minion, nullptr);
+    api::ObjectRef orb = api::ScriptOf<ZurododavadMinionBehaviour>(minion)->carriedOrb;
+    ASSERT_TRUE(orb);
+    // A stand-in skill object: a kinematic ghost box with the skill's name and owner.
+    Engine::GameObj* skill = api::Spawn("ZurododavadLockOn", 0.0f, 5.0f);
+    ASSERT_NE(skill, nullptr);
+    skill->name = "LightningBall";
+    skill->owner = "Player2";
+    skill->AddComponent(Engine::kColliderKind);
+    if (Engine::RigidBody* body = api::Body(skill)) body->SetMotionType(Engine::kKinematicMotion);
+    if (Engine::Collider* collider = api::ColliderOf(skill)) collider->ghost = true;
+    for (int frame = 0; frame < 10; ++frame) {
+        Place(P1(), {-10.0f, 5.0f});
+        Place(P2(), {10.0f, 5.0f});
+        api::SetPosition(skill, api::Position(minion));
+        Step();
+    }
+    EXPECT_EQ(Round(P2())->hitCount, 50);
+    EXPECT_EQ(Round(P1())->hitCount, 0);
+    EXPECT_TRUE(api::ScriptOf<ZurododavadMinionBehaviour>(minion)->released);
+    // The orb falls free where the minion was, with a collider for either bird.
+    ASSERT_TRUE(orb);
+    EXPECT_NE(api::ColliderOf(orb.Get()), nullptr);
+    EXPECT_LT(api::Position(orb.Get()).y, 5.0f);
 }
 
 }  // namespace
