@@ -16,5 +16,8 @@ std::string matchModeName;
 
 float runnerClock = 0.0f;
 int32_t runnerDebrisCount = 0;
+bool fightStarted = false;
+bool bossVulnerable = false;
+int32_t bossOrbCount = 0;
 
 }  // namespace Game

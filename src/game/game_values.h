@@ -34,5 +34,11 @@ extern float runnerClock;
 // How many pieces of runner debris have started since the program began; every
 // fifth one becomes a falling meteor.
 extern int32_t runnerDebrisCount;
+// The boss level's shared state: the opening dialogue is over (`fightStarted`),
+// the fight phase has begun and the boss can be hurt (`bossVulnerable`), and the
+// energy orbs the boss has absorbed (`bossOrbCount`, 0 to 5).
+extern bool fightStarted;
+extern bool bossVulnerable;
+extern int32_t bossOrbCount;
 
 }  // namespace Game

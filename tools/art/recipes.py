@@ -18,6 +18,7 @@ import egg_level
 import story_art
 import screens_art
 import runner_art
+import boss_level
 
 CHAR_BY_NAME = {c["name"]: cid for cid, c in birds.CHARACTERS.items()}
 CHAR_BY_NICK = {"Myna": 1, "Zuva": 2, "Techno": 2, "Zora": 3, "Rure": 4, "Vedavad": 4,
@@ -283,7 +284,7 @@ def picture(name, k, w, h):
 
 DRAWERS = (screens_art.screens_art, menu, character_texture, level_texture, hud_texture, world_texture, picture,
            menu_scenery.menu_scenery, egg_level.egg_level_texture, runner_art.draw,
-           practice.practice_texture, food_court.food_court, story_art.draw)
+           practice.practice_texture, food_court.food_court, story_art.draw, boss_level.boss_level_texture)
 
 
 def draw(name, k, w, h, entry):

@@ -1,0 +1,58 @@
+#pragma once
+// Pieces the boss level's scripts share: the two birds and their scripts, harm
+// that spares protected birds, the line tests of the lasers, switching a bird's
+// collider off and on, and sprite-sheet settings.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "api/object_ref.h"
+#include "core/maths.h"
+
+namespace Engine {
+class GameObj;
+}
+class MainPlayerBehaviour;
+class RoundPlayerBehaviour;
+
+namespace boss {
+
+constexpr const char* kLevelPath = "MapData//Zurododavad.xml";
+constexpr int32_t kMaxOrbs = 5;
+constexpr int32_t kBossHealth = 6000;
+
+bool IsBirdName(const std::string& name);
+MainPlayerBehaviour* BirdOf(const Engine::GameObj* bird);
+RoundPlayerBehaviour* RoundOf(const Engine::GameObj* bird);
+// Immune (power-up) or blinking invulnerable: harm passes it by.
+bool Protected(const Engine::GameObj* bird);
+// Kills the bird by a hazard unless it is protected; true when it died.
+bool KillUnprotected(Engine::GameObj* bird);
+// Adds to the bird's score (its round companion's hit count).
+void AddHits(const Engine::GameObj* bird, int32_t hits);
+int32_t HitsOf(const Engine::GameObj* bird);
+
+// Whether the segment from `origin` along the unit direction `direction`, `length`
+// long and swept by a box of `extent` (width, height), touches the object's
+// collider box. An object without a collider is never touched. Exact on the box's
+// edges and for axis-parallel directions (no division by a zero component).
+bool SegmentTouches(const Engine::GameObj* object, Engine::vec2 origin, Engine::vec2 direction, float length,
+                    Engine::vec2 extent);
+// The birds ("Player", "Player2") that such a segment touches, in that order.
+std::vector<Engine::GameObj*> BirdsOnSegment(Engine::vec2 origin, Engine::vec2 direction, float length,
+                                             Engine::vec2 extent);
+
+// Takes the collider away (the object no longer touches anything) and gives back
+// its size, for SwitchColliderOn.
+Engine::vec2 SwitchColliderOff(Engine::GameObj* object);
+// Gives the object a collider of `size` again (none is added twice).
+void SwitchColliderOn(Engine::GameObj* object, Engine::vec2 size);
+
+// Shows cells first..last of the sprite sheet, one every `frameTime` seconds.
+void SheetFrames(Engine::GameObj* object, uint32_t first, uint32_t last, float frameTime);
+void SetAnimating(Engine::GameObj* object, bool playing);
+// White with the given alpha (0..255, clamped).
+uint32_t WhiteAlpha(float alpha);
+
+}  // namespace boss
