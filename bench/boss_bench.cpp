@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 #include "api/script_api.h"
-#include "core/engine.h"
+#include "wiring/engine.h"
 #include "game/boss/laser_hazard_behaviour.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
@@ -64,7 +64,7 @@ public:
         systems_->graphics->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
         api::Seed(20261210);
-        systems_->factory->LoadLevel(Engine::levelPaths["Zurododavad"]);
+        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Zurododavad"]);
         Step();
         if (DialogScene* dialogue = api::FindScript<DialogScene>("ZurododavadControl")) dialogue->active = false;
         Step();
