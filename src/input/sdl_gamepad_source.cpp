@@ -68,6 +68,11 @@ int LoadControllerMappings(const std::string& path) {
     if (path.empty()) return 0;
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return 0;
+    // SDL would read a folder as a file of absurd size.
+    if (!std::filesystem::is_regular_file(path, error)) {
+        std::cout << "Controller mappings in " << path << " not read: not a file" << std::endl;
+        return -1;
+    }
     const int added = SDL_GameControllerAddMappingsFromFile(path.c_str());
     if (added < 0)
         std::cout << "Controller mappings in " << path << " not read: " << SDL_GetError() << std::endl;
