@@ -8,7 +8,7 @@ PACKAGES=(
   libsdl2-dev libglew-dev libsoil-dev libtinyxml-dev libfreetype-dev libimgui-dev
   libopenal-dev libsndfile1-dev libgl1-mesa-dri libegl-mesa0
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth mesa-utils xdotool sox librsvg2-bin imagemagick python3
+  xvfb xauth mesa-utils xdotool sox librsvg2-bin imagemagick python3 desktop-file-utils appstream
   fonts-liberation2 fonts-eurofurence fonts-cherrybomb fonts-league-spartan fonts-comfortaa
 )
 

@@ -3,7 +3,10 @@
 # folders below them (tools/check_layers.sh), builds, and runs the whole test
 # suite headless: once in release mode (with the benchmarks built), once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then fuzzes the data-file reader with libFuzzer
-# for a bounded time. Tests that need a display run under Xvfb.
+# for a bounded time. Tests that need a display run under Xvfb. Among the suite,
+# Install.* (tests/install.cmake) installs the game into a scratch DESTDIR,
+# validates its desktop entry and AppStream metainfo and starts the installed
+# game headless to the main menu.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/tools/setup.sh"

@@ -33,11 +33,16 @@ void Core::GameLoop() {
     while (active) {
         const uint64_t t0 = clock_->NowNanoseconds();
         RunFrame(dt);
-        // Spin until a sixtieth of a second has passed since the frame began.
+        // Wait until a sixtieth of a second has passed since the frame began:
+        // asleep for most of it, spinning for the last moment.
         float elapsed = 0.0f;
-        do {
-            elapsed = static_cast<float>(clock_->NowNanoseconds() - t0) * (1.0f / 1000000000.0f);
-        } while (elapsed < kFrameSeconds);
+        for (;;) {
+            const uint64_t now = clock_->NowNanoseconds();
+            elapsed = static_cast<float>(now - t0) * (1.0f / 1000000000.0f);
+            if (elapsed >= kFrameSeconds) break;
+            const uint64_t remaining = static_cast<uint64_t>((kFrameSeconds - elapsed) * 1e9f);
+            if (remaining > kSpinNanoseconds) clock_->Sleep(remaining - kSpinNanoseconds);
+        }
         dt = elapsed;
     }
 }

@@ -14,6 +14,9 @@ namespace Engine {
 class Core {
 public:
     static constexpr float kFrameSeconds = 0.016666668f;
+    // The wait for the next frame sleeps until this long before it is due, then
+    // spins: a sleep can overrun by a scheduler tick, the spin cannot.
+    static constexpr uint64_t kSpinNanoseconds = 1500000;
 
     Core();
     virtual bool Initialize();

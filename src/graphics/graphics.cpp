@@ -11,6 +11,7 @@
 #include "graphics/camera.h"
 #include "graphics/font.h"
 #include "graphics/layer.h"
+#include "graphics/letterbox.h"
 #include "graphics/mouse_world.h"
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
@@ -109,7 +110,11 @@ bool Graphics::Initialize() {
         if (!overlay_.Start(window, context)) return Fail("Failed imgui");
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        SDL_GL_SetSwapInterval(1);
+        // Vsync where the driver offers it, adaptive (late frames tear rather than
+        // wait a whole refresh) first. The frame loop keeps its own 60 Hz timing.
+        if (SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
+        const Viewport picture = LetterboxViewport(clientWidth, clientHeight);
+        glViewport(picture.x, picture.y, picture.width, picture.height);
     }
     LoadTextureBatch(10);
     if (hasGl()) {
@@ -203,9 +208,11 @@ void Graphics::SetUniforms() {
     glUseProgram(0);
 }
 
-bool Graphics::LoadTextureBatch(int count) { return graphics::LoadTextureBatch(textures, count, hasGl()); }
+bool Graphics::LoadTextureBatch(int count) {
+    return graphics::LoadTextureBatch(textures, count, hasGl(), textureListPath);
+}
 
-void Graphics::SaveTextureList() { graphics::SaveTextureList(textures); }
+void Graphics::SaveTextureList() { graphics::SaveTextureList(textures, textureListPath); }
 
 void Graphics::OnLevelLoading(std::string&) {
     RedrawGrid();
@@ -304,7 +311,10 @@ void Graphics::ShiftGrid(bool widen) {
 void Graphics::Resize(int, int, int right, int bottom) {
     clientWidth = right;
     clientHeight = bottom;
-    if (hasGl()) glViewport(0, 0, right, bottom);
+    if (hasGl()) {
+        const Viewport picture = LetterboxViewport(right, bottom);
+        glViewport(picture.x, picture.y, picture.width, picture.height);
+    }
     double screenHeight = bottom;
     SDL_DisplayMode mode;
     const int display = window() ? SDL_GetWindowDisplayIndex(window()) : -1;

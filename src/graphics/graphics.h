@@ -11,6 +11,7 @@
 #include "core/system.h"
 #include "graphics/debug_overlay.h"
 #include "graphics/texture.h"
+#include "graphics/texture_list.h"
 #include "objects/level_listener.h"
 
 struct SDL_Window;
@@ -121,6 +122,8 @@ public:
     double mouseX = 0.0;
     double mouseY = 0.0;
     std::string baseDirectory;
+    // The texture list read a few entries a frame and written back once loaded.
+    std::string textureListPath = kTextureListPath;
     std::vector<std::unique_ptr<Shader>> shaders;       // [0] Default, [1] Particle
     std::vector<std::unique_ptr<Layer>> mainLayers;     // [0] world, [1] particle
     std::vector<std::unique_ptr<Layer>> overlayLayers;  // [0] overlay, [1] grid

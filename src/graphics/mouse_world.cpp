@@ -2,12 +2,19 @@
 
 #include "graphics/camera.h"
 #include "graphics/graphics.h"
+#include "graphics/letterbox.h"
 
 namespace Engine::graphics {
 
 WorldPoint ClientToWorld(double pixelX, double pixelY, int clientWidth, int clientHeight) {
     const Camera* camera = Camera::main;
-    const double w = clientWidth > 0 ? clientWidth : 1, h = clientHeight > 0 ? clientHeight : 1;
+    // The picture fills only the letterboxed part of the client area; a point in
+    // a bar lies beyond the picture's edge.
+    Viewport picture = LetterboxViewport(clientWidth, clientHeight);
+    if (picture.width <= 0 || picture.height <= 0) picture = {0, 0, 1, 1};
+    const double w = picture.width, h = picture.height;
+    pixelX -= picture.x;
+    pixelY -= clientHeight - picture.y - picture.height;  // the top bar, in y-down pixels
     const vec2 world = WorldSize();
     const double viewWidth = (camera ? camera->width : 1.0) * world.x;
     const double viewHeight = (camera ? camera->height : 1.0) * world.y;

@@ -14,6 +14,7 @@ struct WorldPoint {
 
 // A client pixel in world units for a client area of `clientWidth` x `clientHeight`
 // and the main camera (or a camera at the origin with zoom 1 when there is none).
+// The picture is letterboxed to 16:9 (graphics/letterbox.h); this follows it.
 WorldPoint ClientToWorld(double pixelX, double pixelY, int clientWidth, int clientHeight);
 
 // The mouse position the window last stored, in world units; the origin without

@@ -2,7 +2,9 @@
 
 #include <SDL2/SDL.h>
 
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "input/sdl_pad_conversion.h"
 
@@ -62,12 +64,31 @@ void SdlGamepadSource::CloseController::operator()(SDL_GameController* controlle
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_GameControllerClose(controller);
 }
 
-SdlGamepadSource::SdlGamepadSource() {
+int LoadControllerMappings(const std::string& path) {
+    if (path.empty()) return 0;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return 0;
+    // SDL would read a folder as a file of absurd size.
+    if (!std::filesystem::is_regular_file(path, error)) {
+        std::cout << "Controller mappings in " << path << " not read: not a file" << std::endl;
+        return -1;
+    }
+    const int added = SDL_GameControllerAddMappingsFromFile(path.c_str());
+    if (added < 0)
+        std::cout << "Controller mappings in " << path << " not read: " << SDL_GetError() << std::endl;
+    else if (added == 0)
+        std::cout << "Controller mappings in " << path << " hold no mapping SDL can use" << std::endl;
+    return added;
+}
+
+SdlGamepadSource::SdlGamepadSource(const std::string& mappingsFile) {
+    // SDL reads its own mappings and SDL_GAMECONTROLLERCONFIG as the subsystem starts.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::cout << "Gamepads unavailable: " << SDL_GetError() << std::endl;
         return;
     }
     started_ = true;
+    LoadControllerMappings(mappingsFile);
     SDL_AddEventWatch(&SdlGamepadSource::WatchDevices, this);
     SeatNewControllers();
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "input/pad_state_source.h"
 
@@ -19,9 +20,18 @@ namespace Engine {
 // Hot-plug events are seen through an SDL event watch whoever pumps the event
 // queue, and take effect at the next BeginFrame or Read. Stick and button
 // values are those of the last event pump (the window's, once a frame).
+// Adds the mappings in a gamecontrollerdb.txt-style file to SDL's (the game
+// controller subsystem must be started). A missing file is no fault and adds
+// nothing; a file SDL cannot read, or one without a usable mapping, is named in
+// one line. Returns the number of mappings added (an existing mapping replaced
+// counts too), or -1 when the file was unreadable.
+int LoadControllerMappings(const std::string& path);
+
 class SdlGamepadSource : public PadStateSource {
 public:
-    SdlGamepadSource();
+    // Loads the controller mappings in `mappingsFile` (when given and present) on
+    // top of SDL's own and those in SDL_GAMECONTROLLERCONFIG, before seating pads.
+    explicit SdlGamepadSource(const std::string& mappingsFile = std::string());
     ~SdlGamepadSource() override;
     SdlGamepadSource(const SdlGamepadSource&) = delete;
     SdlGamepadSource& operator=(const SdlGamepadSource&) = delete;

@@ -10,6 +10,9 @@
 
 namespace Engine {
 
+// Alt+Enter (either Enter), the full-screen switch.
+bool IsFullscreenChord(const SDL_Keysym& key);
+
 // Reads SDL's keyboard and mouse state, as the window's last event pump left it.
 // A key pressed and released again within one pump would never be seen down by
 // a state read, so key-downs seen during the pump count as down for that frame.

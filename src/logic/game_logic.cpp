@@ -166,10 +166,12 @@ void GameLogic::Update(float dt) {
     UpdatePass(dt);
     AlwaysUpdatePass(dt);
     ButtonPass(dt);
-    if (Input::instance && Input::instance->IsKeyTriggered(VK_F1)) {
-        fullscreen = !fullscreen;
-        if (applyFullscreen) applyFullscreen(fullscreen);
-    }
+    if (Input::instance && Input::instance->IsKeyTriggered(VK_F1)) ToggleFullscreen();
+}
+
+void GameLogic::ToggleFullscreen() {
+    fullscreen = !fullscreen;
+    if (applyFullscreen) applyFullscreen(fullscreen);
 }
 
 void GameLogic::SendMessage(Message* message) {

@@ -73,6 +73,8 @@ public:
     // Switches the window in or out of full screen; set by the wiring (the window
     // sits above the game logic). Without it the flag only changes.
     std::function<void(bool fullscreen)> applyFullscreen;
+    // F1 and Alt+Enter: flips `fullscreen` and applies it.
+    void ToggleFullscreen();
 
 private:
     void UpdatePass(float dt);

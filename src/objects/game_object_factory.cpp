@@ -37,7 +37,7 @@ bool GameObjectFactory::Initialize() {
     for (size_t i = 0; i < kObjectPoolSize; ++i)
         objectPool.push_back(std::make_unique<GameObj>(0, 1.0f, 1.0f, 0.0f, "", "Default", 0.0f, 0.0f));
     levelPaths.clear();
-    ReadLevelPaths(kLevelPathsFile, levelPaths);
+    ReadLevelPaths(levelPathsReadPath, levelPaths);
     noRegister = false;
     return true;
 }

@@ -75,7 +75,8 @@ public:
     bool noRegister = true;
     // Level key -> level file path, read at start and written back at exit.
     std::map<std::string, std::string> levelPaths;
-    // Where the level-path table is written back at exit.
+    // Where the level-path table is read from at start, and written back to at exit.
+    std::string levelPathsReadPath = kLevelPathsFile;
     std::string levelPathsWritePath = "MapData/LevelPaths.xml";
     // The level counter and the components retired during script calls.
     LevelEpoch epoch;

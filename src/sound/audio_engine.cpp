@@ -31,6 +31,21 @@ void AudioEngine::Update(float dt) {
     for (auto& entry : events) entry.second->Update(dt);
 }
 
+std::unique_ptr<AudioOutput> AudioEngine::SwitchOutput(std::unique_ptr<AudioOutput> next) {
+    // Sources and buffers are deleted under the context that made them.
+    if (output_) output_->MakeCurrent();
+    channels.clear();
+    for (auto& entry : events) entry.second->ReleaseDevice();
+    decoded_.clear();
+    std::unique_ptr<AudioOutput> previous = std::move(output_);
+    output_ = std::move(next);
+    if (!output_) return previous;
+    output_->MakeCurrent();
+    const SoundLoader loader = [this](const std::string& file) { return Decoded(file); };
+    for (auto& entry : events) entry.second->AttachDevice(loader);
+    return previous;
+}
+
 void AudioEngine::LoadBank(const std::string& file) {
     if (banks.count(file)) return;
     AudioResult result = AudioResult::kOk;

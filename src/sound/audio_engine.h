@@ -54,6 +54,10 @@ public:
     // The stored instance for a path (to attach a callback), or null.
     EventInstance* FindEvent(const std::string& path) const;
     AudioOutput* Output() const { return output_.get(); }
+    // Moves the mix to `next`: the channels end, every event lets go of the old
+    // output's sources and buffers and takes new ones on `next`, playing events
+    // going on from the start of their current section. Returns the old output.
+    std::unique_ptr<AudioOutput> SwitchOutput(std::unique_ptr<AudioOutput> next);
     // Bytes of decoded sound held for the loaded events.
     size_t DecodedBytes() const;
 

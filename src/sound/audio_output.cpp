@@ -55,15 +55,52 @@ std::unique_ptr<AudioOutput> AudioOutput::MakeLoopback() {
 
 std::unique_ptr<AudioOutput> AudioOutput::OpenLoopback() { return MakeLoopback(); }
 
+std::unique_ptr<AudioOutput> AudioOutput::OpenSilent() {
+    std::unique_ptr<AudioOutput> output = MakeLoopback();
+    if (output) output->silent_ = true;
+    return output;
+}
+
 std::unique_ptr<AudioOutput> AudioOutput::OpenDefault() {
     std::unique_ptr<AudioOutput> output(new AudioOutput());
     output->device_.reset(alcOpenDevice(nullptr));
     if (output->device_ && output->MakeCurrentContext(nullptr)) return output;
 
     std::cout << "No sound device could be opened: the game runs without sound" << std::endl;
-    output = MakeLoopback();
-    if (output) output->silent_ = true;
-    return output;
+    return OpenSilent();
+}
+
+bool AudioOutput::Connected() const {
+    if (connectedOverride) return connectedOverride();
+    if (IsLoopback() || !device_) return true;
+    if (alcIsExtensionPresent(device_.get(), "ALC_EXT_disconnect") != ALC_TRUE) return true;
+    ALCint connected = ALC_TRUE;
+    alcGetIntegerv(device_.get(), ALC_CONNECTED, 1, &connected);
+    return connected != ALC_FALSE;
+}
+
+bool AudioOutput::Reopen() {
+    if (reopenOverride) return reopenOverride();
+    if (IsLoopback()) return true;
+    using ReopenFunction = ALCboolean (*)(ALCdevice*, const ALCchar*, const ALCint*);
+    if (device_ && alcIsExtensionPresent(device_.get(), "ALC_SOFT_reopen_device") == ALC_TRUE) {
+        auto reopen = reinterpret_cast<ReopenFunction>(alcGetProcAddress(device_.get(), "alcReopenDeviceSOFT"));
+        if (reopen && reopen(device_.get(), nullptr, nullptr) == ALC_TRUE && Connected()) {
+            MakeCurrent();
+            ConfigureListener();
+            return true;
+        }
+        return false;
+    }
+    AlcDevicePtr fresh(alcOpenDevice(nullptr));
+    if (!fresh) return false;
+    context_.reset();
+    device_ = std::move(fresh);
+    return MakeCurrentContext(nullptr);
+}
+
+void AudioOutput::MakeCurrent() const {
+    if (context_) alcMakeContextCurrent(context_.get());
 }
 
 void AudioOutput::Render(float* out, int frames) {

@@ -2,6 +2,7 @@
 // Where the mix goes: a real sound device, or OpenAL Soft's loopback device,
 // which mixes into memory only when asked to.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,9 @@ public:
     static std::unique_ptr<AudioOutput> OpenDefault();
     // A loopback device that mixes only when Render is called (tests, benchmarks).
     static std::unique_ptr<AudioOutput> OpenLoopback();
+    // A loopback device that the engine renders and throws away, so playback
+    // time passes while nothing is heard (no device, or the device was lost).
+    static std::unique_ptr<AudioOutput> OpenSilent();
 
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
@@ -36,6 +40,21 @@ public:
 
     bool IsLoopback() const { return renderSamples_ != nullptr; }
     bool IsSilent() const { return silent_; }
+
+    // Whether the device still plays (OpenAL Soft's ALC_EXT_disconnect); a
+    // loopback device, or a driver without the extension, always answers true.
+    bool Connected() const;
+    // Brings a lost device back: the same device reopened on the default output
+    // (ALC_SOFT_reopen_device) where the driver can, otherwise a new default
+    // device and context. Only for an output that holds no sources or buffers
+    // any more. False (nothing changed) while there is still no device.
+    bool Reopen();
+    // Makes this output's context the current one.
+    void MakeCurrent() const;
+
+    // Tests stand in for the driver's answers here.
+    std::function<bool()> connectedOverride;
+    std::function<bool()> reopenOverride;
 
 private:
     using RenderFunction = void (*)(ALCdevice*, ALCvoid*, ALCsizei);

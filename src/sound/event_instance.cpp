@@ -12,6 +12,10 @@ constexpr int kStreamBufferFrames = 8192;  // about 0.37 s at 22,050 Hz: three c
 EventInstance::EventInstance(const EventDescription& description, const SoundLoader& loader)
     : description_(description), voices_(description.sections.size()) {
     for (const auto& parameter : description_.parameters) parameters_[parameter.name] = parameter.initial;
+    MakeSourceAndVoices(loader);
+}
+
+void EventInstance::MakeSourceAndVoices(const SoundLoader& loader) {
     if (!loader) return;  // no mixer: nothing can play
 
     source_ = AlSource();
@@ -33,6 +37,20 @@ EventInstance::EventInstance(const EventDescription& description, const SoundLoa
         }
     }
     if (anyStream) streamBuffers_.resize(kStreamBufferCount);
+}
+
+void EventInstance::ReleaseDevice() {
+    HaltSource();
+    { AlSource gone = std::move(source_); }
+    streamBuffers_.clear();
+    for (Voice& voice : voices_) voice = Voice();
+}
+
+void EventInstance::AttachDevice(const SoundLoader& loader) {
+    MakeSourceAndVoices(loader);
+    if (state_ == PlaybackState::kStopped) return;
+    BeginSection(section_);
+    ApplyGainAndPitch();
 }
 
 const std::string& EventInstance::CurrentSection() const { return description_.sections[section_].name; }

@@ -54,10 +54,19 @@ public:
 
     void Update(float dt);
 
+    // The output is about to change: every OpenAL object of the instance goes
+    // (under the old output's context); its state, section and parameters stay.
+    void ReleaseDevice();
+    // The new output's context is current: the source and buffers are made
+    // again, and a playing instance goes on from the start of its section.
+    void AttachDevice(const SoundLoader& loader);
+
     const EventDescription& Description() const { return description_; }
     const std::string& CurrentSection() const;
 
 private:
+    void MakeSourceAndVoices(const SoundLoader& loader);
+
     struct Voice {  // what a section needs to play
         std::shared_ptr<DecodedSound> sound;  // decoded sections
         bool playable = false;

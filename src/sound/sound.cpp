@@ -18,6 +18,7 @@ Sound::Sound(std::string settingsFile, OutputOpener openOutput)
 Sound::~Sound() {
     if (engine_) {
         SaveSettings();
+        // A lost output holds no sources or buffers; it closes after the mix's own.
         engine_->StopAllChannels();
         engine_.reset();
     }
@@ -46,7 +47,31 @@ void Sound::Update(float dt) {
         engine_->StopAllChannels();
         engine_->StopAllEventsImmediately();
     }
+    WatchDevice(dt);
     engine_->Update(dt);
+}
+
+void Sound::WatchDevice(float dt) {
+    if (!lostOutput_) {
+        AudioOutput* output = engine_->Output();
+        if (!output || output->IsSilent() || output->Connected()) return;
+        std::cout << "The sound device was lost: the game goes on without sound" << std::endl;
+        lostOutput_ = engine_->SwitchOutput(AudioOutput::OpenSilent());
+        retryTimer_ = 0.0f;
+        return;
+    }
+    retryTimer_ += dt > 0.0f ? dt : 0.0f;
+    if (retryTimer_ < kDeviceRetrySeconds) return;
+    retryTimer_ = 0.0f;
+    // The silent output's context stays current unless the device is back.
+    AudioOutput* silent = engine_->Output();
+    if (!lostOutput_->Reopen()) {
+        if (silent) silent->MakeCurrent();
+        return;
+    }
+    engine_->SwitchOutput(std::move(lostOutput_));
+    lostOutput_.reset();
+    std::cout << "The sound device is back" << std::endl;
 }
 
 void Sound::SendMessage(Message* message) {

@@ -39,7 +39,12 @@ public:
     // The options menu's mute toggle: the player's own choice, saved at exit.
     void SetUserMuted(bool muted);
 
+    // How often a lost sound device is looked for again.
+    static constexpr float kDeviceRetrySeconds = 1.0f;
+
     AudioEngine* Audio() const { return engine_.get(); }
+    // The sound device went away and the mix goes to a silent output meanwhile.
+    bool DeviceLost() const { return lostOutput_ != nullptr; }
     const std::string& LastDroppedSoundPath() const { return lastDroppedSoundPath_; }
 
     // Writes the volume and the player's mute to the settings file now (also done at exit).
@@ -48,10 +53,16 @@ public:
     bool userMuted = false;
 
 private:
+    // Notices a lost device (one line, the mix moves to a silent output) and
+    // brings it back once it can be opened again (one line).
+    void WatchDevice(float dt);
 
     std::string settingsFile_;
     OutputOpener openOutput_;
     std::unique_ptr<AudioEngine> engine_;
+    // The output whose device was lost, kept for reopening; null while all is well.
+    std::unique_ptr<AudioOutput> lostOutput_;
+    float retryTimer_ = 0.0f;
     std::string lastDroppedSoundPath_;
 };
 

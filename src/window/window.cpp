@@ -15,6 +15,7 @@
 #include "graphics/graphics.h"
 #include "graphics/overlay_mouse.h"
 #include "input/scancode_table.h"
+#include "input/sdl_key_state_source.h"
 #include "logic/game_logic.h"
 
 namespace Engine {
@@ -161,6 +162,11 @@ void Window::HandleEvent(const SDL_Event& event) {
             }
             break;
         case SDL_KEYDOWN:
+            if (IsFullscreenChord(event.key.keysym)) {
+                // Held down, the chord repeats: one switch per press.
+                if (logic && !event.key.repeat) logic->ToggleFullscreen();
+                break;
+            }
             if (logic) {
                 CharKeyMessage key(MessageVirtualKeyForScancode(event.key.keysym.scancode), true);
                 logic->SendMessage(&key);

@@ -14,7 +14,8 @@ namespace Engine {
 // pumped once a frame. It turns key-downs and dropped files into messages for the
 // game logic, focus changes into a broadcast focus message (sound mutes, a match
 // pauses, input switches off), the mouse into a position for the graphics system
-// and the wheel into the editor's zoom. A lost display ends the game like a quit.
+// and the wheel into the editor's zoom. Alt+Enter switches full screen, as F1
+// does. A lost display ends the game like a quit.
 class Window : public System {
 public:
     static constexpr int kMinimumWidth = 852;

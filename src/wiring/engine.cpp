@@ -1,10 +1,17 @@
 #include "wiring/engine.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+
 #include "core/base_directory.h"
 #include "graphics/graphics.h"
 #include "input/input.h"
 #include "input/scripted_key_state_source.h"
 #include "input/scripted_pad_source.h"
+#include "input/sdl_gamepad_source.h"
+#include "input/sdl_key_state_source.h"
 #include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "logic/picking.h"
@@ -13,8 +20,29 @@
 #include "sound/sound.h"
 #include "window/window.h"
 #include "wiring/collider_outline.h"
+#include "wiring/command_line.h"
 
 namespace Engine {
+
+namespace {
+
+// Ends the game with a quit, as the window's close button does, after a set
+// number of frames.
+class FrameLimit : public System {
+public:
+    explicit FrameLimit(int frames) : remaining_(frames) {}
+    bool Initialize() override { return true; }
+    void Update(float) override {
+        if (remaining_ <= 0 || --remaining_ > 0 || !Core::instance) return;
+        Message quit(kQuitMessage);
+        Core::instance->BroadcastMessage(&quit);
+    }
+
+private:
+    int remaining_;
+};
+
+}  // namespace
 
 EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_unique<Core>()) {
     core->settings.editorMode = options.editorMode;
@@ -30,11 +58,18 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     core->settings.baseDirectory = BaseDirectoryFromExecutable(options.executablePath);
     graphics = new graphics::Graphics(window ? &window->sdlWindow : options.externalWindow, width, height,
                                       core->settings.baseDirectory);
+    graphics->textureListPath = options.files.textureListFile;
     factory = new GameObjectFactory();
-    sound = options.silentSound ? new Sound(Sound::kSettingsFile, &AudioOutput::OpenLoopback) : new Sound();
-    input = options.scriptedInput ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
-                             : new Input();
+    factory->levelPathsReadPath = options.files.levelPathsFile;
+    factory->levelPathsWritePath = options.files.levelPathsFile;
+    const std::string& soundSettings = options.files.soundSettingsFile;
+    sound = options.silentSound ? new Sound(soundSettings, &AudioOutput::OpenLoopback) : new Sound(soundSettings);
+    input = options.scriptedInput
+                ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
+                : new Input(std::make_unique<SdlKeyStateSource>(),
+                            std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
     logic = new GameLogic();
+    if (options.windowed) logic->fullscreen = false;
     physics = new Physics();
     picking = new Picking();
 
@@ -67,6 +102,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     core->Register(physics);
     core->Register(picking);
     core->Register(graphics);
+    if (options.quitAfterFrames > 0) core->Register(new FrameLimit(options.quitAfterFrames));
 }
 
 EngineSystems::~EngineSystems() {
@@ -75,9 +111,35 @@ EngineSystems::~EngineSystems() {
     core.reset();
 }
 
-int RunGame(const std::string& executablePath) {
+int RunGame(int argc, char** argv) {
+    const std::string program = argc > 0 && argv[0] ? argv[0] : "tolvex";
+    const CommandLineResult command = ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (!command.ok()) {
+        std::cout << command.error << "\n" << CommandLineUsage(program) << std::flush;
+        return 2;
+    }
+    if (command.options.help) {
+        std::cout << CommandLineUsage(program) << std::flush;
+        return 0;
+    }
+    if (command.options.version) {
+        std::cout << VersionLine() << std::endl;
+        return 0;
+    }
+
     EngineOptions options;
-    options.executablePath = executablePath;
+    options.executablePath = ExecutablePath(program);
+    options.windowed = command.options.windowed;
+    options.quitAfterFrames = command.options.quitAfterFrames;
+    options.files = LocateUserFiles(options.executablePath, [](const char* name) { return std::getenv(name); });
+    if (options.files.installed) {
+        // The data files name each other relative to the data folder.
+        if (chdir(options.files.dataDirectory.c_str()) != 0) {
+            std::cout << "Cannot enter the game's data folder " << options.files.dataDirectory << std::endl;
+            return 1;
+        }
+        SeedUserFiles(options.files);
+    }
     EngineSystems systems(options);
     if (systems.Initialize()) systems.Run();
     return 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/core.h"
+#include "wiring/user_files.h"
 
 struct SDL_Window;
 
@@ -35,6 +36,12 @@ struct EngineOptions {
     std::string executablePath;
     // Editor mode; with a window the window properties file decides it.
     bool editorMode = false;
+    // Where the rewritten files and the controller mappings are (the checkout's by default).
+    UserFiles files;
+    // Start in a window instead of full screen.
+    bool windowed = false;
+    // End the game with a quit after this many frames; 0 runs until a quit.
+    int quitAfterFrames = 0;
 
     // No window, scripted input, silent sound: the harness drives frames itself.
     static EngineOptions Headless() {
@@ -72,7 +79,8 @@ public:
     Picking* picking = nullptr;
 };
 
-// The program: start-up, the frame loop, shutdown. Returns the process exit code.
-int RunGame(const std::string& executablePath);
+// The program: the command line, start-up, the frame loop, shutdown. Returns the
+// process exit code.
+int RunGame(int argc, char** argv);
 
 }  // namespace Engine

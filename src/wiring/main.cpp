@@ -1,6 +1,3 @@
 #include "wiring/engine.h"
 
-int main(int argc, char** argv) {
-    (void)argc;
-    return Engine::RunGame(argv[0] ? argv[0] : "");
-}
+int main(int argc, char** argv) { return Engine::RunGame(argc, argv); }

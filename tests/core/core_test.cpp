@@ -140,3 +140,42 @@ TEST(BaseDirectory, TwoLevelsAboveTheExecutablesFolder) {
 }
 
 }  // namespace
+
+// The wait between frames sleeps for most of the sixtieth and spins only for its
+// last moment, and still ends at the first reading at or past it.
+TEST(FrameWait, SleepsMostOfTheFrameAndStillEndsOnTime) {
+    const struct {
+        const char* name;
+        uint64_t frameWork;  // what the frame itself took
+    } cases[] = {{"an idle frame", 0}, {"a frame with 10 ms of work", 10000000}, {"a frame with 16 ms", 16000000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Core core;
+        ManualFrameClock clock{10000};  // ten microseconds per reading
+        clock.advanceOnSleep = true;
+        core.SetClock(&clock);
+        std::vector<std::string> log;
+        RecordingSystem system{"system", log};
+        system.onUpdate = [&](size_t n) {
+            clock.Advance(c.frameWork);
+            if (n == 2) core.active = false;
+        };
+        core.Register(&system);
+        core.GameLoop();
+        ASSERT_EQ(system.dts.size(), 2u);
+        EXPECT_GE(system.dts[1], Core::kFrameSeconds);
+        EXPECT_LT(system.dts[1], Core::kFrameSeconds + 0.00003f);
+        // Spinning through the whole wait would take well over a thousand readings.
+        EXPECT_LT(clock.reads, 400u);
+        // Two frames, two waits (the last frame waits too).
+        const uint64_t wait = 16666668 - c.frameWork;
+        if (wait > Core::kSpinNanoseconds) {
+            EXPECT_EQ(clock.sleeps, 2u);
+            EXPECT_GE(clock.slept, 2 * (wait - Core::kSpinNanoseconds) - 100000);
+        } else {
+            EXPECT_EQ(clock.sleeps, 0u);
+        }
+        // Never asleep past the frame's end.
+        EXPECT_LE(clock.slept, 2 * wait);
+    }
+}

@@ -8,6 +8,7 @@
 
 #include "input/input.h"
 #include "input/virtual_keys.h"
+#include "logic/game_logic.h"
 #include "support/scratch_dir.h"
 #include "window/window.h"
 
@@ -66,6 +67,40 @@ TEST_F(RealKeysTest, ATapWithinOneFrameIsSeen) {
     EXPECT_TRUE(input->IsKeyTriggered('S'));
     Frame();
     EXPECT_FALSE(input->IsKeyDown('S'));
+}
+
+// Alt+Enter from the X server switches full screen through the window, and the
+// game (a menu waiting for Enter) does not see an Enter.
+TEST_F(RealKeysTest, AltEnterSwitchesFullScreenAndIsNoEnterForTheGame) {
+    Engine::GameLogic logic;
+    logic.boot = false;
+    logic.fullscreen = false;
+    logic.applyFullscreen = [this](bool fullscreen) {
+        if (fullscreen)
+            window->EnterFullscreen();
+        else
+            window->LeaveFullscreen();
+    };
+    Xdotool("keydown alt+Return");
+    Frame();
+    EXPECT_TRUE(logic.fullscreen);
+    EXPECT_TRUE(window->IsFullscreen());
+    EXPECT_FALSE(input->IsKeyDown(Engine::VK_RETURN));
+    EXPECT_FALSE(input->IsKeyTriggered(Engine::VK_RETURN));
+    Xdotool("keyup alt+Return");
+    Frame();
+    EXPECT_TRUE(window->IsFullscreen());
+
+    Xdotool("key --delay 0 Return");  // Enter alone: a key for the game, no switch
+    Frame();
+    EXPECT_TRUE(input->IsKeyTriggered(Engine::VK_RETURN));
+    EXPECT_TRUE(window->IsFullscreen());
+
+    Xdotool("key --delay 0 alt+Return");
+    Frame();
+    EXPECT_FALSE(logic.fullscreen);
+    EXPECT_FALSE(window->IsFullscreen());
+    EXPECT_FALSE(input->IsKeyTriggered(Engine::VK_RETURN));
 }
 
 }  // namespace

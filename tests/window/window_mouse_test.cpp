@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -34,9 +35,10 @@ struct WindowMouseTest : ::testing::Test {
     std::unique_ptr<Engine::EngineSystems> systems;
     Engine::ScriptedKeyStateSource* keys = nullptr;
 
-    void Start(bool editor) {
-        dir.Write("MapData/WindowProperties.xml", std::string("<W><T t=\"Mouse\"/><X w=\"960\"/><Y h=\"540\"/><E e=\"") +
-                                                      (editor ? "1" : "0") + "\"/></W>");
+    void Start(bool editor, int width = 960, int height = 540) {
+        dir.Write("MapData/WindowProperties.xml", "<W><T t=\"Mouse\"/><X w=\"" + std::to_string(width) + "\"/><Y h=\"" +
+                                                      std::to_string(height) + "\"/><E e=\"" + (editor ? "1" : "0") +
+                                                      "\"/></W>");
         TestSupport::PrepareRenderFiles(dir);
         dir.Write("MapData//Menu.xml",
                   "<Level><Button Name=\"Quit\"><I><Transform><Position X=\"8\" Y=\"-3\" L=\"10\"/>"
@@ -55,7 +57,7 @@ struct WindowMouseTest : ::testing::Test {
         const bool started = systems->Initialize();
         testing::internal::GetCapturedStdout();
         ASSERT_TRUE(started);
-        systems->logic->fullscreen = false;  // keep the 960 x 540 window
+        systems->logic->fullscreen = false;  // keep the window at its size
         Frame();                             // the boot frame
         testing::internal::CaptureStdout();
         systems->factory->LoadLevel("MapData//Menu.xml");
@@ -67,15 +69,17 @@ struct WindowMouseTest : ::testing::Test {
     }
     void Frame() { systems->core->RunFrame(Engine::Core::kFrameSeconds); }
 
-    // A real motion event in window points over world point (x, y) (camera at the origin, zoom 1).
+    // A real motion event in window points over world point (x, y) (camera at the
+    // origin, zoom 1), in the 16:9 picture centred in the window (bars around it).
     void MoveTo(float x, float y) {
         int w = 0, h = 0;
         SDL_GetWindowSize(systems->window->sdlWindow, &w, &h);
+        const double pictureW = std::min(double(w), h * 16.0 / 9.0), pictureH = std::min(double(h), w * 9.0 / 16.0);
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
         event.motion.windowID = SDL_GetWindowID(systems->window->sdlWindow);
-        event.motion.x = static_cast<int>((x / 32.0 + 0.5) * w);
-        event.motion.y = static_cast<int>((0.5 - y / 18.0) * h);
+        event.motion.x = static_cast<int>((w - pictureW) / 2 + (x / 32.0 + 0.5) * pictureW);
+        event.motion.y = static_cast<int>((h - pictureH) / 2 + (0.5 - y / 18.0) * pictureH);
         SDL_PushEvent(&event);
     }
 };
@@ -89,6 +93,40 @@ TEST_F(WindowMouseTest, AMouseMotionEventReachesAButton) {
     MoveTo(9.5f, -3.5f);
     Frame();
     EXPECT_FALSE(systems->core->active);
+}
+
+// A window that is not 16:9 shows the picture letterboxed; the pointer still
+// meets what it is over, in the game's buttons and in the editor.
+TEST_F(WindowMouseTest, InALetterboxedWindowTheButtonIsWhereItIsDrawn) {
+    Start(false, 960, 720);  // 4:3: bars of 90 pixels above and below
+    ASSERT_EQ(systems->graphics->clientHeight, 720);
+    keys->Press(Engine::VK_LBUTTON);
+    // Where the button would be in a stretched picture, but not in this one.
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = SDL_GetWindowID(systems->window->sdlWindow);
+    event.motion.x = static_cast<int>((9.5 / 32.0 + 0.5) * 960);
+    event.motion.y = static_cast<int>((0.5 + 3.5 / 18.0) * 720);
+    SDL_PushEvent(&event);
+    Frame();
+    EXPECT_TRUE(systems->core->active);
+    MoveTo(9.5f, -3.5f);
+    Frame();
+    EXPECT_FALSE(systems->core->active);
+}
+
+TEST_F(WindowMouseTest, InAPillarboxedWindowTheEditorPicksWhatIsUnderThePointer) {
+    Start(true, 1200, 540);  // wider than 16:9: bars left and right
+    Engine::GameObj* crate = Engine::GameObj::FindObject("Crate");
+    ASSERT_NE(crate, nullptr);
+    MoveTo(-6.0f, 2.0f);
+    systems->window->Update(0.0f);
+    // The editor's camera starts lowered; this checks the picture, at the origin.
+    Engine::graphics::Camera::main->ResetView();
+    keys->Press(Engine::VK_LBUTTON);
+    systems->picking->Update(0.0f);
+    keys->Release(Engine::VK_LBUTTON);
+    EXPECT_EQ(systems->picking->picked, crate);
 }
 
 TEST_F(WindowMouseTest, TheOverlayGetsKeysTextAndTheWheel) {

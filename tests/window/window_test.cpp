@@ -228,6 +228,44 @@ TEST_F(WindowTest, F1TogglesFullScreenEvenWhilePaused) {
     EXPECT_FALSE(window->IsFullscreen());
 }
 
+TEST_F(WindowTest, AltEnterTogglesFullScreenOncePerPressAndIsNoKeyForTheGame) {
+    logic->boot = false;
+    logic->fullscreen = false;
+    const struct {
+        const char* name;
+        SDL_Scancode scancode;
+        Uint16 mod;
+        Uint8 repeat;
+        bool expectFullscreen;
+        std::vector<int> expectKeys;
+    } steps[] = {
+        {"left Alt + Enter", SDL_SCANCODE_RETURN, KMOD_LALT, 0, true, {}},
+        {"held: a repeat does not switch back", SDL_SCANCODE_RETURN, KMOD_LALT, 1, true, {}},
+        {"Enter alone is a key", SDL_SCANCODE_RETURN, KMOD_NONE, 0, true, {Engine::VK_RETURN}},
+        {"right Alt + keypad Enter", SDL_SCANCODE_KP_ENTER, KMOD_RALT, 0, false, {}},
+        {"Ctrl + Enter is a key", SDL_SCANCODE_RETURN, KMOD_LCTRL, 0, false, {Engine::VK_RETURN}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        logic->keys.clear();
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.scancode = step.scancode;
+        event.key.keysym.mod = step.mod;
+        event.key.repeat = step.repeat;
+        SDL_PushEvent(&event);
+        window->Update(0.0f);
+        EXPECT_EQ(logic->fullscreen, step.expectFullscreen);
+        EXPECT_EQ(window->IsFullscreen(), step.expectFullscreen);
+        EXPECT_EQ(logic->keys, step.expectKeys);
+    }
+    // Back in a window, at the size it had.
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window->sdlWindow, &w, &h);
+    EXPECT_EQ(w, 900);
+    EXPECT_EQ(h, 500);
+}
+
 TEST_F(WindowTest, QuitRequestEndsTheLoop) {
     Engine::Core core;
     SDL_Event event{};

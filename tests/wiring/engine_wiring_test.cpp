@@ -77,4 +77,42 @@ TEST(EngineWiring, FocusChangesReachSoundLogicAndInputAsOneBroadcast) {
     }
 }
 
+// What the command line sets reaches the systems: the frame limit ends the loop
+// with a quit after the given frame, the rewritten files go where the options say
+// and --windowed keeps the game out of full screen.
+TEST(EngineWiring, TheRunsOptionsReachTheSystems) {
+    TestSupport::ScratchDir dir;
+    dir.Write("user/LevelPaths.xml", "<LevelPaths><LoadingScreen LoadingScreen=\"MapData//Nowhere.xml\"/></LevelPaths>");
+    dir.Write("user/sound.xml", "<Sound><Volume Volume=\"0.25\"/><Mute Mute=\"0\"/></Sound>");
+    Engine::EngineOptions options = Engine::EngineOptions::Headless();
+    options.files.levelPathsFile = dir.path() + "/user/LevelPaths.xml";
+    options.files.textureListFile = dir.path() + "/user/Texture.xml";
+    options.files.soundSettingsFile = dir.path() + "/user/sound.xml";
+    options.windowed = true;
+    options.quitAfterFrames = 3;
+    testing::internal::CaptureStdout();
+    {
+        Engine::EngineSystems systems(options);
+        struct Counter : Engine::System {
+            bool Initialize() override { return true; }
+            void Update(float) override { ++frames; }
+            int frames = 0;
+        } counter;
+        systems.core->Register(&counter);
+        ASSERT_TRUE(systems.Initialize());
+        EXPECT_EQ(systems.factory->levelPaths["LoadingScreen"], "MapData//Nowhere.xml");
+        EXPECT_FLOAT_EQ(systems.sound->Audio()->volume, 0.25f);
+        EXPECT_EQ(systems.graphics->textureListPath, options.files.textureListFile);
+        EXPECT_FALSE(systems.logic->fullscreen);
+        systems.Run();
+        EXPECT_EQ(counter.frames, 3);
+        EXPECT_FALSE(systems.core->active);
+        systems.core->systems.pop_back();  // the counter is not the wiring's to delete
+        systems.factory->levelPaths["Added"] = "MapData//Added.xml";
+    }
+    testing::internal::GetCapturedStdout();
+    // Written back at exit to the same place.
+    EXPECT_NE(dir.Read("user/LevelPaths.xml").find("MapData//Added.xml"), std::string::npos);
+}
+
 }  // namespace

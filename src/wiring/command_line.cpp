@@ -1,0 +1,106 @@
+#include "wiring/command_line.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <sstream>
+
+#ifndef TOLVEX_VERSION
+#define TOLVEX_VERSION "0.0.0"
+#endif
+
+namespace Engine {
+
+namespace {
+
+struct Flag {
+    const char* name;
+    // Placeholder of the flag's value in the usage, or nullptr for a flag without one.
+    const char* value;
+    const char* help;
+    // Stores the value (or the flag's presence); false when the value is unusable.
+    bool (*apply)(CommandLineOptions& options, const std::string& value);
+};
+
+bool ParseCount(const std::string& text, int& out) {
+    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || !end || *end != '\0' || value <= 0 || value > INT_MAX) return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+// To add a flag: one line here and a field in CommandLineOptions.
+const Flag kFlags[] = {
+    {"--help", nullptr, "show this help and exit",
+     [](CommandLineOptions& o, const std::string&) { return o.help = true; }},
+    {"--version", nullptr, "print the version and exit",
+     [](CommandLineOptions& o, const std::string&) { return o.version = true; }},
+    {"--windowed", nullptr, "start in a window instead of full screen",
+     [](CommandLineOptions& o, const std::string&) { return o.windowed = true; }},
+    {"--quit-after-frames", "N", "quit after N frames (for scripted checks)",
+     [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.quitAfterFrames); }},
+};
+
+const Flag* FindFlag(const std::string& name) {
+    for (const Flag& flag : kFlags)
+        if (name == flag.name) return &flag;
+    return nullptr;
+}
+
+}  // namespace
+
+CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLineResult result;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::string value;
+        bool inlineValue = false;
+        // "--flag=value" as well as "--flag value".
+        const size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+            inlineValue = true;
+        }
+        const Flag* flag = FindFlag(name);
+        if (!flag) {
+            result.error = "Unknown option: " + arguments[i];
+            return result;
+        }
+        if (flag->value && !inlineValue) {
+            if (i + 1 >= arguments.size()) {
+                result.error = "Option " + name + " needs a value (" + flag->value + ")";
+                return result;
+            }
+            value = arguments[++i];
+        } else if (!flag->value && inlineValue) {
+            result.error = "Option " + name + " takes no value";
+            return result;
+        }
+        if (!flag->apply(result.options, value)) {
+            result.error = "Option " + name + " has an unusable value: " + value;
+            return result;
+        }
+    }
+    return result;
+}
+
+std::string CommandLineUsage(const std::string& program) {
+    std::ostringstream out;
+    out << "Usage: " << program << " [options]\n";
+    for (const Flag& flag : kFlags) {
+        std::string left = std::string("  ") + flag.name;
+        if (flag.value) left += std::string(" ") + flag.value;
+        if (left.size() < 26) left.resize(26, ' ');
+        else left += "  ";
+        out << left << flag.help << "\n";
+    }
+    return out.str();
+}
+
+std::string VersionLine() { return std::string("tolvex ") + TOLVEX_VERSION; }
+
+}  // namespace Engine

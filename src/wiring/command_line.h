@@ -1,0 +1,35 @@
+#pragma once
+// The game's command line: a small table of flags (command_line.cpp), each with
+// its help text and what it sets in the options below. Nothing else in the game
+// reads argv.
+
+#include <string>
+#include <vector>
+
+namespace Engine {
+
+struct CommandLineOptions {
+    bool help = false;
+    bool version = false;
+    // Start in a window rather than full screen.
+    bool windowed = false;
+    // End the game after this many frames (0: run until quit); for scripted starts.
+    int quitAfterFrames = 0;
+};
+
+struct CommandLineResult {
+    CommandLineOptions options;
+    // Empty when every argument was understood; otherwise one line naming the bad one.
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The usage text, one flag a line, listed from the same table the parser reads.
+std::string CommandLineUsage(const std::string& program);
+
+// "tolvex 0.1.0"
+std::string VersionLine();
+
+}  // namespace Engine

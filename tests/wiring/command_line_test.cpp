@@ -1,0 +1,74 @@
+// The command line: the flags, their values, and the one line an unusable one gets.
+#include "wiring/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Engine::ParseCommandLine;
+
+struct GoodCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    bool help, version, windowed;
+    int quitAfterFrames;
+};
+
+TEST(CommandLine, UnderstoodFlagsSetTheirOptions) {
+    const GoodCase cases[] = {
+        {"nothing", {}, false, false, false, 0},
+        {"--help", {"--help"}, true, false, false, 0},
+        {"--version", {"--version"}, false, true, false, 0},
+        {"--windowed", {"--windowed"}, false, false, true, 0},
+        {"--quit-after-frames 120", {"--quit-after-frames", "120"}, false, false, false, 120},
+        {"--quit-after-frames=7 --windowed", {"--quit-after-frames=7", "--windowed"}, false, false, true, 7},
+    };
+    for (const GoodCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Engine::CommandLineResult result = ParseCommandLine(c.arguments);
+        ASSERT_TRUE(result.ok()) << result.error;
+        EXPECT_EQ(result.options.help, c.help);
+        EXPECT_EQ(result.options.version, c.version);
+        EXPECT_EQ(result.options.windowed, c.windowed);
+        EXPECT_EQ(result.options.quitAfterFrames, c.quitAfterFrames);
+    }
+}
+
+struct BadCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* error;
+};
+
+TEST(CommandLine, AnUnusableArgumentGivesOneLineNamingIt) {
+    const BadCase cases[] = {
+        {"unknown flag", {"--fly"}, "Unknown option: --fly"},
+        {"unknown after a good one", {"--windowed", "level.xml"}, "Unknown option: level.xml"},
+        {"missing value", {"--quit-after-frames"}, "Option --quit-after-frames needs a value (N)"},
+        {"not a number", {"--quit-after-frames", "ten"}, "Option --quit-after-frames has an unusable value: ten"},
+        {"negative", {"--quit-after-frames=-3"}, "Option --quit-after-frames has an unusable value: -3"},
+        {"zero", {"--quit-after-frames=0"}, "Option --quit-after-frames has an unusable value: 0"},
+        {"trailing junk", {"--quit-after-frames", "12x"}, "Option --quit-after-frames has an unusable value: 12x"},
+        {"value on a bare flag", {"--windowed=yes"}, "Option --windowed takes no value"},
+    };
+    for (const BadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Engine::CommandLineResult result = ParseCommandLine(c.arguments);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.error.find('\n'), std::string::npos);
+    }
+}
+
+TEST(CommandLine, TheUsageListsEveryFlag) {
+    const std::string usage = Engine::CommandLineUsage("tolvex");
+    EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
+    for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N"})
+        EXPECT_NE(usage.find(flag), std::string::npos) << flag;
+    EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
+}
+
+}  // namespace
