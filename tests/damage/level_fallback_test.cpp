@@ -2,6 +2,7 @@
 // or stops with one line naming the file when there is nothing to go back to.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "logic/game_logic.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
+#include "objects/level_paths.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
 
@@ -83,4 +85,22 @@ TEST(LevelFallbackTest, ARunningLevelThatBreaksAsItIsLoadedAgainStops) {
     EXPECT_NE(out.find("Back to MapData//Running.xml"), std::string::npos) << out;
     EXPECT_NE(out.find("Cannot go on without MapData//Running.xml"), std::string::npos) << out;
     EXPECT_FALSE(engine.core().active);
+}
+
+TEST(LevelPathTableTest, AFileThatDoesNotReadAsATableIsNeverReplaced) {
+    // Text without a root element parses, but holds no table.
+    const char* damaged[] = {"<000000LevelPaths>", "<!-- nothing -->", ""};
+    for (const char* text : damaged) {
+        SCOPED_TRACE(text);
+        TestSupport::ScratchDir dir;
+        dir.Write("LevelPaths.xml", text);
+        std::map<std::string, std::string> table;
+        testing::internal::CaptureStdout();
+        const bool read = Engine::ReadLevelPaths("LevelPaths.xml", table);
+        const bool written = Engine::WriteLevelPaths("LevelPaths.xml", {{"Level1", "MapData//Level1.xml"}});
+        testing::internal::GetCapturedStdout();
+        EXPECT_FALSE(read);
+        EXPECT_FALSE(written);
+        EXPECT_EQ(dir.Read("LevelPaths.xml"), text);
+    }
 }
