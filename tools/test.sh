@@ -2,11 +2,11 @@
 # Installs what is missing, checks that the engine's folders include only the
 # folders below them (tools/check_layers.sh), builds, and runs the whole test
 # suite headless: once in release mode (with the benchmarks built), once under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then fuzzes the data-file reader with libFuzzer
-# for a bounded time. Tests that need a display run under Xvfb. Among the suite,
-# Install.* (tests/install.cmake) installs the game into a scratch DESTDIR,
-# validates its desktop entry and AppStream metainfo and starts the installed
-# game headless to the main menu.
+# and UndefinedBehaviorSanitizer (with a one-minute soak, tests/soak), then fuzzes
+# every data-file reader with libFuzzer for a bounded time. Tests that need a
+# display run under Xvfb. Among the suite, Install.* (tests/install.cmake)
+# installs the game into a scratch DESTDIR, validates its desktop entry and
+# AppStream metainfo and starts the installed game headless to the main menu.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/tools/setup.sh"
@@ -43,29 +43,45 @@ run_suite() {
 bash "$root/tools/build.sh" build/release -DCMAKE_BUILD_TYPE=Release
 bash "$root/tools/build.sh" build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON -DTOLVEX_BUILD_BENCH=OFF
 
+# Fuzzes one reader: FUZZER SECONDS CORPUS_FILES...
+fuzz_one() {
+  local fuzzer="$1" seconds="$2" corpus log result=0
+  shift 2
+  corpus="$(mktemp -d)"
+  cp "$@" "$corpus"/
+  log="$root/build/fuzz/$fuzzer.last-run.log"
+  ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
+    "$root/build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len=8192 \
+    -print_final_stats=1 -artifact_prefix="$root/build/fuzz/$fuzzer-" "$corpus" > "$log" 2>&1 || result=$?
+  rm -rf "$corpus"
+  if [ "$result" -ne 0 ]; then
+    tail -n 60 "$log"
+    echo "$fuzzer found a fault; the failing input is in build/fuzz/"
+    return 1
+  fi
+  echo "$fuzzer: $(grep -E "^stat::number_of_executed_units" "$log" | sed 's/.*: *//') runs, nothing found"
+}
+
+# Every data-file reader under libFuzzer for a bounded time, seeded from the game's
+# own files: FUZZ_SECONDS for the archetype and level reader (default 30) and
+# FUZZ_READER_SECONDS (default 15) for each of the other five.
 fuzz_data_files() {
-  echo "== Fuzzing the archetype and level reader (libFuzzer, ${FUZZ_SECONDS:-60} s)"
+  local long="${FUZZ_SECONDS:-30}" short="${FUZZ_READER_SECONDS:-15}"
+  echo "== Fuzzing the data-file readers (libFuzzer, ${long} s + 5 x ${short} s)"
   cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTOLVEX_FUZZ=ON \
     -DTOLVEX_BUILD_TESTS=OFF -DTOLVEX_BUILD_BENCH=OFF > "$root/build/fuzz.configure.log" 2>&1 \
     || { cat "$root/build/fuzz.configure.log"; return 1; }
-  ninja -C "$root/build/fuzz" -j"$(nproc)" data_file_fuzzer || return 1
-  # The game's own data files are the starting corpus; new finds go to a scratch folder.
-  local corpus
-  corpus="$(mktemp -d)"
-  cp "$root"/MapData/*.xml "$root"/Objects/*.xml "$corpus"/
-  local log="$root/build/fuzz/last-run.log" result=0
-  ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
-    "$root/build/fuzz/data_file_fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=8192 \
-    -print_final_stats=1 -artifact_prefix="$root/build/fuzz/" "$corpus" > "$log" 2>&1 || result=$?
-  rm -rf "$corpus"
-  if [ "$result" -ne 0 ]; then
-    tail -n 60 "$log"
-    echo "The fuzzer found a crash; the failing input is in build/fuzz/"
-    return 1
-  fi
-  grep -E "^(Done|stat::number_of_executed_units)" "$log" || true
-  echo "Fuzzing found nothing"
+  ninja -C "$root/build/fuzz" -j"$(nproc)" data_file_fuzzer texture_list_fuzzer window_properties_fuzzer \
+    level_paths_fuzzer sound_settings_fuzzer sound_bank_fuzzer || return 1
+  local result=0
+  fuzz_one data_file_fuzzer "$long" "$root"/MapData/*.xml "$root"/Objects/*.xml || result=1
+  fuzz_one texture_list_fuzzer "$short" "$root/Objects/Textures/Texture.xml" || result=1
+  fuzz_one window_properties_fuzzer "$short" "$root/MapData/WindowProperties.xml" || result=1
+  fuzz_one level_paths_fuzzer "$short" "$root/MapData/LevelPaths.xml" || result=1
+  fuzz_one sound_settings_fuzzer "$short" "$root/src/sound/sound.xml" || result=1
+  fuzz_one sound_bank_fuzzer "$short" "$root"/Resources/Sounds/*.bank || result=1
+  return $result
 }
 
 status=0

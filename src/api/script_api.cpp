@@ -426,15 +426,21 @@ void ToggleFullScreen() { SetFullScreen(!FullScreen()); }
 
 // ---- Random numbers
 
-// The game's numbers run from 0 to 32767 on every platform, whatever the C
-// library's own RAND_MAX is.
-int Rand() { return std::rand() & 0x7FFF; }
+// Every draw comes from the engine's one seedable source, in call order, so a
+// run with a fixed seed and a fixed frame time repeats to the bit.
+int Rand() {
+    Engine::Core* core = Engine::Core::instance;
+    return core ? core->random.Next() : 0;
+}
 
 int RandomInt(int a, int b) {
     if (b < a) return a;
-    return a + Rand() % (b - a + 1);
+    Engine::Core* core = Engine::Core::instance;
+    return core ? core->random.Between(a, b) : a;
 }
 
-void Seed(unsigned seed) { std::srand(seed); }
+void Seed(unsigned seed) {
+    if (Engine::Core* core = Engine::Core::instance) core->random.Seed(seed);
+}
 
 }  // namespace api

@@ -23,10 +23,13 @@ bool Core::Initialize() {
 }
 
 void Core::RunFrame(float unscaledDt) {
+    elapsedSeconds_ += unscaledDt;
     const float scaled = TimeScale() * unscaledDt;
     const size_t count = systems.size();
     for (size_t i = 0; i < count; ++i) systems[i]->Update(scaled);
 }
+
+void Core::ReseedFromClock() { random.Seed(static_cast<uint32_t>(elapsedSeconds_)); }
 
 void Core::GameLoop() {
     float dt = 0.0f;

@@ -5,6 +5,7 @@
 
 #include "core/engine_settings.h"
 #include "core/frame_clock.h"
+#include "core/random.h"
 #include "core/system.h"
 
 namespace Engine {
@@ -39,14 +40,24 @@ public:
 
     void SetClock(FrameClock* clock) { clock_ = clock; }
 
+    // Seconds of frame time since the loop started: the sum of every frame's
+    // unscaled dt. It is the game's "current time", so reseeding from it repeats
+    // in a run with a fixed frame time.
+    double ElapsedSeconds() const { return elapsedSeconds_; }
+    // Seeds `random` with the whole seconds of ElapsedSeconds().
+    void ReseedFromClock();
+
     std::vector<System*> systems;
     bool active = true;
     EngineSettings settings;
+    // Every gameplay random draw (scripts and particles) comes from here.
+    Random random;
 
 private:
     SteadyFrameClock steadyClock_;
     FrameClock* clock_ = &steadyClock_;
     const float* timeScale_ = nullptr;
+    double elapsedSeconds_ = 0.0;
 };
 
 }  // namespace Engine

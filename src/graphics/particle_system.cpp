@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/color.h"
+#include "core/core.h"
 #include "graphics/graphics.h"
 #include "graphics/layer.h"
 #include "graphics/renderer2d.h"
@@ -15,12 +16,16 @@ namespace Engine::graphics {
 
 namespace {
 
-// rand() mod n for a range computed from data. A range below 1 (negative box
+// The game's random source: the Core's, so particles draw in step with the
+// scripts from one seed. A particle system without a Core (a tool) draws from `own`.
+Random& Source(Random& own) { return Core::instance ? Core::instance->random : own; }
+
+// A draw mod n for a range computed from data. A range below 1 (negative box
 // sizes or arcs) would divide by zero, and a huge one would not fit an int: both
 // are clamped, which leaves every sensible range untouched.
-int RandomBelow(float range) {
+int RandomBelow(Random& source, float range) {
     const float clamped = std::min(std::max(range, 1.0f), 1.0e9f);
-    return std::rand() % static_cast<int>(clamped);
+    return source.Next() % static_cast<int>(clamped);
 }
 
 }  // namespace
@@ -236,8 +241,8 @@ void ParticleSystem::Emit(Particles& p) {
     // 1. Offset inside the emission box; the box's width serves both axes.
     const float s = emitter->scale.x;
     const float n = std::trunc(s * 5.0f + 10.0f);
-    float ox = RandomBelow(n) * 0.1f - s * 0.5f;
-    float oy = RandomBelow(n) * 0.1f - s * 0.5f;
+    float ox = RandomBelow(Source(ownRandom_), n) * 0.1f - s * 0.5f;
+    float oy = RandomBelow(Source(ownRandom_), n) * 0.1f - s * 0.5f;
     if (s == 0.0f) ox = oy = 0.0f;
     // 2, 3. Size and place.
     p.SetSize(particleSize.x, particleSize.y);
@@ -254,7 +259,7 @@ void ParticleSystem::Emit(Particles& p) {
         b = std::min(b, 90.0f);
     }
     // 5. An angle on a 0.1 degree grid from -b up to just above a.
-    const float angle = RandomBelow(std::trunc((b + a + 1.0f) * 10.0f)) * 0.1f - b;
+    const float angle = RandomBelow(Source(ownRandom_), std::trunc((b + a + 1.0f) * 10.0f)) * 0.1f - b;
     // 6, 7.
     p.life = lifespan;
     p.order = emitter->layer;
@@ -272,7 +277,7 @@ void ParticleSystem::Emit(Particles& p) {
     }
 }
 
-uint32_t ParticleSystem::RandomColor() const {
+uint32_t ParticleSystem::RandomColor() {
     if (colorMin == colorMax) return colorMin;
     uint32_t packed = 0;
     for (int shift = 0; shift < 32; shift += 8) {
@@ -280,7 +285,7 @@ uint32_t ParticleSystem::RandomColor() const {
         const int high = static_cast<int>((colorMax >> shift) & 0xFFu);
         // A channel whose maximum is below its minimum has only the minimum; the
         // draw still happens so that later draws stay in step.
-        const int draw = std::rand();
+        const int draw = Source(ownRandom_).Next();
         const int value = high >= low ? low + draw % (high - low + 1) : low;
         packed |= static_cast<uint32_t>(value) << shift;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/maths.h"
+#include "core/random.h"
 #include "graphics/renderable2d.h"
 #include "objects/components.h"
 #include "objects/transform.h"
@@ -102,7 +103,7 @@ private:
     void Launch(Particles& particle);
     void JoinWorld(Particles& particle);
     void Emit(Particles& particle);
-    uint32_t RandomColor() const;
+    uint32_t RandomColor();
     // Marks the particle free; the caller takes it out of `live` and the layers.
     static void Free(Particles& particle);
     // Takes the given particles out of every main layer in one pass (sorts the list).
@@ -112,6 +113,8 @@ private:
     // Particles that expired during one update, kept so that the per-frame path
     // allocates nothing once the list has grown.
     std::vector<Particles*> expired_;
+    // Draws come from the Core's source; this one serves only without a Core.
+    Random ownRandom_;
 };
 
 // Turns v by `degrees` counter-clockwise.

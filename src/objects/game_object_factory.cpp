@@ -6,6 +6,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "core/core.h"
+#include "core/message.h"
 #include "objects/component_elements.h"
 #include "objects/level_listener.h"
 #include "objects/level_paths.h"
@@ -168,18 +170,23 @@ void GameObjectFactory::BuildGroup(const TiXmlElement& group, const std::string&
 }
 
 void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
+    const std::string previous = currentLevelPath;
     UnloadLevel();
     std::string path = requestedPath;
     const std::vector<LevelListener*> listeners = listeners_;
     for (LevelListener* listener : listeners) listener->OnLevelLoading(path);
     TiXmlDocument document;
-    if (LoadXmlFile(document, path)) {
+    const bool read = LoadXmlFile(document, path);
+    if (read) {
         currentLevelPath = path;
         std::cout << path << std::endl;
         for (LevelListener* listener : listeners) listener->OnLevelFileRead();
         if (const TiXmlElement* root = document.RootElement())
             for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement())
                 BuildGroup(*group, path);
+    } else if (path.empty()) {
+        // A key the level-path table does not hold.
+        std::cout << "Level not loaded: no path for it in " << kLevelPathsFile << std::endl;
     } else {
         std::cout << "Level not loaded: " << DescribeXmlError(document, path) << std::endl;
     }
@@ -190,6 +197,22 @@ void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
         if (epoch.Current() != level) break;
         listener->OnLevelLoaded();
     }
+    if (!read && epoch.Current() == level) RecoverFromFailedLoad(path.empty() ? kLevelPathsFile : path, previous);
+}
+
+void GameObjectFactory::RecoverFromFailedLoad(const std::string& missing, const std::string& previous) {
+    // The loading screen only ever leads to the title: failing to leave it, or to
+    // start at all, leaves nothing to play.
+    if (previous.empty() || previous == kLoadingScreenPath || recovering_) {
+        std::cout << "Cannot go on without " << missing << std::endl;
+        Message quit(kQuitMessage);
+        if (Core::instance) Core::instance->BroadcastMessage(&quit);
+        return;
+    }
+    std::cout << "Back to " << previous << std::endl;
+    recovering_ = true;
+    LoadLevel(previous);
+    recovering_ = false;
 }
 
 bool GameObjectFactory::LevelKeyLoadable(const std::string& key, std::string* why) const {

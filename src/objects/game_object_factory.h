@@ -40,6 +40,10 @@ public:
     // A pooled copy of the archetype at (x, y), or null.
     GameObj* SpawnArchetype(const std::string& name, float x, float y);
     void UnloadLevel();
+    // Loads the level file. One that cannot be read is reported and the level that
+    // was running is loaded again, so the game never sits in an empty world; when
+    // there is nothing to go back to (the first level, the loading screen, or the
+    // level gone back to fails too) the game stops with one line naming the file.
     void LoadLevel(const std::string& path);
     // Loads the level the level-path table lists under `key`. A key that is not
     // in the table, or whose file cannot be read as a level, prints one line and
@@ -89,6 +93,10 @@ private:
     GameObj* TakeFreeObject();
 
     std::vector<LevelListener*> listeners_;
+
+    // Loads `previous` again after a level could not be read, or stops the game.
+    void RecoverFromFailedLoad(const std::string& missing, const std::string& previous);
+    bool recovering_ = false;
 };
 
 // Whether a component made now files itself with its system: there is a factory

@@ -26,7 +26,9 @@ bool ReadLevelPaths(const std::string& path, std::map<std::string, std::string>&
 
 bool WriteLevelPaths(const std::string& path, const std::map<std::string, std::string>& table) {
     TiXmlDocument document;
-    if (!LoadXmlFile(document, path)) return false;
+    // The same test as reading: text that parses but holds no root element is no
+    // table either, and is kept for whoever can mend it.
+    if (!LoadXmlFile(document, path) || !document.RootElement()) return false;
     document.Clear();
     TiXmlElement root("LevelPaths");
     for (const auto& entry : table) {

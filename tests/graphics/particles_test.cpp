@@ -269,13 +269,14 @@ TEST_F(ParticleTest, EmitDrawsItsRandomNumbersInOrder) {
         emitter.colorMin = PackColor(10, 20, 30, 200);
         emitter.colorMax = PackColor(40, 20, 230, 100);
 
-        std::srand(1234);
+        Engine::Random& source = engine->core().random;
+        source.Seed(1234);
         int r[7];
-        for (int& v : r) v = std::rand();
-        const int next = std::rand();
-        std::srand(1234);
+        for (int& v : r) v = source.Next();
+        const int next = source.Next();
+        source.Seed(1234);
         emitter.Update(0.0f);
-        EXPECT_EQ(std::rand(), next) << "exactly seven draws";
+        EXPECT_EQ(source.Next(), next) << "exactly seven draws";
 
         const Particles& p = *emitter.live.at(0);
         const float s = 2.0f;  // the box width serves both axes

@@ -58,7 +58,9 @@ struct WindowMouseTest : ::testing::Test {
         testing::internal::GetCapturedStdout();
         ASSERT_TRUE(started);
         systems->logic->fullscreen = false;  // keep the window at its size
-        Frame();                             // the boot frame
+        // The boot frame, with the loading screen the game cannot start without.
+        dir.Write("MapData/LoadingScreen.xml", "<Level></Level>");
+        Frame();
         testing::internal::CaptureStdout();
         systems->factory->LoadLevel("MapData//Menu.xml");
         testing::internal::GetCapturedStdout();

@@ -1,0 +1,214 @@
+// The soak: the real game on the headless engine, from the boot frame and the
+// loading screen, driven for a given time by a seeded stream of random keys, pad
+// buttons, pads plugged and unplugged, focus changes and dropped files. From time
+// to time it checks that the title ("MapData//MainMenu_KR.xml") can still be
+// reached with Escape and the pad's B and Back buttons; a screen with no way back
+// is a dead end and fails the run. Crashes, leaks and sanitizer reports end the
+// process on their own (run it in the sanitizer build: tools/soak.sh).
+//
+//   tolvex_soak SECONDS [SEED]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "core/core.h"
+#include "core/message.h"
+#include "core/random.h"
+#include "input/gamepad_state.h"
+#include "input/virtual_keys.h"
+#include "objects/game_object_factory.h"
+#include "support/headless_engine.h"
+#include "support/scratch_dir.h"
+
+namespace {
+
+constexpr const char* kTitle = "MapData//MainMenu_KR.xml";
+// Back presses allowed to reach the title, each followed by time for a wipe.
+constexpr int kBackPresses = 12;
+constexpr int kFramesPerBackPress = 90;
+
+const Engine::VirtualKey kKeys[] = {
+    Engine::VK_UP,    Engine::VK_DOWN, Engine::VK_LEFT, Engine::VK_RIGHT, Engine::VK_RETURN, Engine::VK_SPACE,
+    Engine::VK_ESCAPE, Engine::VK_BACK, Engine::VK_TAB, 'W', 'A', 'S', 'D', 'J', 'K', 'L', 'E', 'Q', 'P',
+    Engine::VK_LBUTTON, Engine::VK_F1,  Engine::VK_SHIFT, Engine::VK_CONTROL,
+};
+const uint16_t kPadButtons[] = {Engine::PadBits::kDpadUp, Engine::PadBits::kDpadDown, Engine::PadBits::kDpadLeft, Engine::PadBits::kDpadRight,
+                                Engine::PadBits::kStart,  Engine::PadBits::kBack,     Engine::PadBits::kA,        Engine::PadBits::kB,
+                                Engine::PadBits::kX,      Engine::PadBits::kY,        Engine::PadBits::kLeftShoulder, Engine::PadBits::kRightShoulder};
+const char* const kDroppedFiles[] = {"Resources/Sounds/Master Bank.bank", "nothing.png", "missing.wav",
+                                     "MapData/MainMenu.xml", "", "a.ogg", "weird.name.PNG"};
+
+template <typename T, size_t N>
+const T& Pick(Engine::Random& random, const T (&items)[N]) {
+    return items[static_cast<size_t>(random.Next()) % N];
+}
+
+struct Figures {
+    long long frames = 0;
+    long long keyPresses = 0;
+    long long padPresses = 0;
+    long long plugs = 0;
+    long long focusChanges = 0;
+    long long drops = 0;
+    long long backChecks = 0;
+    long long restarts = 0;
+    std::set<std::string> levels;
+};
+
+class Soak {
+public:
+    explicit Soak(uint32_t seed) : random_(seed) {}
+
+    // False on a dead end.
+    bool Run(double seconds) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        Boot();
+        while (std::chrono::steady_clock::now() < end) {
+            for (int i = 0; i < 600; ++i) RandomFrame();
+            if (!CheckWayBack()) return false;
+        }
+        engine_.reset();
+        return true;
+    }
+
+    const Figures& figures() const { return figures_; }
+
+private:
+    void Boot() {
+        engine_.reset();
+        engine_ = std::make_unique<TestSupport::HeadlessEngine>();
+        for (int pad = 0; pad < 4; ++pad) engine_->pads().Plug(pad);
+    }
+
+    void Step() {
+        engine_->Step();
+        ++figures_.frames;
+        figures_.levels.insert(engine_->factory().currentLevelPath);
+        // The player chose to quit (the quit button, the confirmation): start again.
+        if (!engine_->core().active) {
+            ++figures_.restarts;
+            Boot();
+        }
+    }
+
+    void RandomFrame() {
+        const int roll = random_.Next() % 100;
+        if (roll < 30) {
+            engine_->keys().Set(Pick(random_, kKeys), random_.Next() % 2 == 0);
+            ++figures_.keyPresses;
+        } else if (roll < 50) {
+            engine_->pads().SetButton(random_.Next() % 4, Pick(random_, kPadButtons), random_.Next() % 2 == 0);
+            ++figures_.padPresses;
+        } else if (roll < 52) {
+            const int pad = random_.Next() % 4;
+            engine_->pads().IsPlugged(pad) ? engine_->pads().Unplug(pad) : engine_->pads().Plug(pad);
+            ++figures_.plugs;
+        } else if (roll < 53) {
+            Engine::FocusMessage focus(random_.Next() % 2 == 0);
+            engine_->core().BroadcastMessage(&focus);
+            ++figures_.focusChanges;
+        } else if (roll < 54) {
+            Engine::FileDraggedMessage drop(Pick(random_, kDroppedFiles));
+            engine_->core().BroadcastMessage(&drop);
+            ++figures_.drops;
+        } else if (roll < 60) {
+            engine_->keys().ReleaseAll();
+        }
+        Step();
+    }
+
+    // Lets go of everything, gives the window its focus back, and presses Escape,
+    // then B, then Back, then picks a question's lower entry, in turn until the
+    // title shows.
+    bool CheckWayBack() {
+        ++figures_.backChecks;
+        engine_->keys().ReleaseAll();
+        for (int pad = 0; pad < 4; ++pad)
+            for (uint16_t bit : kPadButtons) engine_->pads().SetButton(pad, bit, false);
+        engine_->pads().Plug(0);
+        Engine::FocusMessage focus(true);
+        engine_->core().BroadcastMessage(&focus);
+        const std::string start = engine_->factory().currentLevelPath;
+        for (int press = 0; press < kBackPresses; ++press) {
+            for (int frame = 0; frame < kFramesPerBackPress; ++frame) {
+                Step();
+                if (engine_->factory().currentLevelPath == kTitle) return true;
+            }
+            switch (press % 4) {
+                case 0: Tap(Engine::VK_ESCAPE); break;
+                case 1: TapPad(Engine::PadBits::kB); break;
+                case 2: TapPad(Engine::PadBits::kBack); break;
+                default:
+                    // A screen that asks (the quit confirmation, a pause menu) is
+                    // left by its lower entry: "No", "Quit to menu".
+                    Tap('S');
+                    Tap('S');
+                    Tap('F');
+                    break;
+            }
+        }
+        // The loading screen takes its own time; only a level that keeps the
+        // player from the title counts.
+        for (int frame = 0; frame < 60 * 15 && engine_->factory().currentLevelPath != kTitle; ++frame) Step();
+        if (engine_->factory().currentLevelPath == kTitle) return true;
+        std::fprintf(stderr, "Dead end: no way back to the title from %s (now %s) after %d back presses\n",
+                     start.c_str(), engine_->factory().currentLevelPath.c_str(), kBackPresses);
+        return false;
+    }
+
+    void Tap(Engine::VirtualKey key) {
+        engine_->keys().Press(key);
+        Step();
+        engine_->keys().Release(key);
+        Step();
+    }
+    void TapPad(uint16_t bit) {
+        engine_->pads().SetButton(0, bit, true);
+        Step();
+        engine_->pads().SetButton(0, bit, false);
+        Step();
+    }
+
+    Engine::Random random_;
+    std::unique_ptr<TestSupport::HeadlessEngine> engine_;
+    Figures figures_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << "usage: tolvex_soak SECONDS [SEED]" << std::endl;
+        return 2;
+    }
+    const double seconds = std::atof(argv[1]);
+    const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 20261210u;
+    bool ok = false;
+    Figures figures;
+    {
+        TestSupport::ScratchDir dir;
+        dir.CopyFromSource("MapData");
+        dir.CopyFromSource("Objects");
+        dir.CopyFromSource("Resources/Sounds");
+        dir.CopyFromSource("src/sound/sound.xml");
+        for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+            dir.CopyFromSource(font);
+        // The game's own lines would drown the figures.
+        std::cout.setstate(std::ios::failbit);
+        Soak soak(seed);
+        ok = soak.Run(seconds);
+        figures = soak.figures();
+        std::cout.clear();
+    }
+    std::fprintf(stderr, "soak %s: seed %u, %lld frames (%.1f game minutes), %lld keys, %lld pad buttons, %lld plugs, "
+                "%lld focus changes, %lld drops, %lld way-back checks, %lld restarts, %zu levels seen\n",
+                ok ? "passed" : "FAILED", seed, figures.frames, figures.frames / 3600.0, figures.keyPresses,
+                figures.padPresses, figures.plugs, figures.focusChanges, figures.drops, figures.backChecks,
+                figures.restarts, figures.levels.size());
+    for (const std::string& level : figures.levels) std::fprintf(stderr, "  seen: %s\n", level.c_str());
+    return ok ? 0 : 1;
+}
