@@ -232,6 +232,13 @@ bool GameObjectFactory::LevelKeyLoadable(const std::string& key, std::string* wh
 bool GameObjectFactory::LoadLevelByKey(const std::string& key) {
     std::string why;
     if (!LevelKeyLoadable(key, &why)) {
+        // Nothing to stay in when the game has not started yet or is still on its
+        // loading screen, which only ever leads on: that is the end of the road.
+        if (currentLevelPath.empty() || currentLevelPath == kLoadingScreenPath) {
+            auto it = levelPaths.find(key);
+            RecoverFromFailedLoad(it == levelPaths.end() ? kLevelPathsFile : it->second, currentLevelPath);
+            return false;
+        }
         std::cout << "Staying in " << (currentLevelPath.empty() ? "this level" : currentLevelPath) << ": " << why
                   << std::endl;
         return false;

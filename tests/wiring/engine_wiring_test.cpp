@@ -84,6 +84,8 @@ TEST(EngineWiring, TheRunsOptionsReachTheSystems) {
     TestSupport::ScratchDir dir;
     dir.Write("user/LevelPaths.xml", "<LevelPaths><LoadingScreen LoadingScreen=\"MapData//Nowhere.xml\"/></LevelPaths>");
     dir.Write("user/sound.xml", "<Sound><Volume Volume=\"0.25\"/><Mute Mute=\"0\"/></Sound>");
+    // The boot frame's loading screen, which the game cannot start without.
+    dir.Write("MapData/LoadingScreen.xml", "<Level></Level>");
     Engine::EngineOptions options = Engine::EngineOptions::Headless();
     options.files.levelPathsFile = dir.path() + "/user/LevelPaths.xml";
     options.files.textureListFile = dir.path() + "/user/Texture.xml";
