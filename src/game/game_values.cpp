@@ -20,4 +20,13 @@ bool fightStarted = false;
 bool bossVulnerable = false;
 int32_t bossOrbCount = 0;
 
+int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score) {
+    const int winner = player1Score > player2Score ? 1 : player2Score > player1Score ? 2 : 0;
+    matchModeName = modeName;
+    winnerTag = winner == 1 ? "P1" : winner == 2 ? "P2" : "Draw";
+    winnerName = winner == 1 ? "Player" : winner == 2 ? "Player2" : "Draw";
+    matchResultReady = true;
+    return winner;
+}
+
 }  // namespace Game

@@ -41,4 +41,9 @@ extern bool fightStarted;
 extern bool bossVulnerable;
 extern int32_t bossOrbCount;
 
+// Writes the result a match reached, a draw included, so no result screen can
+// show an earlier match's: the mode, "P1"/"P2"/"Draw" with "Player"/"Player2"/
+// "Draw", and the ready flag. Answers 1 or 2 for the winning player, 0 for a draw.
+int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score);
+
 }  // namespace Game

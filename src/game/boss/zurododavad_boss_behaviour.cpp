@@ -169,18 +169,7 @@ void ZurododavadBossBehaviour::Die(float dt) {
 }
 
 void ZurododavadBossBehaviour::WriteResult(int32_t player1Hits, int32_t player2Hits) {
-    if (player1Hits > player2Hits) {
-        Game::winnerName = "Player";
-        Game::winnerTag = "P1";
-    } else if (player1Hits < player2Hits) {
-        Game::winnerName = "Player2";
-        Game::winnerTag = "P2";
-    } else {
-        Game::winnerName = "Draw";
-        Game::winnerTag = "Draw";
-    }
-    Game::matchModeName = "Zurododavad";
-    Game::matchResultReady = true;
+    Game::RecordMatchResult("Zurododavad", player1Hits, player2Hits);
 }
 
 void ZurododavadBossBehaviour::EndMatch() {

@@ -24,20 +24,11 @@ int32_t ScoreOf(const Level2BirdBehaviour* bird) { return bird ? bird->score : 0
 
 const char* const kModeName = "Zovadurazod";
 
-int Winner(int32_t player1Score, int32_t player2Score) {
-    if (player1Score > player2Score) return 1;
-    if (player2Score > player1Score) return 2;
-    return 0;
-}
 
 std::string Finish() {
     const int32_t p1 = ScoreOf(api::FindScript<Player1Level2Behaviour>(FoodCourt::kPlayer));
     const int32_t p2 = ScoreOf(api::FindScript<Player2Level2Behaviour>(FoodCourt::kPlayer2));
-    const int winner = Winner(p1, p2);
-    Game::matchResultReady = true;
-    Game::matchModeName = kModeName;
-    Game::winnerTag = winner == 1 ? "P1" : winner == 2 ? "P2" : "Draw";
-    Game::winnerName = winner == 1 ? "Player" : winner == 2 ? "Player2" : "Draw";
+    const int winner = Game::RecordMatchResult(kModeName, p1, p2);
 
     std::string key = (winner == 1 ? kPlayer1Wins : winner == 2 ? kPlayer2Wins : kDraw).c_str();
     if (!api::LevelExists(key)) {

@@ -402,17 +402,7 @@ void GameMode::MatchEnd() {
     if (!resultWritten) {
         // Every match end writes the result it reached, a draw included, so no
         // screen can show the result of an earlier match.
-        if (player1Wins > player2Wins) {
-            Game::winnerTag = "P1";
-            Game::winnerName = "Player";
-        } else if (player2Wins > player1Wins) {
-            Game::winnerTag = "P2";
-            Game::winnerName = "Player2";
-        } else {
-            Game::winnerTag = "Draw";
-            Game::winnerName = "Draw";
-        }
-        Game::matchResultReady = true;
+        Game::RecordMatchResult(Game::matchModeName, player1Wins, player2Wins);
         resultWritten = true;
     }
     if (leaving || !api::IsStopped(kLevelMusic)) return;

@@ -160,18 +160,7 @@ void L4Goal::Decide() {
     resultWritten = true;
     const int p1 = runner::Score(player1.Get());
     const int p2 = runner::Score(player2.Get());
-    Game::matchModeName = "Rudorarurozavir";
-    if (p1 > p2) {
-        Game::winnerName = "Player";
-        Game::winnerTag = "P1";
-    } else if (p2 > p1) {
-        Game::winnerName = "Player2";
-        Game::winnerTag = "P2";
-    } else {
-        Game::winnerName = "Draw";
-        Game::winnerTag.clear();
-    }
-    Game::matchResultReady = true;
+    Game::RecordMatchResult("Rudorarurozavir", p1, p2);
     if (Transition* wipe = api::FindScript<Transition>(kTransitionBird)) {
         wipe->Start(kCutScene);
         wipe->leaving = true;

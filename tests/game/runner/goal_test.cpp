@@ -65,7 +65,7 @@ TEST_P(RunResult, IsRecordedForTheResultScenes) {
 
 INSTANTIATE_TEST_SUITE_P(Runner, RunResult,
                          ::testing::Values(Outcome{120, 80, "Player", "P1"}, Outcome{35, 300, "Player2", "P2"},
-                                           Outcome{150, 150, "Draw", ""}, Outcome{0, 0, "Draw", ""}),
+                                           Outcome{150, 150, "Draw", "Draw"}, Outcome{0, 0, "Draw", "Draw"}),
                          [](const ::testing::TestParamInfo<Outcome>& info) {
                              return std::string(info.param.winnerName) + "_" + std::to_string(info.index);
                          });
