@@ -75,7 +75,10 @@ void VSscreen::Slide(Slider& slider, float dt) {
 }
 
 void VSscreen::Update(float dt) {
-    if (!wipe_ || !wipe_->revealed || api::Paused() || leaving) return;
+    // A wipe that gave up on its level (it could not be loaded) opens the screen
+    // again; so does this screen, or it would never answer a key again.
+    if (leaving && wipe_ && !wipe_->leaving) leaving = false;
+    if ((wipe_ && !wipe_->revealed) || api::Paused() || leaving) return;
     menu_.Poll(dt);
     if (menu_.back) {
         leaving = true;
