@@ -2,7 +2,7 @@
 # Installs what is missing, checks that the engine's folders include only the
 # folders below them (tools/check_layers.sh), builds, and runs the whole test
 # suite headless: once in release mode (with the benchmarks built), once under AddressSanitizer
-# and UndefinedBehaviorSanitizer (with a one-minute soak, tests/soak), then fuzzes
+# and UndefinedBehaviorSanitizer, then fuzzes
 # every data-file reader with libFuzzer for a bounded time. Tests that need a
 # display run under Xvfb. Among the suite, Install.* (tests/install.cmake)
 # installs the game into a scratch DESTDIR, validates its desktop entry and
