@@ -1,0 +1,105 @@
+// Draws one screen of the game at 1280 x 720 and saves it, for looking at a
+// level while composing it (the README's and docs' pictures come from here):
+//
+//   xvfb-run -a -s "-screen 0 1280x720x24" build/release/tests/tolvex_level_shot KEY OUT.ppm [SECONDS] [KEYS]
+//
+// KEY is a level key of MapData/LevelPaths.xml. The level runs SECONDS of game
+// time (default 3) with nobody at the keys; KEYS, if given, are tapped one a
+// second from the start: letters as themselves, "esc" and "enter" by name, e.g.
+// "enter,esc" skips a dialogue and then opens the pause menu. Convert the
+// picture with `convert OUT.ppm OUT.png`. Run it from the repository root.
+#include <GL/glew.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/menus/loading_logic.h"
+#include "graphics/graphics.h"
+#include "objects/game_object_factory.h"
+#include "support/gl_window_fixture.h"
+#include "support/headless_engine.h"
+#include "support/scratch_dir.h"
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 720;
+
+std::vector<Engine::VirtualKey> ParseKeys(const std::string& list) {
+    std::vector<Engine::VirtualKey> keys;
+    std::stringstream in(list);
+    std::string name;
+    while (std::getline(in, name, ',')) {
+        if (name == "esc")
+            keys.push_back(Engine::VK_ESCAPE);
+        else if (name == "enter")
+            keys.push_back(Engine::VK_RETURN);
+        else if (name.size() == 1)
+            keys.push_back(static_cast<Engine::VirtualKey>(std::toupper(static_cast<unsigned char>(name[0]))));
+        else
+            std::fprintf(stderr, "level_shot: no key named \"%s\"; left out\n", name.c_str());
+    }
+    return keys;
+}
+
+bool WritePpm(const char* path) {
+    std::vector<uint8_t> rgba(static_cast<size_t>(kWidth) * kHeight * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
+    for (int y = kHeight - 1; y >= 0; --y)
+        for (int x = 0; x < kWidth; ++x)
+            out.write(reinterpret_cast<const char*>(&rgba[(static_cast<size_t>(y) * kWidth + x) * 4]), 3);
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tolvex_level_shot KEY OUT.ppm [SECONDS] [KEYS]\n");
+        return 2;
+    }
+    const std::string key = argv[1];
+    const char* out = argv[2];
+    const float seconds = argc > 3 ? static_cast<float>(std::atof(argv[3])) : 3.0f;
+    const std::vector<Engine::VirtualKey> taps = argc > 4 ? ParseKeys(argv[4]) : std::vector<Engine::VirtualKey>{};
+
+    TestSupport::GlWindow window(kWidth, kHeight);
+    if (!window.ok()) {
+        std::fprintf(stderr, "level_shot: no GL window: %s\n", window.error().c_str());
+        return 1;
+    }
+    TestSupport::ScratchDir dir;
+    for (const char* data : {"MapData", "Objects", "Resources/Textures", "Resources/Sounds", "src/shaders",
+                             "src/sound/sound.xml", "arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+        dir.CopyFromSource(data);
+    TestSupport::HeadlessEngine engine(window.handle());
+    Engine::graphics::Graphics::instance->Resize(kWidth, kHeight);
+    engine.Step();  // the boot frame: the loading screen
+    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
+    LoadArchetypeList();
+    if (!engine.factory().LoadLevelByKey(key)) {
+        std::fprintf(stderr, "level_shot: no level under \"%s\"\n", key.c_str());
+        return 1;
+    }
+    const int frames = static_cast<int>(seconds * 60.0f);
+    for (int frame = 1; frame <= frames; ++frame) {
+        const size_t tap = static_cast<size_t>(frame / 60);
+        const bool down = frame % 60 == 0 && tap >= 1 && tap <= taps.size();
+        for (Engine::VirtualKey k : taps) engine.keys().Set(k, false);
+        if (down) engine.keys().Set(taps[tap - 1], true);
+        engine.Step();
+    }
+    if (!WritePpm(out)) {
+        std::fprintf(stderr, "level_shot: cannot write %s\n", out);
+        return 1;
+    }
+    std::printf("%s after %.1f s: %s\n", key.c_str(), seconds, out);
+    return 0;
+}
