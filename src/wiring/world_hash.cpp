@@ -3,7 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <map>
+
 #include "core/core.h"
+#include "graphics/graphics.h"
+#include "graphics/label.h"
+#include "graphics/renderable2d.h"
+#include "graphics/texture.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
 #include "objects/transform.h"
@@ -39,6 +45,32 @@ private:
     uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
+// Texture -> its name in the registry (textures do not carry their names).
+std::map<const graphics::Texture*, std::string> TextureNames() {
+    std::map<const graphics::Texture*, std::string> names;
+    if (const graphics::Graphics* g = graphics::Graphics::instance)
+        for (const auto& [name, texture] : g->textures.textures)
+            if (texture) names.emplace(texture.get(), name);
+    return names;
+}
+
+// What a sprite or label shows: texture, sheet cell, colour, text, visibility.
+void HashPicture(Fnv1a64& h, const graphics::Renderable2D* picture,
+                 const std::map<const graphics::Texture*, std::string>& textureNames) {
+    if (!picture) {
+        h.Value(uint8_t{0});
+        return;
+    }
+    const auto texture = textureNames.find(picture->texture);
+    h.Text(texture != textureNames.end() ? texture->second : std::string());
+    for (const vec2& uv : picture->uvs) {
+        h.Value(uv.x);
+        h.Value(uv.y);
+    }
+    h.Value(picture->color);
+    h.Value(static_cast<uint8_t>(picture->hidden));
+}
+
 }  // namespace
 
 uint64_t WorldHash() {
@@ -47,6 +79,7 @@ uint64_t WorldHash() {
     h.Text(factory ? factory->currentLevelPath : std::string());
     h.Value(Core::instance ? Core::instance->random.State() : 0u);
     if (!factory) return h.hash();
+    const auto textureNames = TextureNames();
     h.Value(static_cast<uint64_t>(factory->liveObjects.size()));
     for (const GameObj* object : factory->liveObjects) {
         if (!object) {
@@ -70,6 +103,10 @@ uint64_t WorldHash() {
         } else {
             h.Value(uint8_t{0});
         }
+        HashPicture(h, object->GetSprite(), textureNames);
+        const graphics::Label* label = object->GetLabel();
+        HashPicture(h, label, textureNames);
+        if (label) h.Text(label->text);
     }
     return h.hash();
 }

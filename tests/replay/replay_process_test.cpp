@@ -11,6 +11,8 @@
 #include <regex>
 #include <string>
 
+#include "core/core.h"
+#include "core/message.h"
 #include "input/virtual_keys.h"
 #include "replay_fixture.h"
 #include "wiring/world_hash.h"
@@ -49,15 +51,24 @@ std::string HashLine(const std::string& output) {
     return found;
 }
 
-// From boot: the loading screen, the title, then a walk through its entries and
-// a confirm, with a pad plugged in half way.
+// From boot: the loading screen (about 700 frames), then a walk over the
+// title's entries: down with S three times, the second while the window has
+// lost the focus (input does not answer then), down once with the first pad's
+// d-pad, up once with W. Where the walk ends depends on every one of them.
+constexpr int kWalkFrames = 1200;
+
 void WalkTheTitle(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource& pads) {
-    keys.Set(Engine::VK_DOWN, frame >= 200 && frame % 40 < 4);
-    keys.Set(Engine::VK_UP, frame >= 300 && frame % 60 == 30);
-    if (frame == 250) pads.Plug(1);
-    if (frame >= 250) pads.SetButton(1, Engine::PadBits::kDpadDown, frame % 50 < 5);
-    if (frame >= 250) pads.State(1)->thumbLX = static_cast<int16_t>((frame * 97) % 65536 - 32768);
-    keys.Set(Engine::VK_RETURN, frame == 380);
+    if (frame == 835 || frame == 860) {
+        Engine::FocusMessage focus(frame == 860);
+        Engine::Core::instance->BroadcastMessage(&focus);
+    }
+    keys.Set('S', (frame == 800 || frame == 840 || frame == 880));
+    keys.Set('W', frame == 1000);
+    if (frame == 900) pads.Plug(0);
+    if (frame >= 900) {
+        pads.SetButton(0, Engine::PadBits::kDpadDown, frame >= 920 && frame < 926);
+        pads.State(0)->thumbRX = static_cast<int16_t>((frame * 97) % 65536 - 32768);
+    }
 }
 
 TEST(ReplayProcess, TheGamePlaysAHarnessRecordingToTheHarnesssHash) {
@@ -68,15 +79,16 @@ TEST(ReplayProcess, TheGamePlaysAHarnessRecordingToTheHarnesssHash) {
     ReplayTests::RunResult recorded;
     {
         ReplayTests::HarnessRun run(ReplayTests::Start::kBoot);
-        recorded = run.Record(file, 480, WalkTheTitle, [] { return false; });
+        recorded = run.Record(file, kWalkFrames, WalkTheTitle, [] { return false; });
     }
     testing::internal::GetCapturedStdout();
-    ASSERT_EQ(recorded.frames, 480);
+    ASSERT_EQ(recorded.frames, kWalkFrames);
+    ASSERT_EQ(recorded.level, "MapData//MainMenu_KR.xml") << "the walk should end on the title";
 
     const ProcessResult played = RunGame(dir.path(), "--replay boot.tolvex-replay");
     EXPECT_EQ(played.code, 0) << played.output;
     EXPECT_EQ(HashLine(played.output),
-              "World hash after 480 frames: " + Engine::WorldHashText(recorded.hash))
+              "World hash after " + std::to_string(kWalkFrames) + " frames: " + Engine::WorldHashText(recorded.hash))
         << played.output;
 }
 
