@@ -32,7 +32,8 @@ void Core::RunFrame(float unscaledDt) {
 void Core::ReseedFromClock() { random.Seed(static_cast<uint32_t>(elapsedSeconds_)); }
 
 void Core::GameLoop() {
-    float dt = 0.0f;
+    const float fixed = settings.fixedFrameSeconds;
+    float dt = fixed > 0.0f ? fixed : 0.0f;
     while (active) {
         const uint64_t t0 = clock_->NowNanoseconds();
         RunFrame(dt);
@@ -46,7 +47,7 @@ void Core::GameLoop() {
             const uint64_t remaining = static_cast<uint64_t>((kFrameSeconds - elapsed) * 1e9f);
             if (remaining > kSpinNanoseconds) clock_->Sleep(remaining - kSpinNanoseconds);
         }
-        dt = elapsed;
+        dt = fixed > 0.0f ? fixed : elapsed;
     }
 }
 

@@ -42,6 +42,10 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string&) { return o.windowed = true; }},
     {"--quit-after-frames", "N", "quit after N frames (for scripted checks)",
      [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.quitAfterFrames); }},
+    {"--record", "FILE", "record every frame's input into FILE (fixed frame time)",
+     [](CommandLineOptions& o, const std::string& v) { return !(o.recordPath = v).empty(); }},
+    {"--replay", "FILE", "play FILE back without a window, print the world hash, quit",
+     [](CommandLineOptions& o, const std::string& v) { return !(o.replayPath = v).empty(); }},
 };
 
 const Flag* FindFlag(const std::string& name) {
@@ -85,6 +89,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
             return result;
         }
     }
+    if (!result.options.recordPath.empty() && !result.options.replayPath.empty())
+        result.error = "Options --record and --replay cannot be used together";
     return result;
 }
 

@@ -15,6 +15,10 @@ struct CommandLineOptions {
     bool windowed = false;
     // End the game after this many frames (0: run until quit); for scripted starts.
     int quitAfterFrames = 0;
+    // Record every frame's input into this file (docs/replay.md); empty: no recording.
+    std::string recordPath;
+    // Play this recording back without a window and print the world's hash at its end.
+    std::string replayPath;
 };
 
 struct CommandLineResult {

@@ -7,6 +7,8 @@
 
 #include "core/base_directory.h"
 #include "graphics/graphics.h"
+#include "input/frame_key_source.h"
+#include "input/frame_pad_source.h"
 #include "input/input.h"
 #include "input/scripted_key_state_source.h"
 #include "input/scripted_pad_source.h"
@@ -21,6 +23,7 @@
 #include "window/window.h"
 #include "wiring/collider_outline.h"
 #include "wiring/command_line.h"
+#include "wiring/replay_session.h"
 
 namespace Engine {
 
@@ -64,10 +67,20 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     factory->levelPathsWritePath = options.files.levelPathsFile;
     const std::string& soundSettings = options.files.soundSettingsFile;
     sound = options.silentSound ? new Sound(soundSettings, &AudioOutput::OpenLoopback) : new Sound(soundSettings);
-    input = options.scriptedInput
-                ? new Input(std::make_unique<ScriptedKeyStateSource>(), std::make_unique<ScriptedPadSource>())
-                : new Input(std::make_unique<SdlKeyStateSource>(),
-                            std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
+    std::unique_ptr<KeyStateSource> keys;
+    std::unique_ptr<PadStateSource> pads;
+    if (!options.scriptedInput) {
+        keys = std::make_unique<SdlKeyStateSource>();
+        pads = std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile);
+    } else if (!options.inputFrame) {
+        keys = std::make_unique<ScriptedKeyStateSource>();
+        pads = std::make_unique<ScriptedPadSource>();
+    }
+    if (options.inputFrame) {
+        keys = std::make_unique<FrameKeySource>(options.inputFrame, std::move(keys));
+        pads = std::make_unique<FramePadSource>(options.inputFrame, std::move(pads));
+    }
+    input = new Input(std::move(keys), std::move(pads));
     logic = new GameLogic();
     if (options.windowed) logic->fullscreen = false;
     physics = new Physics();
@@ -140,6 +153,8 @@ int RunGame(int argc, char** argv) {
         }
         SeedUserFiles(options.files);
     }
+    if (!command.options.replayPath.empty()) return RunReplay(options, command.options.replayPath);
+    if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
     EngineSystems systems(options);
     if (systems.Initialize()) systems.Run();
     return 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/core.h"
+#include "input/input_frame.h"
 #include "wiring/user_files.h"
 
 struct SDL_Window;
@@ -42,6 +43,10 @@ struct EngineOptions {
     bool windowed = false;
     // End the game with a quit after this many frames; 0 runs until a quit.
     int quitAfterFrames = 0;
+    // When set, the input reads keys and pads through this frame (frame_key_source.h,
+    // frame_pad_source.h): filled from the devices each frame (recording), or, with
+    // `scriptedInput`, only by whoever plays a recording back.
+    std::shared_ptr<InputFrame> inputFrame;
 
     // No window, scripted input, silent sound: the harness drives frames itself.
     static EngineOptions Headless() {

@@ -63,10 +63,32 @@ TEST(CommandLine, AnUnusableArgumentGivesOneLineNamingIt) {
     }
 }
 
+TEST(CommandLine, RecordAndReplayTakeAFileAndNotEachOther) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string record, replay, error;
+    } cases[] = {
+        {{"--record", "run.txt"}, "run.txt", "", ""},
+        {{"--replay=run.txt", "--windowed"}, "", "run.txt", ""},
+        {{"--record"}, "", "", "Option --record needs a value (FILE)"},
+        {{"--replay="}, "", "", "Option --replay has an unusable value: "},
+        {{"--record", "a.txt", "--replay", "b.txt"}, "", "", "Options --record and --replay cannot be used together"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.front());
+        const Engine::CommandLineResult result = ParseCommandLine(c.arguments);
+        EXPECT_EQ(result.error, c.error);
+        if (!result.ok()) continue;
+        EXPECT_EQ(result.options.recordPath, c.record);
+        EXPECT_EQ(result.options.replayPath, c.replay);
+    }
+}
+
 TEST(CommandLine, TheUsageListsEveryFlag) {
     const std::string usage = Engine::CommandLineUsage("tolvex");
     EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
-    for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N"})
+    for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N", "--record FILE",
+                             "--replay FILE"})
         EXPECT_NE(usage.find(flag), std::string::npos) << flag;
     EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
 }

@@ -1,0 +1,91 @@
+#include "replay_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "api/script_api.h"
+#include "game/menus/loading_logic.h"
+#include "graphics/graphics.h"
+#include "input/frame_key_source.h"
+#include "input/frame_pad_source.h"
+#include "input/input.h"
+#include "objects/game_object_factory.h"
+#include "wiring/input_recorder.h"
+#include "wiring/input_replayer.h"
+#include "wiring/replay_session.h"
+#include "wiring/world_hash.h"
+
+namespace ReplayTests {
+
+void CopyGameData(const TestSupport::ScratchDir& dir) {
+    dir.CopyFromSource("MapData");
+    dir.CopyFromSource("Objects");
+    dir.CopyFromSource("Resources/Sounds");
+    dir.CopyFromSource("src/sound/sound.xml");
+    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
+        dir.CopyFromSource(font);
+    // Where a match leaves for; the story's own cutscene is not needed here.
+    if (!dir.Exists("MapData/CutScene.xml")) dir.Write("MapData/CutScene.xml", "<Level></Level>\n");
+}
+
+HarnessRun::HarnessRun(Start start, unsigned seed) {
+    engine_ = std::make_unique<TestSupport::HeadlessEngine>();
+    startName_ = "boot";
+    if (start == Start::kEggLevel) {
+        engine_->Step();
+        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
+        LoadArchetypeList();
+        api::Seed(seed);
+        startName_ = Engine::GameObjectFactory::instance->levelPaths["Level1"];
+        engine_->factory().LoadLevel(startName_);
+    } else {
+        api::Seed(seed);
+    }
+}
+
+HarnessRun::~HarnessRun() { engine_.reset(); }
+
+RunResult HarnessRun::Record(
+    const std::string& path, int maxFrames,
+    const std::function<void(int, Engine::ScriptedKeyStateSource&, Engine::ScriptedPadSource&)>& drive,
+    const std::function<bool()>& stop) {
+    // The harness's own scripted sources go; these two sit behind the frame sources.
+    auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
+    auto pads = std::make_unique<Engine::ScriptedPadSource>();
+    Engine::ScriptedKeyStateSource& heldKeys = *keys;
+    Engine::ScriptedPadSource& heldPads = *pads;
+    Engine::Input& input = *engine_->systems().input;
+    input.SetKeyStateSource(std::make_unique<Engine::FrameKeySource>(frame_, std::move(keys)));
+    input.SetPadStateSource(std::make_unique<Engine::FramePadSource>(frame_, std::move(pads)));
+    std::string error;
+    Engine::InputRecorder* recorder = Engine::StartRecording(engine_->systems(), path, frame_, startName_, error);
+    EXPECT_NE(recorder, nullptr) << error;
+    RunResult result;
+    if (!recorder) return result;
+    for (int frame = 0; frame < maxFrames; ++frame) {
+        drive(frame, heldKeys, heldPads);
+        engine_->Step();
+        if (stop()) break;
+    }
+    EXPECT_TRUE(recorder->Finish());
+    result.frames = recorder->frames();
+    result.hash = Engine::WorldHash();
+    result.level = engine_->factory().currentLevelPath;
+    return result;
+}
+
+RunResult HarnessRun::Play(Engine::Replay replay) {
+    Engine::Input& input = *engine_->systems().input;
+    input.SetKeyStateSource(std::make_unique<Engine::FrameKeySource>(frame_));
+    input.SetPadStateSource(std::make_unique<Engine::FramePadSource>(frame_));
+    Engine::InputReplayer* replayer = Engine::StartReplay(engine_->systems(), std::move(replay), frame_);
+    RunResult result;
+    while (!replayer->finished()) {
+        engine_->Step();
+        ++result.frames;
+    }
+    result.hash = Engine::WorldHash();
+    result.level = engine_->factory().currentLevelPath;
+    return result;
+}
+
+}  // namespace ReplayTests
