@@ -50,7 +50,11 @@ fuzz_one() {
   corpus="$(mktemp -d)"
   cp "$@" "$corpus"/
   log="$root/build/fuzz/$fuzzer.last-run.log"
-  ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
+  # The readers write their files back with an fsync each time; in memory
+  # (/dev/shm) that costs nothing, which triples the executions per second.
+  local scratch="${TMPDIR:-/tmp}"
+  [ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
+  TMPDIR="$scratch" ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
     "$root/build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len=8192 \
     -print_final_stats=1 -artifact_prefix="$root/build/fuzz/$fuzzer-" "$corpus" > "$log" 2>&1 || result=$?
   rm -rf "$corpus"
