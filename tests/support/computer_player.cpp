@@ -101,8 +101,9 @@ ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
     const Engine::GameObj* boss = api::Find("Level4Boss");
     if (boss && api::Position(boss).y >= 0.0f && OnScreen(api::Position(boss))) {
         const float half = std::fabs(api::Scale(boss).x) * 0.5f;
-        return Goal{api::Position(boss) + Engine::vec2{player_ == 1 ? -half * 0.4f : half * 0.4f, 0.0f}, true,
-                    half + 1.0f};
+        // On its shoulders: the birds rest against it and every peck lands.
+        return Goal{api::Position(boss) + Engine::vec2{player_ == 1 ? -half * 0.3f : half * 0.3f, half * 0.5f},
+                    true, half + 1.0f};
     }
     const Goal hover{{player_ == 1 ? -7.0f : 7.0f, 1.0f}, false, 1.5f};
     return NearestOf(me, kMinions, hover, 1.5f);
@@ -128,8 +129,18 @@ Engine::vec2 ComputerPlayer::Dodge(const Engine::GameObj* me) {
         const Engine::vec2 hazardAt = api::Position(object);
         if (!OnScreen(hazardAt)) continue;
         const Engine::vec2 size = api::Scale(object);
-        const float radius = 0.5f * std::max(std::fabs(size.x), std::fabs(size.y)) + 1.2f;
-        const Engine::vec2 offset = hazardAt - at;
+        const float longSide = std::max(std::fabs(size.x), std::fabs(size.y));
+        const float shortSide = std::min(std::fabs(size.x), std::fabs(size.y));
+        Engine::vec2 offset = hazardAt - at;
+        if (longSide > 3.0f * shortSide) {
+            // A beam or a belt: what matters is the nearest point of its long axis.
+            const float turn = api::Rotation(object) * 3.14159265f / 180.0f + 
+                               (std::fabs(size.x) >= std::fabs(size.y) ? 0.0f : 1.5707963f);
+            const Engine::vec2 axis{std::cos(turn), std::sin(turn)};
+            const float along = std::clamp(-Dot(offset, axis), -longSide * 0.5f, longSide * 0.5f);
+            offset = offset + axis * along;
+        }
+        const float radius = 0.5f * shortSide + 1.2f;
         const Engine::vec2 closing = api::Velocity(object) - velocity;
         // Where the hazard will be nearest within the next second.
         const float speed2 = Dot(closing, closing);
@@ -155,7 +166,7 @@ void ComputerPlayer::Steer(const Engine::GameObj* me, Engine::vec2 target, Engin
         ++dodges_;
         goRight = away.x > 0.1f;
         goLeft = away.x < -0.1f;
-        rise = away.y > -0.2f;
+        rise = away.y > 0.2f;
     }
     hands_.Hold(keys_.right, goRight);
     hands_.Hold(keys_.left, goLeft && !goRight);
