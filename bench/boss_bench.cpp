@@ -11,60 +11,23 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-#include <string>
-
-#include <unistd.h>
+#include <cstdint>
 
 #include "api/script_api.h"
-#include "wiring/engine.h"
 #include "game/boss/laser_hazard_behaviour.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_level_control.h"
 #include "game/game_values.h"
-#include "game/menus/loading_logic.h"
 #include "game/story/dialog_scene.h"
-#include "graphics/graphics.h"
-#include "input/input.h"
-#include "input/scripted_key_state_source.h"
-#include "input/scripted_pad_source.h"
-#include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
-
-namespace fs = std::filesystem;
+#include "level_scene.h"
 
 namespace {
 
-constexpr float kFrame = 1.0f / 60.0f;
-
 class BossScene {
 public:
-    BossScene() {
-        source_ = fs::current_path();
-        scratch_ = fs::temp_directory_path() / ("tolvex_boss_bench_" + std::to_string(::getpid()));
-        fs::create_directories(scratch_ / "src" / "sound");
-        fs::create_directories(scratch_ / "Resources");
-        for (const char* part : {"MapData", "Objects", "Resources/Sounds"})
-            fs::copy(source_ / part, scratch_ / part, fs::copy_options::recursive);
-        fs::copy(source_ / "src/sound/sound.xml", scratch_ / "src/sound/sound.xml");
-        for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-            if (fs::exists(source_ / font)) fs::copy(source_ / font, scratch_ / font);
-        fs::current_path(scratch_);
-
-        systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
-        auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
-        keys_ = keys.get();
-        systems_->input->SetKeyStateSource(std::move(keys));
-        systems_->input->SetPadStateSource(std::make_unique<Engine::ScriptedPadSource>());
-        systems_->input->active = true;
-        if (!systems_->Initialize()) return;
-        Step();  // the boot frame
-        systems_->graphics->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
-        api::Seed(20261210);
-        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Zurododavad"]);
+    BossScene() : scene_("Zurododavad", 20261210) {
+        if (!scene_.started()) return;
         Step();
         if (DialogScene* dialogue = api::FindScript<DialogScene>("ZurododavadControl")) dialogue->active = false;
         Step();
@@ -75,12 +38,6 @@ public:
         life_ = api::FindScript<ZurododavadBossBehaviour>("Level4Boss");
         control_ = api::FindScript<ZurododavadLevelControl>("ZurododavadControl");
         ready = mode_ && life_ && control_ && Game::bossVulnerable && !mode_->idlePending;
-    }
-    ~BossScene() {
-        systems_.reset();
-        std::error_code ignored;
-        fs::current_path(source_, ignored);
-        fs::remove_all(scratch_, ignored);
     }
 
     // One frame with everything busy: the boss never dies and its telegraphs are
@@ -93,14 +50,8 @@ public:
                 mode_->attackTimer = 6.5f;
             if (control_->beltTimer > 0.0f) control_->beltTimer = 11.0f;
         }
-        const bool flap = frame_ % 20 == 0;
-        keys_->Set('W', flap);
-        keys_->Set(Engine::VK_UP, flap);
-        keys_->Set('D', (frame_ / 90) % 2 == 0);
-        keys_->Set('A', (frame_ / 90) % 2 == 1);
-        keys_->Set(Engine::VK_LEFT, (frame_ / 90) % 2 == 0);
-        keys_->Set(Engine::VK_RIGHT, (frame_ / 90) % 2 == 1);
-        systems_->core->RunFrame(kFrame);
+        scene_.WalkAndFlap(frame_);
+        scene_.Frame();
     }
 
     int64_t attackFrames[4] = {0, 0, 0, 0};
@@ -119,10 +70,7 @@ public:
     bool ready = false;
 
 private:
-    fs::path source_;
-    fs::path scratch_;
-    std::unique_ptr<Engine::EngineSystems> systems_;
-    Engine::ScriptedKeyStateSource* keys_ = nullptr;
+    BenchSupport::LevelScene scene_;
     ZurododavadFinalBossMode* mode_ = nullptr;
     ZurododavadBossBehaviour* life_ = nullptr;
     ZurododavadLevelControl* control_ = nullptr;
@@ -135,15 +83,7 @@ void BM_BossFightFrame(benchmark::State& state) {
         state.SkipWithError("the boss fight did not start");
         return;
     }
-    int64_t frames = 0;
-    for (auto _ : state) {
-        scene.Step();
-        state.PauseTiming();
-        scene.Count();
-        ++frames;
-        state.ResumeTiming();
-    }
-    const double n = static_cast<double>(frames > 0 ? frames : 1);
+    const double n = BenchSupport::MeasureFrames(state, scene);
     state.counters["telegraph%"] = 100.0 * static_cast<double>(scene.attackFrames[0]) / n;
     state.counters["barrier%"] = 100.0 * static_cast<double>(scene.attackFrames[1]) / n;
     state.counters["laser%"] = 100.0 * static_cast<double>(scene.attackFrames[2]) / n;

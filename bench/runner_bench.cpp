@@ -20,22 +20,16 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <memory>
 
 #include "api/script_api.h"
-#include "wiring/engine.h"
-#include "game/menus/loading_logic.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_debris.h"
 #include "game/runner/l4_individual_minion.h"
 #include "game/runner/l4_minion.h"
 #include "game/runner/level4.h"
-#include "graphics/graphics.h"
 #include "graphics/particle_system.h"
-#include "input/input.h"
+#include "level_scene.h"
 #include "logic/game_logic.h"
-#include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
 #include "physics/physics.h"
 
 namespace {
@@ -44,18 +38,11 @@ constexpr float kFrame = 1.0f / 60.0f;
 
 class BusyRun {
 public:
-    BusyRun() {
-        systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
-        systems_->input->active = true;
-        if (!systems_->Initialize()) {
-            std::printf("engine systems failed to initialise\n");
+    BusyRun() : scene_("Level4", 2024) {
+        if (!scene_.started()) {
+            std::printf("no runner level: run from the repository root\n");
             return;
         }
-        api::Seed(2024);
-        Frames(1);  // the boot frame
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
-        systems_->factory->LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level4"]);
         level_ = api::FindScript<Level4>("RunnerLogic");
         if (!level_) {
             std::printf("no runner level: run from the repository root\n");
@@ -89,9 +76,7 @@ public:
         ready = true;
     }
 
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) systems_->core->RunFrame(kFrame);
-    }
+    void Frames(int count) { scene_.Frames(count); }
     // Keeps the scene busy between measured frames: minions back in from the
     // right, the boss at it again, the fever on, the clock held before the goal.
     void KeepBusy() {
@@ -120,11 +105,11 @@ public:
         state.counters["on_screen"] = onScreen;
     }
 
-    Engine::EngineSystems& systems() { return *systems_; }
+    Engine::EngineSystems& systems() { return scene_.systems(); }
     bool ready = false;
 
 private:
-    std::unique_ptr<Engine::EngineSystems> systems_;
+    BenchSupport::LevelScene scene_;
     Level4* level_ = nullptr;
     Boss* boss_ = nullptr;
 };

@@ -22,6 +22,11 @@ void Buttons::Update(float) {
     if (!function || !Contains(mouse.x, mouse.y)) return;
     Input* input = Input::instance;
     if (!input || !input->IsMouseDown(VK_LBUTTON)) return;
+    Press();
+}
+
+void Buttons::Press() {
+    if (!function) return;
     running_ = true;
     function->Run();
     running_ = false;

@@ -20,6 +20,9 @@ class Buttons : public GameObj {
 public:
     Buttons();
     void Update(float dt) override;
+    // Runs the command as a click would; a command that releases this button
+    // while it runs (a level load) stays alive until it returns.
+    void Press();
     // Back to the pool's state: no components, inactive, no command, named "Button".
     void Release();
     // Stores the command name and clones its command; an unknown name leaves none

@@ -8,6 +8,7 @@
 //
 //   tolvex_soak SECONDS [SEED]
 #include <chrono>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -56,6 +57,7 @@ struct Figures {
     long long drops = 0;
     long long backChecks = 0;
     long long restarts = 0;
+    long long jumps = 0;
     std::set<std::string> levels;
 };
 
@@ -70,6 +72,10 @@ public:
         while (std::chrono::steady_clock::now() < end) {
             for (int i = 0; i < 600; ++i) RandomFrame();
             if (!CheckWayBack()) return false;
+            // Random keys seldom get past the selection screens: every other
+            // round starts from a screen of the level-path table, the matches
+            // and result scenes included.
+            if (random_.Next() % 2 == 0) JumpToRandomScreen();
         }
         engine_.reset();
         return true;
@@ -93,6 +99,15 @@ private:
             ++figures_.restarts;
             Boot();
         }
+    }
+
+    void JumpToRandomScreen() {
+        const auto& table = engine_->factory().levelPaths;
+        if (table.empty()) return;
+        auto entry = table.begin();
+        std::advance(entry, random_.Next() % table.size());
+        engine_->factory().LoadLevelByKey(entry->first);
+        ++figures_.jumps;
     }
 
     void RandomFrame() {
@@ -133,20 +148,29 @@ private:
         Engine::FocusMessage focus(true);
         engine_->core().BroadcastMessage(&focus);
         const std::string start = engine_->factory().currentLevelPath;
+        // Each new screen is asked in the same order, Escape first, so a screen
+        // whose back key works is never confirmed by the question's keys instead.
+        std::string screen = start;
+        int tries = 0;
         for (int press = 0; press < kBackPresses; ++press) {
             for (int frame = 0; frame < kFramesPerBackPress; ++frame) {
                 Step();
                 if (engine_->factory().currentLevelPath == kTitle) return true;
             }
-            switch (press % 4) {
+            if (engine_->factory().currentLevelPath != screen) {
+                screen = engine_->factory().currentLevelPath;
+                tries = 0;
+            }
+            switch (tries++ % 4) {
                 case 0: Tap(Engine::VK_ESCAPE); break;
                 case 1: TapPad(Engine::PadBits::kB); break;
                 case 2: TapPad(Engine::PadBits::kBack); break;
                 default:
-                    // A screen that asks (the quit confirmation, a pause menu) is
-                    // left by its lower entry: "No", "Quit to menu".
-                    Tap('S');
-                    Tap('S');
+                    // A screen that asks is left by its lowest entry: the quit
+                    // confirmation's "No", or the pause menu's "Quit to menu"
+                    // (Escape opens that menu in a level; the question ignores it).
+                    Tap(Engine::VK_ESCAPE);
+                    for (int entry = 0; entry < 3; ++entry) Tap('S');
                     Tap('F');
                     break;
             }
@@ -205,10 +229,10 @@ int main(int argc, char** argv) {
         std::cout.clear();
     }
     std::fprintf(stderr, "soak %s: seed %u, %lld frames (%.1f game minutes), %lld keys, %lld pad buttons, %lld plugs, "
-                "%lld focus changes, %lld drops, %lld way-back checks, %lld restarts, %zu levels seen\n",
+                "%lld focus changes, %lld drops, %lld way-back checks, %lld restarts, %lld jumps, %zu levels seen\n",
                 ok ? "passed" : "FAILED", seed, figures.frames, figures.frames / 3600.0, figures.keyPresses,
                 figures.padPresses, figures.plugs, figures.focusChanges, figures.drops, figures.backChecks,
-                figures.restarts, figures.levels.size());
+                figures.restarts, figures.jumps, figures.levels.size());
     for (const std::string& level : figures.levels) std::fprintf(stderr, "  seen: %s\n", level.c_str());
     return ok ? 0 : 1;
 }

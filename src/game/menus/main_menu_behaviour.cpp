@@ -14,7 +14,11 @@ const std::array<const char*, 5> MainMenuBehaviour::kButtonNames = {"Start", "Ho
 
 namespace {
 const api::NameList kButtonNameList{api::NameKind::Object, MainMenuBehaviour::kButtonNames};
-const api::LevelKey kBirdSelection{"BirdSelectionScreen"};
+// The mode chosen here is a co-op player count, which only the co-op picker reads;
+// the two-player versus selection would ignore it.
+const api::LevelKey kCoopPicker{"CoopSelection"};
+const api::LevelKey kTitle{"MainMenu_KR"};
+const api::SoundEvent kReturn{"event:/Menu_Return"};
 const api::ObjectName kCoop2{"Coop2P"};
 const api::ObjectName kCoop4{"Coop4P"};
 }  // namespace
@@ -79,6 +83,18 @@ void MainMenuBehaviour::UpdateMenu() {
     if (confirm && selection == 0) {
         choosingMode = true;
         ColourModes();
+        return;
+    }
+    // The other entries do what a click on them does, so the keys and the pad
+    // reach every entry the mouse does.
+    if (confirm) {
+        if (auto* button = static_cast<Engine::Buttons*>(buttons_[selection].Get())) button->Press();
+        return;
+    }
+    // Without a way back a pad player would be held here after a match.
+    if (key(Engine::VK_ESCAPE) || pad_.Triggered(Engine::kButtonB)) {
+        api::Play(kReturn);
+        api::LoadLevel(kTitle);
     }
 }
 
@@ -98,6 +114,6 @@ void MainMenuBehaviour::UpdateModeChoice() {
     if (key('X') || pad_.Triggered(Engine::kButtonA)) {
         Game::coopPlayerCount = mode == 1 ? 2 : 4;
         // Loading unloads the current level first; this script is gone afterwards.
-        api::LoadLevel(kBirdSelection);
+        api::LoadLevel(kCoopPicker);
     }
 }

@@ -3,8 +3,10 @@
 // "Credits", "Options", "Quit") walked with the arrow keys or the d-pad, the
 // selected caption red. Confirming "Start" opens the choice between the objects
 // "Coop2P" and "Coop4P"; confirming a mode stores the player count and opens
-// the bird selection. Without both mode objects the screen cannot work: the
-// script says so once and stays idle.
+// the co-op picker, which reads that count. Confirming another entry runs its
+// button's command as a click would; Escape or B goes back to the title.
+// Without both mode objects the screen cannot work: the script says so once
+// and stays idle.
 
 #include <array>
 

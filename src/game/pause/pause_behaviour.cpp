@@ -48,8 +48,8 @@ const EntryLook kEntries[4] = {
 const Engine::vec2 kEntryScale{10.0f, 2.0f};
 
 // Where the pause menu works: the levels where a match is played.
-const char* const kGameplayLevels[] = {"MapData//Level1.xml", "MapData//Level4.xml", "MapData//Zurododavad.xml",
-                                       "MapData//PracticeRange.xml"};
+const char* const kGameplayLevels[] = {"MapData//Level1.xml", "MapData//Level2.xml", "MapData//Level4.xml",
+                                       "MapData//Zurododavad.xml", "MapData//PracticeRange.xml"};
 
 constexpr uint32_t kInvisible = 0x00000000u;
 constexpr uint32_t kShown = 0xFFFFFFFFu;

@@ -132,4 +132,25 @@ TEST_F(FoodCourtLevelTest, ABirdThatKeepsPushingACustomerDiesAndWalksBackIn) {
     EXPECT_LT(back.y, 9.0f);
 }
 
+TEST_F(FoodCourtLevelTest, EscapePausesTheRoundAndItsMenuLeadsBackToTheTitle) {
+    auto* timer = api::FindScript<Lv2Timer>("Timer");
+    ASSERT_NE(timer, nullptr);
+    Step(30);
+    auto tap = [&](Engine::VirtualKey key) {
+        engine->keys().Press(key);
+        Step();
+        engine->keys().Release(key);
+        Step();
+    };
+    tap(Engine::VK_ESCAPE);
+    ASSERT_TRUE(api::Paused());
+    const float left = timer->seconds;
+    Step(120);
+    EXPECT_FLOAT_EQ(timer->seconds, left) << "the clock stops while the menu is open";
+    for (int i = 0; i < 3; ++i) tap('S');  // "Quit to menu"
+    tap('F');
+    EXPECT_TRUE(StepUntil([&] { return Level() == "MapData//MainMenu_KR.xml"; }, 5.0f)) << Level();
+    EXPECT_FALSE(api::Paused());
+}
+
 }  // namespace

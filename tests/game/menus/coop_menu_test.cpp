@@ -12,7 +12,7 @@ namespace {
 struct CoopMenuTest : MenuFixture {
     MainMenuBehaviour* menu = nullptr;
     void SetUp() override {
-        dir.Write("MapData/BirdSelectionScreen.xml", "<Level><Marker Name=\"BirdsReached\"><I/></Marker></Level>");
+        dir.Write("MapData/CoopSelection.xml", "<Level><Marker Name=\"PickerReached\"><I/></Marker></Level>");
         Open("MainMenu");
         menu = Find("CoopMenuLogic")->GetScript<MainMenuBehaviour>();
         ASSERT_NE(menu, nullptr);
@@ -38,6 +38,24 @@ TEST_F(CoopMenuTest, ArrowsWalkTheButtonsWithinTheirRange) {
     EXPECT_EQ(CaptionColour("Start"), MainMenuBehaviour::kOtherColor);
     Tap(Engine::VK_RETURN);
     EXPECT_FALSE(menu->choosingMode) << "only Start opens the choice";
+    EXPECT_FALSE(engine->core().active) << "Enter on Quit runs its button's command";
+}
+
+TEST_F(CoopMenuTest, KeysReachWhatTheMouseReachesAndEscapeGoesBack) {
+    Tap(Engine::VK_DOWN);
+    Tap(Engine::VK_DOWN);
+    Tap(Engine::VK_DOWN);  // Options
+    Tap(Engine::VK_RETURN);
+    EXPECT_TRUE(StepUntilLevel("MapData//Options.xml")) << Level();
+
+    Open("MainMenu");
+    engine->Step();
+    Tap(Engine::VK_RETURN);
+    Tap(Engine::VK_ESCAPE);
+    EXPECT_EQ(Level(), "MapData//MainMenu.xml") << "Escape is no way out of the open choice";
+    Tap('Z');
+    Tap(Engine::VK_ESCAPE);
+    EXPECT_TRUE(StepUntilLevel("MapData//MainMenu_KR.xml")) << Level();
 }
 
 TEST_F(CoopMenuTest, TheModeChoiceOpensOnFourPlayersAndStoresTheCount) {
@@ -63,7 +81,7 @@ TEST_F(CoopMenuTest, TheModeChoiceOpensOnFourPlayersAndStoresTheCount) {
     Game::coopPlayerCount = 0;
     Tap('X');
     EXPECT_EQ(Game::coopPlayerCount, 4);
-    EXPECT_NE(Find("BirdsReached"), nullptr);
+    EXPECT_NE(Find("PickerReached"), nullptr) << "the count goes to the co-op picker";
 }
 
 TEST_F(MenuFixture, WithoutTheModeObjectsTheCoopMenuSaysSoAndStaysIdle) {
@@ -83,6 +101,32 @@ TEST_F(MenuFixture, WithoutTheModeObjectsTheCoopMenuSaysSoAndStaysIdle) {
     Tap(Engine::VK_RETURN);
     EXPECT_EQ(menu->selection, 0);
     EXPECT_FALSE(menu->choosingMode);
+}
+
+}  // namespace
+
+namespace {
+
+// The whole co-op road with the game's own levels: title, mode, picker, and the
+// picker's second level, the food court.
+TEST_F(MenuFixture, TheCoopTitleLeadsThroughThePickerToTheFoodCourt) {
+    Open("MainMenu");
+    engine->Step();
+    Tap(Engine::VK_RETURN);
+    Tap(Engine::VK_LEFT);  // two players
+    Tap('X');
+    ASSERT_TRUE(StepUntilLevel("MapData//CoopSelection.xml")) << Level();
+    EXPECT_EQ(Game::coopPlayerCount, 2);
+    engine->Step();
+    Tap('X');  // birds chosen
+    engine->Step(60);
+    Tap('A');  // level 2
+    Tap('X');  // the draw
+    engine->Step(200);
+    Tap('X');
+    ASSERT_TRUE(StepUntilLevel("MapData//Level2.xml")) << Level();
+    EXPECT_NE(Find("Stall"), nullptr);
+    EXPECT_NE(Find("Timer"), nullptr);
 }
 
 }  // namespace
