@@ -1,5 +1,5 @@
 // Whole games played by computer players, headless, from the boot frame (or the
-// co-op picker) through the selection screens into each gameplay level, on to
+// co-op title) through the selection screens into each gameplay level, on to
 // its result scene and back to the title. One case per route of the table: a
 // level with the birds that play it, so every bird plays at least once. A screen
 // that stays longer than its own timers allow is a stall and fails the run,
@@ -118,7 +118,8 @@ std::map<std::string, float> ScreenBounds() {
 struct Route {
     const char* name;
     // "" starts at the boot frame and goes through the title; otherwise the
-    // level key the run opens once the title has shown (the co-op screens).
+    // level key the run opens once the title has shown (the co-op title, which
+    // in play is reached from a result overlay).
     const char* startKey;
     TestSupport::MenuChoices choices;
     const char* gameplayLevel;
@@ -155,7 +156,7 @@ TestSupport::MenuChoices Coop(int level) {
 const Route kRoutes[] = {
     {"EggLevel", "", Play(1, 2, 1), "MapData//Level1.xml", "Vozedoreroz", 20261210u},
     {"Runner", "", Play(3, 4, 2), "MapData//Level4.xml", "Rudorarurozavir", 4242u},
-    {"FoodCourt", "CoopSelection", Coop(2), "MapData//Level2.xml", "Zovadurazod", 31337u},
+    {"FoodCourt", "MainMenu", Coop(2), "MapData//Level2.xml", "Zovadurazod", 31337u},
     {"PracticeRange", "", Practice(2, 3), "MapData//PracticeRange.xml", nullptr, 99u},
 };
 

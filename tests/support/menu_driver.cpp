@@ -108,8 +108,9 @@ bool MenuDriver::Act(const std::string& level) {
     if (level == kTitle) {
         Title();
     } else if (level == kCoopTitle) {
-        // Start, then confirm the number of players.
-        TapEvery(20, 'X');
+        // Enter on "Start" opens the choice of player count; X confirms the one shown.
+        static const int kStart[] = {Engine::VK_RETURN, 'X'};
+        TapSequence(kStart, 2, 20);
     } else if (level == kBirdSelection || level == kPracticeSelection) {
         BirdSelection();
     } else if (level == kLevelSelection) {
