@@ -25,6 +25,9 @@
 #include "game/runner/l4_goal.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_level_control.h"
+#include "game/boss/zurododavad_player_behaviour.h"
+#include "game/boss/boss_kit.h"
+#include "game/birds/main_player_behaviour.h"
 #include "game/selection/vs_screen.h"
 #include "game/story/general_cut_scene.h"
 #include "game/story/winning_scene_logic.h"
@@ -198,6 +201,21 @@ protected:
         }
         engine->Step();
         ++frame;
+        if (getenv("TRACE_BOSS") && Level() == "MapData//Zurododavad.xml" && frame % 120 == 0) {
+            auto* life = api::FindScript<ZurododavadBossBehaviour>("Level4Boss");
+            auto* ctl = api::FindScript<ZurododavadLevelControl>("ZurododavadControl");
+            std::cout << "TRACE f" << frame << " hp " << (life ? life->bossHealth : -1) << " phase " << (ctl ? ctl->phase : -1)
+                      << " orbs " << Game::bossOrbCount;
+            for (const char* n : {"Player", "Player2"}) {
+                auto* b = api::Find(n);
+                auto* m = boss::BirdOf(b);
+                auto* z = api::ScriptOf<ZurododavadPlayerBehaviour>(b);
+                std::cout << " | " << n << " at " << api::Position(b).x << "," << api::Position(b).y << " dead "
+                          << (m ? m->dead : -1) << " resp " << (m ? m->respawnCount : -1) << " tier " << (z ? z->tier : -1)
+                          << " str " << (z ? z->strength : -1) << " hits " << boss::HitsOf(b);
+            }
+            std::cout << std::endl;
+        }
         const std::string now = Level();
         if (now != screen) {
             if (!visited.empty()) visited.back() += " (" + std::to_string(frame - screenSince) + " frames)";

@@ -19,9 +19,8 @@ constexpr const char* kFoodCourt = "MapData//Level2.xml";
 
 // What hurts a bird that comes at it: projectiles, debris, beams, rocks, meteors.
 constexpr const char* kHazards[] = {
-    "BossBalls",       "L4Debris",       "AsteroidArche",        "PipeLazer",          "HazardBeam",
-    "ZurododavadBossLaser", "ZurododavadBossRock", "ZurododavadBossArm", "LaserBeltLeft", "LaserBeltRight",
-    "MeteorLevel1",    "UFOArche",       "Lightning",            "Minion",
+    "BossBalls",    "L4Debris", "AsteroidArche", "PipeLazer", "HazardBeam", "ZurododavadBossRock",
+    "MeteorLevel1", "UFOArche", "Lightning",     "Minion",
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
 constexpr const char* kFood[] = {"Scrap", "Food", nullptr};
@@ -31,7 +30,12 @@ constexpr const char* kMinions[] = {"ZurododavadMinion", nullptr};
 constexpr int kSkillEvery = 150;
 constexpr int kUltimateEvery = 45;
 constexpr int kDungEvery = 200;
-constexpr int kPeckEvery = 12;
+
+// The boss level: orbs a bird catches before it lets the rest reach the boss
+// (the first tier makes its pecks stronger), and roughly how long climbing
+// one unit takes while flapping as fast as the keys allow.
+constexpr int kWantedTiers = 1;
+constexpr float kClimbSecondsPerUnit = 0.15f;
 
 bool IsHazard(const std::string& name) {
     for (const char* hazard : kHazards)
@@ -43,6 +47,22 @@ float LengthOf(Engine::vec2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 float Dot(Engine::vec2 a, Engine::vec2 b) { return a.x * b.x + a.y * b.y; }
 
 bool OnScreen(Engine::vec2 at) { return std::fabs(at.x) < 16.5f && std::fabs(at.y) < 9.5f; }
+
+// A turret's beam only burns once it has locked on: its warning (the lock-on
+// texture, thin) and its shot (the beam texture). Scanning, and resting after a
+// shot (lock-on texture, still wide, invisible), it is harmless.
+bool Armed(const Engine::GameObj* object) {
+    if (object->name != "HazardBeam") return true;
+    const std::string texture = api::TextureOf(object);
+    if (texture == "ZurododavadBossBeam") return true;
+    return texture == "ZurododavadLockOnOn" && std::fabs(api::Scale(object).y) < 1.5f && api::Alpha(object) > 0.0f;
+}
+
+// The boss level's laser belts reach from the floor to just under the ceiling
+// (their top edge at 8): a bird pressed against the ceiling is above them.
+constexpr float kCeiling = 9.5f;
+constexpr float kBeltTop = 8.0f;
+constexpr const char* kBelts[] = {"LaserBeltLeft", "LaserBeltRight"};
 
 }  // namespace
 
@@ -95,18 +115,62 @@ ComputerPlayer::Goal ComputerPlayer::EggGoal(const Engine::GameObj* me) {
     return NearestOf(me, kArmour, guard, 0.8f);
 }
 
-ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
-    // The boss can be hurt once it has risen into the fight (its centre above
-    // the middle of the screen); until then the minions carrying orbs are pecked.
-    const Engine::GameObj* boss = api::Find("Level4Boss");
-    if (boss && api::Position(boss).y >= 0.0f && OnScreen(api::Position(boss))) {
-        const float half = std::fabs(api::Scale(boss).x) * 0.5f;
-        // On its shoulders: the birds rest against it and every peck lands.
-        return Goal{api::Position(boss) + Engine::vec2{player_ == 1 ? -half * 0.3f : half * 0.3f, half * 0.5f},
-                    true, half + 1.0f};
+int ComputerPlayer::MyTiers() const {
+    // The tier slots its orbs bought line up on its tier bar in its top corner.
+    const Engine::GameObj* bar = api::Find(player_ == 1 ? "P1TierBar" : "P2TierBar");
+    if (!bar) return 0;
+    const Engine::vec2 barAt = api::Position(bar);
+    const float halfWidth = std::fabs(api::Scale(bar).x) * 0.5f + 1.0f;
+    int tiers = 0;
+    for (const Engine::GameObj* slot : api::FindAll("TierBarSlot")) {
+        const Engine::vec2 at = api::Position(slot);
+        if (std::fabs(at.y - barAt.y) < 0.5f && std::fabs(at.x - barAt.x) < halfWidth) ++tiers;
     }
-    const Goal hover{{player_ == 1 ? -7.0f : 7.0f, 1.0f}, false, 1.5f};
-    return NearestOf(me, kMinions, hover, 1.5f);
+    return tiers;
+}
+
+bool ComputerPlayer::BeltComing(const Engine::GameObj* me) const {
+    const Engine::vec2 at = api::Position(me);
+    for (const char* name : kBelts) {
+        const Engine::GameObj* belt = api::Find(name);
+        if (!belt) continue;
+        const float beltX = api::Position(belt).x;
+        const float speed = api::Velocity(belt).x;
+        if (std::fabs(beltX) > 19.0f || std::fabs(speed) < 0.1f) continue;
+        const float gap = at.x - beltX;
+        // Still touching, or on its way: long enough ahead to climb from the floor.
+        if (std::fabs(gap) < 1.6f) return true;
+        const float seconds = gap / speed;
+        if (seconds > 0.0f && seconds < (kBeltTop + 1.0f - at.y) * kClimbSecondsPerUnit + 1.0f) return true;
+    }
+    return false;
+}
+
+ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
+    const float side = player_ == 1 ? -1.0f : 1.0f;
+    const Engine::vec2 at = api::Position(me);
+    // A laser belt sweeping the arena: up against the ceiling until it passed.
+    if (BeltComing(me)) return Goal{{at.x, kCeiling}, false, 1.5f, 12, 1};
+    const Engine::GameObj* boss = api::Find("Level4Boss");
+    if (!boss) return Goal{{side * 7.0f, 1.0f}, false, 1.5f};
+    const Engine::vec2 bossAt = api::Position(boss);
+    if (bossAt.y < -5.95f) {
+        // The energy phase: the orbs roll along the floor from either side to
+        // the boss. Standing on its side of the floor the bird catches those
+        // coming from there; once it has its first tiers it steps out of their
+        // way, so the rest reach the boss and the fight opens sooner.
+        if (MyTiers() < kWantedTiers) return Goal{{side * 6.0f, -7.0f}, false, 1.5f};
+        return Goal{{side * 6.0f, 2.0f}, false, 1.5f};
+    }
+    // The fight: inside the boss (it is a ghost: birds pass into it), pecking
+    // while it has risen. When its laser has taken aim, to the other side of its
+    // centre, where the beam does not reach.
+    Engine::vec2 spot = bossAt + Engine::vec2{side * 1.0f, 0.5f};
+    if (const Engine::GameObj* beam = api::Find("ZurododavadBossLaser")) {
+        const float turn = api::Rotation(beam) * 3.14159265f / 180.0f;
+        spot = bossAt - Engine::vec2{std::cos(turn), std::sin(turn)} * 2.4f;
+    }
+    return Goal{spot, bossAt.y >= 0.0f, 4.0f, 1};
 }
 
 ComputerPlayer::Goal ComputerPlayer::ChooseGoal(const std::string& level, const Engine::GameObj* me) {
@@ -125,7 +189,7 @@ Engine::vec2 ComputerPlayer::Dodge(const Engine::GameObj* me) {
     Engine::vec2 away;
     float nearest = 1e9f;
     for (const Engine::GameObj* object : api::LiveObjects()) {
-        if (!IsHazard(object->name)) continue;
+        if (!IsHazard(object->name) || !Armed(object)) continue;
         const Engine::vec2 hazardAt = api::Position(object);
         if (!OnScreen(hazardAt)) continue;
         const Engine::vec2 size = api::Scale(object);
@@ -156,7 +220,7 @@ Engine::vec2 ComputerPlayer::Dodge(const Engine::GameObj* me) {
     return away;
 }
 
-void ComputerPlayer::Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away) {
+void ComputerPlayer::Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away, int flapEvery) {
     const Engine::vec2 at = api::Position(me);
     const Engine::vec2 velocity = api::Velocity(me);
     bool goRight = target.x > at.x + 0.4f;
@@ -171,7 +235,7 @@ void ComputerPlayer::Steer(const Engine::GameObj* me, Engine::vec2 target, Engin
     hands_.Hold(keys_.right, goRight);
     hands_.Hold(keys_.left, goLeft && !goRight);
     // Flap against gravity while below the goal and not already rising fast.
-    if (rise && velocity.y < 3.0f && frame_ % 3 == 0) hands_.Tap(keys_.flap);
+    if (rise && velocity.y < 3.0f && frame_ % flapEvery == 0) hands_.Tap(keys_.flap);
 }
 
 void ComputerPlayer::Think() {
@@ -184,14 +248,14 @@ void ComputerPlayer::Think() {
     const std::string level = api::CurrentLevelPath();
     const Goal goal = ChooseGoal(level, me);
     const Engine::vec2 at = api::Position(me);
-    Steer(me, goal.at, Dodge(me));
+    Steer(me, goal.at, Dodge(me), goal.flapEvery);
 
     // Held in place (a cage, a stun): flapping is the way out of a cage.
     stillFrames_ = LengthOf(at - lastPosition_) < 1e-3f ? stillFrames_ + 1 : 0;
     lastPosition_ = at;
     if (stillFrames_ > 20 && frame_ % 4 == 0) hands_.Tap(keys_.flap);
 
-    if (goal.peck && LengthOf(goal.at - at) < goal.reach && frame_ % kPeckEvery == 0) {
+    if (goal.peck && LengthOf(goal.at - at) < goal.reach && frame_ % goal.peckEvery == 0) {
         // Face the goal first: the peck goes the way the bird looks.
         const bool right = goal.at.x >= at.x;
         hands_.Hold(keys_.right, right);

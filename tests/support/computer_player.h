@@ -51,15 +51,22 @@ private:
         Engine::vec2 at;
         bool peck = false;        // peck once it is within `reach`
         float reach = 1.5f;
+        int peckEvery = 12;       // frames between pecks
+        int flapEvery = 3;        // frames between flaps while climbing
     };
 
     Goal ChooseGoal(const std::string& level, const Engine::GameObj* me);
     Goal EggGoal(const Engine::GameObj* me);
     Goal BossGoal(const Engine::GameObj* me);
+    // Tier slots on this player's tier bar in the boss level (one per orb caught).
+    int MyTiers() const;
+    // A laser belt of the boss level is on the bird or close enough that it has
+    // to start climbing above it now.
+    bool BeltComing(const Engine::GameObj* me) const;
     Goal NearestOf(const Engine::GameObj* me, const char* const* names, Goal otherwise, float reach);
     // The way out of the nearest thing coming at the bird, or (0, 0).
     Engine::vec2 Dodge(const Engine::GameObj* me);
-    void Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away);
+    void Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away, int flapEvery);
 
     KeyHands& hands_;
     int player_;
