@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "api/script_api.h"
+#include "physics/collider.h"
 #include "support/key_hands.h"
 
 namespace TestSupport {
@@ -19,7 +22,7 @@ constexpr const char* kFoodCourt = "MapData//Level2.xml";
 
 // What hurts a bird that comes at it: projectiles, debris, beams, rocks, meteors.
 constexpr const char* kHazards[] = {
-    "BossBalls",    "L4Debris", "AsteroidArche", "PipeLazer", "HazardBeam", "ZurododavadBossRock",
+    "BossBalls",    "L4Debris", "AsteroidArche", "PipeLazer", "ZurododavadBossRock",
     "MeteorLevel1", "UFOArche", "Lightning",     "Minion",
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
@@ -32,10 +35,8 @@ constexpr int kUltimateEvery = 45;
 constexpr int kDungEvery = 200;
 
 // The boss level: orbs a bird catches before it lets the rest reach the boss
-// (the first tier makes its pecks stronger), and roughly how long climbing
-// one unit takes while flapping as fast as the keys allow.
+// (the first tier makes its pecks stronger).
 constexpr int kWantedTiers = 1;
-constexpr float kClimbSecondsPerUnit = 0.15f;
 
 bool IsHazard(const std::string& name) {
     for (const char* hazard : kHazards)
@@ -48,21 +49,6 @@ float Dot(Engine::vec2 a, Engine::vec2 b) { return a.x * b.x + a.y * b.y; }
 
 bool OnScreen(Engine::vec2 at) { return std::fabs(at.x) < 16.5f && std::fabs(at.y) < 9.5f; }
 
-// A turret's beam only burns once it has locked on: its warning (the lock-on
-// texture, thin) and its shot (the beam texture). Scanning, and resting after a
-// shot (lock-on texture, still wide, invisible), it is harmless.
-bool Armed(const Engine::GameObj* object) {
-    if (object->name != "HazardBeam") return true;
-    const std::string texture = api::TextureOf(object);
-    if (texture == "ZurododavadBossBeam") return true;
-    return texture == "ZurododavadLockOnOn" && std::fabs(api::Scale(object).y) < 1.5f && api::Alpha(object) > 0.0f;
-}
-
-// The boss level's laser belts reach from the floor to just under the ceiling
-// (their top edge at 8): a bird pressed against the ceiling is above them.
-constexpr float kCeiling = 9.5f;
-constexpr float kBeltTop = 8.0f;
-constexpr const char* kBelts[] = {"LaserBeltLeft", "LaserBeltRight"};
 
 }  // namespace
 
@@ -129,48 +115,116 @@ int ComputerPlayer::MyTiers() const {
     return tiers;
 }
 
-bool ComputerPlayer::BeltComing(const Engine::GameObj* me) const {
-    const Engine::vec2 at = api::Position(me);
-    for (const char* name : kBelts) {
-        const Engine::GameObj* belt = api::Find(name);
-        if (!belt) continue;
-        const float beltX = api::Position(belt).x;
-        const float speed = api::Velocity(belt).x;
-        if (std::fabs(beltX) > 19.0f || std::fabs(speed) < 0.1f) continue;
-        const float gap = at.x - beltX;
-        // Still touching, or on its way: long enough ahead to climb from the floor.
-        if (std::fabs(gap) < 1.6f) return true;
-        const float seconds = gap / speed;
-        if (seconds > 0.0f && seconds < (kBeltTop + 1.0f - at.y) * kClimbSecondsPerUnit + 1.0f) return true;
-    }
-    return false;
+namespace {
+
+// A straight line that kills what it touches, from `origin` along `direction`;
+// `thickness` is the height of the box it sweeps (0 for a plain line).
+struct DeadlyLine {
+    Engine::vec2 origin, direction;
+    float thickness;
+};
+
+Engine::vec2 AxisOf(const Engine::GameObj* object) {
+    const float turn = api::Rotation(object) * 3.14159265f / 180.0f;
+    return {std::cos(turn), std::sin(turn)};
 }
+
+// The lines that are about to burn or burning: a turret's beam once it has
+// locked on (its thin warning in the lock-on texture, then the beam texture;
+// scanning, or resting wide and invisible after a shot, it is harmless), and the
+// boss's laser from the moment it has taken aim.
+std::vector<DeadlyLine> DeadlyLines() {
+    std::vector<DeadlyLine> lines;
+    for (const Engine::GameObj* beam : api::FindAll("HazardBeam")) {
+        const std::string texture = api::TextureOf(beam);
+        const bool warning = texture == "ZurododavadLockOnOn" && std::fabs(api::Scale(beam).y) < 1.5f &&
+                             api::Alpha(beam) > 0.0f;
+        if (!warning && texture != "ZurododavadBossBeam") continue;
+        // The beam is drawn centred half its length out from its turret.
+        const Engine::vec2 axis = AxisOf(beam);
+        lines.push_back({api::Position(beam) - axis * (std::fabs(api::Scale(beam).x) * 0.5f), axis, 0.0f});
+    }
+    const Engine::GameObj* boss = api::Find("Level4Boss");
+    if (const Engine::GameObj* laser = api::Find("ZurododavadBossLaser"); laser && boss)
+        lines.push_back({api::Position(boss), AxisOf(laser), 3.0f});
+    return lines;
+}
+
+// Whether a bird box of half size `half` at `at` stays clear of every line by
+// `margin`: the ray against the box grown by the margin and the line's sweep.
+// A flying bird bobs about its goal, more up and down than sideways.
+constexpr Engine::vec2 kLineMargin{0.5f, 1.0f};
+bool ClearOf(const std::vector<DeadlyLine>& lines, Engine::vec2 at, Engine::vec2 half, Engine::vec2 margin) {
+    for (const DeadlyLine& line : lines) {
+        const Engine::vec2 grown{half.x + margin.x, half.y + margin.y + line.thickness * 0.5f};
+        float enter = 0.0f, leave = 1e9f;
+        bool hit = true;
+        const float from[2] = {line.origin.x - at.x, line.origin.y - at.y};
+        const float along[2] = {line.direction.x, line.direction.y};
+        const float extent[2] = {grown.x, grown.y};
+        for (int k = 0; k < 2 && hit; ++k) {
+            if (std::fabs(along[k]) < 1e-6f) {
+                hit = std::fabs(from[k]) <= extent[k];
+                continue;
+            }
+            float t1 = (-extent[k] - from[k]) / along[k];
+            float t2 = (extent[k] - from[k]) / along[k];
+            if (t1 > t2) std::swap(t1, t2);
+            enter = std::max(enter, t1);
+            leave = std::min(leave, t2);
+            hit = enter <= leave;
+        }
+        if (hit) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
     const float side = player_ == 1 ? -1.0f : 1.0f;
     const Engine::vec2 at = api::Position(me);
-    // A laser belt sweeping the arena: up against the ceiling until it passed.
-    if (BeltComing(me)) return Goal{{at.x, kCeiling}, false, 1.5f, 12, 1};
     const Engine::GameObj* boss = api::Find("Level4Boss");
     if (!boss) return Goal{{side * 7.0f, 1.0f}, false, 1.5f};
     const Engine::vec2 bossAt = api::Position(boss);
+    Goal goal;
     if (bossAt.y < -5.95f) {
         // The energy phase: the orbs roll along the floor from either side to
         // the boss. Standing on its side of the floor the bird catches those
         // coming from there; once it has its first tiers it steps out of their
         // way, so the rest reach the boss and the fight opens sooner.
-        if (MyTiers() < kWantedTiers) return Goal{{side * 6.0f, -7.0f}, false, 1.5f};
-        return Goal{{side * 6.0f, 2.0f}, false, 1.5f};
+        goal = Goal{{side * 6.0f, MyTiers() < kWantedTiers ? -7.0f : 2.0f}, false, 1.5f};
+    } else {
+        // The fight: inside the boss (a ghost: birds pass into it), pecking
+        // while it has risen.
+        goal = Goal{bossAt + Engine::vec2{side * 1.0f, 0.5f}, bossAt.y >= 0.0f, 4.0f, 1};
     }
-    // The fight: inside the boss (it is a ghost: birds pass into it), pecking
-    // while it has risen. When its laser has taken aim, to the other side of its
-    // centre, where the beam does not reach.
-    Engine::vec2 spot = bossAt + Engine::vec2{side * 1.0f, 0.5f};
-    if (const Engine::GameObj* beam = api::Find("ZurododavadBossLaser")) {
-        const float turn = api::Rotation(beam) * 3.14159265f / 180.0f;
-        spot = bossAt - Engine::vec2{std::cos(turn), std::sin(turn)} * 2.4f;
+    // Out of the way of a locked turret or the boss's aimed laser: the nearest
+    // clear place to the goal, inside the boss while it fights.
+    const std::vector<DeadlyLine> lines = DeadlyLines();
+    const Engine::Collider* body = api::ColliderOf(me);
+    const Engine::vec2 half = body ? Engine::vec2{body->width * 0.5f, body->height * 0.5f} : Engine::vec2{1.0f, 0.75f};
+    if (lines.empty() || ClearOf(lines, goal.at, half, kLineMargin)) return goal;
+    const Engine::vec2 centre = goal.peck ? bossAt : goal.at;
+    const float reach = goal.peck ? 2.5f : 6.0f;
+    float best = 1e9f;
+    Engine::vec2 chosen = goal.at;
+    for (float dx = -reach; dx <= reach; dx += 0.5f) {
+        for (float dy = -reach; dy <= reach; dy += 0.5f) {
+            const Engine::vec2 spot = centre + Engine::vec2{dx, dy};
+            if (std::fabs(spot.x) > 15.0f || spot.y < -6.5f || spot.y > 8.0f) continue;
+            if (!ClearOf(lines, spot, half, kLineMargin)) continue;
+            // Sideways is quick, down is a fall, up is flapping.
+            const Engine::vec2 move = spot - at;
+            const float cost = std::fabs(move.x) + (move.y > 0.0f ? 2.0f * move.y : -move.y);
+            if (cost < best) {
+                best = cost;
+                chosen = spot;
+            }
+        }
     }
-    return Goal{spot, bossAt.y >= 0.0f, 4.0f, 1};
+    goal.at = chosen;
+    return goal;
 }
 
 ComputerPlayer::Goal ComputerPlayer::ChooseGoal(const std::string& level, const Engine::GameObj* me) {
@@ -189,7 +243,7 @@ Engine::vec2 ComputerPlayer::Dodge(const Engine::GameObj* me) {
     Engine::vec2 away;
     float nearest = 1e9f;
     for (const Engine::GameObj* object : api::LiveObjects()) {
-        if (!IsHazard(object->name) || !Armed(object)) continue;
+        if (!IsHazard(object->name)) continue;
         const Engine::vec2 hazardAt = api::Position(object);
         if (!OnScreen(hazardAt)) continue;
         const Engine::vec2 size = api::Scale(object);

@@ -60,9 +60,6 @@ private:
     Goal BossGoal(const Engine::GameObj* me);
     // Tier slots on this player's tier bar in the boss level (one per orb caught).
     int MyTiers() const;
-    // A laser belt of the boss level is on the bird or close enough that it has
-    // to start climbing above it now.
-    bool BeltComing(const Engine::GameObj* me) const;
     Goal NearestOf(const Engine::GameObj* me, const char* const* names, Goal otherwise, float reach);
     // The way out of the nearest thing coming at the bird, or (0, 0).
     Engine::vec2 Dodge(const Engine::GameObj* me);
