@@ -27,7 +27,6 @@ constexpr const char* kHazards[] = {
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
 constexpr const char* kFood[] = {"Scrap", "Food", nullptr};
-constexpr const char* kMinions[] = {"ZurododavadMinion", nullptr};
 
 // Frames between uses of the slower keys.
 constexpr int kSkillEvery = 150;

@@ -2,15 +2,18 @@
 // A computer player: plays one bird ("Player" or "Player2") through the same
 // keys a person presses, with the bindings the bird scripts give each player.
 // It reads the world only through the script API's read-only calls (where
-// objects are, how they move, a label's text, the current level) and never
-// touches a script: whatever it achieves, the game's own rules decide.
+// objects are, how they move, their size, turn and texture, a label's text,
+// the current level) and never touches a script: whatever it achieves, the
+// game's own rules decide.
 //
 // Every frame it picks a goal for the level it is in (the egg or an armour
 // piece in the egg level by the role its corner shows, a place to hold in the
-// runner, the boss or a minion in the boss level, food in the food court, a
-// stroll in the practice range), dodges what comes at it, walks and flaps
-// towards the goal, pecks what it reached, and uses its dung, skill and
-// ultimate keys now and then.
+// runner, food in the food court, a stroll in the practice range; in the boss
+// level, its side of the floor where the energy orbs roll until it caught one,
+// then a place inside the boss, moved clear of a locked turret's line and of
+// the boss's aimed laser), dodges what comes at it, walks and flaps towards
+// the goal, pecks what it reached, and uses its dung, skill and ultimate keys
+// now and then.
 
 #include <string>
 
