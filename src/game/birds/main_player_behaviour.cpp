@@ -740,9 +740,9 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
             PlayHitSound();
         }
     }
-    if (other != owner && IsBirdName(name) && !isProtected)
+    if (other != owner && IsBirdName(name) && !isProtected && !dead)
         if (const MainPlayerBehaviour* pecker = api::ScriptOf<MainPlayerBehaviour>(other))
-            if (pecker->pecking) PeckedBy(other, true);
+            if (pecker->pecking && !pecker->dead) PeckedBy(other, true);
     if (name == "Spiky" && !isProtected) {
         dead = true;
         api::SetColor(owner, kInvisibleWhite);
@@ -775,9 +775,12 @@ void MainPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
         api::Play(kEggHit);
         api::Play(kEagleHurt);
     }
-    if (other != owner && IsBirdName(other->name) && !IsProtected())
+    // A dead bird neither pecks nor is pecked: two birds killed together while
+    // pecking are parked on the same spot, and a stun renewed by each other's
+    // frozen peck every frame would hold both dead for ever.
+    if (other != owner && IsBirdName(other->name) && !IsProtected() && !dead)
         if (const MainPlayerBehaviour* pecker = api::ScriptOf<MainPlayerBehaviour>(other))
-            if (pecker->pecking) PeckedBy(other, false);
+            if (pecker->pecking && !pecker->dead) PeckedBy(other, false);
 }
 
 void MainPlayerBehaviour::OnCollisionExit(Engine::GameObj*) {}

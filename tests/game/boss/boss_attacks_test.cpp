@@ -133,6 +133,42 @@ TEST_F(BossAttacks, TheLaserAlsoKillsTheOtherBirdOnItsLineButNotAProtectedOne) {
     EXPECT_TRUE(otherDied);
 }
 
+TEST_F(BossAttacks, TwoBirdsTheLaserKillsTogetherWhilePeckingBothComeBack) {
+    // Killed in the same frame, both birds are parked on the same spot off the
+    // screen, each still in the middle of its peck.
+    Begin(ZurododavadFinalBossMode::kLaser);
+    const Engine::vec2 boss = api::Position(Boss());
+    Step();
+    Engine::GameObj* target = mode->laserTarget.Get();
+    ASSERT_NE(target, nullptr);
+    Engine::GameObj* other = target == P1() ? P2() : P1();
+    const auto peckKey = [](Engine::GameObj* bird) { return Bird(bird)->keyMap.at("Peck"); };
+    while (mode->attackTimer < 2.3f) {
+        Place(target, boss + Engine::vec2{-8.0f, 0.0f});
+        Place(other, boss + Engine::vec2{-5.0f, 0.0f});
+        Step();
+    }
+    engine->keys().Press(peckKey(P1()));
+    engine->keys().Press(peckKey(P2()));
+    Step();
+    engine->keys().Release(peckKey(P1()));
+    engine->keys().Release(peckKey(P2()));
+    for (int frame = 0; frame < Frames(0.4f) && !(Bird(P1())->dead && Bird(P2())->dead); ++frame) {
+        ASSERT_TRUE(Bird(P1())->pecking && Bird(P2())->pecking);
+        Place(target, boss + Engine::vec2{-8.0f, 0.0f});
+        Place(other, boss + Engine::vec2{-5.0f, 0.0f});
+        Step();
+    }
+    ASSERT_TRUE(Bird(P1())->dead && Bird(P2())->dead) << "the laser should have killed both birds";
+    // The respawn delay is 1.5 s; give it a little more.
+    StepSeconds(2.5f);
+    for (Engine::GameObj* bird : {P1(), P2()}) {
+        EXPECT_FALSE(Bird(bird)->dead) << bird->name << " never came back";
+        EXPECT_FALSE(Bird(bird)->stunned) << bird->name;
+        EXPECT_LT(std::fabs(api::Position(bird).x), 16.0f) << bird->name << " is still parked off the screen";
+    }
+}
+
 TEST_F(BossAttacks, ALockOnOnTheBossCentreFiresDownInsteadOfDividingByZero) {
     Begin(ZurododavadFinalBossMode::kLaser);
     const Engine::vec2 boss = api::Position(Boss());

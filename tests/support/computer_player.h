@@ -1,0 +1,82 @@
+#pragma once
+// A computer player: plays one bird ("Player" or "Player2") through the same
+// keys a person presses, with the bindings the bird scripts give each player.
+// It reads the world only through the script API's read-only calls (where
+// objects are, how they move, their size, turn and texture, a label's text,
+// the current level) and never touches a script: whatever it achieves, the
+// game's own rules decide.
+//
+// Every frame it picks a goal for the level it is in (the egg or an armour
+// piece in the egg level by the role its corner shows, a place to hold in the
+// runner, food in the food court, a stroll in the practice range; in the boss
+// level, its side of the floor where the energy orbs roll until it caught one,
+// then a place inside the boss, moved clear of a locked turret's line and of
+// the boss's aimed laser), dodges what comes at it, walks and flaps towards
+// the goal, pecks what it reached, and uses its dung, skill and ultimate keys
+// now and then.
+
+#include <string>
+
+#include "core/maths.h"
+#include "input/virtual_keys.h"
+
+namespace Engine {
+class GameObj;
+}
+
+namespace TestSupport {
+
+class KeyHands;
+
+// One player's keys, in the bird scripts' order of actions.
+struct BirdKeys {
+    Engine::VirtualKey left, right, flap, peck, dung, ultimate, skill;
+};
+// Player 1: A D W F G, left Shift, H. Player 2: the arrows, / . right Shift ,
+BirdKeys KeysOfPlayer(int player);
+
+class ComputerPlayer {
+public:
+    // `player` is 1 or 2; `hands` is shared with whatever else presses keys.
+    ComputerPlayer(KeyHands& hands, int player);
+
+    // Decides this frame's keys; call after KeyHands::NextFrame, before the step.
+    void Think();
+    // Lets go of its keys (between levels, on menus).
+    void Rest();
+
+    // What it did, for the test's messages.
+    int pecks() const { return pecks_; }
+    int dodges() const { return dodges_; }
+
+private:
+    struct Goal {
+        Engine::vec2 at;
+        bool peck = false;        // peck once it is within `reach`
+        float reach = 1.5f;
+        int peckEvery = 12;       // frames between pecks
+        int flapEvery = 3;        // frames between flaps while climbing
+    };
+
+    Goal ChooseGoal(const std::string& level, const Engine::GameObj* me);
+    Goal EggGoal(const Engine::GameObj* me);
+    Goal BossGoal(const Engine::GameObj* me);
+    // Tier slots on this player's tier bar in the boss level (one per orb caught).
+    int MyTiers() const;
+    Goal NearestOf(const Engine::GameObj* me, const char* const* names, Goal otherwise, float reach);
+    // The way out of the nearest thing coming at the bird, or (0, 0).
+    Engine::vec2 Dodge(const Engine::GameObj* me);
+    void Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away, int flapEvery);
+
+    KeyHands& hands_;
+    int player_;
+    BirdKeys keys_;
+    std::string myName_, otherName_;
+    int frame_ = 0;
+    int pecks_ = 0;
+    int dodges_ = 0;
+    Engine::vec2 lastPosition_;
+    int stillFrames_ = 0;
+};
+
+}  // namespace TestSupport
