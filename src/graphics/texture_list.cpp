@@ -8,6 +8,7 @@
 
 #include "graphics/texture.h"
 #include "objects/atomic_file.h"
+#include "objects/xml_file.h"
 
 namespace Engine::graphics {
 
@@ -30,7 +31,7 @@ bool LoadTextureBatch(TextureRegistry& registry, int count, bool upload, const s
     if (registry.allLoaded) return true;
     TiXmlDocument document(path.c_str());
     const TiXmlElement* entry = nullptr;
-    if (document.LoadFile()) {
+    if (LoadXmlFile(document, path)) {
         const TiXmlElement* root = document.FirstChildElement();
         entry = root ? root->FirstChildElement() : nullptr;
     }
@@ -70,7 +71,7 @@ bool LoadTextureBatch(TextureRegistry& registry, int count, bool upload, const s
 
 void SaveTextureList(const TextureRegistry& registry, const std::string& path) {
     TiXmlDocument document(path.c_str());
-    if (!document.LoadFile()) return;
+    if (!LoadXmlFile(document, path)) return;
     document.Clear();
     auto* root = new TiXmlElement("Texture");
     document.LinkEndChild(root);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "objects/xml_file.h"
+
 namespace Engine {
 
 namespace {
@@ -118,7 +120,7 @@ std::optional<Bank> Bank::Load(const std::string& file, AudioResult& result) {
     }
     TiXmlDocument document;
     const TiXmlElement* root = nullptr;
-    if (!document.LoadFile(file.c_str()) || !(root = document.RootElement())) {
+    if (!LoadXmlFile(document, file) || !(root = document.RootElement())) {
         result = AudioResult::kFileBad;
         return std::nullopt;
     }

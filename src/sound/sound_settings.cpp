@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "objects/atomic_file.h"
+#include "objects/xml_file.h"
 
 namespace Engine {
 
@@ -22,7 +23,7 @@ const char* FirstAttributeValue(const TiXmlElement* element) {
 
 std::optional<SoundSettings> ReadSoundSettings(const std::string& file) {
     TiXmlDocument document;
-    if (!document.LoadFile(file.c_str())) return std::nullopt;
+    if (!LoadXmlFile(document, file)) return std::nullopt;
     const TiXmlElement* root = document.RootElement();
     const TiXmlElement* volumeElement = root ? root->FirstChildElement() : nullptr;
     const TiXmlElement* muteElement = volumeElement ? volumeElement->NextSiblingElement() : nullptr;
