@@ -45,6 +45,10 @@ void MenuDriver::TapSequence(const int* sequence, int count, int gap) {
 }
 
 void MenuDriver::Title() {
+    if (choices_.titleEntry == "Coop") {
+        TapEvery(kMenuCadence, 'C');
+        return;
+    }
     // The highlighted entry wears its red texture; walk down to the chosen one.
     for (const MainMenu::Entry& entry : MainMenu::kEntries) {
         if (choices_.titleEntry != entry.object) continue;

@@ -14,7 +14,7 @@ namespace TestSupport {
 class KeyHands;
 
 struct MenuChoices {
-    std::string titleEntry;   // "Play" or "Practice" on the title
+    std::string titleEntry;   // "Play" or "Practice" on the title; "Coop" takes its C key to the co-op title
     int player1Character = 3;  // 1 RoziDoro, 2 VadozaVaza, 3 DovaDizavov, 4 DoruZuvo
     int player2Character = 1;
     int chosenLevel = 1;       // slot on the level selection: 1 egg, 2 runner, 3 boss

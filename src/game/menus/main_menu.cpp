@@ -1,5 +1,8 @@
 #include "game/menus/main_menu.h"
 
+#include <algorithm>
+
+#include "api/labels.h"
 #include "api/script_api.h"
 #include "game/menus/menu_flow.h"
 #include "graphics/animator.h"
@@ -23,6 +26,12 @@ const api::ObjectName kZora{"Zora"};
 const api::ObjectName kVidi{"Vidi"};
 const api::ObjectName kRibbon{"BGRibbon"};
 const api::ObjectName kArrow{"Arrow"};
+// The co-op games (two or four players, the food court among their levels) have
+// their own title; a line at the foot of this screen names its key.
+const api::ObjectName kCoopHint{"CoopHint"};
+const api::LevelKey kCoopTitle{"MainMenu"};
+constexpr Engine::VirtualKey kCoopKey = 'C';
+constexpr int32_t kHintLayer = 6;
 
 template <class Field>
 std::vector<const char*> EntryColumn(Field field) {
@@ -49,6 +58,10 @@ void MainMenu::Init() {
     selection_.Reset(std::move(entries), api::Find(kArrow));
     api::SetTexture(selection_.entry(0), kEntries[0].selectedTexture);
     if (Engine::graphics::Animator* animator = api::AnimatorOf(ribbon_.Get())) animator->frameTime = 1.0f;
+    if (Engine::GameObj* hint = api::Find(kCoopHint)) {
+        api::SetFont(hint, "BerlinSans", 30);
+        api::SetLabelLayer(hint, kHintLayer);
+    }
     if (!api::IsPlaying(kMusic)) {
         api::Play(kMusic);
         api::SetParameter(kMusic, "Game_Start", 0.0f);
@@ -86,5 +99,13 @@ void MainMenu::Update(float dt) {
         // Without a wipe this loads the next level at once and this script is gone.
         api::Play(kClick);
         MenuFlow::LeaveTo(wipe_, kEntries[selected()].leavesTo);
+        return;
+    }
+    const bool coop = api::KeyTriggered(kCoopKey) ||
+                      std::any_of(menu_.pads.begin(), menu_.pads.end(),
+                                  [](MenuPad& pad) { return pad.Triggered(Engine::kButtonY); });
+    if (coop) {
+        api::Play(kClick);
+        MenuFlow::LeaveTo(wipe_, kCoopTitle);
     }
 }

@@ -2,6 +2,7 @@
 // selected entry, the stick repeat, and leaving with and without a wipe.
 #include "game/menus/loading_logic.h"
 #include "game/menus/main_menu.h"
+#include "graphics/label.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "input/input.h"
@@ -128,6 +129,25 @@ TEST_F(MainMenuTest, PadAConfirmsOnRelease) {
     engine->Step();
     EXPECT_TRUE(Wipe()->leaving);
     EXPECT_TRUE(StepUntilLevel("MapData//QuitConfirmation.xml", 120));
+}
+
+TEST_F(MainMenuTest, COrPadYOpensTheCoopTitleThatTheFootOfTheScreenNames) {
+    Engine::GameObj* hint = Find("CoopHint");
+    ASSERT_NE(hint, nullptr);
+    ASSERT_NE(hint->GetLabel(), nullptr);
+    EXPECT_NE(hint->GetLabel()->text.find("co-op"), std::string::npos);
+
+    Tap('C');
+    EXPECT_TRUE(Played("event:/Button_Click"));
+    ASSERT_TRUE(Wipe()->leaving);
+    EXPECT_EQ(Wipe()->targetKey, "MainMenu");
+    EXPECT_TRUE(StepUntilLevel("MapData//MainMenu.xml", 120));
+
+    Open("MainMenu_KR");
+    WaitUntilRevealed();
+    engine->pads().Plug(0);
+    TapPad(Engine::PadBits::kY);
+    EXPECT_TRUE(StepUntilLevel("MapData//MainMenu.xml", 120)) << Level();
 }
 
 TEST_F(MenuFixture, WithoutAWipeTheTitleScreenChangesLevelAtOnce) {
