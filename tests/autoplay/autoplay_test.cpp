@@ -174,12 +174,7 @@ bool IsResultScene(const std::string& level) {
 class AutoplayTest : public ::testing::TestWithParam<Route> {
 protected:
     AutoplayTest() {
-        dir.CopyFromSource("MapData");
-        dir.CopyFromSource("Objects");
-        dir.CopyFromSource("Resources/Sounds");
-        dir.CopyFromSource("src/sound/sound.xml");
-        for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-            dir.CopyFromSource(font);
+        dir.CopyGameData();
     }
 
     std::string Level() const { return engine->factory().currentLevelPath; }

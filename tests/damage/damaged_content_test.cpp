@@ -112,13 +112,8 @@ void Apply(const DamageCase& c) {
 class DamagedContentTest : public ::testing::TestWithParam<DamageCase> {
 protected:
     DamagedContentTest() {
-        dir.CopyFromSource("MapData");
-        dir.CopyFromSource("Objects");
-        dir.CopyFromSource("Resources/Sounds");
+        dir.CopyGameData();
         if (fs::exists(fs::path(TOLVEX_SOURCE_DIR) / "Resources/Textures")) dir.CopyFromSource("Resources/Textures");
-        dir.CopyFromSource("src/sound/sound.xml");
-        for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-            if (fs::exists(fs::path(TOLVEX_SOURCE_DIR) / font)) dir.CopyFromSource(font);
     }
     TestSupport::ScratchDir dir;
 };

@@ -215,12 +215,7 @@ int main(int argc, char** argv) {
     Figures figures;
     {
         TestSupport::ScratchDir dir;
-        dir.CopyFromSource("MapData");
-        dir.CopyFromSource("Objects");
-        dir.CopyFromSource("Resources/Sounds");
-        dir.CopyFromSource("src/sound/sound.xml");
-        for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-            dir.CopyFromSource(font);
+        dir.CopyGameData();
         // The game's own lines would drown the figures.
         std::cout.setstate(std::ios::failbit);
         Soak soak(seed);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "support/scratch_dir.h"
 
@@ -41,6 +42,19 @@ Rgba GlWindow::Pixel(int x, int y) const {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, height - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     return {rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+bool GlWindow::SavePpm(const std::string& path) const {
+    std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << width << " " << height << "\n255\n";
+    // GL's rows run bottom up; the picture's top down.
+    for (int y = height - 1; y >= 0; --y)
+        for (int x = 0; x < width; ++x)
+            out.write(reinterpret_cast<const char*>(&rgba[(static_cast<size_t>(y) * width + x) * 4]), 3);
+    return static_cast<bool>(out);
 }
 
 Rgba GlWindow::WorldPixel(float x, float y) const {

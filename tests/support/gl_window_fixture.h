@@ -35,6 +35,8 @@ public:
     // The pixel showing world point (x, y) when the camera is at the origin with
     // zoom 1 (32 x 18 world units fill the window).
     Rgba WorldPixel(float x, float y) const;
+    // Saves the back buffer as a binary PPM picture (`convert` makes a PNG of it).
+    bool SavePpm(const std::string& path) const;
 
     const int width;
     const int height;

@@ -47,4 +47,12 @@ void ScratchDir::CopyFromSource(const std::string& relativePath) const {
     fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
+void ScratchDir::CopyGameData(bool withSounds) const {
+    CopyFromSource("MapData");
+    CopyFromSource("Objects");
+    if (withSounds) CopyFromSource("Resources/Sounds");
+    CopyFromSource("src/sound/sound.xml");
+    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"}) CopyFromSource(font);
+}
+
 }  // namespace TestSupport

@@ -21,6 +21,9 @@ public:
     bool Exists(const std::string& relativePath) const;
     // Copies a file or folder from the repository into the scratch folder.
     void CopyFromSource(const std::string& relativePath) const;
+    // Copies what the headless game reads: the levels, the archetypes, the sound
+    // banks (unless `withSounds` is false) and their settings, and the fonts.
+    void CopyGameData(bool withSounds = true) const;
 
 private:
     std::string path_;

@@ -8,11 +8,8 @@
 // second from the start: letters as themselves, "esc" and "enter" by name, e.g.
 // "enter,esc" skips a dialogue and then opens the pause menu. Convert the
 // picture with `convert OUT.ppm OUT.png`. Run it from the repository root.
-#include <GL/glew.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,18 +41,6 @@ std::vector<Engine::VirtualKey> ParseKeys(const std::string& list) {
             std::fprintf(stderr, "level_shot: no key named \"%s\"; left out\n", name.c_str());
     }
     return keys;
-}
-
-bool WritePpm(const char* path) {
-    std::vector<uint8_t> rgba(static_cast<size_t>(kWidth) * kHeight * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
-    for (int y = kHeight - 1; y >= 0; --y)
-        for (int x = 0; x < kWidth; ++x)
-            out.write(reinterpret_cast<const char*>(&rgba[(static_cast<size_t>(y) * kWidth + x) * 4]), 3);
-    return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -96,7 +81,7 @@ int main(int argc, char** argv) {
         if (down) engine.keys().Set(taps[tap - 1], true);
         engine.Step();
     }
-    if (!WritePpm(out)) {
+    if (!window.SavePpm(out)) {
         std::fprintf(stderr, "level_shot: cannot write %s\n", out);
         return 1;
     }

@@ -19,12 +19,7 @@
 #include "objects/game_object_factory.h"
 
 BossFixture::BossFixture() {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData();
 }
 
 BossFixture::~BossFixture() { engine.reset(); }

@@ -3,11 +3,9 @@
 // near it. With TOLVEX_BOSS_SHOT set to a file path the frame is drawn at the
 // game's 1280 x 720 and also written there as a binary PPM (the README's
 // screenshot); otherwise at 640 x 360, which draws much faster.
-#include <GL/glew.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -74,16 +72,6 @@ protected:
         for (float x = x0; x <= x1 + 1e-3f; x += 0.25f)
             for (float y = y0; y <= y1 + 1e-3f; y += 0.25f) count += test(window->WorldPixel(x, y)) ? 1 : 0;
         return count;
-    }
-    void WriteShot(const char* path) const {
-        std::vector<uint8_t> rgba(static_cast<size_t>(kWidth) * kHeight * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        std::ofstream out(path, std::ios::binary);
-        out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
-        for (int y = kHeight - 1; y >= 0; --y)
-            for (int x = 0; x < kWidth; ++x)
-                out.write(reinterpret_cast<const char*>(&rgba[(static_cast<size_t>(y) * kWidth + x) * 4]), 3);
     }
 
     const char* shotPath = nullptr;
@@ -156,7 +144,7 @@ TEST_F(BossImageTest, TheFightShowsTheBossHealthItsNextAttackAndTheBirds) {
                              [attack](const Rgba& c) { return IsShadowColour(attack, c); });
     EXPECT_GE(shadow, 10) << "attack " << attack;
 
-    if (shotPath) WriteShot(shotPath);
+    if (shotPath) window->SavePpm(shotPath);
 }
 
 }  // namespace

@@ -11,12 +11,7 @@
 #include "objects/level_paths.h"
 
 EggFixture::EggFixture(bool withSounds) {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    if (withSounds) dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData(withSounds);
     // Where a match leaves for; the story's own cutscene is not needed here.
     if (!dir.Exists("MapData/CutScene.xml")) dir.Write("MapData/CutScene.xml", "<Level></Level>\n");
 }

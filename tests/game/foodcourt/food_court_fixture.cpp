@@ -8,12 +8,7 @@
 #include "objects/level_paths.h"
 
 FoodCourtFixture::FoodCourtFixture() {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData();
 }
 
 FoodCourtFixture::~FoodCourtFixture() { engine.reset(); }

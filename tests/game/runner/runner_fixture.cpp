@@ -10,12 +10,7 @@
 #include "physics/rigid_body.h"
 
 RunnerFixture::RunnerFixture() {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData();
 }
 
 RunnerFixture::~RunnerFixture() { engine.reset(); }

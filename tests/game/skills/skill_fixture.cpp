@@ -46,12 +46,7 @@ std::string RangeLevel(const std::string& extra) {
 }
 
 SkillFixture::SkillFixture() {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData();
 }
 
 SkillFixture::~SkillFixture() { engine.reset(); }

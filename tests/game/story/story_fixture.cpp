@@ -12,12 +12,7 @@
 #include "sound/sound.h"
 
 StoryFixture::StoryFixture() {
-    dir.CopyFromSource("MapData");
-    dir.CopyFromSource("Objects");
-    dir.CopyFromSource("Resources/Sounds");
-    dir.CopyFromSource("src/sound/sound.xml");
-    for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(font);
+    dir.CopyGameData();
     Game::player1Character = 1;
     Game::player2Character = 2;
     Game::matchResultReady = false;
