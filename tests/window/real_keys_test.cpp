@@ -37,9 +37,20 @@ protected:
     }
     // One frame as the game runs it: the window pumps, then input takes its snapshot.
     void Frame() {
-        SDL_Delay(30);  // let the X server deliver what xdotool sent
         window->Update(0.0f);
         input->Update(0.0f);
+    }
+    // The frame after xdotool sent keys: the X server delivers them on its own
+    // time (longer on a busy machine), so wait until SDL holds a key event, for
+    // up to two seconds, and then run the frame that takes them all at once.
+    void FrameAfterKeys() {
+        for (int waited = 0; waited < 2000 && !KeyEventQueued(); waited += 5) SDL_Delay(5);
+        SDL_Delay(30);  // the rest of what one xdotool call sent
+        Frame();
+    }
+    static bool KeyEventQueued() {
+        SDL_PumpEvents();
+        return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYUP) > 0;
     }
 
     TestSupport::ScratchDir dir;
@@ -49,21 +60,21 @@ protected:
 
 TEST_F(RealKeysTest, HeldKeysReadDownAndUp) {
     Xdotool("keydown w");
-    Frame();
+    FrameAfterKeys();
     EXPECT_TRUE(input->IsKeyDown('W'));
     EXPECT_TRUE(input->IsKeyTriggered('W'));
     Frame();
     EXPECT_TRUE(input->IsKeyDown('W'));
     EXPECT_FALSE(input->IsKeyTriggered('W'));
     Xdotool("keyup w");
-    Frame();
+    FrameAfterKeys();
     EXPECT_FALSE(input->IsKeyDown('W'));
     EXPECT_TRUE(input->IsKeyReleased('W'));
 }
 
 TEST_F(RealKeysTest, ATapWithinOneFrameIsSeen) {
     Xdotool("key --delay 0 s");  // down and up before the next pump
-    Frame();
+    FrameAfterKeys();
     EXPECT_TRUE(input->IsKeyTriggered('S'));
     Frame();
     EXPECT_FALSE(input->IsKeyDown('S'));
@@ -82,22 +93,22 @@ TEST_F(RealKeysTest, AltEnterSwitchesFullScreenAndIsNoEnterForTheGame) {
             window->LeaveFullscreen();
     };
     Xdotool("keydown alt+Return");
-    Frame();
+    FrameAfterKeys();
     EXPECT_TRUE(logic.fullscreen);
     EXPECT_TRUE(window->IsFullscreen());
     EXPECT_FALSE(input->IsKeyDown(Engine::VK_RETURN));
     EXPECT_FALSE(input->IsKeyTriggered(Engine::VK_RETURN));
     Xdotool("keyup alt+Return");
-    Frame();
+    FrameAfterKeys();
     EXPECT_TRUE(window->IsFullscreen());
 
     Xdotool("key --delay 0 Return");  // Enter alone: a key for the game, no switch
-    Frame();
+    FrameAfterKeys();
     EXPECT_TRUE(input->IsKeyTriggered(Engine::VK_RETURN));
     EXPECT_TRUE(window->IsFullscreen());
 
     Xdotool("key --delay 0 alt+Return");
-    Frame();
+    FrameAfterKeys();
     EXPECT_FALSE(logic.fullscreen);
     EXPECT_FALSE(window->IsFullscreen());
     EXPECT_FALSE(input->IsKeyTriggered(Engine::VK_RETURN));
