@@ -119,7 +119,10 @@ BusyRun& Scene() {
     return scene;
 }
 
-void BM_RunnerBusiestFrame(benchmark::State& state) {
+// Times `measured` once an iteration; `between` (untimed) runs the rest of the
+// frame and keeps the scene busy every 30 frames.
+template <class Measured, class Between>
+void MeasureRunner(benchmark::State& state, Measured measured, Between between) {
     BusyRun& scene = Scene();
     if (!scene.ready) {
         state.SkipWithError("no scene");
@@ -127,46 +130,33 @@ void BM_RunnerBusiestFrame(benchmark::State& state) {
     }
     int frame = 0;
     for (auto _ : state) {
-        scene.systems().core->RunFrame(kFrame);
+        measured(scene.systems());
         state.PauseTiming();
+        between(scene.systems());
         if (++frame % 30 == 0) scene.KeepBusy();
         state.ResumeTiming();
     }
-    scene.Counters(state);
+}
+
+void BM_RunnerBusiestFrame(benchmark::State& state) {
+    MeasureRunner(
+        state, [](Engine::EngineSystems& systems) { systems.core->RunFrame(kFrame); },
+        [](Engine::EngineSystems&) {});
+    if (Scene().ready) Scene().Counters(state);
 }
 BENCHMARK(BM_RunnerBusiestFrame)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 
 void BM_RunnerScripts(benchmark::State& state) {
-    BusyRun& scene = Scene();
-    if (!scene.ready) {
-        state.SkipWithError("no scene");
-        return;
-    }
-    int frame = 0;
-    for (auto _ : state) {
-        scene.systems().logic->Update(kFrame);
-        state.PauseTiming();
-        scene.systems().physics->Update(kFrame);
-        if (++frame % 30 == 0) scene.KeepBusy();
-        state.ResumeTiming();
-    }
+    MeasureRunner(
+        state, [](Engine::EngineSystems& systems) { systems.logic->Update(kFrame); },
+        [](Engine::EngineSystems& systems) { systems.physics->Update(kFrame); });
 }
 BENCHMARK(BM_RunnerScripts)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 void BM_RunnerPhysics(benchmark::State& state) {
-    BusyRun& scene = Scene();
-    if (!scene.ready) {
-        state.SkipWithError("no scene");
-        return;
-    }
-    int frame = 0;
-    for (auto _ : state) {
-        scene.systems().physics->Update(kFrame);
-        state.PauseTiming();
-        scene.systems().logic->Update(kFrame);
-        if (++frame % 30 == 0) scene.KeepBusy();
-        state.ResumeTiming();
-    }
+    MeasureRunner(
+        state, [](Engine::EngineSystems& systems) { systems.physics->Update(kFrame); },
+        [](Engine::EngineSystems& systems) { systems.logic->Update(kFrame); });
 }
 BENCHMARK(BM_RunnerPhysics)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 

@@ -14,12 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "game/menus/loading_logic.h"
-#include "graphics/graphics.h"
 #include "objects/game_object_factory.h"
-#include "support/gl_window_fixture.h"
-#include "support/headless_engine.h"
-#include "support/scratch_dir.h"
+#include "support/drawn_game.h"
 
 namespace {
 
@@ -55,20 +51,12 @@ int main(int argc, char** argv) {
     const float seconds = argc > 3 ? static_cast<float>(std::atof(argv[3])) : 3.0f;
     const std::vector<Engine::VirtualKey> taps = argc > 4 ? ParseKeys(argv[4]) : std::vector<Engine::VirtualKey>{};
 
-    TestSupport::GlWindow window(kWidth, kHeight);
-    if (!window.ok()) {
-        std::fprintf(stderr, "level_shot: no GL window: %s\n", window.error().c_str());
+    TestSupport::DrawnGame game(kWidth, kHeight);
+    if (!game.ok()) {
+        std::fprintf(stderr, "level_shot: no GL window: %s\n", game.error().c_str());
         return 1;
     }
-    TestSupport::ScratchDir dir;
-    for (const char* data : {"MapData", "Objects", "Resources/Textures", "Resources/Sounds", "src/shaders",
-                             "src/sound/sound.xml", "arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
-        dir.CopyFromSource(data);
-    TestSupport::HeadlessEngine engine(window.handle());
-    Engine::graphics::Graphics::instance->Resize(kWidth, kHeight);
-    engine.Step();  // the boot frame: the loading screen
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    TestSupport::HeadlessEngine& engine = game.engine();
     if (!engine.factory().LoadLevelByKey(key)) {
         std::fprintf(stderr, "level_shot: no level under \"%s\"\n", key.c_str());
         return 1;
@@ -81,7 +69,7 @@ int main(int argc, char** argv) {
         if (down) engine.keys().Set(taps[tap - 1], true);
         engine.Step();
     }
-    if (!window.SavePpm(out)) {
+    if (!game.window().SavePpm(out)) {
         std::fprintf(stderr, "level_shot: cannot write %s\n", out);
         return 1;
     }

@@ -17,13 +17,10 @@
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_player_behaviour.h"
 #include "game/game_values.h"
-#include "game/menus/loading_logic.h"
 #include "game/story/dialog_scene.h"
 #include "graphics/graphics.h"
 #include "objects/game_object_factory.h"
-#include "support/gl_window_fixture.h"
-#include "support/headless_engine.h"
-#include "support/scratch_dir.h"
+#include "support/drawn_game.h"
 
 namespace {
 
@@ -44,28 +41,20 @@ protected:
         shotPath = std::getenv("TOLVEX_BOSS_SHOT");
         kWidth = shotPath ? 1280 : 640;
         kHeight = shotPath ? 720 : 360;
-        window = std::make_unique<TestSupport::GlWindow>(kWidth, kHeight);
-        if (!window->ok()) GTEST_SKIP() << "no GL window: " << window->error();
-        for (const char* data : {"MapData", "Objects", "Resources/Textures", "Resources/Sounds", "src/shaders",
-                                 "src/sound/sound.xml", "arial.ttf", "berlin_sans_fb_regular.ttf",
-                                 "PassionOne-Regular.otf"})
-            dir.CopyFromSource(data);
         Game::player1Character = 3;
         Game::player2Character = 1;
         api::Seed(77);
-        engine = std::make_unique<TestSupport::HeadlessEngine>(window->handle());
-        Engine::graphics::Graphics::instance->Resize(kWidth, kHeight);
-        engine->Step();  // the boot frame: the loading screen
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
+        game = std::make_unique<TestSupport::DrawnGame>(kWidth, kHeight);
+        if (!game->ok()) GTEST_SKIP() << "no GL window: " << game->error();
+        window = &game->window();
+        engine = &game->engine();
         engine->factory().LoadLevel("MapData//Zurododavad.xml");
         // No opening dialogue: the energy phase starts as soon as the level does.
         if (DialogScene* dialogue = api::FindScript<DialogScene>("ZurododavadControl")) dialogue->active = false;
         engine->Step(90);  // the wipe opens the screen
     }
     void TearDown() override {
-        engine.reset();
-        window.reset();
+        game.reset();
     }
     int Count(float x0, float x1, float y0, float y1, const std::function<bool(const Rgba&)>& test) const {
         int count = 0;
@@ -77,9 +66,9 @@ protected:
     const char* shotPath = nullptr;
     int kWidth = 640;
     int kHeight = 360;
-    TestSupport::ScratchDir dir;
-    std::unique_ptr<TestSupport::GlWindow> window;
-    std::unique_ptr<TestSupport::HeadlessEngine> engine;
+    std::unique_ptr<TestSupport::DrawnGame> game;
+    TestSupport::GlWindow* window = nullptr;
+    TestSupport::HeadlessEngine* engine = nullptr;
 };
 
 TEST_F(BossImageTest, TheFightShowsTheBossHealthItsNextAttackAndTheBirds) {

@@ -2,16 +2,12 @@
 // moving the selection moves the red.
 #include <SDL.h>
 
-#include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "graphics/mouse_world.h"
 #include "input/virtual_keys.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
-#include "support/gl_window_fixture.h"
-#include "support/headless_engine.h"
-#include "support/scratch_dir.h"
+#include "support/drawn_game.h"
 
 namespace {
 
@@ -26,24 +22,15 @@ protected:
     static constexpr int kHeight = 360;
 
     void SetUp() override {
-        window = std::make_unique<TestSupport::GlWindow>(kWidth, kHeight);
-        if (!window->ok()) GTEST_SKIP() << "no GL window: " << window->error();
-        for (const char* data : {"MapData", "Objects", "Resources/Textures", "Resources/Sounds", "src/shaders",
-                                 "src/sound/sound.xml", "arial.ttf", "berlin_sans_fb_regular.ttf",
-                                 "PassionOne-Regular.otf"})
-            dir.CopyFromSource(data);
-        engine = std::make_unique<TestSupport::HeadlessEngine>(window->handle());
-        Engine::graphics::Graphics::instance->Resize(kWidth, kHeight);
-        engine->Step();  // the boot frame: the loading screen
-        // What the loading screen has done by the time the menu opens.
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
+        game = std::make_unique<TestSupport::DrawnGame>(kWidth, kHeight);
+        if (!game->ok()) GTEST_SKIP() << "no GL window: " << game->error();
+        window = &game->window();
+        engine = &game->engine();
         engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["MainMenu_KR"]);
         engine->Step(90);  // the wipe opens the screen
     }
     void TearDown() override {
-        engine.reset();
-        window.reset();
+        game.reset();
     }
 
     enum class Shade { Red, Blue, Unclear };
@@ -74,9 +61,9 @@ protected:
         return Shade::Unclear;
     }
 
-    TestSupport::ScratchDir dir;
-    std::unique_ptr<TestSupport::GlWindow> window;
-    std::unique_ptr<TestSupport::HeadlessEngine> engine;
+    std::unique_ptr<TestSupport::DrawnGame> game;
+    TestSupport::GlWindow* window = nullptr;
+    TestSupport::HeadlessEngine* engine = nullptr;
 };
 
 TEST_F(MainMenuImageTest, TheSelectedEntryIsDrawnRed) {

@@ -2,15 +2,11 @@
 // frame stand on their portraits, and a move carries the frame along.
 #include <SDL.h>
 
-#include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "graphics/mouse_world.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
-#include "objects/level_paths.h"
-#include "support/gl_window_fixture.h"
-#include "support/headless_engine.h"
-#include "support/scratch_dir.h"
+#include "support/drawn_game.h"
 
 namespace {
 
@@ -25,23 +21,15 @@ protected:
     static constexpr int kHeight = 360;
 
     void SetUp() override {
-        window = std::make_unique<TestSupport::GlWindow>(kWidth, kHeight);
-        if (!window->ok()) GTEST_SKIP() << "no GL window: " << window->error();
-        for (const char* data : {"MapData", "Objects", "Resources/Textures", "Resources/Sounds", "src/shaders",
-                                 "src/sound/sound.xml", "arial.ttf", "berlin_sans_fb_regular.ttf",
-                                 "PassionOne-Regular.otf"})
-            dir.CopyFromSource(data);
-        engine = std::make_unique<TestSupport::HeadlessEngine>(window->handle());
-        Engine::graphics::Graphics::instance->Resize(kWidth, kHeight);
-        engine->Step();  // the boot frame: the loading screen
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
+        game = std::make_unique<TestSupport::DrawnGame>(kWidth, kHeight);
+        if (!game->ok()) GTEST_SKIP() << "no GL window: " << game->error();
+        window = &game->window();
+        engine = &game->engine();
         engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["BirdSelectionScreen"]);
         engine->Step(90);  // the wipe opens the screen
     }
     void TearDown() override {
-        engine.reset();
-        window.reset();
+        game.reset();
     }
 
     // Counts red and blue pixels along the frame's ring around a portrait: the
@@ -66,9 +54,9 @@ protected:
             }
     }
 
-    TestSupport::ScratchDir dir;
-    std::unique_ptr<TestSupport::GlWindow> window;
-    std::unique_ptr<TestSupport::HeadlessEngine> engine;
+    std::unique_ptr<TestSupport::DrawnGame> game;
+    TestSupport::GlWindow* window = nullptr;
+    TestSupport::HeadlessEngine* engine = nullptr;
 };
 
 TEST_F(CharacterSelectionImageTest, EachPlayersFrameIsDrawnOnItsPortraitAndFollowsTheMoves) {
