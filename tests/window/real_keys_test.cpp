@@ -19,9 +19,6 @@ bool CanSendRealKeys() {
     return display && *display && std::system("command -v xdotool > /dev/null 2>&1") == 0;
 }
 
-void Xdotool(const std::string& arguments) {
-    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
-}
 
 class RealKeysTest : public ::testing::Test {
 protected:
@@ -34,6 +31,15 @@ protected:
         ASSERT_TRUE(window->Initialize());
         Frame();
         input->active = true;
+    }
+    // XTEST keys go to the window holding the keyboard focus; other suites open
+    // windows on the same display, so this window takes the focus back first.
+    void Xdotool(const std::string& arguments) {
+        SDL_RaiseWindow(window->sdlWindow);
+        SDL_SetWindowInputFocus(window->sdlWindow);
+        SDL_PumpEvents();
+        SDL_Delay(10);
+        ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
     }
     // One frame as the game runs it: the window pumps, then input takes its snapshot.
     void Frame() {
