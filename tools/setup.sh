@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache git ca-certificates
   libsdl2-dev libglew-dev libsoil-dev libtinyxml-dev libfreetype-dev libimgui-dev
-  libopenal-dev libsndfile1-dev libgl1-mesa-dri libegl-mesa0
+  libopenal-dev libsndfile1-dev libenet-dev libgl1-mesa-dri libegl-mesa0
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth mesa-utils xdotool sox librsvg2-bin imagemagick python3 desktop-file-utils appstream
   fonts-liberation2 fonts-eurofurence fonts-cherrybomb fonts-league-spartan fonts-comfortaa
