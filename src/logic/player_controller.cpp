@@ -9,7 +9,9 @@ namespace Engine {
 
 PlayerController::PlayerController(GameObj* owner_, int slot_) : Scripts(owner_), slot(slot_), gamepad(slot_) {}
 
-void PlayerController::Init() {
+void PlayerController::Init() { HandOver(); }
+
+void PlayerController::HandOver() {
     if (const Gamepad* assigned = PlayerSlot(slot)) gamepad = *assigned;
     Scripts* container = owner ? owner->GetScripts() : nullptr;
     if (!container) return;

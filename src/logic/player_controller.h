@@ -11,6 +11,11 @@ class PlayerController : public Scripts {
 public:
     PlayerController(GameObj* owner, int slot);
     void Init() override;
+    // Copies the slot's gamepad and sets the team flag of the team member on the
+    // same object. Init does it; a script that needs the pad or the team in its
+    // own Init calls it first, since a level file may list that script before
+    // the controller. Doing it twice changes nothing.
+    void HandOver();
 
     const int slot;
     Gamepad gamepad;

@@ -35,13 +35,14 @@ void ShowRole(Engine::GameObj* banner, Engine::GameObj* bird) {
 }  // namespace
 
 void IndividualPlayerBehaviour::Init() {
-    // 1. The controller script on this object hands the bird its gamepad.
+    // 1. The controller script on this object hands the bird its gamepad and its
+    // team now, whether the level file lists it before or after this script.
+    Engine::PlayerController* controller = api::ScriptOf<Engine::UPlayer1Controller>(owner);
+    if (!controller) controller = api::ScriptOf<Engine::UPlayer2Controller>(owner);
+    if (controller) controller->HandOver();
     MainPlayerBehaviour* bird = Bird();
     if (bird) {
-        if (auto* controller = api::ScriptOf<Engine::UPlayer1Controller>(owner))
-            bird->pad = controller->gamepad;
-        else if (auto* controller2 = api::ScriptOf<Engine::UPlayer2Controller>(owner))
-            bird->pad = controller2->gamepad;
+        if (controller) bird->pad = controller->gamepad;
         bird->padWasConnected = bird->pad.IsConnected();
     }
 

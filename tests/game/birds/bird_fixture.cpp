@@ -20,6 +20,10 @@ BirdFixture::~BirdFixture() {
 }
 
 void BirdFixture::OpenRange(int player1Character, int player2Character) {
+    OpenLevel("PracticeRange", player1Character, player2Character);
+}
+
+void BirdFixture::OpenLevel(const std::string& key, int player1Character, int player2Character) {
     Game::player1Character = player1Character;
     Game::player2Character = player2Character;
     api::Seed(7);
@@ -28,7 +32,7 @@ void BirdFixture::OpenRange(int player1Character, int player2Character) {
     Engine::ResetPlayerSlots();
     Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
     LoadArchetypeList();
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["PracticeRange"]);
+    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
     engine->Step();
     ASSERT_NE(Bird1(), nullptr);
     ASSERT_NE(Bird2(), nullptr);

@@ -26,6 +26,8 @@ struct BirdFixture : ::testing::Test {
 
     // Loads the archetypes and the practice range with the given characters.
     void OpenRange(int player1Character = 3, int player2Character = 1);
+    // The same for the level under `key` of the level-path table.
+    void OpenLevel(const std::string& key, int player1Character = 3, int player2Character = 1);
     // Steps until both birds are past the practice hold and blinking, standing free.
     void WaitUntilFree();
     void Step(int frames = 1) { engine->Step(frames); }

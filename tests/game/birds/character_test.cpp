@@ -3,6 +3,7 @@
 #include "api/script_api.h"
 #include "bird_fixture.h"
 #include "game/birds/character_table.h"
+#include "input/player_slots.h"
 #include "physics/collider.h"
 
 namespace {
@@ -76,6 +77,50 @@ TEST_F(BirdFixture, TheSecondControllerPutsItsBirdInTeamTwo) {
     ASSERT_NE(Main("Player2")->teamIcon.Get(), nullptr);
     EXPECT_EQ(Main("Player2")->teamIcon->name, "Team2_Icon");
 }
+
+// Every gameplay level: each bird wears its own player's marker, with its own
+// attack or defend picture, and plays with its own slot's pad. The egg level and
+// the runner list the controller after the bird's scripts, the others before.
+struct MarkerCase {
+    const char* level;
+    bool fixedRoles;  // player 1 attacks and player 2 defends, whatever the round
+};
+std::ostream& operator<<(std::ostream& out, const MarkerCase& c) { return out << c.level; }
+
+class TeamMarkerTest : public BirdFixture, public ::testing::WithParamInterface<MarkerCase> {};
+
+TEST_P(TeamMarkerTest, EachBirdWearsItsOwnPlayersMarker) {
+    OpenLevel(GetParam().level);
+    Step(3);
+    const struct {
+        const char* bird;
+        int team;
+        const char* icon;
+        const char* attack;
+        const char* defend;
+        int slot;
+    } birds[] = {{"Player", 1, "Team1_Icon", "P1_Attack", "P1_Defend", 1},
+                 {"Player2", 2, "Team2_Icon", "P2_Attack", "P2_Defend", 2}};
+    for (const auto& b : birds) {
+        SCOPED_TRACE(b.bird);
+        ASSERT_NE(Character(b.bird), nullptr);
+        EXPECT_EQ(Character(b.bird)->team, b.team);
+        const MainPlayerBehaviour* bird = Main(b.bird);
+        ASSERT_NE(bird->teamIcon.Get(), nullptr);
+        EXPECT_EQ(bird->teamIcon->name, b.icon);
+        const bool attacks = GetParam().fixedRoles ? b.team == 1 : bird->IsAttacker();
+        EXPECT_EQ(api::TextureOf(bird->teamIcon.Get()), attacks ? b.attack : b.defend);
+        EXPECT_EQ(bird->pad.userIndex, Engine::PlayerSlot(b.slot)->userIndex);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(GameplayLevels, TeamMarkerTest,
+                         ::testing::Values(MarkerCase{"Level1", false}, MarkerCase{"Level4", true},
+                                           MarkerCase{"Zurododavad", true}, MarkerCase{"PracticeRange", false},
+                                           MarkerCase{"Level2", false}),
+                         [](const ::testing::TestParamInfo<MarkerCase>& info) {
+                             return std::string(info.param.level);
+                         });
 
 TEST_F(BirdFixture, TheSkillKeyRunsTheSkillAndItsCooldownRestartsWhenItEnds) {
     OpenRange();
