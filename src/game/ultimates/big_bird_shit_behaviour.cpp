@@ -44,7 +44,8 @@ void BigBirdShitBehaviour::Land() {
     target = ultimates::FindBird(skills::OtherBirdName(ownerName));
     if (Engine::GameObj* victim = target.Get()) {
         if (api::Distance(owner, victim) < kKillRadius) {
-            if (ultimates::KillBird(victim, false)) ultimates::ShowInjured(victim);
+            ultimates::ShowInjured(victim);
+            ultimates::KillBird(victim, false);
         } else {
             ultimates::StunBird(victim, kStun);
         }

@@ -66,8 +66,6 @@ void MynaUltiBeamBehaviour::OnCollisionEnter(Engine::GameObj* other) {
 void MynaUltiBeamBehaviour::OnCollisionStay(Engine::GameObj* other) {
     if (!other) return;
     if (IsBirdName(other->name) && other->name != ownerName && ultimates::BirdOf(other)) {
-        MainPlayerBehaviour* bird = ultimates::BirdOf(other);
-        if (bird->IsProtected()) return;
         ultimates::ShowInjured(other);
         if (beamTimer <= kDeadly)
             ultimates::KillBird(other, true);

@@ -24,14 +24,14 @@ Engine::GameObj* FindBird(const std::string& name) {
 
 bool KillBird(Engine::GameObj* bird, bool byHazard) {
     MainPlayerBehaviour* main = BirdOf(bird);
-    if (!main || main->IsProtected()) return false;
+    if (!main) return false;
     main->Kill(byHazard);
     return true;
 }
 
 bool StunBird(Engine::GameObj* bird, float seconds) {
     MainPlayerBehaviour* main = BirdOf(bird);
-    if (!main || main->IsProtected()) return false;
+    if (!main) return false;
     main->Stun(seconds, false);
     return true;
 }

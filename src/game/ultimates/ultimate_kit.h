@@ -16,11 +16,13 @@ MainPlayerBehaviour* BirdOf(const Engine::GameObj* bird);
 // The bird of the current level named `name` ("Player", "Player2"), or null.
 Engine::GameObj* FindBird(const std::string& name);
 
-// Kills the bird unless it is protected (immune or blinking invulnerable);
-// `byHazard` also marks the death as a hazard's (death animation). True when
-// it died.
+// An ultimate is the one attack a protected bird (immune power-up, blinking
+// after a respawn or a stun) cannot shrug off: these two ask nothing of the
+// protection, where pecks, dung and skills spare such a bird.
+// Kills the bird; `byHazard` also marks the death as a hazard's (death
+// animation). True when `bird` is a bird.
 bool KillBird(Engine::GameObj* bird, bool byHazard);
-// Stuns the bird for `seconds` unless it is protected. True when stunned.
+// Stuns the bird for `seconds`. True when `bird` is a bird.
 bool StunBird(Engine::GameObj* bird, float seconds);
 // Shows the bird hurt (nothing when it already is).
 void ShowInjured(Engine::GameObj* bird);

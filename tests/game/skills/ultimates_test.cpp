@@ -255,6 +255,85 @@ INSTANTIATE_TEST_SUITE_P(Ultimates, BigDropping,
                          ::testing::Values(DroppingCase{"Near", 3.0f, true}, DroppingCase{"Far", 9.0f, false}),
                          [](const ::testing::TestParamInfo<DroppingCase>& info) { return std::string(info.param.name); });
 
+// An ultimate is the one attack that ignores a bird's protection: the immune
+// power-up and the blinking after a respawn or a stun both spare a bird from
+// pecks, dung and skills, not from an ultimate.
+enum class Protection { kImmune, kBlinking };
+enum class Outcome { kDies, kStunnedAndPushed, kStunned };
+
+struct ProtectedCase {
+    const char* name;
+    int character;
+    float offset;  // the protected bird's place, from the firing bird at x = -3
+    Protection protection;
+    Outcome outcome;
+};
+
+class UltimateOnAProtectedBird : public SkillFixture, public ::testing::WithParamInterface<ProtectedCase> {
+protected:
+    // Kept protected on every frame: the immune power-up would run out after
+    // three seconds and the blinking after one and a half.
+    void Protect() {
+        if (GetParam().protection == Protection::kImmune) {
+            Round(P2())->immune = true;
+        } else {
+            Bird(P2())->invulnerable = true;
+            Bird(P2())->holdInvulnerable = true;
+        }
+    }
+    bool Hit() const {
+        const MainPlayerBehaviour* bird = Bird(P2());
+        return GetParam().outcome == Outcome::kDies ? bird->dead : bird->stunned;
+    }
+};
+
+TEST_P(UltimateOnAProtectedBird, HitsItAllTheSame) {
+    const ProtectedCase& c = GetParam();
+    Open(c.character, 1);
+    Place(P1(), {-3.0f, NAN}, true);
+    Place(P2(), {-3.0f + c.offset, NAN}, false);
+    Protect();
+    Step(2);
+    ASSERT_TRUE(Bird(P2())->IsProtected());
+    const float before = api::Position(P2()).x;
+    Fire(*this);
+    int frames = 0;
+    for (; frames < 5 * 60 && !Hit(); ++frames) {
+        Protect();
+        Step();
+    }
+    ASSERT_TRUE(Hit()) << "the protected bird was spared for " << frames << " frames";
+    EXPECT_TRUE(Bird(P2())->IsProtected()) << "still protected when hit";
+    EXPECT_FALSE(Bird(P1())->dead);
+    switch (c.outcome) {
+        case Outcome::kDies: break;
+        case Outcome::kStunned:
+            EXPECT_FALSE(Bird(P2())->dead);
+            EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+            break;
+        case Outcome::kStunnedAndPushed:
+            EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+            Protect();
+            Step(2);
+            EXPECT_GT(api::Position(P2()).x, before) << "pushed away from the Zuva";
+            break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ultimates, UltimateOnAProtectedBird,
+    ::testing::Values(ProtectedCase{"BeamOnImmune", 1, 5.0f, Protection::kImmune, Outcome::kDies},
+                      ProtectedCase{"BeamOnBlinking", 1, 5.0f, Protection::kBlinking, Outcome::kDies},
+                      ProtectedCase{"BeatOnImmune", 2, 4.0f, Protection::kImmune, Outcome::kStunnedAndPushed},
+                      ProtectedCase{"BeatOnBlinking", 2, 4.0f, Protection::kBlinking, Outcome::kStunnedAndPushed},
+                      ProtectedCase{"PirateBeamOnImmune", 3, 3.3f, Protection::kImmune, Outcome::kDies},
+                      ProtectedCase{"PirateBeamOnBlinking", 3, 3.3f, Protection::kBlinking, Outcome::kDies},
+                      ProtectedCase{"DroppingNearImmune", 4, 3.0f, Protection::kImmune, Outcome::kDies},
+                      ProtectedCase{"DroppingNearBlinking", 4, 3.0f, Protection::kBlinking, Outcome::kDies},
+                      ProtectedCase{"DroppingFarImmune", 4, 9.0f, Protection::kImmune, Outcome::kStunned},
+                      ProtectedCase{"DroppingFarBlinking", 4, 9.0f, Protection::kBlinking, Outcome::kStunned}),
+    [](const ::testing::TestParamInfo<ProtectedCase>& info) { return std::string(info.param.name); });
+
 struct ChangeCase {
     const char* name;
     int character;
