@@ -161,7 +161,7 @@ def level_texture(name, k, w, h):
     if name == "camera":
         return scenes.camera_sign(w, h)
     if name == "lstp":
-        return scenes.map_thumb(k, w, h) if k < 8 else scenes.tracker(w, h)
+        return scenes.map_thumb(k, w, h) if k < 9 else scenes.tracker(w, h)
     return None
 
 

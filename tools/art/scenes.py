@@ -347,12 +347,22 @@ def level_emblem(w, h, name, colour, picture, pic_scale=1.0):
     return "".join(out)
 
 
+# The co-op picker's level pictures, by level number: the backdrop and the
+# caption of each level that exists. SetFrame(k, k) shows the cell counted
+# from 0, so cell k is level k's picture.
+MAP_LEVELS = {1: ("roost", "THE EGG"), 2: ("city", "FOOD COURT"), 4: ("space", "HOMECOMING")}
+
+
 def map_thumb(i, w, h):
-    bgs = ["roost", "jungle", "city", "space", "lair", "roost", "jungle", "city"]
-    body = BACKGROUNDS[bgs[i]]()
+    if i not in MAP_LEVELS:
+        return group(camera_sign(384, 256), scale(w / 384.0, h / 256.0))
+    bg, caption = MAP_LEVELS[i]
+    body = BACKGROUNDS[bg]()
     return (group(body, scale(w / float(W), h / float(H))) +
+            rect(0, h - 34, w, 34, INK, 0, opacity=0.55) +
+            text(w / 2, h - 10, caption, 20, WHITE, sw=4) +
             rect(2, 2, w - 4, h - 4, "none", 5, 10) +
-            circle(24, 24, 17, "#ff7a45", 3) + text(24, 32, str(i + 1), 22, WHITE, sw=4))
+            circle(24, 24, 17, "#ff7a45", 3) + text(24, 32, str(i), 22, WHITE, sw=4))
 
 
 def tracker(w, h):

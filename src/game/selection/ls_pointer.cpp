@@ -10,6 +10,8 @@ const api::LevelKey kStory{"StartingCutScene"};
 const api::LevelKey kTitle{"MainMenu_KR"};
 const api::TextureName kForestPicture{"RoostBG"};
 const api::TextureName kComingSoon{"camera"};
+const api::SoundEvent kHover{"event:/Button_Hover"};
+const api::SoundEvent kClosed{"event:/Menu_Return"};
 
 struct Place {
     api::ObjectName map;
@@ -22,6 +24,7 @@ const Place kMapPlaces[] = {
     {api::ObjectName{"AirportMap"}, kComingSoon, {0.0f, 1.5f}},
     {api::ObjectName{"BankMap"}, kComingSoon, {0.0f, 1.5f}},
 };
+static_assert(sizeof(kMapPlaces) / sizeof(kMapPlaces[0]) == LSPointer::kPlaces, "one map object per place");
 }  // namespace
 
 int StepWithin(int index, int step, int count) {
@@ -42,16 +45,29 @@ void LSPointer::ShowPlace() {
 
 void LSPointer::Update(float dt) {
     pad_.Poll(dt);
-    if (pad_.Triggered(Engine::kButtonDpadRight) || api::KeyTriggered(Engine::VK_RIGHT))
-        index = StepWithin(index, +1, kPlaces);
-    if (pad_.Triggered(Engine::kButtonDpadLeft) || api::KeyTriggered(Engine::VK_LEFT))
-        index = StepWithin(index, -1, kPlaces);
+    int step = 0;
+    if (pad_.Triggered(Engine::kButtonDpadRight) || api::KeyTriggered(Engine::VK_RIGHT)) ++step;
+    if (pad_.Triggered(Engine::kButtonDpadLeft) || api::KeyTriggered(Engine::VK_LEFT)) --step;
+    if (step != 0) {
+        index = StepWithin(index, step, kPlaces);
+        api::Play(kHover);
+    }
     ShowPlace();
 
     if (pad_.Triggered(Engine::kButtonB) || api::KeyTriggered(Engine::VK_ESCAPE)) {
         api::LoadLevel(kTitle);
         return;
     }
-    const bool go = api::KeyTriggered('P') || pad_.Triggered(Engine::kButtonA);
-    if (go && index == 1) api::LoadLevel(kStory);
+    // P is the keyboard's start of the story from anywhere on the map; A
+    // enters the place it points at, and only the forest is open.
+    if (api::KeyTriggered('P')) {
+        api::LoadLevel(kStory);
+        return;
+    }
+    if (pad_.Triggered(Engine::kButtonA)) {
+        if (index == 1)
+            api::LoadLevel(kStory);
+        else
+            api::Play(kClosed);
+    }
 }

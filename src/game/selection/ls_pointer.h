@@ -1,14 +1,16 @@
 #pragma once
-// The story map's pointer: the d-pad or the arrow keys step through eight
-// places (wrapping round at both ends); the first four stand on the map objects
-// and show their picture on "Blank". P or pad A on the forest (place 1) starts
-// the opening story; Escape or pad B goes back to the title.
+// The story map's pointer: the d-pad or the arrow keys step through the map's
+// four places, coming round at both ends; each place moves the pointer onto
+// its map object and shows its picture on "Blank". P starts the opening story
+// wherever the pointer stands; pad A enters the place under the pointer, and
+// only the forest (place 1) is open: the others show "coming soon" and answer
+// A with the back sound. Escape or pad B goes back to the title.
 
 #include "api/script_api.h"
 
 class LSPointer : public Engine::ScriptBase<LSPointer> {
 public:
-    static constexpr int kPlaces = 8;
+    static constexpr int kPlaces = 4;
 
     using ScriptBase::ScriptBase;
 

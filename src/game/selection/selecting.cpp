@@ -15,6 +15,7 @@ const api::TextureName kTrackerSheet{"lstp"};
 const api::LevelKey kTitle{"MainMenu_KR"};
 const api::SoundEvent kHover{"event:/Button_Hover"};
 const api::SoundEvent kClick{"event:/Button_Click"};
+const api::SoundEvent kClosed{"event:/Menu_Return"};
 constexpr uint32_t kTrackerFrame = 9;
 
 const api::ObjectName kTrackers[4] = {api::ObjectName{"P1Tracker"}, api::ObjectName{"P2Tracker"},
@@ -121,7 +122,19 @@ void Selecting::ShowCandidate(const Pick& pick) {
     api::SetFrame(blank_.Get(), pick.frame);
 }
 
+bool Selecting::LevelOpen(int levelIndex) {
+    return levelIndex >= 1 && levelIndex <= kLevelCount && api::LevelExists(kLevelKeys[levelIndex - 1]);
+}
+
 void Selecting::Advance() {
+    // A picture without a level shows "coming soon": while a player points at
+    // one, the levels cannot be taken.
+    if (phase == 2)
+        for (int p = 0; p < Players(); ++p)
+            if (!LevelOpen(index[p])) {
+                api::Play(kClosed);
+                return;
+            }
     api::Play(kClick);
     if (phase == 1) {
         for (int p = 0; p < 4; ++p) {

@@ -3,9 +3,10 @@
 // over nine birds ("B1".."B9"); X moves on. Phase 2: the camera scrolls up to
 // eight level pictures ("Level1".."Level8") and each player picks one; X starts
 // a draw on "Blank" that cycles through the players' picks for three seconds and
-// then stops on one of them. Phase 3: X enters player 1's level (a level that
-// does not exist keeps the screen, with one printed line). Escape or pad 1 B
-// goes back to the title.
+// then stops on one of them, unless a player points at a picture whose level
+// does not exist yet (the level file shows it as "coming soon"): then X only
+// answers with the back sound. Phase 3: X enters player 1's level. Escape or
+// pad 1 B goes back to the title.
 //
 // Player 1 moves with A (next) and D (previous) or its d-pad, player 2 with the
 // arrow keys or its d-pad, players 3 and 4 with their d-pads.
@@ -29,6 +30,9 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+
+    // Whether level picture 1..kLevelCount leads to a level that can open.
+    static bool LevelOpen(int levelIndex);
 
     int phase = 1;
     // Per player, 1-based: a bird in phase 1, a level in phase 2.
