@@ -396,8 +396,8 @@ void GameMode::MatchEnd() {
     api::SetLayer(blackLoadScreen.Get(), 10);
     api::SetColor(blackLoadScreen.Get(), 0xFF000000);
     api::SetLayer(centreLabel.Get(), 11);
-    const char* line = player1Wins > player2Wins ? "PLAYER 1 WINS!" : player2Wins > player1Wins ? "PLAYER 2 WINS!" : "DRAW!";
-    SetCentre(line, 0.0f, 0.0f);
+    // The result itself is the level's result sheet (VictoryScreen), over this black.
+    SetCentre("", 0.0f, 0.0f);
 
     if (!resultWritten) {
         // Every match end writes the result it reached, a draw included, so no
@@ -405,7 +405,13 @@ void GameMode::MatchEnd() {
         Game::RecordMatchResult(Game::matchModeName, player1Wins, player2Wins);
         resultWritten = true;
     }
-    if (leaving || !api::IsStopped(kLevelMusic)) return;
+    if (leaving) return;
+    // The result sheet over the level may have sent the match on already.
+    if (Transition* wipe = Wipe(); wipe && wipe->leaving) {
+        leaving = true;
+        return;
+    }
+    if (!api::IsStopped(kLevelMusic)) return;
     if (Transition* wipe = Wipe()) {
         leaving = true;
         wipe->Start(kCutScene);

@@ -2,6 +2,8 @@
 
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/menus/transition.h"
+#include "game/story/story_wipe.h"
 
 REGISTER_SCRIPT("VictoryScreen", VictoryScreen);
 
@@ -10,7 +12,7 @@ const api::ObjectName kMask{"BlackMask"};
 const api::TextureName kPlayer1Sheet{"Player1WinScene"};
 const api::TextureName kPlayer2Sheet{"Player2WinScene"};
 const api::TextureName kDrawSheet{"GameDrawScene"};
-const api::LevelKey kMenu{"MainMenu"};
+const api::LevelKey kEndStoryboard{"CutScene"};
 }  // namespace
 
 const char* VictoryScreen::SheetFor(const std::string& winnerTag) {
@@ -19,17 +21,30 @@ const char* VictoryScreen::SheetFor(const std::string& winnerTag) {
     return kDrawSheet;
 }
 
-void VictoryScreen::Init() { mask_ = api::Find(kMask); }
+void VictoryScreen::Init() {
+    mask_ = api::Find(kMask);
+    wipe_ = Story::FindWipe();
+    ledOn = false;
+}
 
-void VictoryScreen::Update(float) {
+void VictoryScreen::Update(float dt) {
+    pad1_.Poll(dt);
+    pad2_.Poll(dt);
     if (!Game::matchResultReady) return;
     if (!mask_) mask_ = api::Find(kMask);
     api::SetPosition(owner, {0.0f, 0.0f});
     api::SetPosition(mask_.Get(), {0.0f, 0.0f});
     api::SetColor(owner, kOpaque);
     api::SetTexture(owner, SheetFor(Game::winnerTag));
-    if (api::KeyTriggered(Engine::VK_RETURN)) {
-        api::SetTimeScale(1.0f);
-        api::LoadLevel(kMenu);
-    }
+    const bool next = api::KeyTriggered(Engine::VK_RETURN) || pad1_.Triggered(Engine::kButtonStart) ||
+                      pad2_.Triggered(Engine::kButtonStart);
+    if (next && !ledOn) LeadOn();
+}
+
+void VictoryScreen::LeadOn() {
+    ledOn = true;
+    api::SetTimeScale(1.0f);
+    // The match may already be on its way out (its music ended first).
+    if (const Transition* wipe = Story::WipeOf(wipe_); wipe && wipe->leaving) return;
+    Story::Leave(wipe_, kEndStoryboard);
 }

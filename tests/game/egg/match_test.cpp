@@ -12,6 +12,8 @@
 #include "game/game_values.h"
 #include "game/menus/transition.h"
 #include "game/story/dialog_scene.h"
+#include "graphics/renderable2d.h"
+#include "input/virtual_keys.h"
 #include "objects/game_object_factory.h"
 
 namespace {
@@ -167,6 +169,71 @@ TEST_F(MatchTest, TwoRoundsForOneBirdAreThatBirdsVictory) {
     ASSERT_TRUE(WaitForLeaving());
     EXPECT_EQ(Mode()->player1Wins, 2);
     EXPECT_EQ(Game::winnerTag, "P1");
+    EXPECT_EQ(Game::winnerName, "Player");
+}
+
+// The result sheet of the level: nowhere while the match runs, over the whole
+// level once it is decided, and then the match leads on to the end storyboard,
+// when its music has ended or at once with Enter.
+struct ResultSheetTest : MatchTest {
+    // Player wins both rounds: the egg breaks, then holds with four pieces.
+    void WinForPlayerOne() {
+        ShortenRounds(*Mode());
+        BreakEgg();
+        ShortenRounds(*Mode());
+        WaitForRoundStart();
+        Round("Player")->armorPieces = 4;
+        Egg()->health = 50;
+        WaitForRoundEnd();
+    }
+    Engine::GameObj* Sheet() const { return Find("VictoryScreen"); }
+    uint32_t SheetAlpha() const { return Sheet()->GetSprite()->color >> 24; }
+    void ExpectSheetShown() {
+        EXPECT_EQ(api::TextureOf(Sheet()), "Player1WinScene");
+        EXPECT_EQ(SheetAlpha(), 255u);
+        EXPECT_FLOAT_EQ(api::Position(Sheet()).x, 0.0f);
+        EXPECT_FLOAT_EQ(api::Position(Find("BlackMask")).x, 0.0f);
+        // Over the heads-up display and the black screen, under the wipe.
+        EXPECT_GT(Sheet()->transform->layer, Find("BlackLoadScreen")->transform->layer);
+        EXPECT_GT(Sheet()->transform->layer, Find("Egg")->transform->layer);
+        EXPECT_LT(Sheet()->transform->layer, Find("TransitionBird")->transform->layer);
+    }
+};
+
+TEST_F(ResultSheetTest, CoversTheLevelOnceDecidedThenLeadsOnWhenTheMusicEnds) {
+    OpenLevel(99);
+    ASSERT_NE(Sheet(), nullptr);
+    ASSERT_NE(Find("BlackMask"), nullptr);
+    WaitForRoundStart();
+    EXPECT_EQ(SheetAlpha(), 0u) << "hidden while the match runs";
+    EXPECT_NE(api::Position(Sheet()).x, 0.0f);
+    WinForPlayerOne();
+    ASSERT_TRUE(StepUntil([&] { return Mode()->resultWritten; }, 3000));
+    engine->Step();
+    ExpectSheetShown();
+    engine->Step(120);
+    ASSERT_TRUE(api::IsPlaying("event:/Level_BGM")) << "the music's ending still plays";
+    ExpectSheetShown();
+    EXPECT_FALSE(Mode()->leaving);
+    api::Stop("event:/Level_BGM");
+    ASSERT_TRUE(StepUntil([&] { return engine->factory().currentLevelPath == "MapData//CutScene.xml"; }, 600));
+}
+
+TEST_F(ResultSheetTest, EnterOnTheSheetLeadsOnAtOnce) {
+    OpenLevel(99);
+    WinForPlayerOne();
+    ASSERT_TRUE(StepUntil([&] { return Mode()->resultWritten; }, 3000));
+    engine->Step();
+    ExpectSheetShown();
+    engine->keys().Press(Engine::VK_RETURN);
+    engine->Step();
+    engine->keys().Release(Engine::VK_RETURN);
+    ASSERT_TRUE(api::IsPlaying("event:/Level_BGM"));
+    const Transition* wipe = api::FindScript<Transition>("TransitionBird");
+    ASSERT_NE(wipe, nullptr);
+    EXPECT_TRUE(wipe->leaving);
+    EXPECT_EQ(wipe->targetKey, "CutScene");
+    ASSERT_TRUE(StepUntil([&] { return engine->factory().currentLevelPath == "MapData//CutScene.xml"; }, 600));
     EXPECT_EQ(Game::winnerName, "Player");
 }
 

@@ -207,15 +207,28 @@ TEST_F(VictoryScreenTest, ShowsTheSheetOfTheWinnerTagOnceDecided) {
     }
 }
 
-TEST_F(VictoryScreenTest, EnterLeavesForTheTitleAtNormalSpeed) {
-    Game::matchResultReady = true;
-    Game::winnerTag = "P2";
-    Engine::GameLogic::instance->timeScale = 0.5f;
-    engine->Step();
-    engine->keys().Press(Engine::VK_RETURN);
-    engine->Step();
-    EXPECT_EQ(Level(), "MapData//MainMenu.xml");
-    EXPECT_FLOAT_EQ(Engine::GameLogic::instance->timeScale, 1.0f);
+TEST_F(VictoryScreenTest, EnterOrStartLeadsOnToTheEndStoryboardAtNormalSpeed) {
+    for (const char* input : {"Enter", "Start"}) {
+        SCOPED_TRACE(input);
+        OpenPath("MapData//StoryTestMatch.xml");
+        Game::matchResultReady = true;
+        Game::winnerTag = "P2";
+        Engine::GameLogic::instance->timeScale = 0.5f;
+        engine->Step();
+        if (std::string(input) == "Enter") {
+            engine->keys().Press(Engine::VK_RETURN);
+            engine->Step();
+            engine->keys().Release(Engine::VK_RETURN);
+        } else {
+            engine->pads().Plug(1);
+            engine->pads().SetButton(1, Engine::PadBits::kStart, true);
+            engine->Step();
+            engine->pads().SetButton(1, Engine::PadBits::kStart, false);
+            engine->pads().Unplug(1);
+        }
+        EXPECT_EQ(Level(), "MapData//CutScene.xml");
+        EXPECT_FLOAT_EQ(Engine::GameLogic::instance->timeScale, 1.0f);
+    }
 }
 
 }  // namespace
