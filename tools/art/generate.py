@@ -130,6 +130,8 @@ NOTES = [
     "- `lstp`: a still `SetFrame(k, k)` shows the cell counted from 0, so cells 1 to 8 are",
     "  the co-op level pictures of levels 1 to 8 (those without a level say \"coming soon\")",
     "  and cell 9 is the tracker frame shown with `SetFrame(9, 9)`; cell 0 is not shown.",
+    "- `CoopLevelSoon`: the co-op picture of a level that does not exist yet, two like cells",
+    "  so that the still frame 1 the picker gives its pictures shows it.",
     "- `L4Boss` is the runner level's saucer boss, 10 cells (its appearance plays cells 1 to 10);",
     "  `Boss_Animated` is the stone giant waking up (cells 1 to 5, played once at the phase change),",
     "  `ZurododavadBossIdle`, `ZurododavadBossCrack` and `ZurododavadBossDeath` share its layout.",

@@ -160,6 +160,9 @@ def level_texture(name, k, w, h):
         return full(scenes.roost(), w, h)
     if name == "camera":
         return scenes.camera_sign(w, h)
+    if name == "CoopLevelSoon":
+        # Both cells alike: a still frame of 1 shows the second.
+        return scenes.map_thumb(0, w, h)
     if name == "lstp":
         return scenes.map_thumb(k, w, h) if k < 9 else scenes.tracker(w, h)
     return None

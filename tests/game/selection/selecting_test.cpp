@@ -100,7 +100,7 @@ TEST_F(SelectingTest, EveryPictureWithoutALevelShowsComingSoonAndTheOthersTheirL
     int open = 0;
     for (int i = 1; i <= Selecting::kLevelCount; ++i) {
         const std::string name = "Level" + std::to_string(i);
-        const bool comingSoon = api::TextureOf(Find(name)) == "camera";
+        const bool comingSoon = api::TextureOf(Find(name)) == "CoopLevelSoon";
         EXPECT_NE(comingSoon, Selecting::LevelOpen(i)) << name;
         open += Selecting::LevelOpen(i) ? 1 : 0;
     }
@@ -113,7 +113,7 @@ TEST_F(SelectingTest, AComingSoonPictureCannotBeTakenAndSaysNothingOnTheConsole)
     engine->Step(60);
     Tap('A');
     Tap('A');  // picture 3: coming soon
-    EXPECT_EQ(api::TextureOf(Find("P1SelectedMap")), "camera");
+    EXPECT_EQ(api::TextureOf(Find("P1SelectedMap")), "CoopLevelSoon");
     Played("event:/Menu_Return");
     testing::internal::CaptureStdout();
     for (int press = 0; press < 3; ++press) {
