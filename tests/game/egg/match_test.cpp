@@ -237,6 +237,42 @@ TEST_F(ResultSheetTest, EnterOnTheSheetLeadsOnAtOnce) {
     EXPECT_EQ(Game::winnerName, "Player");
 }
 
+TEST_F(MatchTest, TheThirtySecondWarningSoundsInEachRound) {
+    OpenLevel();
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        ShortenRounds(*Mode());  // six seconds: inside the last thirty from the start
+        if (api::IsPlaying("event:/Timer_Thirty_Seconds")) api::Stop("event:/Timer_Thirty_Seconds");
+        WaitForRoundStart();
+        engine->Step(2);
+        EXPECT_TRUE(Mode()->thirtyWarned);
+        EXPECT_TRUE(api::IsPlaying("event:/Timer_Thirty_Seconds"));
+        api::Stop("event:/Timer_Thirty_Seconds");
+        WaitForRoundEnd();
+    }
+}
+
+TEST_F(MatchTest, TheEggsHealthBarFollowsTheEggAndItsHealth) {
+    OpenLevel();
+    WaitForRoundStart();
+    EggBehaviour* egg = Egg();
+    ASSERT_NE(egg->healthBar.Get(), nullptr);
+    ASSERT_NE(egg->healthFill.Get(), nullptr);
+    const struct {
+        int health;
+        float share;
+    } cases[] = {{100, 1.0f}, {30, 0.3f}, {0, 0.0f}};
+    for (const auto& c : cases) {
+        egg->health = c.health;
+        engine->Step();
+        const Engine::vec2 at = api::Position(Find("Egg"));
+        EXPECT_NEAR(api::Position(egg->healthBar.Get()).x, at.x, 0.05f) << c.health;
+        EXPECT_NEAR(api::Position(egg->healthBar.Get()).y, at.y + 2.0f, 0.05f) << "above the egg";
+        EXPECT_NEAR(api::Scale(egg->healthFill.Get()).x, egg->healthBarWidth * c.share, 1e-4f) << c.health;
+        if (c.health == 0) break;  // the round ends with the egg
+    }
+}
+
 TEST_F(MatchTest, TheCountdownHoldsBothBirdsAtTheirSpawnPoints) {
     OpenLevel();
     ASSERT_TRUE(Mode()->InCountdown());

@@ -166,6 +166,7 @@ TEST_F(SkillFixture, TheFartCloudLastsFromTheFirstToTheThirdSecondAndNothingChan
 
     FartBombSkill(*rure, 0.25f);
     EXPECT_TRUE(rure->bombLaunched);
+    EXPECT_EQ(api::TextureOf(bomb), "FartBomb") << "the cloud shows as a cloud, not a grown mark";
     EXPECT_FLOAT_EQ(api::Scale(bomb).x, 5.0f);
     EXPECT_FLOAT_EQ(bomb->GetCollider()->width, 5.0f);
     EXPECT_TRUE(bird->skillRequested);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "api/script_api.h"
+#include "graphics/font.h"
 #include "game/game_values.h"
 #include "game/story/dialog_scene.h"
 #include "graphics/label.h"
@@ -87,6 +88,11 @@ TEST_F(DialogSceneTest, EachLevelHasItsOwnTwoLines) {
         EXPECT_EQ(api::LabelOf(lines[0])->color, DialogScene::kPlayer1Color);
         EXPECT_EQ(api::LabelOf(lines[1])->color, DialogScene::kPlayer2Color);
         EXPECT_EQ(api::LabelOf(lines[0])->order, DialogScene::kLabelLayer);
+        // A size below the heads-up display's 32, so the longest line fits its bubble.
+        for (Engine::GameObj* line : lines) {
+            ASSERT_NE(api::LabelOf(line)->font, nullptr);
+            EXPECT_EQ(api::LabelOf(line)->font->size, 28u);
+        }
     }
 }
 
