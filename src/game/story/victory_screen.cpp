@@ -25,6 +25,7 @@ void VictoryScreen::Init() {
     mask_ = api::Find(kMask);
     wipe_ = Story::FindWipe();
     ledOn = false;
+    shown_ = false;
 }
 
 void VictoryScreen::Update(float dt) {
@@ -36,6 +37,13 @@ void VictoryScreen::Update(float dt) {
     api::SetPosition(mask_.Get(), {0.0f, 0.0f});
     api::SetColor(owner, kOpaque);
     api::SetTexture(owner, SheetFor(Game::winnerTag));
+    if (!shown_) {
+        // Objects spawned during the match (the birds' markers, the egg's bar)
+        // were added at the end of the draw list; in layer order the sheet
+        // covers them.
+        api::SortLayers();
+        shown_ = true;
+    }
     const bool next = api::KeyTriggered(Engine::VK_RETURN) || pad1_.Triggered(Engine::kButtonStart) ||
                       pad2_.Triggered(Engine::kButtonStart);
     if (next && !ledOn) LeadOn();

@@ -26,6 +26,7 @@ public:
 private:
     void LeadOn();
 
+    bool shown_ = false;
     api::ObjectRef mask_;
     api::ObjectRef wipe_;
     MenuPad pad1_{1};
