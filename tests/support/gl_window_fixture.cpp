@@ -63,6 +63,14 @@ Rgba GlWindow::WorldPixel(float x, float y) const {
     return Pixel(px, py);
 }
 
+int GlWindow::CountWorld(float x0, float x1, float y0, float y1, const std::function<bool(const Rgba&)>& test,
+                         float step) const {
+    int count = 0;
+    for (float x = x0; x <= x1 + 1e-3f; x += step)
+        for (float y = y0; y <= y1 + 1e-3f; y += step) count += test(WorldPixel(x, y)) ? 1 : 0;
+    return count;
+}
+
 void GlWindowTest::SetUp() {
     window = std::make_unique<GlWindow>(kWidth, kHeight);
     if (!window->ok()) GTEST_SKIP() << "no GL window: " << window->error();

@@ -4,6 +4,7 @@
 // Hand `handle()` to the graphics system and read pixels back after DrawFrame.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,10 @@ public:
     // The pixel showing world point (x, y) when the camera is at the origin with
     // zoom 1 (32 x 18 world units fill the window).
     Rgba WorldPixel(float x, float y) const;
+    // How many points of a grid with `step` spacing over the world box
+    // (x0..x1, y0..y1) show a colour that passes `test`.
+    int CountWorld(float x0, float x1, float y0, float y1, const std::function<bool(const Rgba&)>& test,
+                   float step = 0.25f) const;
     // Saves the back buffer as a binary PPM picture (`convert` makes a PNG of it).
     bool SavePpm(const std::string& path) const;
 

@@ -57,10 +57,7 @@ protected:
         game.reset();
     }
     int Count(float x0, float x1, float y0, float y1, const std::function<bool(const Rgba&)>& test) const {
-        int count = 0;
-        for (float x = x0; x <= x1 + 1e-3f; x += 0.25f)
-            for (float y = y0; y <= y1 + 1e-3f; y += 0.25f) count += test(window->WorldPixel(x, y)) ? 1 : 0;
-        return count;
+        return window->CountWorld(x0, x1, y0, y1, test);
     }
 
     const char* shotPath = nullptr;

@@ -38,10 +38,7 @@ protected:
     }
     // How many points of a grid over the world box (x0..x1, y0..y1) pass `test`.
     int Count(float x0, float x1, float y0, float y1, const std::function<bool(const Rgba&)>& test) const {
-        int count = 0;
-        for (float x = x0; x <= x1 + 1e-3f; x += 0.25f)
-            for (float y = y0; y <= y1 + 1e-3f; y += 0.25f) count += test(window->WorldPixel(x, y)) ? 1 : 0;
-        return count;
+        return window->CountWorld(x0, x1, y0, y1, test);
     }
     // Points along the left and right edges, away from the title, podium and prompt.
     int EdgeCount(const std::function<bool(const Rgba&)>& test) const {
