@@ -19,6 +19,15 @@ bool BothRanFrames(const OnlinePair& pair, uint32_t frames) {
 
 bool BothEnded(const OnlinePair& pair) { return pair.host.session->Ended() && pair.guest.session->Ended(); }
 
+// Plays until both sides ran `frames` frames (each stops there).
+testing::AssertionResult PlayFrames(OnlinePair& pair, uint32_t frames, int maxTurns) {
+    if (pair.RunUntil([&] { return BothRanFrames(pair, frames); }, frames, maxTurns))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "host ran " << pair.host.world.framesRun << " (" << pair.host.session->EndMessage()
+                                       << "), guest ran " << pair.guest.world.framesRun << " ("
+                                       << pair.guest.session->EndMessage() << ")";
+}
+
 // Both sides ran `frames` frames on identical inputs, and each player's actions
 // are the ones that player's own side pressed (the first D frames are empty).
 void ExpectSameMatch(const OnlinePair& pair, uint32_t frames) {
@@ -43,13 +52,10 @@ void ExpectSameMatch(const OnlinePair& pair, uint32_t frames) {
 
 TEST(LockstepOnline, TwoSessionsOnLoopbackRunTheSameInputsOnTheSameFrames) {
     SteadySessionClock clock;
-    PairOptions options;
-    options.inputDelay = 3;
-    OnlinePair pair(clock, options);
-    ASSERT_TRUE(pair.Ready());
+    OnlinePair pair(clock, PairOptions{});
+    ASSERT_TRUE(pair.ConnectGuestDirectly());
     constexpr uint32_t kFrames = 300;
-    ASSERT_TRUE(pair.RunUntil([&] { return BothRanFrames(pair, kFrames); }, kFrames, 20000))
-        << pair.host.session->EndMessage() << " / " << pair.guest.session->EndMessage();
+    ASSERT_TRUE(PlayFrames(pair, kFrames, 20000));
     EXPECT_EQ(pair.guest.session->Seed(), 1234u);
     EXPECT_EQ(pair.guest.session->InputDelay(), 3);
     ExpectSameMatch(pair, kFrames);
@@ -60,18 +66,14 @@ TEST(LockstepOnline, TwoSessionsOnLoopbackRunTheSameInputsOnTheSameFrames) {
 
 TEST(LockstepOnline, ARelayThatDelaysReordersAndLosesPacketsKeepsThemInStep) {
     SteadySessionClock clock;
-    PairOptions options;
-    options.inputDelay = 3;
     // The host first, so the relay knows its port; the guest then connects to the relay.
-    OnlinePair pair(clock, options);
-    ASSERT_TRUE(pair.Ready());
+    OnlinePair pair(clock, PairOptions{});
+    ASSERT_NE(pair.HostPort(), 0);
     tests::LoopbackRelay relay(pair.HostPort(), tests::RelayConditions{});
     ASSERT_NE(relay.Port(), 0);
-    pair.ConnectGuest(relay.Port());
-    ASSERT_TRUE(pair.guest.link);
+    ASSERT_TRUE(pair.ConnectGuest(relay.Port()));
     constexpr uint32_t kFrames = 240;
-    ASSERT_TRUE(pair.RunUntil([&] { return BothRanFrames(pair, kFrames); }, kFrames, 30000))
-        << pair.host.session->EndMessage() << " / " << pair.guest.session->EndMessage();
+    ASSERT_TRUE(PlayFrames(pair, kFrames, 30000));
     ExpectSameMatch(pair, kFrames);
     EXPECT_GT(relay.Dropped(), 0) << "the relay lost nothing, so the test proves nothing";
     // 50 ms each way: the measured round trip shows it.
@@ -83,15 +85,14 @@ TEST(LockstepOnline, ACutLineEndsBothSidesWithTheTimeoutLine) {
     // Hand-turned time: each turn is a 1/60 s frame, so five silent seconds take
     // 300 turns instead of five real seconds.
     ManualSessionClock clock;
-    PairOptions options;
-    OnlinePair pair(clock, options);
-    ASSERT_TRUE(pair.Ready());
+    OnlinePair pair(clock, PairOptions{});
+    ASSERT_NE(pair.HostPort(), 0);
     tests::RelayConditions clean;
     clean.delayMs = 1;
     clean.jitterMs = 0;
     clean.dropShare = 0.0;
     tests::LoopbackRelay relay(pair.HostPort(), clean);
-    pair.ConnectGuest(relay.Port());
+    ASSERT_TRUE(pair.ConnectGuest(relay.Port()));
     const auto tick = [&] { clock.Advance(1.0 / 60.0); };
     ASSERT_TRUE(pair.RunUntil([&] { return BothRanFrames(pair, 30); }, 100000, 5000, 1, tick));
     relay.DropEverything();
@@ -110,7 +111,7 @@ TEST(LockstepOnline, AGuestWithAnotherVersionIsRefusedOnBothSides) {
     PairOptions options;
     options.guestVersion = "1.1";
     OnlinePair pair(clock, options);
-    ASSERT_TRUE(pair.Ready());
+    ASSERT_TRUE(pair.ConnectGuestDirectly());
     ASSERT_TRUE(pair.RunUntil([&] { return BothEnded(pair); }, 100, 5000));
     EXPECT_EQ(pair.host.session->EndMessage(),
               "Cannot play online: the other game is version 1.1 (build test), this one is version 1.0 (build test).");
@@ -123,7 +124,7 @@ TEST(LockstepOnline, AGuestWithAnotherVersionIsRefusedOnBothSides) {
 TEST(LockstepOnline, AWorldHashThatDiffersEndsBothWithTheFrameItDifferedAt) {
     SteadySessionClock clock;
     OnlinePair pair(clock, PairOptions{});
-    ASSERT_TRUE(pair.Ready());
+    ASSERT_TRUE(pair.ConnectGuestDirectly());
     // The guest's world goes its own way from frame 100 on; the next comparison is at 120.
     pair.guest.reportedHash = [](uint32_t framesRun, uint64_t hash) { return framesRun >= 100 ? hash ^ 1 : hash; };
     ASSERT_TRUE(pair.RunUntil([&] { return BothEnded(pair); }, 400, 20000));

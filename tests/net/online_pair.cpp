@@ -35,17 +35,17 @@ OnlinePair::OnlinePair(const SessionClock& clock, PairOptions options) : clock_(
     config.inputDelay = options_.inputDelay;
     config.seed = 1234;
     host.session = std::make_unique<LockstepSession>(*host.link, clock_, config);
-    ConnectGuest(options_.relayPort ? options_.relayPort : hostPort_);
 }
 
-void OnlinePair::ConnectGuest(uint16_t port) {
+bool OnlinePair::ConnectGuest(uint16_t port) {
     guest.link = NetHost::Connect(library_, "127.0.0.1", port);
-    if (!guest.link) return;
+    if (!guest.link) return false;
     SessionConfig config;
     config.role = SessionRole::Guest;
     config.gameVersion = options_.guestVersion;
     config.buildId = "test";
     guest.session = std::make_unique<LockstepSession>(*guest.link, clock_, config);
+    return true;
 }
 
 void OnlinePair::StepSide(OnlineSide& side, int player, uint32_t frameLimit) {

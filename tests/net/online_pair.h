@@ -38,17 +38,17 @@ struct PairOptions {
     std::string hostVersion = "1.0";
     std::string guestVersion = "1.0";
     int inputDelay = 3;
-    uint16_t relayPort = 0;  // when set, the guest connects through it
 };
 
 class OnlinePair {
 public:
     OnlinePair(const Engine::net::SessionClock& clock, PairOptions options);
 
-    bool Ready() const { return host.link && guest.link; }
+    // The host listens from the start; the guest connects when told, to the
+    // host's port or to a relay in between. True when the guest's link opened.
+    bool ConnectGuest(uint16_t port);
+    bool ConnectGuestDirectly() { return hostPort_ != 0 && ConnectGuest(hostPort_); }
     uint16_t HostPort() const { return hostPort_; }
-    // Connects the guest (to the host or, when given, the relay's port).
-    void ConnectGuest(uint16_t port);
 
     // One turn of both frame loops; each side runs at most `frameLimit` frames.
     void Step(uint32_t frameLimit);
