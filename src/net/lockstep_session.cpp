@@ -197,10 +197,13 @@ std::optional<FrameInputs> LockstepSession::NextFrame() {
 
 bool LockstepSession::Waiting() const { return Running() && frame_ >= remoteComplete_; }
 
+bool LockstepSession::HashDue(uint32_t framesRun) const {
+    return Running() && config_.hashInterval > 0 && framesRun != 0 &&
+           framesRun % static_cast<uint32_t>(config_.hashInterval) == 0;
+}
+
 void LockstepSession::ReportWorldHash(uint32_t framesRun, uint64_t hash) {
-    if (!Running() || config_.hashInterval <= 0 || framesRun == 0 ||
-        framesRun % static_cast<uint32_t>(config_.hashInterval) != 0)
-        return;
+    if (!HashDue(framesRun)) return;
     localHashes_[framesRun] = hash;
     // A peer that never sends its hashes must not make the list grow for ever.
     while (localHashes_.size() > 16) localHashes_.erase(localHashes_.begin());

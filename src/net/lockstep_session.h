@@ -66,6 +66,10 @@ public:
     // `hash`. Every hashInterval frames it is sent and compared with the peer's.
     void ReportWorldHash(uint32_t framesRun, uint64_t hash);
 
+    // Whether ReportWorldHash(framesRun, ...) would use the hash (so the caller
+    // computes it only then).
+    bool HashDue(uint32_t framesRun) const;
+
     // Ends the session from this side and tells the peer.
     void Leave();
 
