@@ -51,7 +51,10 @@ void LockstepSession::Pump() {
                 Send(HelloPacket{config_.gameVersion, config_.buildId}, Delivery::Reliable);
                 break;
             case LinkEvent::Kind::Disconnected:
-                End("The other player left the online match.");
+                // A peer that left after frame F and whose inputs up to F are all
+                // here still lets this side run up to F.
+                if (!(peerLeftAt_ && remoteComplete_ >= *peerLeftAt_)) End("The other player left the online match.");
+                connected_ = false;
                 break;
             case LinkEvent::Kind::Received:
                 if (std::optional<Packet> packet = reader_.Read(event.bytes.data(), event.bytes.size(), frame_)) {
@@ -108,6 +111,8 @@ void LockstepSession::OnPacket(const Packet& packet) {
                     End("The games went out of step at frame " + std::to_string(p.frame));
                 } else if (p.reason == GoodbyeReason::VersionMismatch) {
                     End("The other player's game refused this one: both need the same game version and build.");
+                } else if (Running() && p.frame > frame_ && p.frame <= frame_ + PacketReader::kFutureWindow) {
+                    peerLeftAt_ = p.frame;  // run up to where the peer stopped first
                 } else {
                     End("The other player left the online match.");
                 }
@@ -192,6 +197,7 @@ std::optional<FrameInputs> LockstepSession::NextFrame() {
     inputs.players[LocalPlayer()] = local_[frame_];
     inputs.players[1 - LocalPlayer()] = remote_[frame_];
     ++frame_;
+    if (peerLeftAt_ && frame_ >= *peerLeftAt_) End("The other player left the online match.");
     return inputs;
 }
 
@@ -235,8 +241,12 @@ void LockstepSession::CompareHashes(uint32_t frame) {
 
 void LockstepSession::Leave() {
     if (Ended()) return;
-    Send(GoodbyePacket{GoodbyeReason::Left, 0}, Delivery::Reliable);
+    Send(GoodbyePacket{GoodbyeReason::Left, frame_}, Delivery::Reliable);
     End("You left the online match.");
+}
+
+bool LockstepSession::PeerHasAllLocalInput() const {
+    return Running() && peerAck_ >= static_cast<int64_t>(local_.size()) - 1;
 }
 
 std::vector<PlayerActions> LockstepSession::PlayerHistory(int player) const {

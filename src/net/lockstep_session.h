@@ -70,8 +70,12 @@ public:
     // computes it only then).
     bool HashDue(uint32_t framesRun) const;
 
-    // Ends the session from this side and tells the peer.
+    // Ends the session from this side and tells the peer how many frames ran
+    // here, so it can run up to the same frame before it ends too.
     void Leave();
+    // Every action this side gave has reached the peer (worth waiting for before
+    // Leave, so the peer can run every frame this side ran).
+    bool PeerHasAllLocalInput() const;
 
     SessionState State() const { return state_; }
     bool Running() const { return state_ == SessionState::Running; }
@@ -128,6 +132,7 @@ private:
     std::map<uint32_t, uint64_t> localHashes_;
     std::map<uint32_t, uint64_t> remoteHashes_;
     uint32_t lastCompared_ = 0;            // hashes of this frame and before are settled
+    std::optional<uint32_t> peerLeftAt_;   // the peer left after running this many frames
 
     double startTime_ = 0.0;
     double lastHeard_ = 0.0;

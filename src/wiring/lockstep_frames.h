@@ -22,7 +22,9 @@ class LockstepFrames {
 public:
     // The input system must read its keys and pads from `runFrame` alone (frame
     // sources without devices). `start` is the recording's start ("boot", or the
-    // level a test harness loaded).
+    // level a test harness loaded). Puts a small system right after the window
+    // that undoes what this machine's window focus did to the shared game (input
+    // off, a match paused), so both machines' games stay alike.
     LockstepFrames(EngineSystems& systems, net::LockstepSession& session, std::shared_ptr<InputFrame> runFrame,
                    std::string start = "boot");
 
@@ -43,6 +45,7 @@ private:
     std::shared_ptr<InputFrame> runFrame_;
     Replay recording_;
     bool started_ = false;
+    bool pausedAfterFrame_ = false;  // the pause flag as the last frame left it
 };
 
 }  // namespace Engine

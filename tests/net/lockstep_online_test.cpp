@@ -134,6 +134,21 @@ TEST(LockstepOnline, AWorldHashThatDiffersEndsBothWithTheFrameItDifferedAt) {
     EXPECT_EQ(pair.guest.session->OutOfStepFrame(), 120u);
 }
 
+TEST(LockstepOnline, APlayerWhoLeavesLetsTheOtherRunUpToTheSameFrame) {
+    SteadySessionClock clock;
+    OnlinePair pair(clock, PairOptions{});
+    ASSERT_TRUE(pair.ConnectGuestDirectly());
+    // The host stops at frame 100; the guest would go on.
+    ASSERT_TRUE(pair.RunUntil([&] { return pair.host.world.framesRun >= 100; }, 100, 20000));
+    ASSERT_TRUE(pair.RunUntil([&] { return pair.host.session->PeerHasAllLocalInput(); }, 100, 5000));
+    pair.host.session->Leave();
+    pair.host.link->Disconnect(200);
+    ASSERT_TRUE(pair.RunUntil([&] { return pair.guest.session->Ended(); }, 1000, 20000));
+    EXPECT_EQ(pair.guest.session->EndMessage(), "The other player left the online match.");
+    EXPECT_EQ(pair.guest.world.framesRun, 100u);
+    EXPECT_EQ(pair.guest.world.hash, pair.host.world.hash);
+}
+
 TEST(LockstepOnline, AGuestThatNobodyAnswersGivesUpAfterTheTimeout) {
     ManualSessionClock clock;
     EnetLibrary library;
