@@ -68,9 +68,15 @@ void LockstepSession::Pump() {
 
     const double now = clock_.Now();
     // A host waiting for a guest waits as long as its player likes; a guest that
-    // gets no answer, and either side once connected, gives up after the timeout.
-    const bool counting = connected_ || config_.role == SessionRole::Guest;
-    if (counting && now - lastHeard_ > config_.silenceTimeout) {
+    // gets no answer gives up after the connect timeout, either side once
+    // connected after the silence timeout.
+    if (!connected_ && config_.role == SessionRole::Guest && now - lastHeard_ > config_.connectTimeout) {
+        std::ostringstream line;
+        line << "No game answered at that address within " << config_.connectTimeout << " seconds.";
+        End(line.str());
+        return;
+    }
+    if (connected_ && now - lastHeard_ > config_.silenceTimeout) {
         std::ostringstream line;
         line << "The other player has not answered for " << config_.silenceTimeout
              << " seconds; the online match ended.";

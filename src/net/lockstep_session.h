@@ -32,6 +32,7 @@ struct SessionConfig {
     int inputDelay = 3;              // the host's choice, sent to the guest
     uint32_t seed = 1;               // the host's choice, sent to the guest
     double silenceTimeout = 5.0;     // seconds without a word from the peer
+    double connectTimeout = 15.0;    // seconds a guest waits for a host to answer at all
     double pingInterval = 0.25;      // seconds
     double resendInterval = 0.03;    // seconds between repeats of unconfirmed inputs
     int hashInterval = 60;           // frames between world-hash comparisons

@@ -83,17 +83,10 @@ std::string OnlineBuildId() {
 
 int RunOnline(const EngineOptions& given, const OnlineCommand& command) {
     net::EnetLibrary library;
+    // The port is taken (or the name looked up) before the game loads, so a
+    // mistake there gets its line at once.
     std::unique_ptr<net::NetHost> link = OpenLink(library, command);
     if (!link) return 1;
-
-    net::SteadySessionClock clock;
-    net::SessionConfig config;
-    config.role = command.hostPort != 0 ? net::SessionRole::Host : net::SessionRole::Guest;
-    config.gameVersion = OnlineGameVersion();
-    config.buildId = OnlineBuildId();
-    config.inputDelay = command.inputDelay;
-    config.seed = static_cast<uint32_t>(Clock::now().time_since_epoch().count());
-    net::LockstepSession session(*link, clock, config);
 
     // The game reads only the frame both machines run; this machine's devices
     // are read into a frame of their own.
@@ -106,11 +99,27 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command) {
     auto localFrame = std::make_shared<InputFrame>();
     FrameKeySource localKeys(localFrame, std::make_unique<SdlKeyStateSource>());
     FramePadSource localPads(localFrame, std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
+
+    // The session's clock starts now: loading the game is no silence of the peer.
+    net::SteadySessionClock clock;
+    net::SessionConfig config;
+    config.role = command.hostPort != 0 ? net::SessionRole::Host : net::SessionRole::Guest;
+    config.gameVersion = OnlineGameVersion();
+    config.buildId = OnlineBuildId();
+    config.inputDelay = command.inputDelay;
+    config.seed = static_cast<uint32_t>(Clock::now().time_since_epoch().count());
+    net::LockstepSession session(*link, clock, config);
     LockstepFrames game(systems, session, runFrame);
 
     const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(Core::kFrameSeconds));
     Clock::time_point next = Clock::now();
+    bool announced = false;
     for (int turn = 0; systems.core->active && !session.Ended(); ++turn) {
+        if (!announced && session.Running()) {
+            announced = true;
+            std::cout << "Online game started: you are player " << session.LocalPlayer() + 1 << ", input delay "
+                      << session.InputDelay() << " frames" << std::endl;
+        }
         localKeys.BeginFrame();
         localPads.BeginFrame();
         // While connecting or waiting, the window still answers (and can be closed).

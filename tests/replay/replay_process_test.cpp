@@ -157,6 +157,14 @@ pid_t GamePid(FILE* pipe) {
     return static_cast<pid_t>(std::atoi(line + 4));
 }
 
+// Reads the game's output up to a line that starts with `start`; false at its end.
+bool ReadUpTo(FILE* pipe, const std::string& start) {
+    char line[4096];
+    while (pipe && std::fgets(line, sizeof line, pipe))
+        if (std::string(line).rfind(start, 0) == 0) return true;
+    return false;
+}
+
 TEST(OnlineProcess, TwoGamesOnLoopbackRunTheSameFramesToTheSameHash) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
     TestSupport::ScratchDir dir;
@@ -169,6 +177,8 @@ TEST(OnlineProcess, TwoGamesOnLoopbackRunTheSameFramesToTheSameHash) {
     ASSERT_EQ(hosted.code, 0) << hosted.output;
     ASSERT_EQ(joined.code, 0) << joined.output;
     EXPECT_NE(hosted.output.find("Hosting an online game on port " + port), std::string::npos) << hosted.output;
+    EXPECT_NE(hosted.output.find("Online game started: you are player 1, input delay 3 frames"), std::string::npos);
+    EXPECT_NE(joined.output.find("Online game started: you are player 2, input delay 3 frames"), std::string::npos);
     const std::string line = HashLine(hosted.output);
     EXPECT_NE(line.find("after 300 frames"), std::string::npos) << hosted.output;
     EXPECT_EQ(HashLine(joined.output), line) << joined.output;
@@ -182,9 +192,21 @@ TEST(OnlineProcess, WhenTheOtherGameIsKilledTheSurvivorEndsWithTheTimeoutLine) {
     // Bounded either way: the host quits by itself after 60 s of frames.
     FILE* host = StartGame(dir.path(), "--windowed --quit-after-frames 3600 --host 127.0.0.1:" + port);
     FILE* guest = StartGame(dir.path(), "--windowed --join 127.0.0.1:" + port);
+    const pid_t hostPid = GamePid(host);
     const pid_t guestPid = GamePid(guest);
+    ASSERT_GT(hostPid, 0);
     ASSERT_GT(guestPid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(4));
+    // Killed only once the match runs (a guest nobody answers gives up by itself,
+    // so this read ends either way).
+    const bool started = ReadUpTo(guest, "Online game started");
+    if (!started) {
+        // A host waits for its friend as long as it is left open.
+        ::kill(hostPid, SIGKILL);
+        FinishGame(host);
+        FinishGame(guest);
+    }
+    ASSERT_TRUE(started) << "the guest never joined";
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     ::kill(guestPid, SIGKILL);
     const ProcessResult joined = FinishGame(guest);
     const ProcessResult hosted = FinishGame(host);
