@@ -8,6 +8,7 @@ find_package(OpenAL REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
 pkg_check_modules(TINYXML REQUIRED IMPORTED_TARGET tinyxml)
+pkg_check_modules(ENET REQUIRED IMPORTED_TARGET libenet)
 find_library(SOIL_LIBRARY SOIL REQUIRED)
 find_path(SOIL_INCLUDE_DIR SOIL/SOIL.h REQUIRED)
 # Dear ImGui: Debian's archive already holds the SDL2 and OpenGL3 back ends.
@@ -44,6 +45,10 @@ target_link_libraries(tolvex_audio_libs INTERFACE OpenAL::OpenAL PkgConfig::SNDF
 add_library(tolvex_x11_libs INTERFACE)
 target_link_libraries(tolvex_x11_libs INTERFACE X11::X11)
 
+# Online play: ENet's UDP connections.
+add_library(tolvex_net_libs INTERFACE)
+target_link_libraries(tolvex_net_libs INTERFACE PkgConfig::ENET)
+
 # Everything at once, for code outside the engine's folders.
 
 add_library(tolvex_platform_libs INTERFACE)
@@ -52,7 +57,7 @@ target_include_directories(tolvex_platform_libs INTERFACE
 target_link_libraries(tolvex_platform_libs INTERFACE
   ${SOIL_LIBRARY} ${IMGUI_LIBRARY}
   SDL2::SDL2 GLEW::GLEW OpenGL::OpenGL OpenGL::EGL Freetype::Freetype OpenAL::OpenAL
-  PkgConfig::SNDFILE PkgConfig::TINYXML X11::X11 ${CMAKE_DL_LIBS})
+  PkgConfig::SNDFILE PkgConfig::TINYXML PkgConfig::ENET X11::X11 ${CMAKE_DL_LIBS})
 if(STB_LIBRARY)
   target_link_libraries(tolvex_platform_libs INTERFACE ${STB_LIBRARY})
 endif()

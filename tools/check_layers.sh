@@ -4,6 +4,7 @@
 #
 #   core <- objects <- {physics, graphics, sound, input} <- logic <- window <- wiring
 #        <- api <- game
+#   input <- net (online play) <- wiring
 #
 # Prints every offending include as file:line: the include line, and exits 1 if
 # there is one. Usage: tools/check_layers.sh [source-root] (default: src/ of the
@@ -22,9 +23,10 @@ declare -A allowed=(
   [input]="core objects input"
   [logic]="core objects physics graphics sound input logic"
   [window]="core objects physics graphics sound input logic window"
-  [wiring]="core objects physics graphics sound input logic window wiring"
-  [api]="core objects physics graphics sound input logic window wiring api"
-  [game]="core objects physics graphics sound input logic window wiring api game"
+  [net]="core objects input net"
+  [wiring]="core objects physics graphics sound input logic window net wiring"
+  [api]="core objects physics graphics sound input logic window net wiring api"
+  [game]="core objects physics graphics sound input logic window net wiring api game"
 )
 
 violations=0

@@ -68,16 +68,17 @@ fuzz_one() {
 
 # Every data-file reader under libFuzzer for a bounded time, seeded from the game's
 # own files: FUZZ_SECONDS for the archetype and level reader (default 30) and
-# FUZZ_READER_SECONDS (default 15) for each of the other five.
+# FUZZ_READER_SECONDS (default 15) for each of the other six; the online packet
+# reader has no data files, so tests/fuzz/make_packet_corpus.py writes its seeds.
 fuzz_data_files() {
   local long="${FUZZ_SECONDS:-30}" short="${FUZZ_READER_SECONDS:-15}"
-  echo "== Fuzzing the data-file readers (libFuzzer, ${long} s + 5 x ${short} s)"
+  echo "== Fuzzing the data-file readers (libFuzzer, ${long} s + 6 x ${short} s)"
   cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTOLVEX_FUZZ=ON \
     -DTOLVEX_BUILD_TESTS=OFF -DTOLVEX_BUILD_BENCH=OFF > "$root/build/fuzz.configure.log" 2>&1 \
     || { cat "$root/build/fuzz.configure.log"; return 1; }
   ninja -C "$root/build/fuzz" -j"$(nproc)" data_file_fuzzer texture_list_fuzzer window_properties_fuzzer \
-    level_paths_fuzzer sound_settings_fuzzer sound_bank_fuzzer || return 1
+    level_paths_fuzzer sound_settings_fuzzer sound_bank_fuzzer packet_reader_fuzzer || return 1
   local result=0
   fuzz_one data_file_fuzzer "$long" "$root"/MapData/*.xml "$root"/Objects/*.xml || result=1
   fuzz_one texture_list_fuzzer "$short" "$root/Objects/Textures/Texture.xml" || result=1
@@ -85,6 +86,11 @@ fuzz_data_files() {
   fuzz_one level_paths_fuzzer "$short" "$root/MapData/LevelPaths.xml" || result=1
   fuzz_one sound_settings_fuzzer "$short" "$root/src/sound/sound.xml" || result=1
   fuzz_one sound_bank_fuzzer "$short" "$root"/Resources/Sounds/*.bank || result=1
+  local packets
+  packets="$(mktemp -d)"
+  python3 "$root/tests/fuzz/make_packet_corpus.py" "$packets"
+  fuzz_one packet_reader_fuzzer "$short" "$packets"/* || result=1
+  rm -rf "$packets"
   return $result
 }
 

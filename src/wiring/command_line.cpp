@@ -46,6 +46,16 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string& v) { return !(o.recordPath = v).empty(); }},
     {"--replay", "FILE", "play FILE back without a window, print the world hash, quit",
      [](CommandLineOptions& o, const std::string& v) { return !(o.replayPath = v).empty(); }},
+    {"--host", "[ADDRESS:]PORT", "host an online game on PORT (47360 is the usual one) and wait for a friend",
+     [](CommandLineOptions& o, const std::string& v) {
+         const size_t colon = v.rfind(':');
+         if (colon != std::string::npos) o.hostAddress = v.substr(0, colon);
+         return ParseCount(v.substr(colon == std::string::npos ? 0 : colon + 1), o.hostPort) && o.hostPort <= 65535;
+     }},
+    {"--join", "ADDRESS", "join an online game at ADDRESS or ADDRESS:PORT",
+     [](CommandLineOptions& o, const std::string& v) { return !(o.joinAddress = v).empty(); }},
+    {"--input-delay", "N", "online input delay in frames, 1 to 8 (default 3; the host's counts)",
+     [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.inputDelay) && o.inputDelay <= 8; }},
 };
 
 const Flag* FindFlag(const std::string& name) {
@@ -91,6 +101,11 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (!result.options.recordPath.empty() && !result.options.replayPath.empty())
         result.error = "Options --record and --replay cannot be used together";
+    const bool online = result.options.hostPort != 0 || !result.options.joinAddress.empty();
+    if (result.options.hostPort != 0 && !result.options.joinAddress.empty())
+        result.error = "Options --host and --join cannot be used together";
+    else if (online && (!result.options.recordPath.empty() || !result.options.replayPath.empty()))
+        result.error = "Online play (--host, --join) records itself; --record and --replay are for play on one machine";
     return result;
 }
 

@@ -19,6 +19,13 @@ struct CommandLineOptions {
     std::string recordPath;
     // Play this recording back without a window and print the world's hash at its end.
     std::string replayPath;
+    // Online play (docs/online.md): host on this port (0: not hosting), or join
+    // this address ("name" or "name:port"; empty: not joining).
+    int hostPort = 0;
+    std::string hostAddress;  // the one address to listen on (empty: all of them)
+    std::string joinAddress;
+    // Online input delay in frames, 1..8.
+    int inputDelay = 3;
 };
 
 struct CommandLineResult {

@@ -23,6 +23,7 @@
 #include "window/window.h"
 #include "wiring/collider_outline.h"
 #include "wiring/command_line.h"
+#include "wiring/online_run.h"
 #include "wiring/replay_session.h"
 
 namespace Engine {
@@ -155,6 +156,9 @@ int RunGame(int argc, char** argv) {
     }
     if (!command.options.replayPath.empty()) return RunReplay(options, command.options.replayPath);
     if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
+    if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
+        return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
+                                   command.options.inputDelay});
     EngineSystems systems(options);
     if (systems.Initialize()) systems.Run();
     return 0;

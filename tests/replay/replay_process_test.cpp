@@ -4,16 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <regex>
 #include <string>
+#include <thread>
 
 #include "core/core.h"
 #include "core/message.h"
 #include "input/virtual_keys.h"
+#include "net/enet_library.h"
+#include "net/net_host.h"
 #include "replay_fixture.h"
 #include "wiring/world_hash.h"
 
@@ -28,21 +34,33 @@ struct ProcessResult {
     std::string output;
 };
 
-// Runs the game in `directory` with `arguments`, its sound on OpenAL's null device.
-// `environment` goes before the command (e.g. sanitizer options).
-ProcessResult RunGame(const std::string& directory, const std::string& arguments,
-                      const std::string& environment = "") {
-    const std::string command = "cd '" + directory + "' && " + environment + " ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 '" +
-                                TOLVEX_GAME_EXECUTABLE + "' " + arguments + " 2>&1";
+// Starts the game in `directory` with `arguments`, its sound on OpenAL's null
+// device; its output is read from the pipe. `environment` goes before the command
+// (e.g. sanitizer options). The game's first line is "pid <its process id>".
+FILE* StartGame(const std::string& directory, const std::string& arguments, const std::string& environment = "") {
+    const std::string command = "cd '" + directory + "' && echo pid $$ && " + environment +
+                                " ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 exec '" + TOLVEX_GAME_EXECUTABLE + "' " +
+                                arguments + " 2>&1";
+    return popen(command.c_str(), "r");
+}
+
+// Reads a started game's output to its end and waits for it.
+ProcessResult FinishGame(FILE* pipe) {
     ProcessResult result;
-    FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
     char buffer[4096];
     size_t read = 0;
     while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, read);
     const int status = pclose(pipe);
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // The shell's "pid" line (unless GamePid already took it) is not the game's.
+    if (result.output.rfind("pid ", 0) == 0) result.output.erase(0, result.output.find('\n') + 1);
     return result;
+}
+
+ProcessResult RunGame(const std::string& directory, const std::string& arguments,
+                      const std::string& environment = "") {
+    return FinishGame(StartGame(directory, arguments, environment));
 }
 
 // The last "World hash after N frames: H" line of the output, or "".
@@ -119,6 +137,85 @@ TEST(ReplayProcess, TheGameNamesABadRecordingAndFails) {
     const ProcessResult played = RunGame(dir.path(), "--replay cut.txt");
     EXPECT_EQ(played.code, 1);
     EXPECT_EQ(played.output, "cut.txt: line 7: the recording stops before its 'end' line (cut short?)\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A UDP port on 127.0.0.1 that was free a moment ago.
+int FreeLoopbackPort() {
+    Engine::net::EnetLibrary library;
+    const std::unique_ptr<Engine::net::NetHost> probe = Engine::net::NetHost::Listen(library, 0, "127.0.0.1");
+    return probe ? probe->LocalPort() : 0;
+}
+
+// The process id the game's first output line names.
+pid_t GamePid(FILE* pipe) {
+    char line[64] = {};
+    if (!pipe || !std::fgets(line, sizeof line, pipe)) return 0;
+    return static_cast<pid_t>(std::atoi(line + 4));
+}
+
+// Reads the game's output up to a line that starts with `start`; false at its end.
+bool ReadUpTo(FILE* pipe, const std::string& start) {
+    char line[4096];
+    while (pipe && std::fgets(line, sizeof line, pipe))
+        if (std::string(line).rfind(start, 0) == 0) return true;
+    return false;
+}
+
+TEST(OnlineProcess, TwoGamesOnLoopbackRunTheSameFramesToTheSameHash) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const std::string port = std::to_string(FreeLoopbackPort());
+    FILE* host = StartGame(dir.path(), "--windowed --quit-after-frames 300 --host 127.0.0.1:" + port);
+    FILE* guest = StartGame(dir.path(), "--windowed --quit-after-frames 300 --join 127.0.0.1:" + port);
+    const ProcessResult hosted = FinishGame(host);
+    const ProcessResult joined = FinishGame(guest);
+    ASSERT_EQ(hosted.code, 0) << hosted.output;
+    ASSERT_EQ(joined.code, 0) << joined.output;
+    EXPECT_NE(hosted.output.find("Hosting an online game on port " + port), std::string::npos) << hosted.output;
+    EXPECT_NE(hosted.output.find("Online game started: you are player 1, input delay 3 frames"), std::string::npos);
+    EXPECT_NE(joined.output.find("Online game started: you are player 2, input delay 3 frames"), std::string::npos);
+    const std::string line = HashLine(hosted.output);
+    EXPECT_NE(line.find("after 300 frames"), std::string::npos) << hosted.output;
+    EXPECT_EQ(HashLine(joined.output), line) << joined.output;
+}
+
+TEST(OnlineProcess, WhenTheOtherGameIsKilledTheSurvivorEndsWithTheTimeoutLine) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const std::string port = std::to_string(FreeLoopbackPort());
+    // Bounded either way: the host quits by itself after 60 s of frames.
+    FILE* host = StartGame(dir.path(), "--windowed --quit-after-frames 3600 --host 127.0.0.1:" + port);
+    FILE* guest = StartGame(dir.path(), "--windowed --join 127.0.0.1:" + port);
+    const pid_t hostPid = GamePid(host);
+    const pid_t guestPid = GamePid(guest);
+    ASSERT_GT(hostPid, 0);
+    ASSERT_GT(guestPid, 0);
+    // Killed only once the match runs (a guest nobody answers gives up by itself,
+    // so this read ends either way).
+    const bool started = ReadUpTo(guest, "Online game started");
+    if (!started) {
+        // A host waits for its friend as long as it is left open.
+        ::kill(hostPid, SIGKILL);
+        FinishGame(host);
+        FinishGame(guest);
+    }
+    ASSERT_TRUE(started) << "the guest never joined";
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ::kill(guestPid, SIGKILL);
+    const ProcessResult joined = FinishGame(guest);
+    const ProcessResult hosted = FinishGame(host);
+    EXPECT_EQ(hosted.code, 0) << hosted.output;
+    EXPECT_NE(hosted.output.find("The other player has not answered for 5 seconds; the online match ended."),
+              std::string::npos)
+        << hosted.output;
+    // It ended by the timeout, long before its own frame limit.
+    EXPECT_EQ(HashLine(hosted.output).find("after 3600 frames"), std::string::npos) << hosted.output;
 }
 
 }  // namespace

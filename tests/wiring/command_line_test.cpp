@@ -84,11 +84,42 @@ TEST(CommandLine, RecordAndReplayTakeAFileAndNotEachOther) {
     }
 }
 
+TEST(CommandLine, OnlineFlagsTakeAPortAnAddressAndADelay) {
+    const struct {
+        std::vector<std::string> arguments;
+        int hostPort;
+        std::string hostAddress, join;
+        int delay;
+        std::string error;
+    } cases[] = {
+        {{"--host", "47360"}, 47360, "", "", 3, ""},
+        {{"--host=127.0.0.1:5000", "--input-delay", "8"}, 5000, "127.0.0.1", "", 8, ""},
+        {{"--join", "friend.example:5000", "--input-delay=1"}, 0, "", "friend.example:5000", 1, ""},
+        {{"--host", "70000"}, 0, "", "", 3, "Option --host has an unusable value: 70000"},
+        {{"--host", "here:"}, 0, "", "", 3, "Option --host has an unusable value: here:"},
+        {{"--input-delay", "9"}, 0, "", "", 3, "Option --input-delay has an unusable value: 9"},
+        {{"--input-delay", "0"}, 0, "", "", 3, "Option --input-delay has an unusable value: 0"},
+        {{"--host", "1", "--join", "a"}, 0, "", "", 3, "Options --host and --join cannot be used together"},
+        {{"--join", "a", "--record", "r.txt"}, 0, "", "", 3,
+         "Online play (--host, --join) records itself; --record and --replay are for play on one machine"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.front() + " " + c.arguments[1]);
+        const Engine::CommandLineResult result = ParseCommandLine(c.arguments);
+        EXPECT_EQ(result.error, c.error);
+        if (!result.ok()) continue;
+        EXPECT_EQ(result.options.hostPort, c.hostPort);
+        EXPECT_EQ(result.options.hostAddress, c.hostAddress);
+        EXPECT_EQ(result.options.joinAddress, c.join);
+        EXPECT_EQ(result.options.inputDelay, c.delay);
+    }
+}
+
 TEST(CommandLine, TheUsageListsEveryFlag) {
     const std::string usage = Engine::CommandLineUsage("tolvex");
     EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
     for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N", "--record FILE",
-                             "--replay FILE"})
+                             "--replay FILE", "--host [ADDRESS:]PORT", "--join ADDRESS", "--input-delay N"})
         EXPECT_NE(usage.find(flag), std::string::npos) << flag;
     EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
 }

@@ -1,0 +1,91 @@
+#include "wiring/lockstep_frames.h"
+
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+
+#include "core/core.h"
+#include "input/input.h"
+#include "logic/game_logic.h"
+#include "window/window.h"
+#include "net/action_keys.h"
+#include "objects/atomic_file.h"
+#include "wiring/engine.h"
+#include "wiring/world_hash.h"
+
+namespace Engine {
+
+namespace {
+
+// Runs right after the window: a focus change on this machine must not switch
+// the input off or pause the match in a game that another machine mirrors.
+class FocusShield final : public System {
+public:
+    FocusShield(Input* input, GameLogic* logic, const bool& pausedAfterFrame)
+        : input_(input), logic_(logic), pausedAfterFrame_(pausedAfterFrame) {}
+    bool Initialize() override { return true; }
+    void Update(float) override {
+        if (input_) input_->active = true;
+        if (logic_) logic_->paused = pausedAfterFrame_;
+    }
+
+private:
+    Input* input_;
+    GameLogic* logic_;
+    const bool& pausedAfterFrame_;
+};
+
+}  // namespace
+
+LockstepFrames::LockstepFrames(EngineSystems& systems, net::LockstepSession& session,
+                               std::shared_ptr<InputFrame> runFrame, std::string start)
+    : systems_(systems), session_(session), runFrame_(std::move(runFrame)) {
+    recording_.header.start = std::move(start);
+    recording_.header.focused = true;
+    if (systems_.logic) pausedAfterFrame_ = systems_.logic->paused;
+    auto& list = systems_.core->systems;
+    const auto afterWindow = systems_.window ? std::find(list.begin(), list.end(), static_cast<System*>(systems_.window)) + 1 : list.begin();
+    // Deleted with the other systems.
+    list.insert(afterWindow, new FocusShield(systems_.input, systems_.logic, pausedAfterFrame_));
+}
+
+bool LockstepFrames::Turn(const InputFrame& local) {
+    session_.Pump();
+    if (session_.NeedsLocalInput()) session_.SubmitLocalInput(net::ActionsFromLocalInput(local));
+    const std::optional<net::FrameInputs> inputs = session_.NextFrame();
+    if (!inputs) return false;
+    if (!started_) {
+        // Both games start from the host's seed, with input answering, whatever
+        // either machine's window focus did before.
+        started_ = true;
+        systems_.core->random.Seed(session_.Seed());
+        if (systems_.input) systems_.input->active = true;
+        recording_.header.seed = systems_.core->random.State();
+    }
+    *runFrame_ = net::LockstepInputFrame(*inputs);
+    ReplayFrame frame;
+    frame.input = *runFrame_;
+    recording_.frames.push_back(frame);
+    systems_.core->RunFrame(Core::kFrameSeconds);
+    if (systems_.logic) pausedAfterFrame_ = systems_.logic->paused;
+    const uint32_t framesRun = static_cast<uint32_t>(recording_.frames.size());
+    if (session_.HashDue(framesRun)) session_.ReportWorldHash(framesRun, WorldHash());
+    return true;
+}
+
+std::string LockstepFrames::SaveOutOfStepRecording(const std::string& folder) const {
+    const uint32_t frame = session_.OutOfStepFrame().value_or(static_cast<uint32_t>(FramesRun()));
+    const std::string path = folder + "/online-out-of-step-frame-" + std::to_string(frame) + "-" +
+                             (session_.LocalPlayer() == 0 ? "host" : "guest") + ".tolvex-replay";
+    std::ostringstream text;
+    ReplayWriter writer(text, recording_.header);
+    for (const ReplayFrame& f : recording_.frames) writer.Write(f);
+    writer.Finish();
+    if (!WriteFileAtomically(path, text.str())) {
+        std::cout << "Cannot save the online recording to " << path << std::endl;
+        return "";
+    }
+    return path;
+}
+
+}  // namespace Engine

@@ -1,0 +1,157 @@
+#include "wiring/online_run.h"
+
+#include <SDL2/SDL.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "input/frame_key_source.h"
+#include "input/frame_pad_source.h"
+#include "input/sdl_gamepad_source.h"
+#include "input/sdl_key_state_source.h"
+#include "net/enet_library.h"
+#include "net/lockstep_session.h"
+#include "net/net_address.h"
+#include "net/net_host.h"
+#include "window/window.h"
+#include "wiring/engine.h"
+#include "wiring/lockstep_frames.h"
+#include "wiring/world_hash.h"
+
+#ifndef TOLVEX_VERSION
+#define TOLVEX_VERSION "0.0.0"
+#endif
+
+namespace Engine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The window's title carries the round trip and the stall indicator: they are
+// this machine's own news and must not enter the game both machines share.
+void ShowStatus(const EngineSystems& systems, const net::LockstepSession& session, bool hosting, int port) {
+    if (!systems.window || !systems.window->sdlWindow) return;
+    std::ostringstream title;
+    title << "Tolvex online";
+    if (session.State() == net::SessionState::Connecting)
+        title << (hosting ? " - waiting for your friend on port " + std::to_string(port) : " - connecting");
+    else
+        title << " - round trip " << static_cast<int>(session.RoundTripMs() + 0.5) << " ms"
+              << (session.Waiting() ? " - waiting for the other player" : "");
+    SDL_SetWindowTitle(systems.window->sdlWindow, title.str().c_str());
+}
+
+std::unique_ptr<net::NetHost> OpenLink(const net::EnetLibrary& library, const OnlineCommand& command) {
+    if (command.hostPort != 0) {
+        std::unique_ptr<net::NetHost> link = net::NetHost::Listen(library, static_cast<uint16_t>(command.hostPort), command.hostAddress);
+        if (link) std::cout << "Hosting an online game on port " << link->LocalPort() << std::endl;
+        return link;
+    }
+    std::string host;
+    uint16_t port = 0;
+    if (!net::SplitHostAndPort(command.joinAddress, host, port)) {
+        std::cout << "Cannot join " << command.joinAddress << ": give a name or address, and a port from 1 to 65535"
+                  << std::endl;
+        return nullptr;
+    }
+    return net::NetHost::Connect(library, host, port);
+}
+
+}  // namespace
+
+std::string OnlineGameVersion() { return TOLVEX_VERSION; }
+
+std::string OnlineBuildId() {
+    std::ostringstream id;
+#if defined(__clang__)
+    id << "clang-" << __clang_major__ << "." << __clang_minor__;
+#elif defined(__GNUC__)
+    id << "gcc-" << __GNUC__ << "." << __GNUC_MINOR__;
+#endif
+    id << "-" << sizeof(void*) * 8 << "bit";
+#ifdef NDEBUG
+    id << "-release";
+#else
+    id << "-debug";
+#endif
+    return id.str();
+}
+
+int RunOnline(const EngineOptions& given, const OnlineCommand& command) {
+    net::EnetLibrary library;
+    // The port is taken (or the name looked up) before the game loads, so a
+    // mistake there gets its line at once.
+    std::unique_ptr<net::NetHost> link = OpenLink(library, command);
+    if (!link) return 1;
+
+    // The game reads only the frame both machines run; this machine's devices
+    // are read into a frame of their own.
+    EngineOptions options = given;
+    auto runFrame = std::make_shared<InputFrame>();
+    options.inputFrame = runFrame;
+    options.scriptedInput = true;
+    EngineSystems systems(options);
+    if (!systems.Initialize()) return 1;
+    auto localFrame = std::make_shared<InputFrame>();
+    FrameKeySource localKeys(localFrame, std::make_unique<SdlKeyStateSource>());
+    FramePadSource localPads(localFrame, std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
+
+    // The session's clock starts now: loading the game is no silence of the peer.
+    net::SteadySessionClock clock;
+    net::SessionConfig config;
+    config.role = command.hostPort != 0 ? net::SessionRole::Host : net::SessionRole::Guest;
+    config.gameVersion = OnlineGameVersion();
+    config.buildId = OnlineBuildId();
+    config.inputDelay = command.inputDelay;
+    config.seed = static_cast<uint32_t>(Clock::now().time_since_epoch().count());
+    net::LockstepSession session(*link, clock, config);
+    LockstepFrames game(systems, session, runFrame);
+
+    const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(Core::kFrameSeconds));
+    Clock::time_point next = Clock::now();
+    bool announced = false;
+    for (int turn = 0; systems.core->active && !session.Ended(); ++turn) {
+        if (!announced && session.Running()) {
+            announced = true;
+            std::cout << "Online game started: you are player " << session.LocalPlayer() + 1 << ", input delay "
+                      << session.InputDelay() << " frames" << std::endl;
+        }
+        localKeys.BeginFrame();
+        localPads.BeginFrame();
+        // While connecting or waiting, the window still answers (and can be closed).
+        if (!game.Turn(*localFrame) && systems.window) systems.window->Update(0.0f);
+        if (turn % 15 == 0) ShowStatus(systems, session, command.hostPort != 0, command.hostPort);
+        next += step;
+        const Clock::time_point now = Clock::now();
+        if (next < now - 2 * step) next = now;  // fell behind: do not race to catch up
+        std::this_thread::sleep_until(next);
+    }
+
+    if (!session.Ended()) {
+        // Quitting: let the friend's game have every input of the frames run here
+        // (at most a second), then say goodbye.
+        const Clock::time_point deadline = Clock::now() + std::chrono::seconds(1);
+        while (session.Running() && !session.PeerHasAllLocalInput() && Clock::now() < deadline) {
+            session.Pump();
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        session.Leave();
+        session.Pump();
+        link->Disconnect(500);
+    } else {
+        std::cout << session.EndMessage() << std::endl;
+        if (session.OutOfStepFrame()) {
+            const std::string folder = options.files.dataDirectory.empty() ? "." : options.files.dataDirectory;
+            const std::string saved = game.SaveOutOfStepRecording(folder);
+            if (!saved.empty()) std::cout << "This game's recording is saved as " << saved << std::endl;
+        }
+    }
+    std::cout << WorldHashLine(game.FramesRun()) << std::endl;
+    return 0;
+}
+
+}  // namespace Engine

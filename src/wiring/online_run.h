@@ -1,0 +1,29 @@
+#pragma once
+// `tolvex --host PORT` / `tolvex --join ADDRESS[:PORT]`: the game with its window,
+// driven in lockstep with a friend's game over the network (docs/online.md).
+
+#include <string>
+
+namespace Engine {
+
+struct EngineOptions;
+
+struct OnlineCommand {
+    int hostPort = 0;          // hosting on this port when not 0
+    std::string hostAddress;   // listening on this address only (empty: all)
+    std::string joinAddress;   // else joining this address
+    int inputDelay = 3;
+};
+
+// The version and build identity both games must share: the game's version and
+// the compiler and machine it was built with (a different build may compute a
+// different world from the same input).
+std::string OnlineGameVersion();
+std::string OnlineBuildId();
+
+// Runs the online game until it is quit or the session ends; prints why it ended
+// and the world hash line, saves the recording when the games went out of step.
+// Returns the exit code (1 when no connection could even be opened).
+int RunOnline(const EngineOptions& options, const OnlineCommand& command);
+
+}  // namespace Engine
