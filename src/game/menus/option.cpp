@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "api/labels.h"
 #include "api/script_api.h"
+#include "api/user_settings.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 
@@ -30,6 +32,9 @@ const api::ObjectName kMuteTick{"MuteCheck"};
 const api::ObjectName kMuteBox{"MuteCheck_BG"};
 const api::ObjectName kFullScreenTick{"FSCheck"};
 const api::ObjectName kRibbon{"BGRibbon"};
+const api::ObjectName kControlsHint{"ControlsHint"};
+const api::LevelKey kControls{"ControlsLevel"};
+constexpr Engine::VirtualKey kControlsKey = 'C';
 }  // namespace
 
 void Option::Init() {
@@ -48,6 +53,7 @@ void Option::Init() {
     api::MoveBy(slider_.Get(), {(api::Volume() - 0.5f) * kSliderSpan, 0.0f});
     PlaceTick();
     ShowFullScreenTick(api::FullScreen());
+    api::SetFont(api::Find(kControlsHint), "BerlinSans", 30);
 }
 
 float Option::TrackLeft() const { return api::Position(track_.Get()).x - api::Scale(track_.Get()).x / 2.0f; }
@@ -90,7 +96,7 @@ void Option::Confirm() {
 
 void Option::Back() {
     // What the player chose is kept even if the game never reaches a clean exit.
-    api::SaveSoundSettings();
+    api::SaveSettings();
     // Without a wipe this unloads the level, this script included.
     if (wipe_) api::Play(kReturn);
     MenuFlow::LeaveTo(wipe_, kTitle);
@@ -113,5 +119,17 @@ void Option::Update(float dt) {
     }
 
     if (menu_.confirm) Confirm();
-    if (menu_.back) Back();
+    if (menu_.back) {
+        Back();
+        return;
+    }
+    // C or a pad's Y opens the controls screen, as the hint at the foot says.
+    const bool controls = api::KeyTriggered(kControlsKey) ||
+                          std::any_of(menu_.pads.begin(), menu_.pads.end(),
+                                      [](MenuPad& pad) { return pad.Triggered(Engine::kButtonY); });
+    if (controls) {
+        api::SaveSettings();
+        api::Play(kClick);
+        MenuFlow::LeaveTo(wipe_, kControls);
+    }
 }

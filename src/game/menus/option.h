@@ -1,8 +1,9 @@
 #pragma once
 // The options screen: a volume slider, a mute box and a full-screen box, walked
 // with W/S, the d-pad or the stick; A/D (or the arrows, or the stick) move the
-// slider, F or button A toggles, Escape or button B goes back to the title.
-// Volume and mute go to the sound system, which saves them at exit.
+// slider, F or button A toggles, Escape or button B goes back to the title, C
+// or a pad's Y opens the controls screen. Leaving writes the settings file when
+// anything in it changed.
 
 #include <array>
 

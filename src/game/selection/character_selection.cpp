@@ -38,25 +38,12 @@ const SideNames kBlue{api::ObjectName{"P2Select"}, api::ObjectName{"BlueBird"},
                       api::ObjectName{"BlueReadyPartRightSlow"}, api::ObjectName{"BlueReadyPartLeftFast"},
                       api::ObjectName{"BlueReadyPartRightFast"}};
 
-api::MenuKeys Player1Keys() {
-    api::MenuKeys keys;
+// Each player picks with their own menu keys; player 1's back leaves the screen.
+api::MenuKeys PlayerKeys(int player) {
+    api::MenuKeys keys = api::MenuKeys::OfPlayer(player);
     keys.up.clear();
     keys.down.clear();
-    keys.left = {Engine::VirtualKey('A')};
-    keys.right = {Engine::VirtualKey('D')};
-    keys.confirm = {Engine::VirtualKey('F')};
-    keys.back = {Engine::VK_ESCAPE};
-    return keys;
-}
-
-api::MenuKeys Player2Keys() {
-    api::MenuKeys keys;
-    keys.up.clear();
-    keys.down.clear();
-    keys.left = {Engine::VK_LEFT};
-    keys.right = {Engine::VK_RIGHT};
-    keys.confirm = {Engine::VK_OEM_2};
-    keys.back.clear();
+    if (player != 1) keys.back.clear();
     return keys;
 }
 
@@ -73,7 +60,7 @@ void SetPlaying(Engine::GameObj* object, bool playing) {
 }  // namespace
 
 CharacterSelection::CharacterSelection(Engine::GameObj* owner)
-    : ScriptBase(owner), input_{api::MenuInput{{1}, Player1Keys()}, api::MenuInput{{2}, Player2Keys()}} {}
+    : ScriptBase(owner), input_{api::MenuInput{{1}, PlayerKeys(1)}, api::MenuInput{{2}, PlayerKeys(2)}} {}
 
 void CharacterSelection::Init() {
     wipe_ = MenuFlow::FindWipe();
