@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 #include "game/selection/bird_table.h"
+#include "game/selection/selection_hints.h"
 #include "graphics/particle_system.h"
 
 REGISTER_SCRIPT("CharacterSelection", CharacterSelection);
@@ -64,6 +66,7 @@ CharacterSelection::CharacterSelection(Engine::GameObj* owner)
 
 void CharacterSelection::Init() {
     wipe_ = MenuFlow::FindWipe();
+    SelectionHints::Show();
     for (size_t i = 0; i < portraits_.size(); ++i) portraits_[i] = api::Find(Selection::kBirds[i].portrait);
     const SideNames* names[2] = {&kRed, &kBlue};
     for (int p = 0; p < 2; ++p) {
@@ -188,8 +191,13 @@ void CharacterSelection::Update(float dt) {
         leaving_ = MenuFlow::LeaveTo(wipe_, kTitle);
         if (leaving_) return;
     }
-    const bool info1 = api::KeyTriggered('H') || input_[0].pads[0].Triggered(Engine::kButtonX);
-    const bool info2 = api::KeyTriggered(Engine::VK_OEM_COMMA) || input_[1].pads[0].Triggered(Engine::kButtonX);
+    // Each player's skill control shows the bird's card.
+    const Engine::ActionMap actions = api::Actions();
+    const bool info1 = api::KeyTriggered(actions.KeyOf(1, Engine::Action::kSkill)) ||
+                       input_[0].pads[0].Triggered(actions.PadOf(1, Engine::Action::kSkill));
+    const bool info2 = api::KeyTriggered(actions.KeyOf(2, Engine::Action::kSkill)) ||
+                       input_[1].pads[0].Triggered(actions.PadOf(2, Engine::Action::kSkill));
+    SelectionHints::Show();
     const bool toggles[2] = {info1, info2};
     for (int p = 0; p < 2; ++p) {
         if (!toggles[p]) continue;

@@ -29,7 +29,7 @@ struct OptionTest : MenuFixture {
 };
 
 TEST_F(OptionTest, TheSliderStopsAtBothEndsOfItsTrack) {
-    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
+    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" Music=\"1\" Effects=\"1\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
     OpenOptions();
     EXPECT_FLOAT_EQ(SliderX(), Find("Vol_BG")->transform->position.x) << "half volume sits mid-track";
 
@@ -127,7 +127,7 @@ TEST_F(OptionTest, EscapeAndPadBGoBackToTheTitle) {
 }  // namespace
 
 TEST_F(OptionTest, LeavingTheOptionsSavesVolumeAndMuteAtOnce) {
-    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
+    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" Music=\"1\" Effects=\"1\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
     OpenOptions();
     Tap('D');
     Tap('S');
