@@ -25,13 +25,14 @@ constexpr const char* kFont = "PassionOne";
 constexpr int kRowSize = 22;
 constexpr int32_t kRowLayer = 6;
 constexpr float kFirstRowBelow = 0.95f;  // under the heading
-constexpr float kRowStep = 0.68f;
-constexpr float kKeyColumn = 5.6f;       // to the right of the action's name
-constexpr float kPadColumn = 10.0f;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kGrey = 0xFFB0B0B0u;
-constexpr uint32_t kYellow = 0xFF00FFFFu;
-constexpr uint32_t kOrange = 0xFF0090FFu;
+constexpr float kRowStep = 0.66f;
+constexpr float kKeyColumn = 5.3f;       // to the right of the action's name
+constexpr float kPadColumn = 9.9f;
+// Packed R, G, B, A from the least significant byte: dark ink on the light panel.
+constexpr uint32_t kInk = 0xFF603020u;       // the action names
+constexpr uint32_t kPaleInk = 0xFF8A6848u;   // keys and pad controls
+constexpr uint32_t kChosen = 0xFF2828DCu;    // red: the chosen row and cell
+constexpr uint32_t kWaiting = 0xFF0082EBu;   // orange: waiting for a key, or for the swap answer
 
 int LabelSize(const Engine::graphics::Label& label) {
     return label.font ? static_cast<int>(label.font->size) : kRowSize;
@@ -62,6 +63,7 @@ void ControlsScreen::Init() {
     for (const api::ObjectName* name : {&kTitle, &kHeadings[0], &kHeadings[1], &kMessage, &kHint}) {
         Engine::GameObj* line = api::Find(*name);
         if (const Engine::graphics::Label* label = api::LabelOf(line)) api::SetFont(line, kFont, LabelSize(*label));
+        api::SetLabelLayer(line, kRowLayer);
     }
     for (int p = 0; p < 2; ++p) {
         Engine::GameObj* heading = api::Find(kHeadings[p]);
@@ -73,7 +75,7 @@ void ControlsScreen::Init() {
             for (int c = 0; c < 3; ++c) {
                 // The last two rows are one entry each: no key or pad cells.
                 if (r >= kRestoreRow && c > 0) continue;
-                cells_[p][r][c] = api::SpawnLabel(kRowLabel, kFont, kRowSize, {xs[c], y}, kWhite, kRowLayer);
+                cells_[p][r][c] = api::SpawnLabel(kRowLabel, kFont, kRowSize, {xs[c], y}, kInk, kRowLayer);
             }
         }
     }
@@ -126,7 +128,7 @@ void ControlsScreen::Choose() {
     } else {
         waiting = true;
         Say(std::string("Press the new ") + (PadColumn() ? "pad button" : "key") + " for " + PlayerName(Player()) +
-            "'s " + Engine::ActionLabel(SelectedAction()) + (PadColumn() ? "  (Back button: cancel)" : "  (Escape: cancel)"));
+            "'s " + Engine::ActionLabel(SelectedAction()) + (PadColumn() ? "   (Back: cancel)" : "   (Escape: cancel)"));
     }
 }
 
@@ -168,8 +170,9 @@ void ControlsScreen::Take(int code) {
         PadColumn() ? Engine::PadControlName(code) : Engine::KeyName(static_cast<Engine::VirtualKey>(code));
     if (holder) {
         pendingSwap = code;
-        Say(name + " is already " + PlayerName(holder->player) + "'s " + Engine::ActionLabel(holder->action) +
-            ": confirm to swap the two, back to keep both as they are");
+        Say(name + " is already " + PlayerName(holder->player) + "'s " + Engine::ActionLabel(holder->action) + ".  " +
+            api::ControlName(player, Engine::Action::kMenuConfirm) + ": swap   " +
+            api::ControlName(player, Engine::Action::kMenuBack) + ": keep as it is");
         return;
     }
     if (PadColumn())
@@ -225,9 +228,9 @@ void ControlsScreen::Show() {
                 const bool rowChosen = r == row && player == Player();
                 // On an action row the chosen cell is the key or pad; the last rows light whole.
                 const bool cellChosen = rowChosen && (r >= kRestoreRow ? c == 0 : c == (PadColumn() ? 2 : 1));
-                uint32_t colour = c == 0 ? kWhite : kGrey;
-                if (rowChosen && c == 0) colour = kYellow;
-                if (cellChosen) colour = (waiting || pendingSwap) ? kOrange : kYellow;
+                uint32_t colour = c == 0 ? kInk : kPaleInk;
+                if (rowChosen && c == 0) colour = kChosen;
+                if (cellChosen) colour = (waiting || pendingSwap) ? kWaiting : kChosen;
                 api::SetTextColor(line[c].Get(), colour);
             }
         }

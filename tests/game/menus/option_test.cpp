@@ -124,6 +124,22 @@ TEST_F(OptionTest, EscapeAndPadBGoBackToTheTitle) {
     }
 }
 
+TEST_F(OptionTest, COrPadYOpensTheControlsScreenAndItsBackComesHere) {
+    for (bool pad : {false, true}) {
+        OpenOptions();
+        if (pad) {
+            engine->pads().Plug(0);
+            TapPad(Engine::PadBits::kY);
+        } else {
+            Tap('C');
+        }
+        ASSERT_TRUE(StepUntilLevel("MapData//Controls.xml", 120)) << (pad ? "pad Y" : "C");
+        WaitUntilRevealed();
+        Tap(Engine::VK_ESCAPE);
+        EXPECT_TRUE(StepUntilLevel("MapData//Options.xml", 120));
+    }
+}
+
 }  // namespace
 
 TEST_F(OptionTest, LeavingTheOptionsSavesVolumeAndMuteAtOnce) {
