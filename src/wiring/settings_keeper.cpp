@@ -12,8 +12,14 @@ namespace Engine {
 
 SettingsKeeper* SettingsKeeper::instance = nullptr;
 
-SettingsKeeper::SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay)
-    : file_(std::move(file)), sound_(sound), input_(input), logic_(logic), keepDisplay_(keepDisplay) {
+SettingsKeeper::SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay,
+                               bool useControls)
+    : file_(std::move(file)),
+      sound_(sound),
+      input_(input),
+      logic_(logic),
+      keepDisplay_(keepDisplay),
+      useControls_(useControls) {
     std::error_code error;
     const bool exists = std::filesystem::exists(file_, error);
     if (auto read = ReadUserSettings(file_))
@@ -24,7 +30,7 @@ SettingsKeeper::SettingsKeeper(std::string file, Sound* sound, Input* input, Gam
         sound_->UseSettings(stored_.sound);
         sound_->saveSettings = [this] { Save(); };
     }
-    if (input_) input_->actions = stored_.controls;
+    if (input_) input_->actions = useControls_ ? stored_.controls : ActionMap();
     if (logic_) {
         if (keepDisplay_) logic_->fullscreen = stored_.display.fullscreen;
         logic_->SetVsync(stored_.display.vsync);
@@ -40,7 +46,7 @@ SettingsKeeper::~SettingsKeeper() {
 UserSettings SettingsKeeper::Current() const {
     UserSettings now = stored_;
     if (sound_) now.sound = sound_->CurrentSettings();
-    if (input_) now.controls = input_->actions;
+    if (input_ && useControls_) now.controls = input_->actions;
     if (logic_) {
         now.display.vsync = logic_->vsync;
         // A window asked for on the command line is not kept, until the player switches.

@@ -20,7 +20,11 @@ class SettingsKeeper {
 public:
     // `keepDisplay` false: the command line asked for a window, which is not the
     // player's kept choice; the stored one stays until the player switches.
-    SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay = true);
+    // `useControls` false: the run plays with the game's own controls and
+    // leaves the player's stored ones as they are (recordings and replays,
+    // whose keys must mean the same on every machine).
+    SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay = true,
+                   bool useControls = true);
     ~SettingsKeeper();
     SettingsKeeper(const SettingsKeeper&) = delete;
     SettingsKeeper& operator=(const SettingsKeeper&) = delete;
@@ -40,6 +44,7 @@ private:
     Input* input_;
     GameLogic* logic_;
     bool keepDisplay_;
+    bool useControls_;
     // What the file holds (the defaults when it could not be read).
     UserSettings stored_;
 };
