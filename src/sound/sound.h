@@ -1,7 +1,8 @@
 #pragma once
 // The sound system: owns the AudioEngine, loads the master banks, reads the
-// player's settings at start and writes them back at exit, and advances
-// every event once a frame.
+// player's sound settings at start and writes them back at exit (in the game,
+// the wiring's settings keeper does both for the whole settings file), and
+// advances every event once a frame.
 
 #include <functional>
 #include <memory>
