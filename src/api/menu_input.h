@@ -1,7 +1,7 @@
 #pragma once
 // A menu's directions for this frame: up, down, left, right, confirm and back,
-// gathered once per update from the menu keys and any number of pads (d-pad,
-// buttons and the held-stick repeat of MenuPad). Down wins over up and left over
+// gathered once per update from the menu keys and any number of pads (the menu
+// controls each pad's player bound, and the held-stick repeat of MenuPad). Down wins over up and left over
 // right when both come in one frame, so a menu moves one step at a time.
 //
 //   api::MenuInput menu_{{1, 2}};     // pads of players 1 and 2, default keys
@@ -12,17 +12,27 @@
 #include <vector>
 
 #include "api/menu_pad.h"
+#include "input/action_map.h"
 #include "input/virtual_keys.h"
 
 namespace api {
 
+// The keys as bound when the menu is made (menus are made with their level, so
+// a rebinding reaches the next screen): player 1's menu keys, and both players'
+// left and right.
 struct MenuKeys {
-    std::vector<Engine::VirtualKey> up{Engine::VirtualKey('W')};
-    std::vector<Engine::VirtualKey> down{Engine::VirtualKey('S')};
-    std::vector<Engine::VirtualKey> left{Engine::VirtualKey('A'), Engine::VK_LEFT};
-    std::vector<Engine::VirtualKey> right{Engine::VirtualKey('D'), Engine::VK_RIGHT};
-    std::vector<Engine::VirtualKey> confirm{Engine::VirtualKey('F')};
-    std::vector<Engine::VirtualKey> back{Engine::VK_ESCAPE};
+    std::vector<Engine::VirtualKey> up{MenuKey(1, Engine::Action::kMenuUp)};
+    std::vector<Engine::VirtualKey> down{MenuKey(1, Engine::Action::kMenuDown)};
+    std::vector<Engine::VirtualKey> left{MenuKey(1, Engine::Action::kMenuLeft), MenuKey(2, Engine::Action::kMenuLeft)};
+    std::vector<Engine::VirtualKey> right{MenuKey(1, Engine::Action::kMenuRight),
+                                          MenuKey(2, Engine::Action::kMenuRight)};
+    std::vector<Engine::VirtualKey> confirm{MenuKey(1, Engine::Action::kMenuConfirm)};
+    std::vector<Engine::VirtualKey> back{MenuKey(1, Engine::Action::kMenuBack)};
+
+    // The key player N bound to a menu action.
+    static Engine::VirtualKey MenuKey(int player, Engine::Action action);
+    // Only player N's own menu keys.
+    static MenuKeys OfPlayer(int player);
 };
 
 class MenuInput {

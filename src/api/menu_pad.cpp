@@ -1,5 +1,9 @@
 #include "api/menu_pad.h"
 
+#include "input/pad_controls.h"
+
+bool MenuPad::Triggered(int control) { return connected_ && Engine::PadControlTriggered(gamepad, control); }
+
 void MenuPad::Poll(float dt) {
     connected_ = gamepad.IsConnected();
     if (!connected_) return;

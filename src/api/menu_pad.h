@@ -23,7 +23,8 @@ public:
     // Clears every request and restarts the repeat wait: a move was handled.
     void TakeMove();
 
-    bool Triggered(int button) { return connected_ && gamepad.IsButtonTriggered(button); }
+    // Any pad control (action_map.h); a release is a button's only.
+    bool Triggered(int control);
     bool Released(int button) { return connected_ && gamepad.IsButtonReleased(button); }
 
     Engine::Gamepad gamepad;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <map>
 #include <memory>
 
 #include "core/system.h"
+#include "input/action_map.h"
 #include "input/key_state_source.h"
 #include "input/pad_state_source.h"
 #include "input/virtual_keys.h"
@@ -62,6 +64,15 @@ public:
     KeyMap previousKeys;
     KeyMap mouseButtons;  // VK_LBUTTON = 1, VK_RBUTTON = 2
     KeyMap previousMouseButtons;
+
+    // What each player presses for each action; kept by the settings file.
+    ActionMap actions;
+    // Whether each player's last action came from their pad (prompts then name
+    // pad controls) rather than the keyboard. Index 0 is player 1.
+    std::array<bool, kActionPlayers> padLastUsed{};
+    void NoteDevice(int player, bool pad) {
+        if (player >= 1 && player <= kActionPlayers) padLastUsed[player - 1] = pad;
+    }
 
 private:
     std::unique_ptr<KeyStateSource> keySource_;

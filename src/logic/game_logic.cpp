@@ -161,6 +161,8 @@ void GameLogic::Update(float dt) {
         if (factory) factory->LoadLevel(factory->levelPaths["LoadingScreen"]);
         boot = false;
         if (fullscreen && applyFullscreen) applyFullscreen(true);
+        // The GL context exists now; the kept choice replaces the graphics' default.
+        if (applyVsync) applyVsync(vsync);
         return;
     }
     UpdatePass(dt);

@@ -75,6 +75,13 @@ public:
     std::function<void(bool fullscreen)> applyFullscreen;
     // F1 and Alt+Enter: flips `fullscreen` and applies it.
     void ToggleFullscreen();
+    // The display's vsync, kept with the player's settings; set by the wiring.
+    bool vsync = true;
+    std::function<void(bool vsync)> applyVsync;
+    void SetVsync(bool on) {
+        vsync = on;
+        if (applyVsync) applyVsync(on);
+    }
 
 private:
     void UpdatePass(float dt);

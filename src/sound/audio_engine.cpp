@@ -91,7 +91,7 @@ void AudioEngine::PlayEvent(const std::string& path) {
     EventInstance* event = FindEvent(path);
     if (!event) return;
     // Muted events still start, at volume 0, so they are in the right place when heard.
-    event->SetVolume(InstanceVolume());
+    event->SetVolume(InstanceVolume(*event));
     event->Start();
 }
 
@@ -125,12 +125,26 @@ void AudioEngine::SetVolume(float value) {
     // NaN would poison every gain: treat it as "no change".
     if (std::isnan(value)) value = volume;
     volume = std::clamp(value, 0.0f, 1.0f);
-    for (auto& entry : events) entry.second->SetVolume(InstanceVolume());
+    ApplyVolumes();
+}
+
+void AudioEngine::SetMusicVolume(float value) {
+    if (!std::isnan(value)) musicVolume = std::clamp(value, 0.0f, 1.0f);
+    ApplyVolumes();
+}
+
+void AudioEngine::SetEffectsVolume(float value) {
+    if (!std::isnan(value)) effectsVolume = std::clamp(value, 0.0f, 1.0f);
+    ApplyVolumes();
 }
 
 void AudioEngine::SetMuted(bool value) {
     muted = value;
-    for (auto& entry : events) entry.second->SetVolume(InstanceVolume());
+    ApplyVolumes();
+}
+
+void AudioEngine::ApplyVolumes() {
+    for (auto& entry : events) entry.second->SetVolume(InstanceVolume(*entry.second));
 }
 
 void AudioEngine::StopAllEventsImmediately() {

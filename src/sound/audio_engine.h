@@ -43,6 +43,9 @@ public:
     void SetEventParameter(float value, const std::string& path, const std::string& name);
     void GetEventParameter(const std::string& path, const std::string& name, float& value) const;
     void SetVolume(float value);
+    // The two groups' volumes in [0, 1], under the master volume.
+    void SetMusicVolume(float value);
+    void SetEffectsVolume(float value);
     void SetMuted(bool value);
     // Editor mode: every event stops at once, every frame.
     void StopAllEventsImmediately();
@@ -62,6 +65,8 @@ public:
     size_t DecodedBytes() const;
 
     float volume = 1.0f;  // master volume in [0, 1]
+    float musicVolume = 1.0f;    // events on the music bus
+    float effectsVolume = 1.0f;  // every other event
     bool muted = false;   // every instance at volume 0 while set
     std::map<uint32_t, std::unique_ptr<Channel>> channels;
     std::map<std::string, std::unique_ptr<EventInstance>> events;  // by event path
@@ -70,7 +75,10 @@ public:
 private:
     const EventDescription* Resolve(const std::string& path) const;
     std::shared_ptr<DecodedSound> Decoded(const std::string& file);
-    float InstanceVolume() const { return muted ? 0.0f : volume; }
+    float InstanceVolume(const EventInstance& event) const {
+        return muted ? 0.0f : volume * (event.Description().music ? musicVolume : effectsVolume);
+    }
+    void ApplyVolumes();
 
     std::unique_ptr<AudioOutput> output_;
     std::map<std::string, std::shared_ptr<DecodedSound>> decoded_;  // null entries: failed files

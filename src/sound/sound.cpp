@@ -17,7 +17,7 @@ Sound::Sound(std::string settingsFile, OutputOpener openOutput)
 
 Sound::~Sound() {
     if (engine_) {
-        SaveSettings();
+        if (!settingsFile_.empty()) SaveSettings();
         // A lost output holds no sources or buffers; it closes after the mix's own.
         engine_->StopAllChannels();
         engine_.reset();
@@ -27,10 +27,10 @@ Sound::~Sound() {
 
 bool Sound::Initialize() {
     engine_ = std::make_unique<AudioEngine>(openOutput_ ? openOutput_() : nullptr);
-    if (auto settings = ReadSoundSettings(settingsFile_)) {
-        engine_->volume = settings->volume;
-        engine_->muted = settings->muted;
-        userMuted = settings->muted;
+    if (settingsFile_.empty()) {
+        Apply(pending_);
+    } else if (auto settings = ReadSoundSettings(settingsFile_)) {
+        Apply(*settings);
     } else {
         std::cout << "Could not read sound settings " << settingsFile_ << ": using full volume, not muted"
                   << std::endl;
@@ -98,11 +98,38 @@ void Sound::SetUserMuted(bool muted) {
     if (engine_) engine_->SetMuted(muted);
 }
 
-void Sound::SaveSettings() {
+void Sound::Apply(const SoundSettings& settings) {
+    engine_->volume = settings.volume;
+    engine_->musicVolume = settings.music;
+    engine_->effectsVolume = settings.effects;
+    engine_->muted = settings.muted;
+    userMuted = settings.muted;
+}
+
+void Sound::UseSettings(const SoundSettings& settings) {
+    pending_ = settings;
+    if (!engine_) return;
+    Apply(settings);
+    engine_->SetMuted(settings.muted);  // gives every loaded event its volume
+}
+
+SoundSettings Sound::CurrentSettings() const {
+    if (!engine_) return pending_;
     SoundSettings settings;
     settings.volume = engine_->volume;
+    settings.music = engine_->musicVolume;
+    settings.effects = engine_->effectsVolume;
     settings.muted = userMuted;
-    if (!WriteSoundSettings(settingsFile_, settings))
+    return settings;
+}
+
+void Sound::SaveSettings() {
+    if (settingsFile_.empty()) {
+        if (saveSettings) saveSettings();
+        return;
+    }
+    if (!engine_) return;
+    if (!WriteSoundSettings(settingsFile_, CurrentSettings()))
         std::cout << "Could not write sound settings " << settingsFile_ << std::endl;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The sound system: owns the AudioEngine, loads the master banks, reads the
-// player's settings at start and writes them back at exit, and advances
-// every event once a frame.
+// player's sound settings at start and writes them back at exit (in the game,
+// the wiring's settings keeper does both for the whole settings file), and
+// advances every event once a frame.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +19,9 @@ public:
     // How the system opens its output; the game uses the default device.
     using OutputOpener = std::unique_ptr<AudioOutput> (*)();
 
+    // With an empty `settingsFile` the system reads and writes no file: whoever
+    // keeps the settings hands them over with UseSettings and reads them back
+    // with CurrentSettings.
     explicit Sound(std::string settingsFile = kSoundSettingsFile, OutputOpener openOutput = &AudioOutput::OpenDefault);
     ~Sound() override;
     Sound(const Sound&) = delete;
@@ -47,8 +52,13 @@ public:
     bool DeviceLost() const { return lostOutput_ != nullptr; }
     const std::string& LastDroppedSoundPath() const { return lastDroppedSoundPath_; }
 
-    // Writes the volume and the player's mute to the settings file now (also done at exit).
+    // Writes the volumes and the player's mute to the settings file now (also
+    // done at exit); without a file of its own, asks `saveSettings` instead.
     void SaveSettings();
+    std::function<void()> saveSettings;
+    // The volumes and the player's mute, applied now or when the engine starts.
+    void UseSettings(const SoundSettings& settings);
+    SoundSettings CurrentSettings() const;
 
     bool userMuted = false;
 
@@ -57,7 +67,10 @@ private:
     // brings it back once it can be opened again (one line).
     void WatchDevice(float dt);
 
+    void Apply(const SoundSettings& settings);
+
     std::string settingsFile_;
+    SoundSettings pending_;
     OutputOpener openOutput_;
     std::unique_ptr<AudioEngine> engine_;
     // The output whose device was lost, kept for reopening; null while all is well.

@@ -70,6 +70,7 @@ std::optional<EventDescription> ReadEvent(const TiXmlElement* element, const std
     event.id = Attribute(element, "id");
     event.volume = FloatAttribute(element, "volume", 1.0f);
     event.fadeOut = FloatAttribute(element, "fadeOut", 0.0f);
+    event.music = Attribute(element, "bus") == "music";
     const bool stream = BoolAttribute(element, "stream", false);
     if (event.id.empty()) return std::nullopt;
 

@@ -43,6 +43,8 @@ struct EventDescription {
     std::string id;
     float volume = 1.0f;
     float fadeOut = 0.0f;  // seconds a fading stop takes; 0 cuts at once
+    // bus="music": the music volume governs it; every other event is an effect.
+    bool music = false;
     std::vector<SectionDescription> sections;
     std::vector<ParameterDescription> parameters;
 

@@ -19,12 +19,27 @@ const char* FirstAttributeValue(const TiXmlElement* element) {
     return attribute ? attribute->Value() : nullptr;
 }
 
+float Fraction(const char* text, float otherwise) {
+    if (!text) return otherwise;
+    const double value = std::strtod(text, nullptr);
+    return std::isnan(value) ? 1.0f : static_cast<float>(std::clamp(value, 0.0, 1.0));
+}
+
+std::string Decimal(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
 }  // namespace
 
 std::optional<SoundSettings> ReadSoundSettings(const std::string& file) {
     TiXmlDocument document;
     if (!LoadXmlFile(document, file)) return std::nullopt;
-    const TiXmlElement* root = document.RootElement();
+    return SoundSettingsFrom(document.RootElement());
+}
+
+std::optional<SoundSettings> SoundSettingsFrom(const TiXmlElement* root) {
     const TiXmlElement* volumeElement = root ? root->FirstChildElement() : nullptr;
     const TiXmlElement* muteElement = volumeElement ? volumeElement->NextSiblingElement() : nullptr;
     const char* volumeText = FirstAttributeValue(volumeElement);
@@ -32,26 +47,36 @@ std::optional<SoundSettings> ReadSoundSettings(const std::string& file) {
     if (!volumeText || !muteText) return std::nullopt;
 
     SoundSettings settings;
-    const double volume = std::strtod(volumeText, nullptr);
-    settings.volume = std::isnan(volume) ? 1.0f : static_cast<float>(std::clamp(volume, 0.0, 1.0));
+    const char* musicText = volumeElement->Attribute("Music");
+    const char* effectsText = volumeElement->Attribute("Effects");
+    const float first = Fraction(volumeText, 1.0f);
+    if (musicText || effectsText) {
+        settings.volume = first;
+        settings.music = Fraction(musicText, 1.0f);
+        settings.effects = Fraction(effectsText, 1.0f);
+    } else {
+        settings.music = settings.effects = first;  // the old single volume
+    }
     settings.muted = std::string(muteText) == "1";
     return settings;
 }
 
-bool WriteSoundSettings(const std::string& file, const SoundSettings& settings) {
-    char volumeText[32];
-    std::snprintf(volumeText, sizeof volumeText, "%g", settings.volume);
-
-    TiXmlDocument document;
-    auto* root = new TiXmlElement("Sound");  // each node is owned by its parent
-    document.LinkEndChild(root);
-    auto* volumeElement = new TiXmlElement("Volume");
-    volumeElement->SetAttribute("Volume", volumeText);
-    root->LinkEndChild(volumeElement);
+void AppendSoundSettings(TiXmlElement& root, const SoundSettings& settings) {
+    auto* volumeElement = new TiXmlElement("Volume");  // each node is owned by its parent
+    volumeElement->SetAttribute("Volume", Decimal(settings.volume).c_str());
+    volumeElement->SetAttribute("Music", Decimal(settings.music).c_str());
+    volumeElement->SetAttribute("Effects", Decimal(settings.effects).c_str());
+    root.LinkEndChild(volumeElement);
     auto* muteElement = new TiXmlElement("Mute");
     muteElement->SetAttribute("Mute", settings.muted ? 1 : 0);
-    root->LinkEndChild(muteElement);
+    root.LinkEndChild(muteElement);
+}
 
+bool WriteSoundSettings(const std::string& file, const SoundSettings& settings) {
+    TiXmlDocument document;
+    auto* root = new TiXmlElement("Sound");  // owned by the document
+    document.LinkEndChild(root);
+    AppendSoundSettings(*root, settings);
     return SaveDocumentAtomically(document, file);
 }
 

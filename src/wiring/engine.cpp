@@ -7,6 +7,7 @@
 
 #include "core/base_directory.h"
 #include "graphics/graphics.h"
+#include "graphics/vsync.h"
 #include "input/frame_key_source.h"
 #include "input/frame_pad_source.h"
 #include "input/input.h"
@@ -25,6 +26,7 @@
 #include "wiring/command_line.h"
 #include "wiring/online_run.h"
 #include "wiring/replay_session.h"
+#include "wiring/settings_keeper.h"
 
 namespace Engine {
 
@@ -66,8 +68,8 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     factory = new GameObjectFactory();
     factory->levelPathsReadPath = options.files.levelPathsFile;
     factory->levelPathsWritePath = options.files.levelPathsFile;
-    const std::string& soundSettings = options.files.soundSettingsFile;
-    sound = options.silentSound ? new Sound(soundSettings, &AudioOutput::OpenLoopback) : new Sound(soundSettings);
+    // The settings keeper below reads and writes the sound's part of the settings file.
+    sound = options.silentSound ? new Sound(std::string(), &AudioOutput::OpenLoopback) : new Sound(std::string());
     std::unique_ptr<KeyStateSource> keys;
     std::unique_ptr<PadStateSource> pads;
     if (!options.scriptedInput) {
@@ -107,6 +109,12 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
         };
     }
 
+    logic->applyVsync = &graphics::ApplyVsync;
+    // Recorded and replayed runs play with the game's own controls: a recording's
+    // keys must mean the same wherever it is played back.
+    settings = std::make_unique<SettingsKeeper>(options.files.soundSettingsFile, sound, input, logic, !options.windowed,
+                                                options.inputFrame == nullptr);
+
     // Window first so input sees this frame's events; scripts before physics; drawing last.
     if (window) core->Register(window);
     core->Register(input);
@@ -120,6 +128,8 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
 }
 
 EngineSystems::~EngineSystems() {
+    settings->Save();
+    settings.reset();
     for (System* system : core->systems) delete system;
     core->systems.clear();
     core.reset();

@@ -20,6 +20,7 @@ class GameObjectFactory;
 class GameLogic;
 class Physics;
 class Picking;
+class SettingsKeeper;
 namespace graphics {
 class Graphics;
 }
@@ -82,6 +83,8 @@ public:
     GameLogic* logic = nullptr;
     Physics* physics = nullptr;
     Picking* picking = nullptr;
+    // The player's settings file, read at start and written when it changed.
+    std::unique_ptr<SettingsKeeper> settings;
 };
 
 // The program: the command line, start-up, the frame loop, shutdown. Returns the

@@ -9,7 +9,8 @@
 // ones on the first run:
 //   level-path table  $XDG_DATA_HOME/tolvex/LevelPaths.xml  (~/.local/share/tolvex)
 //   texture list      $XDG_DATA_HOME/tolvex/Texture.xml
-//   sound settings    $XDG_CONFIG_HOME/tolvex/sound.xml     (~/.config/tolvex)
+//   settings          $XDG_CONFIG_HOME/tolvex/sound.xml     (~/.config/tolvex)
+//                     (sound, display and both players' controls)
 // Controller mappings are read from $XDG_CONFIG_HOME/tolvex/gamecontrollerdb.txt
 // either way.
 

@@ -38,9 +38,10 @@ protected:
                         <Parameter name="Pitch" effect="pitch" from="1" to="2" />
                         <Parameter name="Loudness" effect="volume" from="1" to="0.5" />
                       </Event>
+                      <Event id="Tune" sound="a440.wav" loop="1" bus="music" />
                       <Event id="Unlisted" sound="a440.wav" />
 )",
-                   {"Short", "Half", "Hum", "Fading", "Music", "Shaped"});
+                   {"Short", "Half", "Hum", "Fading", "Music", "Shaped", "Tune"});
     }
 
     TempFolder folder;
@@ -198,6 +199,24 @@ TEST_F(AudioEngineTest, MasterVolumeIsClampedAndScalesWhatIsHeard) {
         EXPECT_EQ(loopback.engine.volume, c.stored);
         EXPECT_NEAR(RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f), full * c.stored, 0.02f) << c.requested;
     }
+}
+
+TEST_F(AudioEngineTest, TheMusicBusFollowsTheMusicVolumeAndEverythingElseTheEffectsVolume) {
+    LoopbackEngine loopback(folder);
+    loopback.engine.PlayEvent("event:/Tune");
+    const float full = RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f);
+    ASSERT_GT(full, 0.05f);
+    loopback.engine.SetEffectsVolume(0.2f);
+    EXPECT_NEAR(RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f), full, 0.02f) << "the effects volume reached the music";
+    loopback.engine.SetMusicVolume(0.5f);
+    EXPECT_NEAR(RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f), full * 0.5f, 0.02f);
+    loopback.engine.SetVolume(0.5f);  // the master scales both
+    EXPECT_NEAR(RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f), full * 0.25f, 0.02f);
+
+    loopback.engine.StopEvent("event:/Tune", Engine::StopMode::kImmediate);
+    loopback.engine.SetVolume(1.0f);
+    loopback.engine.PlayEvent("event:/Hum");
+    EXPECT_NEAR(RmsBetween(loopback.Play(0.3f), 0.1f, 0.3f), full * 0.2f, 0.02f) << "an effect ignored its volume";
 }
 
 TEST_F(AudioEngineTest, UnknownEventsAndMissingBanksPrintTheErrorLineAndPlayNothing) {

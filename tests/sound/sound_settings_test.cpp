@@ -21,8 +21,24 @@ std::string Contents(const std::string& file) {
     return text.str();
 }
 
+// The form before music and effects had volumes of their own.
 std::string SettingsText(const std::string& volume, const std::string& mute) {
     return "<Sound>\n    <Volume Volume=\"" + volume + "\" />\n    <Mute Mute=\"" + mute + "\" />\n</Sound>\n";
+}
+
+std::string GroupSettingsText(const std::string& volume, const std::string& music, const std::string& effects,
+                              const std::string& mute) {
+    return "<Sound>\n    <Volume Volume=\"" + volume + "\" Music=\"" + music + "\" Effects=\"" + effects +
+           "\" />\n    <Mute Mute=\"" + mute + "\" />\n</Sound>\n";
+}
+
+Engine::SoundSettings Settings(float volume, float music, float effects, bool muted) {
+    Engine::SoundSettings settings;
+    settings.volume = volume;
+    settings.music = music;
+    settings.effects = effects;
+    settings.muted = muted;
+    return settings;
 }
 
 std::unique_ptr<Engine::AudioOutput> NoOutput() { return nullptr; }
@@ -33,16 +49,16 @@ TEST(SoundSettings, WrittenFormMatchesTheShippedDefaultAndReadsBack) {
     ASSERT_TRUE(Engine::WriteSoundSettings(file, Engine::SoundSettings{}));
     EXPECT_EQ(Contents(file), Contents(TOLVEX_SOURCE_DIR "/src/sound/sound.xml"));
 
-    for (const Engine::SoundSettings& written : {Engine::SoundSettings{0.25f, true}, Engine::SoundSettings{0.0f, false}}) {
+    for (const Engine::SoundSettings& written : {Settings(0.25f, 0.5f, 0.75f, true), Settings(0.0f, 1.0f, 0.0f, false)}) {
         ASSERT_TRUE(Engine::WriteSoundSettings(file, written));
         const auto read = Engine::ReadSoundSettings(file);
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->volume, written.volume);
-        EXPECT_EQ(read->muted, written.muted);
+        EXPECT_TRUE(*read == written);
     }
     EXPECT_FALSE(std::filesystem::exists(file + ".tmp"));
 }
 
+// A file of the older form gives its one volume to music and effects alike.
 TEST(SoundSettings, ReadsByPositionAndOnlyOneMutes) {
     struct Case {
         std::string text;
@@ -61,7 +77,9 @@ TEST(SoundSettings, ReadsByPositionAndOnlyOneMutes) {
         WriteText(folder.File("sound.xml"), c.text);
         const auto read = Engine::ReadSoundSettings(folder.File("sound.xml"));
         ASSERT_TRUE(read) << c.text;
-        EXPECT_EQ(read->volume, c.volume) << c.text;
+        EXPECT_EQ(read->music, c.volume) << c.text;
+        EXPECT_EQ(read->effects, c.volume) << c.text;
+        EXPECT_EQ(read->volume, 1.0f) << c.text;
         EXPECT_EQ(read->muted, c.muted) << c.text;
     }
 }
@@ -73,14 +91,15 @@ TEST(SoundSettings, SystemKeepsThePlayersChoiceAcrossARun) {
     {
         Engine::Sound sound(file, &NoOutput);
         Printed([&] { sound.Initialize(); });
-        EXPECT_FLOAT_EQ(sound.Audio()->volume, 0.3f);
+        EXPECT_FLOAT_EQ(sound.Audio()->musicVolume, 0.3f);
+        EXPECT_FLOAT_EQ(sound.Audio()->effectsVolume, 0.3f);
         EXPECT_TRUE(sound.Audio()->muted);
         EXPECT_TRUE(sound.userMuted);
         sound.SetUserMuted(false);
         sound.Audio()->SetVolume(0.7f);
         sound.OnFocusLost();  // in the background at exit: the saved choice is still the player's
     }
-    EXPECT_EQ(Contents(file), SettingsText("0.7", "0"));
+    EXPECT_EQ(Contents(file), GroupSettingsText("0.7", "0.3", "0.3", "0"));
 }
 
 TEST(SoundSettings, ABrokenFileNeverLeadsToAnEmptyDocument) {
@@ -96,7 +115,7 @@ TEST(SoundSettings, ABrokenFileNeverLeadsToAnEmptyDocument) {
             EXPECT_FALSE(sound.Audio()->muted);
             sound.Audio()->SetVolume(0.5f);
         }
-        EXPECT_EQ(Contents(file), SettingsText("0.5", "0")) << "after reading: " << broken;
+        EXPECT_EQ(Contents(file), GroupSettingsText("0.5", "1", "1", "0")) << "after reading: " << broken;
     }
 }
 

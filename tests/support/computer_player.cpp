@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "physics/collider.h"
 #include "support/key_hands.h"
@@ -52,10 +53,11 @@ bool OnScreen(Engine::vec2 at) { return std::fabs(at.x) < 16.5f && std::fabs(at.
 }  // namespace
 
 BirdKeys KeysOfPlayer(int player) {
-    if (player == 2)
-        return {Engine::VK_LEFT, Engine::VK_RIGHT, Engine::VK_UP, Engine::VK_OEM_2, Engine::VK_OEM_PERIOD,
-                Engine::VK_RSHIFT, Engine::VK_OEM_COMMA};
-    return {'A', 'D', 'W', 'F', 'G', Engine::VK_LSHIFT, 'H'};
+    using Engine::Action;
+    return {api::ActionKey(player, Action::kWalkLeft), api::ActionKey(player, Action::kWalkRight),
+            api::ActionKey(player, Action::kFlap),     api::ActionKey(player, Action::kPeck),
+            api::ActionKey(player, Action::kDung),     api::ActionKey(player, Action::kUltimate),
+            api::ActionKey(player, Action::kSkill)};
 }
 
 ComputerPlayer::ComputerPlayer(KeyHands& hands, int player)

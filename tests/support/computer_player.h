@@ -32,7 +32,8 @@ class KeyHands;
 struct BirdKeys {
     Engine::VirtualKey left, right, flap, peck, dung, ultimate, skill;
 };
-// Player 1: A D W F G, left Shift, H. Player 2: the arrows, / . right Shift ,
+// The keys the player has bound now (by default player 1: A D W F G, left
+// Shift, H; player 2: the arrows, / . right Shift ,).
 BirdKeys KeysOfPlayer(int player);
 
 class ComputerPlayer {

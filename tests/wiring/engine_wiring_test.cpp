@@ -103,7 +103,9 @@ TEST(EngineWiring, TheRunsOptionsReachTheSystems) {
         systems.core->Register(&counter);
         ASSERT_TRUE(systems.Initialize());
         EXPECT_EQ(systems.factory->levelPaths["LoadingScreen"], "MapData//Nowhere.xml");
-        EXPECT_FLOAT_EQ(systems.sound->Audio()->volume, 0.25f);
+        // A file from before the two groups: its one volume is both.
+        EXPECT_FLOAT_EQ(systems.sound->Audio()->musicVolume, 0.25f);
+        EXPECT_FLOAT_EQ(systems.sound->Audio()->effectsVolume, 0.25f);
         EXPECT_EQ(systems.graphics->textureListPath, options.files.textureListFile);
         EXPECT_FALSE(systems.logic->fullscreen);
         systems.Run();

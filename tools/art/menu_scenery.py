@@ -88,6 +88,7 @@ def panel(w, h):
 
 
 LABELS = {"Option_Volume": "VOLUME", "Option_Mute": "MUTE", "Option_FullScreen": "FULL SCREEN",
+          "Option_Music": "MUSIC", "Option_Effects": "EFFECTS", "Option_VSync": "VSYNC",
           "Coop_TwoPlayers": "2 PLAYERS", "Coop_FourPlayers": "4 PLAYERS"}
 RIBBONS = {"MenuTitleRibbon": "TOLVEX", "OptionTitleRibbon": "OPTIONS", "QuitTitleRibbon": "QUIT GAME?",
            "CoopTitleRibbon": "CO-OP"}

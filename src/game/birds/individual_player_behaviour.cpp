@@ -1,5 +1,6 @@
 #include "game/birds/individual_player_behaviour.h"
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "game/birds/character_table.h"
 #include "game/birds/main_player_behaviour.h"
@@ -24,6 +25,16 @@ std::array<std::string, 5> AnimationList(int32_t id) {
     if (const CharacterRow* row = FindCharacter(id))
         for (size_t i = 0; i < list.size(); ++i) list[i] = row->animations[i];
     return list;
+}
+
+// The player's bound keys, in the order of kActions.
+std::array<Engine::VirtualKey, 7> BoundKeys(int player) {
+    using Engine::Action;
+    constexpr Action kOrder[7] = {Action::kWalkLeft, Action::kWalkRight, Action::kFlap,    Action::kPeck,
+                                  Action::kDung,     Action::kUltimate,  Action::kSkill};
+    std::array<Engine::VirtualKey, 7> keys{};
+    for (size_t i = 0; i < keys.size(); ++i) keys[i] = api::ActionKey(player, kOrder[i]);
+    return keys;
 }
 
 void ShowRole(Engine::GameObj* banner, Engine::GameObj* bird) {
@@ -52,12 +63,12 @@ void IndividualPlayerBehaviour::Init() {
     zoraAnimations = AnimationList(kDovaDizavov);
     rureAnimations = AnimationList(kDoruZuvo);
 
-    // 3. Default bindings and the opponent.
+    // 3. The players' bindings and the opponent.
     if (owner->name == kPlayer.c_str()) {
-        keyCodes = kPlayer1Keys;
+        keyCodes = BoundKeys(1);
         otherPlayer = api::Find(kPlayer2);
     } else if (owner->name == kPlayer2.c_str()) {
-        keyCodes = kPlayer2Keys;
+        keyCodes = BoundKeys(2);
         otherPlayer = api::Find(kPlayer);
     }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
@@ -10,6 +11,7 @@
 #include "game/birds/individual_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "graphics/animator.h"
+#include "input/pad_controls.h"
 #include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("MainPlayerBehaviour", MainPlayerBehaviour);
@@ -129,9 +131,12 @@ void MainPlayerBehaviour::SwitchAnimation(const std::string& action) {
 bool MainPlayerBehaviour::KeyAction(const std::string& action) {
     const auto found = keyMap.find(action);
     if (found == keyMap.end()) return false;
-    if (action == "Left" || action == "Right") return api::KeyDown(found->second);
-    return api::KeyTriggered(found->second);
+    const bool held = action == "Left" || action == "Right";
+    const bool pressed = held ? api::KeyDown(found->second) : api::KeyTriggered(found->second);
+    if (pressed) api::NotePadUsed(IsPlayerOne() ? 1 : 2, false);
+    return pressed;
 }
+
 
 // ---- Start ------------------------------------------------------------------
 
@@ -553,8 +558,18 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     }
     if (controlsLocked) return;
 
+    // The pad controls the player bound: went down, or for walking, held.
+    const int player = IsPlayerOne() ? 1 : 2;
+    const auto PadAction = [this, player](Engine::Action action) {
+        const int control = api::Actions().PadOf(player, action);
+        const bool held = action == Engine::Action::kWalkLeft || action == Engine::Action::kWalkRight;
+        const bool pressed = held ? Engine::PadControlDown(pad, control) : Engine::PadControlTriggered(pad, control);
+        if (pressed) api::NotePadUsed(player, true);
+        return pressed;
+    };
+
     // 2. Flap.
-    const bool flap = KeyAction("Flap") || pad.IsButtonTriggered(Engine::kButtonA);
+    const bool flap = KeyAction("Flap") || PadAction(Engine::Action::kFlap);
     if (flap) {
         notFlapping = false;
         const bool free = api::InLevel(kLevel4) || api::InLevel(kBossLevel);
@@ -570,9 +585,8 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     }
 
     // 3. Walk; "Left" wins when both are held.
-    const bool stickOut = !pad.LeftStickInDeadZone();
-    const bool right = KeyAction("Right") || (stickOut && pad.LeftStickX() > 0.8f);
-    const bool left = KeyAction("Left") || (stickOut && pad.LeftStickX() < -0.8f);
+    const bool right = KeyAction("Right") || PadAction(Engine::Action::kWalkRight);
+    const bool left = KeyAction("Left") || PadAction(Engine::Action::kWalkLeft);
     const float vy = api::Velocity(owner).y;
     if (left) {
         pendingVelocity = {-2.0f * moveSpeed, vy};
@@ -583,7 +597,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     }
 
     // 4. Peck.
-    if (KeyAction("Peck") || pad.IsRightTriggerTriggered()) {
+    if (KeyAction("Peck") || PadAction(Engine::Action::kPeck)) {
         const CharacterRow* row = FindCharacter(Character() ? Character()->characterId : 0);
         if (row) api::Play(row->peckSound);
         api::Play(kPeckSound);
@@ -604,11 +618,11 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     }
 
     // 5. Skill.
-    if ((KeyAction("Skill") || pad.IsButtonTriggered(Engine::kButtonX)) && skillTimer > skillCooldown)
+    if ((KeyAction("Skill") || PadAction(Engine::Action::kSkill)) && skillTimer > skillCooldown)
         skillRequested = true;
 
     // 6. Ultimate.
-    if ((KeyAction("Ulti") || pad.IsButtonTriggered(Engine::kButtonY)) && ultimateReady) {
+    if ((KeyAction("Ulti") || PadAction(Engine::Action::kUltimate)) && ultimateReady) {
         if (auto* ultimate = api::ScriptOf<Engine::Ultimates>(owner)) ultimate->activate = true;
         ultimateReady = false;
         ultimateChargeTimer = 3.0f;
@@ -616,7 +630,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     }
 
     // 7. Dung.
-    if ((KeyAction("Shit") || pad.IsLeftTriggerTriggered()) && dungReady) {
+    if ((KeyAction("Shit") || PadAction(Engine::Action::kDung)) && dungReady) {
         dungIconPulse = true;
         dungReadyShown = false;
         if (Engine::GameObj* d = dung.Get()) {

@@ -1,8 +1,10 @@
 #pragma once
-// The options screen: a volume slider, a mute box and a full-screen box, walked
+// The options screen: a volume slider, a mute box, a full-screen box, music and
+// effects sliders and a vsync box, walked
 // with W/S, the d-pad or the stick; A/D (or the arrows, or the stick) move the
-// slider, F or button A toggles, Escape or button B goes back to the title.
-// Volume and mute go to the sound system, which saves them at exit.
+// slider, F or button A toggles, Escape or button B goes back to the title, C
+// or a pad's Y opens the controls screen. Leaving writes the settings file when
+// anything in it changed.
 
 #include <array>
 
@@ -14,7 +16,7 @@ class Transition;
 
 class Option : public Engine::ScriptBase<Option> {
 public:
-    enum EntryIndex { kVolume = 0, kMute = 1, kFullScreen = 2 };
+    enum EntryIndex { kVolume = 0, kMute = 1, kFullScreen = 2, kMusic = 3, kEffects = 4, kVsync = 5 };
 
     static constexpr float kSliderSpan = 10.0f;     // world units from volume 0 to volume 1
     static constexpr float kTickAwayOffset = 30.0f;  // where the mute tick waits when unticked
@@ -33,21 +35,29 @@ public:
     bool muteChecked = false;
 
 private:
+    // The volume sliders: master, music, effects.
+    struct Slider {
+        api::ObjectRef knob;
+        api::ObjectRef track;
+        void (*apply)(float volume);
+    };
     // Moves the slider a tenth of the track; false when that would leave the track.
-    bool MoveSlider(float direction);
-    float TrackLeft() const;
-    float TrackRight() const;
+    bool MoveSlider(Slider& slider, float direction);
+    static float TrackLeft(const Slider& slider);
+    static float TrackRight(const Slider& slider);
+    // The slider of the selected entry, or null.
+    Slider* SelectedSlider();
     void PlaceTick();
-    void ShowFullScreenTick(bool shown);
+    void ShowTick(const api::ObjectRef& tick, bool shown);
     void Confirm();
     void Back();
 
     Transition* wipe_ = nullptr;
-    api::ObjectRef slider_;
-    api::ObjectRef track_;
+    std::array<Slider, 3> sliders_{};
     api::ObjectRef muteTick_;
     api::ObjectRef muteBox_;
     api::ObjectRef fullScreenTick_;
+    api::ObjectRef vsyncTick_;
     api::ObjectRef ribbon_;
     api::MenuInput menu_{{1}};
     SelectionPulse selection_{kPulseRateX, kPulseRateY, kPulseSeconds};

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "api/actions.h"
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "game/menus/menu_flow.h"
@@ -281,7 +282,11 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
     if (!enabled) return;
     start1_.Poll(dt);
     start2_.Poll(dt);
-    const bool startReleased = start1_.Released(Engine::kButtonStart) || start2_.Released(Engine::kButtonStart);
+    // The pause control opens the menu when it comes up, so its press cannot
+    // reach the menu's own keys.
+    const Engine::ActionMap actions = api::Actions();
+    const bool startReleased = start1_.Released(actions.PadOf(1, Engine::Action::kPause)) ||
+                               start2_.Released(actions.PadOf(2, Engine::Action::kPause));
 
     if (!api::Paused()) {
         // Resumed from outside (the mouse's resume area, a level script): tidy up.
@@ -289,7 +294,9 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
         if (holdingView_) Resume();
         ShowMenu(false);
         cameraSaved = true;
-        if (startReleased || api::KeyTriggered(Engine::VK_ESCAPE)) api::SetPaused(true);
+        const bool key = api::KeyTriggered(actions.KeyOf(1, Engine::Action::kPause)) ||
+                         api::KeyTriggered(actions.KeyOf(2, Engine::Action::kPause));
+        if (startReleased || key) api::SetPaused(true);
         FollowMouseButtons();
         return;
     }

@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 #include "game/selection/bird_table.h"
+#include "game/selection/selection_hints.h"
 #include "graphics/particle_system.h"
 
 REGISTER_SCRIPT("CharacterSelection", CharacterSelection);
@@ -38,25 +40,12 @@ const SideNames kBlue{api::ObjectName{"P2Select"}, api::ObjectName{"BlueBird"},
                       api::ObjectName{"BlueReadyPartRightSlow"}, api::ObjectName{"BlueReadyPartLeftFast"},
                       api::ObjectName{"BlueReadyPartRightFast"}};
 
-api::MenuKeys Player1Keys() {
-    api::MenuKeys keys;
+// Each player picks with their own menu keys; player 1's back leaves the screen.
+api::MenuKeys PlayerKeys(int player) {
+    api::MenuKeys keys = api::MenuKeys::OfPlayer(player);
     keys.up.clear();
     keys.down.clear();
-    keys.left = {Engine::VirtualKey('A')};
-    keys.right = {Engine::VirtualKey('D')};
-    keys.confirm = {Engine::VirtualKey('F')};
-    keys.back = {Engine::VK_ESCAPE};
-    return keys;
-}
-
-api::MenuKeys Player2Keys() {
-    api::MenuKeys keys;
-    keys.up.clear();
-    keys.down.clear();
-    keys.left = {Engine::VK_LEFT};
-    keys.right = {Engine::VK_RIGHT};
-    keys.confirm = {Engine::VK_OEM_2};
-    keys.back.clear();
+    if (player != 1) keys.back.clear();
     return keys;
 }
 
@@ -73,10 +62,11 @@ void SetPlaying(Engine::GameObj* object, bool playing) {
 }  // namespace
 
 CharacterSelection::CharacterSelection(Engine::GameObj* owner)
-    : ScriptBase(owner), input_{api::MenuInput{{1}, Player1Keys()}, api::MenuInput{{2}, Player2Keys()}} {}
+    : ScriptBase(owner), input_{api::MenuInput{{1}, PlayerKeys(1)}, api::MenuInput{{2}, PlayerKeys(2)}} {}
 
 void CharacterSelection::Init() {
     wipe_ = MenuFlow::FindWipe();
+    SelectionHints::Show();
     for (size_t i = 0; i < portraits_.size(); ++i) portraits_[i] = api::Find(Selection::kBirds[i].portrait);
     const SideNames* names[2] = {&kRed, &kBlue};
     for (int p = 0; p < 2; ++p) {
@@ -201,8 +191,13 @@ void CharacterSelection::Update(float dt) {
         leaving_ = MenuFlow::LeaveTo(wipe_, kTitle);
         if (leaving_) return;
     }
-    const bool info1 = api::KeyTriggered('H') || input_[0].pads[0].Triggered(Engine::kButtonX);
-    const bool info2 = api::KeyTriggered(Engine::VK_OEM_COMMA) || input_[1].pads[0].Triggered(Engine::kButtonX);
+    // Each player's skill control shows the bird's card.
+    const Engine::ActionMap actions = api::Actions();
+    const bool info1 = api::KeyTriggered(actions.KeyOf(1, Engine::Action::kSkill)) ||
+                       input_[0].pads[0].Triggered(actions.PadOf(1, Engine::Action::kSkill));
+    const bool info2 = api::KeyTriggered(actions.KeyOf(2, Engine::Action::kSkill)) ||
+                       input_[1].pads[0].Triggered(actions.PadOf(2, Engine::Action::kSkill));
+    SelectionHints::Show();
     const bool toggles[2] = {info1, info2};
     for (int p = 0; p < 2; ++p) {
         if (!toggles[p]) continue;

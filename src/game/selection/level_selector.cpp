@@ -12,11 +12,9 @@ const api::SoundEvent kHover{"event:/Button_Hover"};
 const api::SoundEvent kReturn{"event:/Menu_Return"};
 
 api::MenuKeys SelectorKeys() {
-    api::MenuKeys keys;
+    api::MenuKeys keys = api::MenuKeys::OfPlayer(1);
     keys.up.clear();
     keys.down.clear();
-    keys.left = {Engine::VirtualKey('A')};
-    keys.right = {Engine::VirtualKey('D')};
     keys.confirm.clear();  // the backdrop's script confirms
     return keys;
 }

@@ -21,13 +21,12 @@ const api::SoundEvent kHover{"event:/Button_Hover"};
 const api::SoundEvent kClick{"event:/Button_Click"};
 
 api::MenuKeys BackdropKeys() {
-    api::MenuKeys keys;
+    api::MenuKeys keys = api::MenuKeys::OfPlayer(1);
     keys.up.clear();
     keys.down.clear();
     keys.left.clear();
     keys.right.clear();
     keys.back.clear();  // the selector's script goes back
-    keys.confirm = {Engine::VirtualKey('F')};
     return keys;
 }
 }  // namespace

@@ -34,10 +34,10 @@ struct TableNames {
     }
 } const kTableNames;
 
-// F and the comma key confirm; A on either pad confirms when it comes up.
+// Player 1's confirm key and the comma key confirm; A on either pad confirms when it comes up.
 api::MenuKeys ConfirmKeys() {
     api::MenuKeys keys;
-    keys.confirm = {Engine::VirtualKey('F'), Engine::VK_OEM_COMMA};
+    keys.confirm = {api::MenuKeys::MenuKey(1, Engine::Action::kMenuConfirm), Engine::VK_OEM_COMMA};
     keys.back.clear();
     return keys;
 }

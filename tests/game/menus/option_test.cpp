@@ -1,5 +1,6 @@
 // The options screen: the volume slider and its ends, mute that lasts, the
 // full-screen box, and going back.
+#include "api/user_settings.h"
 #include "game/menus/option.h"
 #include "graphics/renderable2d.h"
 #include "logic/game_logic.h"
@@ -29,7 +30,7 @@ struct OptionTest : MenuFixture {
 };
 
 TEST_F(OptionTest, TheSliderStopsAtBothEndsOfItsTrack) {
-    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
+    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" Music=\"1\" Effects=\"1\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
     OpenOptions();
     EXPECT_FLOAT_EQ(SliderX(), Find("Vol_BG")->transform->position.x) << "half volume sits mid-track";
 
@@ -99,7 +100,6 @@ TEST_F(OptionTest, TheFullScreenBoxFollowsTheFlag) {
     EXPECT_EQ(Find("FSCheck")->GetSprite()->color, 0xFFFFFFFFu);
     Tap('S');
     Tap('S');
-    Tap('S');  // stays on the last row
     ASSERT_EQ(option->selected(), Option::kFullScreen);
     Tap('F');
     EXPECT_FALSE(logic.fullscreen);
@@ -107,6 +107,8 @@ TEST_F(OptionTest, TheFullScreenBoxFollowsTheFlag) {
     Tap('F');
     EXPECT_TRUE(logic.fullscreen);
     EXPECT_EQ(Find("FSCheck")->GetSprite()->color >> 24, 0xFFu);
+    for (int i = 0; i < 4; ++i) Tap('S');  // the last row, vsync, is as far as it goes
+    EXPECT_EQ(option->selected(), Option::kVsync);
 }
 
 TEST_F(OptionTest, EscapeAndPadBGoBackToTheTitle) {
@@ -124,10 +126,54 @@ TEST_F(OptionTest, EscapeAndPadBGoBackToTheTitle) {
     }
 }
 
+TEST_F(OptionTest, MusicEffectsAndVsyncAreChosenApartAndSurviveARestart) {
+    OpenOptions();
+    for (int i = 0; i < 3; ++i) Tap('S');
+    ASSERT_EQ(option->selected(), Option::kMusic);
+    for (int i = 0; i < 3; ++i) Tap('A');
+    Tap('S');
+    ASSERT_EQ(option->selected(), Option::kEffects);
+    for (int i = 0; i < 5; ++i) Tap('A');
+    Tap('S');
+    ASSERT_EQ(option->selected(), Option::kVsync);
+    Tap('F');
+    EXPECT_NEAR(api::MusicVolume(), 0.7f, 1e-4f);
+    EXPECT_NEAR(api::EffectsVolume(), 0.5f, 1e-4f);
+    EXPECT_FLOAT_EQ(Volume(), 1.0f) << "the master volume moved with a group's slider";
+    EXPECT_FALSE(api::Vsync());
+    Tap(Engine::VK_ESCAPE);
+
+    engine.reset();  // the game closes and starts again
+    Start();
+    EXPECT_NEAR(api::MusicVolume(), 0.7f, 1e-4f);
+    EXPECT_NEAR(api::EffectsVolume(), 0.5f, 1e-4f);
+    EXPECT_FALSE(api::Vsync());
+    OpenOptions();
+    EXPECT_NEAR(Find("MusicSlider")->transform->position.x, Find("Music_BG")->transform->position.x + 2.0f, 1e-3f)
+        << "the music slider does not show the kept volume";
+    EXPECT_EQ(Find("VSCheck")->GetSprite()->color >> 24, 0u) << "the vsync box is ticked though vsync is off";
+}
+
+TEST_F(OptionTest, COrPadYOpensTheControlsScreenAndItsBackComesHere) {
+    for (bool pad : {false, true}) {
+        OpenOptions();
+        if (pad) {
+            engine->pads().Plug(0);
+            TapPad(Engine::PadBits::kY);
+        } else {
+            Tap('C');
+        }
+        ASSERT_TRUE(StepUntilLevel("MapData//Controls.xml", 120)) << (pad ? "pad Y" : "C");
+        WaitUntilRevealed();
+        Tap(Engine::VK_ESCAPE);
+        EXPECT_TRUE(StepUntilLevel("MapData//Options.xml", 120));
+    }
+}
+
 }  // namespace
 
 TEST_F(OptionTest, LeavingTheOptionsSavesVolumeAndMuteAtOnce) {
-    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
+    dir.Write("src/sound/sound.xml", "<Sound>\n    <Volume Volume=\"0.5\" Music=\"1\" Effects=\"1\" />\n    <Mute Mute=\"0\" />\n</Sound>\n");
     OpenOptions();
     Tap('D');
     Tap('S');
