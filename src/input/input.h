@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/system.h"
+#include "input/computer_keys.h"
 #include "input/key_state_source.h"
 #include "input/pad_state_source.h"
 #include "input/virtual_keys.h"
@@ -63,7 +64,13 @@ public:
     KeyMap mouseButtons;  // VK_LBUTTON = 1, VK_RBUTTON = 2
     KeyMap previousMouseButtons;
 
+    // The computer players' keys; a ComputerKeySource over them is laid on the
+    // key source by whoever builds the input (not under a replay).
+    ComputerKeys& Computer() { return computer_; }
+
 private:
+    // Declared before the sources, which may refer to it, so it outlives them.
+    ComputerKeys computer_;
     std::unique_ptr<KeyStateSource> keySource_;
     std::unique_ptr<PadStateSource> padSource_;
 };

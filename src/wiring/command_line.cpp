@@ -46,7 +46,13 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string& v) { return !(o.recordPath = v).empty(); }},
     {"--replay", "FILE", "play FILE back without a window, print the world hash, quit",
      [](CommandLineOptions& o, const std::string& v) { return !(o.replayPath = v).empty(); }},
+    // Takes the rest of the command line as its operands (ParseCommandLine).
+    {"--simulate", "LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]",
+     "play computer players' matches headless, print wins, losses and draws",
+     [](CommandLineOptions&, const std::string&) { return true; }},
 };
+
+constexpr size_t kSimulateOperands = 6;
 
 const Flag* FindFlag(const std::string& name) {
     for (const Flag& flag : kFlags)
@@ -74,6 +80,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
             result.error = "Unknown option: " + arguments[i];
             return result;
         }
+        if (name == "--simulate" && !inlineValue) {
+            const std::vector<std::string> rest(arguments.begin() + static_cast<long>(i) + 1, arguments.end());
+            if (rest.size() != kSimulateOperands && rest.size() != kSimulateOperands + 1) {
+                result.error = std::string("Option --simulate needs ") + flag->value;
+                return result;
+            }
+            result.options.simulate = rest;
+            break;
+        }
         if (flag->value && !inlineValue) {
             if (i + 1 >= arguments.size()) {
                 result.error = "Option " + name + " needs a value (" + flag->value + ")";
@@ -91,6 +106,9 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (!result.options.recordPath.empty() && !result.options.replayPath.empty())
         result.error = "Options --record and --replay cannot be used together";
+    else if (!result.options.simulate.empty() &&
+             (!result.options.recordPath.empty() || !result.options.replayPath.empty()))
+        result.error = "Option --simulate cannot be used with --record or --replay";
     return result;
 }
 
@@ -101,7 +119,7 @@ std::string CommandLineUsage(const std::string& program) {
         std::string left = std::string("  ") + flag.name;
         if (flag.value) left += std::string(" ") + flag.value;
         if (left.size() < 26) left.resize(26, ' ');
-        else left += "  ";
+        else left += "\n" + std::string(26, ' ');
         out << left << flag.help << "\n";
     }
     return out.str();

@@ -19,6 +19,9 @@ struct CommandLineOptions {
     std::string recordPath;
     // Play this recording back without a window and print the world's hash at its end.
     std::string replayPath;
+    // Play computer-only matches headless and print the tally (docs/balance.md):
+    // LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]; empty: not asked.
+    std::vector<std::string> simulate;
 };
 
 struct CommandLineResult {

@@ -29,9 +29,9 @@
 #include "game/story/general_cut_scene.h"
 #include "game/story/winning_scene_logic.h"
 #include "objects/game_object_factory.h"
-#include "support/computer_player.h"
+#include "game/ai/computer_player.h"
 #include "support/headless_engine.h"
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 #include "support/menu_driver.h"
 #include "support/scratch_dir.h"
 
@@ -210,9 +210,9 @@ protected:
 
     TestSupport::ScratchDir dir;
     std::unique_ptr<HeadlessEngine> engine;
-    std::unique_ptr<TestSupport::KeyHands> hands;
+    std::unique_ptr<ai::KeyHands> hands;
     std::unique_ptr<TestSupport::MenuDriver> driver;
-    std::vector<std::unique_ptr<TestSupport::ComputerPlayer>> players;
+    std::vector<std::unique_ptr<ai::ComputerPlayer>> players;
     std::map<std::string, float> bounds = ScreenBounds();
     std::vector<std::string> visited;
     std::string screen;
@@ -236,10 +236,10 @@ TEST_P(AutoplayTest, PlaysFromTheMenuThroughTheLevelAndBack) {
     // music endings take their real length in game time.
     Engine::AudioEngine::instance->SwitchOutput(Engine::AudioOutput::OpenSilent());
     api::Seed(route.seed);
-    hands = std::make_unique<TestSupport::KeyHands>(engine->keys());
+    hands = std::make_unique<ai::KeyHands>(engine->keys());
     driver = std::make_unique<TestSupport::MenuDriver>(*hands, route.choices);
-    players.push_back(std::make_unique<TestSupport::ComputerPlayer>(*hands, 1));
-    players.push_back(std::make_unique<TestSupport::ComputerPlayer>(*hands, 2));
+    players.push_back(std::make_unique<ai::ComputerPlayer>(*hands, 1));
+    players.push_back(std::make_unique<ai::ComputerPlayer>(*hands, 2));
 
     // The bound of a whole run: every screen at its longest.
     long budget = 0;

@@ -5,7 +5,7 @@
 #include "api/script_api.h"
 #include "game/menus/main_menu.h"
 #include "game/selection/bird_table.h"
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
 namespace TestSupport {
 

@@ -9,9 +9,13 @@
 
 #include <string>
 
+namespace ai {
+class KeyHands;
+}
+
 namespace TestSupport {
 
-class KeyHands;
+using ai::KeyHands;
 
 struct MenuChoices {
     std::string titleEntry;   // "Play" or "Practice" on the title; "Coop" takes its C key to the co-op title

@@ -1,6 +1,6 @@
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
-namespace TestSupport {
+namespace ai {
 
 void KeyHands::NextFrame() {
     rising_.clear();
@@ -34,4 +34,4 @@ void KeyHands::ReleaseAll() {
     held_.clear();
 }
 
-}  // namespace TestSupport
+}  // namespace ai

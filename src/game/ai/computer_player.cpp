@@ -1,4 +1,4 @@
-#include "support/computer_player.h"
+#include "game/ai/computer_player.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 
 #include "api/script_api.h"
 #include "physics/collider.h"
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
-namespace TestSupport {
+namespace ai {
 
 namespace {
 
@@ -28,9 +28,7 @@ constexpr const char* kHazards[] = {
 constexpr const char* kArmour[] = {"Armor", nullptr};
 constexpr const char* kFood[] = {"Scrap", "Food", nullptr};
 
-// Frames between uses of the slower keys.
-constexpr int kSkillEvery = 150;
-constexpr int kUltimateEvery = 45;
+// Frames between dungs dropped on the off chance.
 constexpr int kDungEvery = 200;
 
 // The boss level: orbs a bird catches before it lets the rest reach the boss
@@ -51,16 +49,12 @@ bool OnScreen(Engine::vec2 at) { return std::fabs(at.x) < 16.5f && std::fabs(at.
 
 }  // namespace
 
-BirdKeys KeysOfPlayer(int player) {
-    if (player == 2)
-        return {Engine::VK_LEFT, Engine::VK_RIGHT, Engine::VK_UP, Engine::VK_OEM_2, Engine::VK_OEM_PERIOD,
-                Engine::VK_RSHIFT, Engine::VK_OEM_COMMA};
-    return {'A', 'D', 'W', 'F', 'G', Engine::VK_LSHIFT, 'H'};
-}
-
-ComputerPlayer::ComputerPlayer(KeyHands& hands, int player)
-    : hands_(hands), player_(player), keys_(KeysOfPlayer(player)),
+ComputerPlayer::ComputerPlayer(KeyHands& hands, int player, Strength strength, unsigned seed)
+    : hands_(hands), player_(player), strength_(strength), profile_(ProfileOf(strength)),
+      random_(seed * 2654435761u + static_cast<unsigned>(player)), keys_(KeysOfPlayer(player)),
       myName_(player == 2 ? "Player2" : "Player"), otherName_(player == 2 ? "Player" : "Player2") {}
+
+float ComputerPlayer::Wobble() { return std::uniform_real_distribution<float>(-1.0f, 1.0f)(random_); }
 
 void ComputerPlayer::Rest() {
     hands_.Hold(keys_.left, false);
@@ -298,29 +292,35 @@ void ComputerPlayer::Think() {
         Rest();
         return;
     }
-    const std::string level = api::CurrentLevelPath();
-    const Goal goal = ChooseGoal(level, me);
     const Engine::vec2 at = api::Position(me);
-    Steer(me, goal.at, Dodge(me), goal.flapEvery);
+    if (frame_ == 1 || frame_ % profile_.reactionFrames == 0) {
+        // A look at the screen: where to go, and whether it notices what comes at it.
+        goal_ = ChooseGoal(api::CurrentLevelPath(), me);
+        aimOff_ = {Wobble() * profile_.aimError, Wobble() * profile_.aimError * 0.5f};
+        away_ = (Wobble() * 0.5f + 0.5f) <= profile_.dodgeChance ? Dodge(me) : Engine::vec2{};
+    }
+    const Engine::vec2 aim = goal_.at + aimOff_;
+    Steer(me, aim, away_, goal_.flapEvery);
 
     // Held in place (a cage, a stun): flapping is the way out of a cage.
     stillFrames_ = LengthOf(at - lastPosition_) < 1e-3f ? stillFrames_ + 1 : 0;
     lastPosition_ = at;
     if (stillFrames_ > 20 && frame_ % 4 == 0) hands_.Tap(keys_.flap);
 
-    if (goal.peck && LengthOf(goal.at - at) < goal.reach && frame_ % goal.peckEvery == 0) {
+    const int peckEvery = std::max(goal_.peckEvery, profile_.peckEvery);
+    if (goal_.peck && LengthOf(aim - at) < goal_.reach && frame_ % peckEvery == 0) {
         // Face the goal first: the peck goes the way the bird looks.
-        const bool right = goal.at.x >= at.x;
+        const bool right = aim.x >= at.x;
         hands_.Hold(keys_.right, right);
         hands_.Hold(keys_.left, !right);
         if (hands_.Tap(keys_.peck)) ++pecks_;
     }
-    if (frame_ % kSkillEvery == player_ * 7) hands_.Tap(keys_.skill);
-    if (frame_ % kUltimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
+    if (frame_ % profile_.skillEvery == player_ * 7) hands_.Tap(keys_.skill);
+    if (frame_ % profile_.ultimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
     const Engine::GameObj* other = api::Find(otherName_);
     const bool somethingBelow = other && std::fabs(api::Position(other).x - at.x) < 2.0f &&
                                 api::Position(other).y < at.y - 1.0f;
     if ((somethingBelow || frame_ % kDungEvery == player_ * 11) && frame_ % 20 == 0) hands_.Tap(keys_.dung);
 }
 
-}  // namespace TestSupport
+}  // namespace ai
