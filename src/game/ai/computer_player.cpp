@@ -26,7 +26,9 @@ constexpr const char* kHazards[] = {
     "MeteorLevel1", "UFOArche", "Lightning",     "Minion",
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
-constexpr const char* kFood[] = {"Scrap", "Food", nullptr};
+// Scraps only: the food on a tray belongs to a customer, and a bird that keeps
+// pushing a customer dies.
+constexpr const char* kFood[] = {"Scrap", nullptr};
 
 // Frames between dungs dropped on the off chance.
 constexpr int kDungEvery = 200;
@@ -90,7 +92,11 @@ ComputerPlayer::Goal ComputerPlayer::EggGoal(const Engine::GameObj* me) {
     // and peck whoever comes close.
     const Engine::GameObj* attacker = api::Find(otherName_);
     const Engine::vec2 attackerAt = attacker ? api::Position(attacker) : eggAt;
-    Goal guard{(eggAt + attackerAt) * 0.5f, LengthOf(attackerAt - api::Position(me)) < 1.6f, 1.6f};
+    // An attacker close to the egg or to the bird gets pecked away from it.
+    const float attackerToEgg = LengthOf(attackerAt - eggAt);
+    if (attacker && (attackerToEgg < 3.0f || LengthOf(attackerAt - api::Position(me)) < 2.5f))
+        return Goal{attackerAt, true, 2.0f};
+    Goal guard{eggAt + (attackerAt - eggAt) * 0.4f, false, 1.6f};
     return NearestOf(me, kArmour, guard, 0.8f);
 }
 
@@ -224,7 +230,8 @@ ComputerPlayer::Goal ComputerPlayer::ChooseGoal(const std::string& level, const 
     if (level == kEggLevel) return EggGoal(me);
     if (level == kRunner) return Goal{{player_ == 1 ? -8.0f : -5.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
     if (level == kBossLevel) return BossGoal(me);
-    if (level == kFoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 0.0f}, false, 1.5f}, 1.2f);
+    // Waiting for scraps, it keeps above the customers' heads.
+    if (level == kFoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 2.0f}, false, 1.5f}, 1.2f);
     // Anywhere else (the practice range): stroll from side to side.
     const float side = (frame_ / 240) % 2 == 0 ? -6.0f : 6.0f;
     return Goal{{player_ == 1 ? side : -side, 0.0f}, (frame_ % 60) < 2, 1.5f};
@@ -296,7 +303,9 @@ void ComputerPlayer::Think() {
     if (frame_ == 1 || frame_ % profile_.reactionFrames == 0) {
         // A look at the screen: where to go, and whether it notices what comes at it.
         goal_ = ChooseGoal(api::CurrentLevelPath(), me);
-        aimOff_ = {Wobble() * profile_.aimError, Wobble() * profile_.aimError * 0.5f};
+        // Far off it misses by its whole aim error; close by, the eye corrects it.
+        const float error = profile_.aimError * std::min(1.0f, LengthOf(goal_.at - at) / 4.0f);
+        aimOff_ = {Wobble() * error, Wobble() * error * 0.5f};
         away_ = (Wobble() * 0.5f + 0.5f) <= profile_.dodgeChance ? Dodge(me) : Engine::vec2{};
     }
     const Engine::vec2 aim = goal_.at + aimOff_;

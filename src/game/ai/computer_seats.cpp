@@ -28,6 +28,8 @@ bool IsGameplayLevel(const std::string& path) {
 
 void ComputerSeats::Think(Engine::ScriptedKeyStateSource& keys) {
     if (!hands_ || keys_ != &keys) {
+        // Whatever an earlier thinker held is let go: these hands start empty.
+        keys.ReleaseAll();
         hands_ = std::make_unique<KeyHands>(keys);
         keys_ = &keys;
         for (auto& player : players_) player.reset();

@@ -6,8 +6,8 @@ namespace {
 // A practised person reacts in about a tenth of a second and pecks as fast as
 // the bird allows; a beginner takes half a second, misses by a bird's width and
 // forgets the skill keys.
-constexpr StrengthProfile kEasy{30, 1.6f, 0.35f, 30, 720, 360};
-constexpr StrengthProfile kNormal{14, 0.8f, 0.7f, 18, 300, 120};
+constexpr StrengthProfile kEasy{24, 1.6f, 0.35f, 45, 720, 360};
+constexpr StrengthProfile kNormal{14, 0.8f, 0.7f, 24, 300, 120};
 constexpr StrengthProfile kHard{6, 0.2f, 1.0f, 10, 150, 45};
 }  // namespace
 
