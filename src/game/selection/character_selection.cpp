@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "api/labels.h"
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
 #include "game/game_values.h"
@@ -28,7 +29,9 @@ const api::ArchetypeName kSeatLabel{"SeatLabel"};
 // Over each preview: the robot when the computer plays the slot, the label below it.
 constexpr float kSeatX = 11.8f;
 constexpr float kSeatIconY = 7.6f;
-constexpr float kSeatLabelY = 6.0f;
+constexpr float kSeatLabelY = 5.4f;
+constexpr int32_t kSeatLayer = 6;
+constexpr uint32_t kSeatTextColour = 0xFF30181Fu;  // the art's dark ink (0xAABBGGRR), on the sky
 constexpr Engine::VirtualKey kSeatKeys[2] = {Engine::VirtualKey('V'), Engine::VirtualKey('C')};
 
 struct SideNames {
@@ -99,7 +102,12 @@ void CharacterSelection::Init() {
         side.fastSparks = {api::Find(n.fastLeft), api::Find(n.fastRight)};
         const float x = p == 0 ? -kSeatX : kSeatX;
         side.seatIcon = api::Spawn(kSeatIcon, x, kSeatIconY);
-        side.seatLabel = api::Spawn(kSeatLabel, x - 4.0f, kSeatLabelY);
+        // The label starts at its left end: player 1's from the screen's left edge,
+        // player 2's so that its longest text ends short of the right one.
+        side.seatLabel = api::Spawn(kSeatLabel, p == 0 ? -13.4f : 3.6f, kSeatLabelY);
+        api::SetFont(side.seatLabel.Get(), "BerlinSans", 28);
+        api::SetLabelLayer(side.seatLabel.Get(), kSeatLayer);
+        api::SetTextColor(side.seatLabel.Get(), kSeatTextColour);
     }
     // The computer players think on the levels this screen leads to.
     ai::InstallComputerSeats();

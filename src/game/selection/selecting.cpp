@@ -1,6 +1,7 @@
 #include "game/selection/selecting.h"
 
 #include "api/camera_view.h"
+#include "api/labels.h"
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
 #include "game/game_values.h"
@@ -77,7 +78,10 @@ void Selecting::Init() {
     countLabel_ = api::Spawn(kCountLabel, -5.0f, -8.0f);
     api::SetText(countLabel_.Get(), "Total players = " + std::to_string(Players()));
     api::SetTextColor(countLabel_.Get(), kCountColour);
-    seatLabel_ = api::Spawn(kSeatLabel, -5.0f, -9.0f);
+    seatLabel_ = api::Spawn(kSeatLabel, -12.0f, -6.5f);
+    api::SetFont(seatLabel_.Get(), "BerlinSans", 24);
+    api::SetLabelLayer(seatLabel_.Get(), 6);
+    api::SetTextColor(seatLabel_.Get(), 0xFF30181Fu);  // dark ink, 0xAABBGGRR
     ShowSeats();
     ai::InstallComputerSeats();
 }

@@ -1,5 +1,6 @@
 #include "game/story/winning_scene_logic.h"
 
+#include "api/labels.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/story/story_wipe.h"
@@ -83,6 +84,9 @@ void WinningSceneLogic::Init() {
     if (!line.empty()) {
         computerLine_ = api::Spawn(kSeatLabel, -4.5f, -7.6f);
         api::SetText(computerLine_.Get(), line);
+        api::SetFont(computerLine_.Get(), "BerlinSans", 36);
+        api::SetLabelLayer(computerLine_.Get(), 6);
+        api::SetTextColor(computerLine_.Get(), 0xFFFFFFFFu);
     }
 
     timer = 0.0f;
