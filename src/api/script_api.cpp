@@ -342,6 +342,13 @@ void SetInputActive(bool active) {
     if (Engine::Input* input = InputSystem()) input->active = active;
 }
 bool PadConnected(int playerNumber) { return Gamepad(playerNumber).IsConnected(); }
+Engine::KeyThinker* ComputerThinker() {
+    Engine::Input* input = InputSystem();
+    return input ? input->Computer().thinker() : nullptr;
+}
+void SetComputerThinker(std::unique_ptr<Engine::KeyThinker> thinker) {
+    if (Engine::Input* input = InputSystem()) input->Computer().SetThinker(std::move(thinker));
+}
 
 // ---- Levels and the game
 

@@ -22,6 +22,7 @@
 //   REGISTER_SCRIPT("Blinker", Blinker);
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@
 
 namespace Engine {
 class Buttons;
+class KeyThinker;
 class RigidBody;
 class Collider;
 namespace graphics {
@@ -194,6 +196,10 @@ bool InputActive();
 void SetInputActive(bool active);
 // Whether a controller sits in player `playerNumber`'s slot (1..4).
 bool PadConnected(int playerNumber);
+// The computer players' thinker: once a frame, before the frame's keys are read,
+// it decides the keys they hold (input/computer_keys.h). Null without input.
+Engine::KeyThinker* ComputerThinker();
+void SetComputerThinker(std::unique_ptr<Engine::KeyThinker> thinker);
 
 // ---- Levels and the game ------------------------------------------------------
 

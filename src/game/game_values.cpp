@@ -9,6 +9,30 @@ int32_t coopPlayerCount = 2;
 std::array<int32_t, 4> coopBirdChoices{};
 std::array<Engine::graphics::Texture*, 4> coopTextureChoices{};
 
+std::array<Seat, 4> seats{};
+
+bool IsComputer(Seat seat) { return seat != Seat::Person; }
+
+const char* SeatLabel(Seat seat) {
+    switch (seat) {
+        case Seat::ComputerEasy: return "Computer (easy)";
+        case Seat::ComputerNormal: return "Computer (normal)";
+        case Seat::ComputerHard: return "Computer (hard)";
+        case Seat::Person: break;
+    }
+    return "Player";
+}
+
+Seat NextSeat(Seat seat) {
+    switch (seat) {
+        case Seat::Person: return Seat::ComputerEasy;
+        case Seat::ComputerEasy: return Seat::ComputerNormal;
+        case Seat::ComputerNormal: return Seat::ComputerHard;
+        case Seat::ComputerHard: break;
+    }
+    return Seat::Person;
+}
+
 bool matchResultReady = false;
 std::string winnerTag;
 std::string winnerName;

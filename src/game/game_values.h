@@ -22,6 +22,17 @@ extern int32_t coopPlayerCount;
 extern std::array<int32_t, 4> coopBirdChoices;
 extern std::array<Engine::graphics::Texture*, 4> coopTextureChoices;
 
+// Who plays each player slot (1..4 at index 0..3): a person, or the computer at
+// a strength. Chosen on the selection screens, read by the computer players
+// and by the result screens, which name a computer player as such.
+enum class Seat : int32_t { Person = 0, ComputerEasy = 1, ComputerNormal = 2, ComputerHard = 3 };
+extern std::array<Seat, 4> seats;
+bool IsComputer(Seat seat);
+// "Computer (easy)", "Computer (normal)", "Computer (hard)"; "Player" for a person.
+const char* SeatLabel(Seat seat);
+// The next choice in the cycle a slot's key steps through: person, easy, normal, hard.
+Seat NextSeat(Seat seat);
+
 // Written by the level that ends a match, read by the result screens.
 extern bool matchResultReady;
 extern std::string winnerTag;      // "P1", "P2", anything else a draw

@@ -6,6 +6,7 @@
 
 #include "core/system.h"
 #include "input/action_map.h"
+#include "input/computer_keys.h"
 #include "input/key_state_source.h"
 #include "input/pad_state_source.h"
 #include "input/virtual_keys.h"
@@ -73,8 +74,13 @@ public:
     void NoteDevice(int player, bool pad) {
         if (player >= 1 && player <= kActionPlayers) padLastUsed[player - 1] = pad;
     }
+    // The computer players' keys; a ComputerKeySource over them is laid on the
+    // key source by whoever builds the input (not under a replay).
+    ComputerKeys& Computer() { return computer_; }
 
 private:
+    // Declared before the sources, which may refer to it, so it outlives them.
+    ComputerKeys computer_;
     std::unique_ptr<KeyStateSource> keySource_;
     std::unique_ptr<PadStateSource> padSource_;
 };

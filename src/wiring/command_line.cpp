@@ -56,7 +56,13 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string& v) { return !(o.joinAddress = v).empty(); }},
     {"--input-delay", "N", "online input delay in frames, 1 to 8 (default 3; the host's counts)",
      [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.inputDelay) && o.inputDelay <= 8; }},
+    // Takes the rest of the command line as its operands (ParseCommandLine).
+    {"--simulate", "LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]",
+     "play computer players' matches headless, print wins, losses and draws",
+     [](CommandLineOptions&, const std::string&) { return true; }},
 };
+
+constexpr size_t kSimulateOperands = 6;
 
 const Flag* FindFlag(const std::string& name) {
     for (const Flag& flag : kFlags)
@@ -84,6 +90,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
             result.error = "Unknown option: " + arguments[i];
             return result;
         }
+        if (name == "--simulate" && !inlineValue) {
+            const std::vector<std::string> rest(arguments.begin() + static_cast<long>(i) + 1, arguments.end());
+            if (rest.size() != kSimulateOperands && rest.size() != kSimulateOperands + 1) {
+                result.error = std::string("Option --simulate needs ") + flag->value;
+                return result;
+            }
+            result.options.simulate = rest;
+            break;
+        }
         if (flag->value && !inlineValue) {
             if (i + 1 >= arguments.size()) {
                 result.error = "Option " + name + " needs a value (" + flag->value + ")";
@@ -106,6 +121,9 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         result.error = "Options --host and --join cannot be used together";
     else if (online && (!result.options.recordPath.empty() || !result.options.replayPath.empty()))
         result.error = "Online play (--host, --join) records itself; --record and --replay are for play on one machine";
+    if (result.error.empty() && !result.options.simulate.empty() &&
+        (online || !result.options.recordPath.empty() || !result.options.replayPath.empty()))
+        result.error = "Option --simulate plays on its own: not with --record, --replay, --host or --join";
     return result;
 }
 
@@ -116,7 +134,7 @@ std::string CommandLineUsage(const std::string& program) {
         std::string left = std::string("  ") + flag.name;
         if (flag.value) left += std::string(" ") + flag.value;
         if (left.size() < 26) left.resize(26, ' ');
-        else left += "  ";
+        else left += "\n" + std::string(26, ' ');
         out << left << flag.help << "\n";
     }
     return out.str();

@@ -27,6 +27,7 @@
 #include "wiring/online_run.h"
 #include "wiring/replay_session.h"
 #include "wiring/settings_keeper.h"
+#include "wiring/simulation_hook.h"
 
 namespace Engine {
 
@@ -79,11 +80,15 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
         keys = std::make_unique<ScriptedKeyStateSource>();
         pads = std::make_unique<ScriptedPadSource>();
     }
-    if (options.inputFrame) {
-        keys = std::make_unique<FrameKeySource>(options.inputFrame, std::move(keys));
-        pads = std::make_unique<FramePadSource>(options.inputFrame, std::move(pads));
-    }
-    input = new Input(std::move(keys), std::move(pads));
+    if (options.inputFrame) pads = std::make_unique<FramePadSource>(options.inputFrame, std::move(pads));
+    input = new Input(nullptr, std::move(pads));
+    // The computer players' keys join the device's below the recording, so a
+    // recording holds them; a replay (a frame without a device) brings them back
+    // from the file, and nothing thinks.
+    const bool replaying = options.scriptedInput && options.inputFrame;
+    if (!replaying) keys = std::make_unique<ComputerKeySource>(input->Computer(), std::move(keys));
+    if (options.inputFrame) keys = std::make_unique<FrameKeySource>(options.inputFrame, std::move(keys));
+    input->SetKeyStateSource(std::move(keys));
     logic = new GameLogic();
     if (options.windowed) logic->fullscreen = false;
     physics = new Physics();
@@ -165,6 +170,14 @@ int RunGame(int argc, char** argv) {
         SeedUserFiles(options.files);
     }
     if (!command.options.replayPath.empty()) return RunReplay(options, command.options.replayPath);
+    if (!command.options.simulate.empty()) {
+        const SimulationRun simulate = RegisteredSimulation();
+        if (!simulate) {
+            std::cout << "This program cannot simulate matches (no game is linked in)" << std::endl;
+            return 1;
+        }
+        return simulate(options, command.options.simulate);
+    }
     if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
     if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,

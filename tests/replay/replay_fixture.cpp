@@ -49,7 +49,9 @@ RunResult HarnessRun::Record(
     Engine::ScriptedKeyStateSource& heldKeys = *keys;
     Engine::ScriptedPadSource& heldPads = *pads;
     Engine::Input& input = *engine_->systems().input;
-    input.SetKeyStateSource(std::make_unique<Engine::FrameKeySource>(frame_, std::move(keys)));
+    // The computer players' keys join below the frame source, as in the game.
+    input.SetKeyStateSource(std::make_unique<Engine::FrameKeySource>(
+        frame_, std::make_unique<Engine::ComputerKeySource>(input.Computer(), std::move(keys))));
     input.SetPadStateSource(std::make_unique<Engine::FramePadSource>(frame_, std::move(pads)));
     std::string error;
     Engine::InputRecorder* recorder = Engine::StartRecording(engine_->systems(), path, frame_, startName_, error);

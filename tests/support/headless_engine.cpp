@@ -14,7 +14,9 @@ HeadlessEngine::HeadlessEngine(SDL_Window* const* glWindow) {
     auto pads = std::make_unique<Engine::ScriptedPadSource>();
     keys_ = keys.get();
     pads_ = pads.get();
-    systems_->input->SetKeyStateSource(std::move(keys));
+    // The computer players' keys stay laid over the harness's keyboard.
+    systems_->input->SetKeyStateSource(
+        std::make_unique<Engine::ComputerKeySource>(systems_->input->Computer(), std::move(keys)));
     systems_->input->SetPadStateSource(std::move(pads));
     // A headless game behaves as a focused window.
     systems_->input->active = true;

@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "api/script_api.h"
+#include "game/game_values.h"
 #include "game/menus/main_menu.h"
 #include "game/selection/bird_table.h"
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
 namespace TestSupport {
 
@@ -66,7 +67,19 @@ void MenuDriver::BirdSelection() {
     const int rightKeys[2] = {'D', Engine::VK_RIGHT};
     const int confirmKeys[2] = {'F', Engine::VK_OEM_2};
     if (framesOnScreen_ % kMenuCadence != 0) return;
+    // First the seat key, until player 2's slot shows the wanted choice on its label.
+    const std::string wanted = Game::SeatLabel(static_cast<Game::Seat>(choices_.computerSeatPresses % 4));
+    for (const Engine::GameObj* label : api::FindAll("SeatLabel")) {
+        if (api::Position(label).x < 0.0f) continue;
+        if (api::TextOf(label).rfind(wanted, 0) != 0) {
+            hands_.Tap(static_cast<Engine::VirtualKey>('C'));
+            return;
+        }
+    }
+    const bool computer2 = choices_.computerSeatPresses % 4 != 0;
     for (int p = 0; p < 2; ++p) {
+        // One person alone: player 1's keys pick the computer's bird once its own is ready.
+        const int keysOf = p == 1 && computer2 ? 0 : p;
         const Selection::BirdLook* bird = Selection::BirdFor(characters[p]);
         const Engine::GameObj* cursor = api::Find(cursors[p]);
         const Engine::GameObj* portrait = bird ? api::Find(bird->portrait) : nullptr;
@@ -75,10 +88,13 @@ void MenuDriver::BirdSelection() {
         const float portraitX = api::Position(portrait).x;
         const bool ready = api::TextureOf(api::Find(readySigns[p])) == "Ready_Yes";
         if (!Near(cursorX, portraitX)) {
-            if (!ready) hands_.Tap(static_cast<Engine::VirtualKey>(portraitX > cursorX ? rightKeys[p] : leftKeys[p]));
+            if (!ready)
+                hands_.Tap(static_cast<Engine::VirtualKey>(portraitX > cursorX ? rightKeys[keysOf] : leftKeys[keysOf]));
         } else if (!ready) {
-            hands_.Tap(static_cast<Engine::VirtualKey>(confirmKeys[p]));
+            hands_.Tap(static_cast<Engine::VirtualKey>(confirmKeys[keysOf]));
         }
+        // Player 1's keys serve one cursor a frame, its own first.
+        if (keysOf == 0 && p == 0 && computer2 && !ready) return;
     }
 }
 
@@ -124,6 +140,7 @@ bool MenuDriver::Act(const std::string& level) {
         // draw (X), then enter player 1's level (X).
         static int sequence[16];
         int count = 0;
+        for (int i = 0; i < choices_.computerSeatPresses; ++i) sequence[count++] = '2';
         sequence[count++] = 'X';
         for (int i = 1; i < choices_.coopLevel && count < 12; ++i) sequence[count++] = 'A';
         sequence[count++] = 'X';

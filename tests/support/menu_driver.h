@@ -9,9 +9,13 @@
 
 #include <string>
 
+namespace ai {
+class KeyHands;
+}
+
 namespace TestSupport {
 
-class KeyHands;
+using ai::KeyHands;
 
 struct MenuChoices {
     std::string titleEntry;   // "Play" or "Practice" on the title; "Coop" takes its C key to the co-op title
@@ -20,6 +24,10 @@ struct MenuChoices {
     int chosenLevel = 1;       // slot on the level selection: 1 egg, 2 runner, 3 boss
     int coopLevel = 2;         // player 1's level on the co-op picker ("Level" + index)
     int practiceFrames = 900;  // how long the practice range is played before leaving
+    // Presses of player 2's seat key on the bird selection (C) or the co-op
+    // picker (2): 0 leaves a person there, 1 easy, 2 normal, 3 hard. A computer's
+    // bird is then picked with player 1's keys, as one person alone does.
+    int computerSeatPresses = 0;
 };
 
 class MenuDriver {

@@ -115,11 +115,27 @@ TEST(CommandLine, OnlineFlagsTakeAPortAnAddressAndADelay) {
     }
 }
 
+TEST(CommandLine, SimulateTakesTheRestOfTheLineAsItsOperands) {
+    const auto six = Engine::ParseCommandLine({"--simulate", "egg", "RoziDoro", "DoruZuvo", "hard", "easy", "4"});
+    ASSERT_TRUE(six.ok()) << six.error;
+    EXPECT_EQ(six.options.simulate,
+              (std::vector<std::string>{"egg", "RoziDoro", "DoruZuvo", "hard", "easy", "4"}));
+    const auto seven = Engine::ParseCommandLine({"--windowed", "--simulate", "boss", "1", "2", "normal", "normal", "2", "9"});
+    ASSERT_TRUE(seven.ok()) << seven.error;
+    EXPECT_EQ(seven.options.simulate.size(), 7u);
+    EXPECT_FALSE(Engine::ParseCommandLine({"--simulate", "egg", "1", "2", "hard"}).ok());
+    EXPECT_FALSE(Engine::ParseCommandLine({"--simulate", "egg", "1", "2", "hard", "easy", "4", "1", "x"}).ok());
+    EXPECT_FALSE(
+        Engine::ParseCommandLine({"--record", "f", "--simulate", "egg", "1", "2", "hard", "easy", "4"}).ok());
+    EXPECT_TRUE(Engine::ParseCommandLine({}).options.simulate.empty());
+}
+
 TEST(CommandLine, TheUsageListsEveryFlag) {
     const std::string usage = Engine::CommandLineUsage("tolvex");
     EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
     for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N", "--record FILE",
-                             "--replay FILE", "--host [ADDRESS:]PORT", "--join ADDRESS", "--input-delay N"})
+                             "--replay FILE", "--host [ADDRESS:]PORT", "--join ADDRESS", "--input-delay N",
+                             "--simulate LEVEL"})
         EXPECT_NE(usage.find(flag), std::string::npos) << flag;
     EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
 }

@@ -194,6 +194,8 @@ def hud_texture(name, k, w, h):
         return ui.pill_button(w, h, "READY!", "selected", size=h * 0.42)
     if name == "Ready_Not":
         return ui.pill_button(w, h, "NOT READY", "unselected", size=h * 0.3)
+    if name == "ComputerSeatIcon":
+        return ui.computer_seat_icon(w, h)
     if name == "FeedbackStunAnimated":
         return design(things.stun_stars(k), 128, 80, w, h, 0.03, 0, 0)
     return None

@@ -97,6 +97,24 @@ def skill_icon(w, h, kind):
     return group("".join(out), scale(s))
 
 
+def computer_seat_icon(w, h):
+    """A slot played by the computer: a small robot head with a screen face."""
+    s = min(w, h) / 100.0
+    out = [rect(8, 10, 86, 86, "#1f1830", 0, 20, opacity=0.45),
+           rect(48, 4, 4, 14, "#6b6878", 3, 2),
+           circle(50, 6, 6, "#ffd23f", 3),
+           rect(14, 18, 72, 62, "#8fa0b8", 4, 14),
+           rect(22, 28, 56, 34, "#1f2f3f", 4, 8),
+           circle(38, 44, 6, "#6ff0ff", 0),
+           circle(62, 44, 6, "#6ff0ff", 0),
+           rect(40, 54, 20, 4, "#6ff0ff", 0, 2),
+           rect(4, 36, 10, 22, "#6b6878", 3, 4),
+           rect(86, 36, 10, 22, "#6b6878", 3, 4),
+           rect(30, 80, 40, 14, "#6b6878", 4, 4),
+           highlight(36, 24, 14, 4, 0.3, angle=0)]
+    return group("".join(out), scale(s))
+
+
 def tier_icon(w, h, kind, fill):
     return badge_icon(w, h, kind, fill)
 

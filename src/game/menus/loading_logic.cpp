@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "game/ai/computer_seats.h"
 #include "api/script_api.h"
 #include "graphics/animator.h"
 #include "graphics/renderable2d.h"
@@ -48,6 +49,8 @@ void LoadArchetypeList(const char* path) {
 
 
 void LoadingLogic::Init() {
+    // The computer players think from the first frame on (input/computer_keys.h).
+    ai::InstallComputerSeats();
     LoadTextures();
     background = api::FindLast(kBackground);
     api::SetTexture(background.Get(), kFirstLogo);

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "api/actions.h"
+#include "api/labels.h"
 #include "api/script_api.h"
+#include "game/ai/computer_seats.h"
 #include "game/game_values.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
@@ -24,6 +26,15 @@ const api::SoundEvent kReturn{"event:/Menu_Return"};
 const api::TextureName kReadyYes{"Ready_Yes"};
 const api::TextureName kReadyNot{"Ready_Not"};
 const char* const kPracticeScreen = "MapData//PRBirdSelectionScreen.xml";
+const api::ArchetypeName kSeatIcon{"SeatIcon"};
+const api::ArchetypeName kSeatLabel{"SeatLabel"};
+// Over each preview: the robot when the computer plays the slot, the label below it.
+constexpr float kSeatX = 11.8f;
+constexpr float kSeatIconY = 7.6f;
+constexpr float kSeatLabelY = 5.4f;
+constexpr int32_t kSeatLayer = 6;
+constexpr uint32_t kSeatTextColour = 0xFF30181Fu;  // the art's dark ink (0xAABBGGRR), on the sky
+constexpr Engine::VirtualKey kSeatKeys[2] = {Engine::VirtualKey('V'), Engine::VirtualKey('C')};
 
 struct SideNames {
     api::ObjectName cursor, preview, readySign, name, info;
@@ -79,7 +90,17 @@ void CharacterSelection::Init() {
         side.info = api::Find(n.info);
         side.slowSparks = {api::Find(n.slowLeft), api::Find(n.slowRight)};
         side.fastSparks = {api::Find(n.fastLeft), api::Find(n.fastRight)};
+        const float x = p == 0 ? -kSeatX : kSeatX;
+        side.seatIcon = api::Spawn(kSeatIcon, x, kSeatIconY);
+        // The label starts at its left end: player 1's from the screen's left edge,
+        // player 2's so that its longest text ends short of the right one.
+        side.seatLabel = api::Spawn(kSeatLabel, p == 0 ? -13.4f : 3.6f, kSeatLabelY);
+        api::SetFont(side.seatLabel.Get(), "BerlinSans", 28);
+        api::SetLabelLayer(side.seatLabel.Get(), kSeatLayer);
+        api::SetTextColor(side.seatLabel.Get(), kSeatTextColour);
     }
+    // The computer players think on the levels this screen leads to.
+    ai::InstallComputerSeats();
     Game::player1Character = 3;
     Game::player2Character = 1;
     api::Play(kSelectBird);
@@ -92,7 +113,30 @@ void CharacterSelection::Init() {
         ShowChoice(p);
         ShowReadiness(p);
         api::SetColor(sides_[p].info.Get(), kHiddenColour);
+        ShowSeat(p);
     }
+}
+
+int CharacterSelection::DriverOf(int p) const {
+    const bool computer[2] = {Game::IsComputer(Game::seats[0]), Game::IsComputer(Game::seats[1])};
+    // Player 1 picks its own side first, then serves a computer's side 2.
+    if (p == 0) return ready[0] && (computer[0] || computer[1]) ? -1 : 0;
+    if (!computer[1]) return 1;
+    return ready[0] ? 0 : -1;
+}
+
+void CharacterSelection::CycleSeat(int p) {
+    Game::seats[p] = Game::NextSeat(Game::seats[p]);
+    api::Play(kHover);
+    ShowSeat(p);
+}
+
+void CharacterSelection::ShowSeat(int p) {
+    const Game::Seat seat = Game::seats[p];
+    api::SetColor(sides_[p].seatIcon.Get(), Game::IsComputer(seat) ? kReadyColour : kHiddenColour);
+    std::string text = Game::IsComputer(seat) ? Game::SeatLabel(seat) : (p == 0 ? "Player 1" : "Player 2");
+    if (p == 1) text += Game::IsComputer(seat) ? "  (C: change)" : "  (C: computer)";
+    api::SetText(sides_[p].seatLabel.Get(), text);
 }
 
 int CharacterSelection::CharacterUnder(const Engine::GameObj* cursor) const {
@@ -103,7 +147,7 @@ int CharacterSelection::CharacterUnder(const Engine::GameObj* cursor) const {
     return 0;
 }
 
-void CharacterSelection::Move(int p, int direction) {
+void CharacterSelection::Move(int p, int direction, api::MenuInput& in) {
     Engine::GameObj* cursor = sides_[p].cursor.Get();
     // Portraits stand evenly from DovaDizavov (leftmost) to VadozaVaza (rightmost).
     const Engine::GameObj* rozi = portraits_[0].Get();
@@ -116,7 +160,7 @@ void CharacterSelection::Move(int p, int direction) {
         if (direction > 0 && x < api::Position(vadoza).x && !SameX(cursor, vadoza)) api::MoveBy(cursor, {step, 0.0f});
     }
     api::Play(kHover);
-    input_[p].TakeMove();
+    in.TakeMove();
     ShowChoice(p);
 }
 
@@ -166,13 +210,28 @@ void CharacterSelection::Update(float dt) {
     if (!wipe_ || !wipe_->revealed || leaving_) return;
     for (api::MenuInput& in : input_) in.Poll(dt);
 
+    // The seat keys: C or pad 1 Y for player 2's slot, V for player 1's.
     for (int p = 0; p < 2; ++p) {
-        api::MenuInput& in = input_[p];
+        const bool pad = p == 1 && input_[0].pads[0].Triggered(Engine::kButtonY);
+        if ((api::KeyTriggered(kSeatKeys[p]) || pad) && !ready[p]) CycleSeat(p);
+    }
+    // One input moves one cursor a frame: player 1's may serve the computer's side.
+    std::array<bool, 2> used{};
+    for (int p = 0; p < 2; ++p) {
+        const int driver = DriverOf(p);
+        if (driver < 0 || used[driver]) continue;
+        used[driver] = true;
+        api::MenuInput& in = input_[driver];
         if (!ready[p]) {
-            if (in.left) Move(p, -1);
-            else if (in.right) Move(p, +1);
+            if (in.left) Move(p, -1, in);
+            else if (in.right) Move(p, +1, in);
         }
-        if (in.confirm) ToggleReady(p);
+        if (in.confirm) {
+            // A computer's side readied by player 1 stays ready; player 1 unreadies its own.
+            if (driver != p && ready[p]) continue;
+            ToggleReady(p);
+            in.confirm = false;
+        }
     }
     for (int p = 0; p < 2; ++p) ShowReadiness(p);
 

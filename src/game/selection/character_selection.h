@@ -3,6 +3,10 @@
 // the d-pad or the stick of pad 1 and readies with F or A; player 2 with the
 // arrows and / or pad 2. A bird one player has readied on cannot be readied on
 // by the other. H / pad 1 X and , / pad 2 X open each player's skill card.
+// Either slot can be played by the computer: C or pad 1 Y steps player 2's
+// slot, V player 1's, through person, easy, normal and hard (a label and a
+// robot show it over the slot). A computer's bird is picked with player 1's
+// keys and pad: its own slot first, then the computer's.
 // Both ready: on to the level selection, or to the practice range when the
 // screen is the practice one. Escape or pad 1 B goes back to the title.
 
@@ -37,10 +41,19 @@ private:
         api::ObjectRef info;
         std::array<api::ObjectRef, 2> slowSparks;
         std::array<api::ObjectRef, 2> fastSparks;
+        api::ObjectRef seatIcon;
+        api::ObjectRef seatLabel;
     };
 
+    // Which input moves side `p`'s cursor this frame (index into input_), or -1:
+    // a person's own, or player 1's for a computer's side once player 1 is done.
+    int DriverOf(int p) const;
+    // Steps side `p` to the next seat (person, easy, normal, hard) and shows it.
+    void CycleSeat(int p);
+    void ShowSeat(int p);
+
     // Moves player `p`'s cursor one step (-1 left, +1 right) within the portraits.
-    void Move(int p, int direction);
+    void Move(int p, int direction, api::MenuInput& in);
     // Shows the bird under player `p`'s cursor and writes it as that player's choice.
     void ShowChoice(int p);
     void ToggleReady(int p);

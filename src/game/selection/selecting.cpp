@@ -1,7 +1,9 @@
 #include "game/selection/selecting.h"
 
 #include "api/camera_view.h"
+#include "api/labels.h"
 #include "api/script_api.h"
+#include "game/ai/computer_seats.h"
 #include "game/game_values.h"
 #include "graphics/renderable2d.h"
 #include "input/player_slots.h"
@@ -11,6 +13,7 @@ REGISTER_SCRIPT("Selecting", Selecting);
 namespace {
 const api::ObjectName kBlank{"Blank"};
 const api::ArchetypeName kCountLabel{"CoopCountLabel"};
+const api::ArchetypeName kSeatLabel{"SeatLabel"};
 const api::TextureName kTrackerSheet{"lstp"};
 const api::LevelKey kTitle{"MainMenu_KR"};
 const api::SoundEvent kHover{"event:/Button_Hover"};
@@ -76,11 +79,32 @@ void Selecting::Init() {
     countLabel_ = api::Spawn(kCountLabel, -5.0f, -8.0f);
     api::SetText(countLabel_.Get(), "Total players = " + std::to_string(Players()));
     api::SetTextColor(countLabel_.Get(), kCountColour);
+    seatLabel_ = api::Spawn(kSeatLabel, -12.0f, -6.5f);
+    api::SetFont(seatLabel_.Get(), "BerlinSans", 24);
+    api::SetLabelLayer(seatLabel_.Get(), 6);
+    api::SetTextColor(seatLabel_.Get(), 0xFF30181Fu);  // dark ink, 0xAABBGGRR
+    ShowSeats();
+    ai::InstallComputerSeats();
+}
+
+void Selecting::ShowSeats() {
+    std::string text;
+    for (int p = 0; p < Players(); ++p) {
+        if (!text.empty()) text += "   ";
+        text += "P" + std::to_string(p + 1) + ": " + Game::SeatLabel(Game::seats[p]);
+    }
+    api::SetText(seatLabel_.Get(), text + "   (1-" + std::to_string(Players()) + ": computer partner)");
 }
 
 void Selecting::Steer(float dt) {
     for (MenuPad& pad : pads_) pad.Poll(dt);
     if (phase > 2) return;
+    for (int p = 0; p < Players(); ++p) {
+        if (!api::KeyTriggered(static_cast<Engine::VirtualKey>('1' + p))) continue;
+        Game::seats[p] = Game::NextSeat(Game::seats[p]);
+        api::Play(kHover);
+        ShowSeats();
+    }
     const int count = phase == 1 ? kBirdCount : kLevelCount;
     for (int p = 0; p < Players(); ++p) {
         MenuPad& pad = pads_[p];

@@ -66,4 +66,7 @@ private:
     std::array<int, 4> birdIndex_{{1, 1, 1, 1}};
     api::ObjectRef blank_;
     api::ObjectRef countLabel_;
+    // Who plays each slot; the keys 1 to 4 step a slot through person and computer.
+    api::ObjectRef seatLabel_;
+    void ShowSeats();
 };

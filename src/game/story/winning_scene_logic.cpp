@@ -1,5 +1,6 @@
 #include "game/story/winning_scene_logic.h"
 
+#include "api/labels.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/story/story_wipe.h"
@@ -24,6 +25,7 @@ const api::SoundEvent kWinMusic{"event:/Victory_Screen"};
 const api::SoundEvent kDrawMusic{"event:/Draw_Screen"};
 const api::SoundEvent kStunned{"event:/Player_Stunned"};
 const api::LevelKey kBack{"MainMenu_KR"};
+const api::ArchetypeName kSeatLabel{"SeatLabel"};
 
 struct TableNames {
     TableNames() {
@@ -53,6 +55,16 @@ const WinningSceneLogic::Victory* WinningSceneLogic::VictoryOf(int32_t character
     return character >= 1 && character <= 4 ? &kVictories[static_cast<size_t>(character - 1)] : nullptr;
 }
 
+std::string WinningSceneLogic::ComputerLine(int32_t winnerSlot) {
+    if (winnerSlot != 1 && winnerSlot != 2) return "";
+    const Game::Seat winner = Game::seats[static_cast<size_t>(winnerSlot - 1)];
+    const Game::Seat loser = Game::seats[static_cast<size_t>(2 - winnerSlot)];
+    if (Game::IsComputer(winner)) return std::string(Game::SeatLabel(winner)) + " wins";
+    if (Game::IsComputer(loser))
+        return "Player " + std::to_string(winnerSlot) + " beats " + Game::SeatLabel(loser);
+    return "";
+}
+
 void WinningSceneLogic::Init() {
     bird_ = api::Find(kBird);
     wipe_ = Story::FindWipe();
@@ -67,6 +79,15 @@ void WinningSceneLogic::Init() {
         if (Engine::graphics::Renderable2D* sprite = bird->GetSprite()) sprite->SetFrame(kFirstFrame, kLastFrame);
     }
     if (api::IsPlaying(kStunned)) api::Stop(kStunned);
+    const std::string path = api::CurrentLevelPath();
+    const std::string line = ComputerLine(path == kPlayer1Level ? 1 : path == kPlayer2Level ? 2 : 0);
+    if (!line.empty()) {
+        computerLine_ = api::Spawn(kSeatLabel, -4.5f, -7.6f);
+        api::SetText(computerLine_.Get(), line);
+        api::SetFont(computerLine_.Get(), "BerlinSans", 36);
+        api::SetLabelLayer(computerLine_.Get(), 6);
+        api::SetTextColor(computerLine_.Get(), 0xFFFFFFFFu);
+    }
 
     timer = 0.0f;
     voicePlayed = false;

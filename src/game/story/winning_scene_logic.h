@@ -7,6 +7,7 @@
 // its own sheet and no voice plays.
 
 #include <array>
+#include <string>
 
 #include "api/script_api.h"
 
@@ -41,8 +42,13 @@ public:
     bool voicePlayed = false;
     bool leaving = false;
 
+    // The line under a result that a computer player took part in: "Computer
+    // (hard) wins" or "Player 1 beats Computer (easy)"; empty for two people or a draw.
+    static std::string ComputerLine(int32_t winnerSlot);
+
 private:
     api::ObjectRef wipe_;
+    api::ObjectRef computerLine_;
     api::ObjectRef bird_;
     api::MenuInput menu_;
 };

@@ -13,33 +13,30 @@
 // then a place inside the boss, moved clear of a locked turret's line and of
 // the boss's aimed laser), dodges what comes at it, walks and flaps towards
 // the goal, pecks what it reached, and uses its dung, skill and ultimate keys
-// now and then.
+// as often as its strength has them in mind. It looks at the screen once per
+// its reaction time and follows that look until the next; its aim is off by
+// its aim error. It draws on its own random numbers, never the game's.
 
+#include <random>
 #include <string>
 
 #include "core/maths.h"
-#include "input/virtual_keys.h"
+#include "game/ai/bird_keys.h"
+#include "game/ai/strength.h"
 
 namespace Engine {
 class GameObj;
 }
 
-namespace TestSupport {
+namespace ai {
 
 class KeyHands;
 
-// One player's keys, in the bird scripts' order of actions.
-struct BirdKeys {
-    Engine::VirtualKey left, right, flap, peck, dung, ultimate, skill;
-};
-// The keys the player has bound now (by default player 1: A D W F G, left
-// Shift, H; player 2: the arrows, / . right Shift ,).
-BirdKeys KeysOfPlayer(int player);
-
 class ComputerPlayer {
 public:
-    // `player` is 1 or 2; `hands` is shared with whatever else presses keys.
-    ComputerPlayer(KeyHands& hands, int player);
+    // `player` is 1 or 2; `hands` is shared with whatever else presses keys;
+    // `seed` starts its own random numbers (its aim error and its lapses).
+    ComputerPlayer(KeyHands& hands, int player, Strength strength = Strength::Hard, unsigned seed = 1);
 
     // Decides this frame's keys; call after KeyHands::NextFrame, before the step.
     void Think();
@@ -49,13 +46,15 @@ public:
     // What it did, for the test's messages.
     int pecks() const { return pecks_; }
     int dodges() const { return dodges_; }
+    int player() const { return player_; }
+    Strength strength() const { return strength_; }
 
 private:
     struct Goal {
         Engine::vec2 at;
         bool peck = false;        // peck once it is within `reach`
         float reach = 1.5f;
-        int peckEvery = 12;       // frames between pecks
+        int peckEvery = 1;        // frames between pecks at least (the strength may wait longer)
         int flapEvery = 3;        // frames between flaps while climbing
     };
 
@@ -69,9 +68,19 @@ private:
     Engine::vec2 Dodge(const Engine::GameObj* me);
     void Steer(const Engine::GameObj* me, Engine::vec2 target, Engine::vec2 away, int flapEvery);
 
+    // A number in [-1, 1] from its own random numbers.
+    float Wobble();
+
     KeyHands& hands_;
     int player_;
+    Strength strength_;
+    const StrengthProfile& profile_;
+    std::mt19937 random_;
     BirdKeys keys_;
+    // The last look at the screen: where it goes and what it dodges until the next.
+    Goal goal_;
+    Engine::vec2 away_;
+    Engine::vec2 aimOff_;
     std::string myName_, otherName_;
     int frame_ = 0;
     int pecks_ = 0;
@@ -80,4 +89,4 @@ private:
     int stillFrames_ = 0;
 };
 
-}  // namespace TestSupport
+}  // namespace ai

@@ -1,6 +1,6 @@
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
-namespace TestSupport {
+namespace ai {
 
 void KeyHands::NextFrame() {
     rising_.clear();
@@ -22,8 +22,10 @@ void KeyHands::Hold(Engine::VirtualKey key, bool down) {
     if (down) {
         held_.insert(key);
         keys_.Press(key);
-    } else if (held_.erase(key) && !tapped_.count(key)) {
-        keys_.Release(key);
+    } else {
+        // Let go even of a key these hands did not press (one left down before them).
+        held_.erase(key);
+        if (!tapped_.count(key)) keys_.Release(key);
     }
 }
 
@@ -34,4 +36,4 @@ void KeyHands::ReleaseAll() {
     held_.clear();
 }
 
-}  // namespace TestSupport
+}  // namespace ai

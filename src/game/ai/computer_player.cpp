@@ -1,4 +1,4 @@
-#include "support/computer_player.h"
+#include "game/ai/computer_player.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +9,9 @@
 #include "api/actions.h"
 #include "api/script_api.h"
 #include "physics/collider.h"
-#include "support/key_hands.h"
+#include "game/ai/key_hands.h"
 
-namespace TestSupport {
+namespace ai {
 
 namespace {
 
@@ -27,11 +27,11 @@ constexpr const char* kHazards[] = {
     "MeteorLevel1", "UFOArche", "Lightning",     "Minion",
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
-constexpr const char* kFood[] = {"Scrap", "Food", nullptr};
+// Scraps only: the food on a tray belongs to a customer, and a bird that keeps
+// pushing a customer dies.
+constexpr const char* kFood[] = {"Scrap", nullptr};
 
-// Frames between uses of the slower keys.
-constexpr int kSkillEvery = 150;
-constexpr int kUltimateEvery = 45;
+// Frames between dungs dropped on the off chance.
 constexpr int kDungEvery = 200;
 
 // The boss level: orbs a bird catches before it lets the rest reach the boss
@@ -52,17 +52,12 @@ bool OnScreen(Engine::vec2 at) { return std::fabs(at.x) < 16.5f && std::fabs(at.
 
 }  // namespace
 
-BirdKeys KeysOfPlayer(int player) {
-    using Engine::Action;
-    return {api::ActionKey(player, Action::kWalkLeft), api::ActionKey(player, Action::kWalkRight),
-            api::ActionKey(player, Action::kFlap),     api::ActionKey(player, Action::kPeck),
-            api::ActionKey(player, Action::kDung),     api::ActionKey(player, Action::kUltimate),
-            api::ActionKey(player, Action::kSkill)};
-}
-
-ComputerPlayer::ComputerPlayer(KeyHands& hands, int player)
-    : hands_(hands), player_(player), keys_(KeysOfPlayer(player)),
+ComputerPlayer::ComputerPlayer(KeyHands& hands, int player, Strength strength, unsigned seed)
+    : hands_(hands), player_(player), strength_(strength), profile_(ProfileOf(strength)),
+      random_(seed * 2654435761u + static_cast<unsigned>(player)), keys_(KeysOfPlayer(player)),
       myName_(player == 2 ? "Player2" : "Player"), otherName_(player == 2 ? "Player" : "Player2") {}
+
+float ComputerPlayer::Wobble() { return std::uniform_real_distribution<float>(-1.0f, 1.0f)(random_); }
 
 void ComputerPlayer::Rest() {
     hands_.Hold(keys_.left, false);
@@ -98,7 +93,11 @@ ComputerPlayer::Goal ComputerPlayer::EggGoal(const Engine::GameObj* me) {
     // and peck whoever comes close.
     const Engine::GameObj* attacker = api::Find(otherName_);
     const Engine::vec2 attackerAt = attacker ? api::Position(attacker) : eggAt;
-    Goal guard{(eggAt + attackerAt) * 0.5f, LengthOf(attackerAt - api::Position(me)) < 1.6f, 1.6f};
+    // An attacker close to the egg or to the bird gets pecked away from it.
+    const float attackerToEgg = LengthOf(attackerAt - eggAt);
+    if (attacker && (attackerToEgg < 3.0f || LengthOf(attackerAt - api::Position(me)) < 2.5f))
+        return Goal{attackerAt, true, 2.0f};
+    Goal guard{eggAt + (attackerAt - eggAt) * 0.4f, false, 1.6f};
     return NearestOf(me, kArmour, guard, 0.8f);
 }
 
@@ -232,7 +231,8 @@ ComputerPlayer::Goal ComputerPlayer::ChooseGoal(const std::string& level, const 
     if (level == kEggLevel) return EggGoal(me);
     if (level == kRunner) return Goal{{player_ == 1 ? -8.0f : -5.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
     if (level == kBossLevel) return BossGoal(me);
-    if (level == kFoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 0.0f}, false, 1.5f}, 1.2f);
+    // Waiting for scraps, it keeps above the customers' heads.
+    if (level == kFoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 2.0f}, false, 1.5f}, 1.2f);
     // Anywhere else (the practice range): stroll from side to side.
     const float side = (frame_ / 240) % 2 == 0 ? -6.0f : 6.0f;
     return Goal{{player_ == 1 ? side : -side, 0.0f}, (frame_ % 60) < 2, 1.5f};
@@ -300,29 +300,37 @@ void ComputerPlayer::Think() {
         Rest();
         return;
     }
-    const std::string level = api::CurrentLevelPath();
-    const Goal goal = ChooseGoal(level, me);
     const Engine::vec2 at = api::Position(me);
-    Steer(me, goal.at, Dodge(me), goal.flapEvery);
+    if (frame_ == 1 || frame_ % profile_.reactionFrames == 0) {
+        // A look at the screen: where to go, and whether it notices what comes at it.
+        goal_ = ChooseGoal(api::CurrentLevelPath(), me);
+        // Far off it misses by its whole aim error; close by, the eye corrects it.
+        const float error = profile_.aimError * std::min(1.0f, LengthOf(goal_.at - at) / 4.0f);
+        aimOff_ = {Wobble() * error, Wobble() * error * 0.5f};
+        away_ = (Wobble() * 0.5f + 0.5f) <= profile_.dodgeChance ? Dodge(me) : Engine::vec2{};
+    }
+    const Engine::vec2 aim = goal_.at + aimOff_;
+    Steer(me, aim, away_, goal_.flapEvery);
 
     // Held in place (a cage, a stun): flapping is the way out of a cage.
     stillFrames_ = LengthOf(at - lastPosition_) < 1e-3f ? stillFrames_ + 1 : 0;
     lastPosition_ = at;
     if (stillFrames_ > 20 && frame_ % 4 == 0) hands_.Tap(keys_.flap);
 
-    if (goal.peck && LengthOf(goal.at - at) < goal.reach && frame_ % goal.peckEvery == 0) {
+    const int peckEvery = std::max(goal_.peckEvery, profile_.peckEvery);
+    if (goal_.peck && LengthOf(aim - at) < goal_.reach && frame_ % peckEvery == 0) {
         // Face the goal first: the peck goes the way the bird looks.
-        const bool right = goal.at.x >= at.x;
+        const bool right = aim.x >= at.x;
         hands_.Hold(keys_.right, right);
         hands_.Hold(keys_.left, !right);
         if (hands_.Tap(keys_.peck)) ++pecks_;
     }
-    if (frame_ % kSkillEvery == player_ * 7) hands_.Tap(keys_.skill);
-    if (frame_ % kUltimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
+    if (frame_ % profile_.skillEvery == player_ * 7) hands_.Tap(keys_.skill);
+    if (frame_ % profile_.ultimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
     const Engine::GameObj* other = api::Find(otherName_);
     const bool somethingBelow = other && std::fabs(api::Position(other).x - at.x) < 2.0f &&
                                 api::Position(other).y < at.y - 1.0f;
     if ((somethingBelow || frame_ % kDungEvery == player_ * 11) && frame_ % 20 == 0) hands_.Tap(keys_.dung);
 }
 
-}  // namespace TestSupport
+}  // namespace ai

@@ -1,15 +1,15 @@
 #pragma once
-// Two hands on the harness's scripted keyboard, shared by everything that plays
-// through the keys in one run (the menu driver and both computer players). A
-// tap holds a key for exactly one frame and lets go on the next, so the game
-// sees it "triggered" once; a held key stays down until let go.
+// Two hands on a scripted keyboard: the computer players' keys in the game, the
+// harness's keyboard in tests (a menu driver pressing a person's keys). A tap
+// holds a key for exactly one frame and lets go on the next, so the game sees
+// it "triggered" once; a held key stays down until let go.
 
 #include <set>
 
 #include "input/scripted_key_state_source.h"
 #include "input/virtual_keys.h"
 
-namespace TestSupport {
+namespace ai {
 
 class KeyHands {
 public:
@@ -32,4 +32,4 @@ private:
     std::set<Engine::VirtualKey> held_;
 };
 
-}  // namespace TestSupport
+}  // namespace ai
