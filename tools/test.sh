@@ -54,13 +54,19 @@ fuzz_one() {
   shift 2
   corpus="$(mktemp -d)"
   cp "$@" "$corpus"/
+  # Room for the longest seed twice over: the texture list and the gameplay
+  # levels are far above libFuzzer's usual few kilobytes, and a seed cut short
+  # starts out broken and never reaches the reader's deeper paths.
+  local largest max_len
+  largest=$(stat -c %s "$@" | sort -n | tail -n 1)
+  max_len=$((2 * largest > 8192 ? 2 * largest : 8192))
   log="$root/build/fuzz/$fuzzer.last-run.log"
   # The readers write their files back with an fsync each time; in memory
   # (/dev/shm) that costs nothing, which triples the executions per second.
   local scratch="${TMPDIR:-/tmp}"
   [ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm
   TMPDIR="$scratch" ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" \
-    "$root/build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len=8192 \
+    "$root/build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len="$max_len" \
     -print_final_stats=1 -artifact_prefix="$root/build/fuzz/$fuzzer-" "$corpus" > "$log" 2>&1 || result=$?
   rm -rf "$corpus"
   if [ "$result" -ne 0 ]; then
@@ -73,16 +79,16 @@ fuzz_one() {
 
 # Every data-file reader under libFuzzer for a bounded time, seeded from the game's
 # own files: FUZZ_SECONDS for the archetype and level reader (default 30) and
-# FUZZ_READER_SECONDS (default 15) for each of the other five.
+# FUZZ_READER_SECONDS (default 15) for each of the other six.
 fuzz_data_files() {
   local long="${FUZZ_SECONDS:-30}" short="${FUZZ_READER_SECONDS:-15}"
-  echo "== Fuzzing the data-file readers (libFuzzer, ${long} s + 5 x ${short} s)"
+  echo "== Fuzzing the data-file readers (libFuzzer, ${long} s + 6 x ${short} s)"
   cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTOLVEX_FUZZ=ON \
     -DTOLVEX_BUILD_TESTS=OFF -DTOLVEX_BUILD_BENCH=OFF > "$root/build/fuzz.configure.log" 2>&1 \
     || { cat "$root/build/fuzz.configure.log"; return 1; }
   ninja -C "$root/build/fuzz" -j"$(nproc)" data_file_fuzzer texture_list_fuzzer window_properties_fuzzer \
-    level_paths_fuzzer sound_settings_fuzzer sound_bank_fuzzer || return 1
+    level_paths_fuzzer sound_settings_fuzzer sound_bank_fuzzer replay_file_fuzzer || return 1
   local result=0
   fuzz_one data_file_fuzzer "$long" "$root"/MapData/*.xml "$root"/Objects/*.xml || result=1
   fuzz_one texture_list_fuzzer "$short" "$root/Objects/Textures/Texture.xml" || result=1
@@ -90,6 +96,7 @@ fuzz_data_files() {
   fuzz_one level_paths_fuzzer "$short" "$root/MapData/LevelPaths.xml" || result=1
   fuzz_one sound_settings_fuzzer "$short" "$root/src/sound/sound.xml" || result=1
   fuzz_one sound_bank_fuzzer "$short" "$root"/Resources/Sounds/*.bank || result=1
+  fuzz_one replay_file_fuzzer "$short" "$root"/tests/fuzz/seeds/*.replay || result=1
   return $result
 }
 
