@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "api/script_api.h"
+#include "game/birds/individual_player_behaviour.h"
 #include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "input/frame_key_source.h"
@@ -22,19 +23,51 @@ void CopyGameData(const TestSupport::ScratchDir& dir) {
     if (!dir.Exists("MapData/CutScene.xml")) dir.Write("MapData/CutScene.xml", "<Level></Level>\n");
 }
 
+namespace {
+const char* LevelKey(Start start) {
+    switch (start) {
+        case Start::kEggLevel: return "Level1";
+        case Start::kRunner: return "Level4";
+        case Start::kBossLevel: return "Zurododavad";
+        case Start::kFoodCourt: return "Level2";
+        case Start::kBoot: break;
+    }
+    return nullptr;
+}
+}  // namespace
+
 HarnessRun::HarnessRun(Start start, unsigned seed) {
     engine_ = std::make_unique<TestSupport::HeadlessEngine>();
     startName_ = "boot";
-    if (start == Start::kEggLevel) {
+    if (const char* key = LevelKey(start)) {
         engine_->Step();
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
         api::Seed(seed);
-        startName_ = Engine::GameObjectFactory::instance->levelPaths["Level1"];
+        startName_ = Engine::GameObjectFactory::instance->levelPaths[key];
         engine_->factory().LoadLevel(startName_);
     } else {
         api::Seed(seed);
     }
+}
+
+void DriveBirds(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource&) {
+    const auto& kKeys1 = IndividualPlayerBehaviour::kPlayer1Keys;  // Left Right Flap Peck Shit Ulti Skill
+    const auto& kKeys2 = IndividualPlayerBehaviour::kPlayer2Keys;
+    keys.Set(kKeys1[0], (frame / 90) % 2 == 0);
+    keys.Set(kKeys1[1], (frame / 90) % 2 == 1);
+    keys.Set(kKeys1[2], frame % 14 < 3);
+    keys.Set(kKeys1[3], frame % 37 == 0);
+    keys.Set(kKeys1[4], frame % 301 == 0);
+    keys.Set(kKeys1[5], frame % 613 == 0);
+    keys.Set(kKeys1[6], frame % 457 == 0);
+    keys.Set(kKeys2[0], (frame / 70) % 2 == 1);
+    keys.Set(kKeys2[1], (frame / 70) % 2 == 0);
+    keys.Set(kKeys2[2], frame % 11 < 2);
+    keys.Set(kKeys2[3], frame % 29 == 0);
+    keys.Set(kKeys2[4], frame % 277 == 0);
+    keys.Set(kKeys2[5], frame % 587 == 0);
+    keys.Set(kKeys2[6], frame % 419 == 0);
 }
 
 HarnessRun::~HarnessRun() { engine_.reset(); }

@@ -37,6 +37,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
     void OnCollisionStay(Engine::GameObj* other) override;
     void OnCollisionExit(Engine::GameObj* other) override;

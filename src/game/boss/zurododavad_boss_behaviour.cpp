@@ -183,3 +183,10 @@ void ZurododavadBossBehaviour::EndMatch() {
     }
     api::LoadLevel(kCutScene);
 }
+
+void ZurododavadBossBehaviour::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(bossHealth);
+    hasher.Flag(matchEnded);
+    hasher.Value(deathTimer);
+    Game::HashMatchValues(hasher);
+}

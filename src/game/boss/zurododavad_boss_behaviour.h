@@ -21,6 +21,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // BossTarget: the ultimates hurt the boss only in the fight phase, while it lives.
     bool Vulnerable() const override;

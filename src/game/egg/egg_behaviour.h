@@ -20,6 +20,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // EggTarget
     int32_t& EggHealth() override { return health; }

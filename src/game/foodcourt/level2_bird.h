@@ -22,6 +22,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
 
     api::ObjectRef scoreLabel;

@@ -19,6 +19,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // The whole seconds left, right-aligned in three characters ("119", " 45", "  9").
     static std::string Text(float seconds);

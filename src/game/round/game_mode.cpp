@@ -415,3 +415,12 @@ void GameMode::MatchEnd() {
         api::LoadLevel(kCutScene);
     }
 }
+
+void GameMode::HashState(Engine::StateHasher& hasher) const {
+    for (bool flag : {matchOver, roundOver, countdown, endSequence, resultWritten, leaving}) hasher.Flag(flag);
+    for (int32_t value : {roundNumber, attackingSide, player1Wins, player2Wins, defenderArmor}) hasher.Value(value);
+    for (float value : {roundTime, timeLeft, phaseTimer}) hasher.Value(value);
+    hasher.Value(static_cast<uint64_t>(roundResults.size()));
+    for (RoundWinner result : roundResults) hasher.Value(static_cast<int32_t>(result));
+    Game::HashMatchValues(hasher);
+}

@@ -36,6 +36,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // MatchRules
     int32_t MatchMode() const override { return mode; }

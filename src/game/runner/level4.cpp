@@ -325,3 +325,10 @@ void Level4::FillZones(float dt) {
         api::SetPosition(zone, {scale.x * 0.5f + fill.offset, api::Position(zone).y});
     }
 }
+
+void Level4::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(clock);
+    hasher.Flag(countdownRunning);
+    hasher.Value(feverCount);
+    Game::HashMatchValues(hasher);
+}

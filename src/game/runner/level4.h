@@ -18,6 +18,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     static constexpr float kRunLength = 230.0f;
     static constexpr float kBossTime = 180.0f;
