@@ -1,6 +1,6 @@
 #include "game/game_values.h"
 
-#include "core/state_hasher.h"
+#include "game/game_values_hash.h"
 
 namespace Game {
 

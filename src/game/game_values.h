@@ -9,9 +9,6 @@
 namespace Engine::graphics {
 struct Texture;
 }
-namespace Engine {
-class StateHasher;
-}
 
 namespace Game {
 
@@ -48,9 +45,5 @@ extern int32_t bossOrbCount;
 // show an earlier match's: the mode, "P1"/"P2"/"Draw" with "Player"/"Player2"/
 // "Draw", and the ready flag. Answers 1 or 2 for the winning player, 0 for a draw.
 int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score);
-
-// Feeds every value above that a match reads or writes to the world hash; the
-// scripts that decide a match call it from their HashState.
-void HashMatchValues(Engine::StateHasher& hasher);
 
 }  // namespace Game

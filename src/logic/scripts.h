@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/state_hasher.h"
 #include "objects/components.h"
 #include "objects/game_obj.h"
 
@@ -33,11 +32,6 @@ public:
     void OnCollisionEnter(GameObj* other) override;
     void OnCollisionStay(GameObj* other) override;
     void OnCollisionExit(GameObj* other) override;
-    // Feeds the script's gameplay state (health, scores, timers, stamina,
-    // cooldowns: what decides a match) to the world hash; transforms, bodies and
-    // pictures are hashed already. A script whose fields can make two runs end
-    // differently overrides it.
-    virtual void HashState(StateHasher& /*hasher*/) const {}
 
     // Attaches the registered script `scriptName` unless one of that name is present.
     void AddByName(const std::string& scriptName);

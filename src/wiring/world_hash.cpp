@@ -10,6 +10,7 @@
 #include "graphics/label.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
+#include "logic/hashed_state.h"
 #include "logic/scripts.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
@@ -91,7 +92,7 @@ uint64_t WorldHash() {
             for (const auto& script : container->scripts) {
                 if (!script) continue;
                 h.Text(script->name);
-                script->HashState(h);
+                if (const auto* state = dynamic_cast<const HashedState*>(script.get())) state->HashState(h);
             }
         }
     }

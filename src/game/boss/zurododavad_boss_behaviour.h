@@ -11,8 +11,9 @@
 #include "api/object_ref.h"
 #include "game/ultimates/boss_target.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>, public BossTarget {
+class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>, public BossTarget, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 

@@ -8,8 +8,9 @@
 #include "api/object_ref.h"
 #include "game/birds/bird_links.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class EggBehaviour : public Engine::ScriptBase<EggBehaviour>, public EggTarget {
+class EggBehaviour : public Engine::ScriptBase<EggBehaviour>, public EggTarget, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 

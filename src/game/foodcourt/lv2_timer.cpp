@@ -4,6 +4,7 @@
 
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/foodcourt/food_court_round.h"
 
 REGISTER_SCRIPT("Lv2Timer", Lv2Timer);

@@ -8,8 +8,9 @@
 
 #include "api/object_ref.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class Lv2Timer : public Engine::ScriptBase<Lv2Timer> {
+class Lv2Timer : public Engine::ScriptBase<Lv2Timer>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 

@@ -10,6 +10,7 @@
 #include "game/egg/platform_spawner.h"
 #include "game/egg/power_bugs.h"
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/menus/transition.h"
 #include "game/round/dialogue_gate.h"

@@ -18,6 +18,7 @@
 #include "game/birds/bird_links.h"
 #include "input/gamepad.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
 class ThunderClouds;
 class Transition;
@@ -25,7 +26,7 @@ class RoundPlayerBehaviour;
 class MainPlayerBehaviour;
 class EggBehaviour;
 
-class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules {
+class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/menus/transition.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_checkpoint.h"

@@ -11,8 +11,9 @@
 #include "api/script_api.h"
 #include "game/runner/run_schedule.h"
 #include "game/runner/runner_hud.h"
+#include "logic/hashed_state.h"
 
-class Level4 : public Engine::ScriptBase<Level4> {
+class Level4 : public Engine::ScriptBase<Level4>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
