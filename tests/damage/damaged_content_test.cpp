@@ -194,7 +194,9 @@ TEST_P(DamagedContentTest, TheGameReachesTheTitleOrStopsNamingTheFile) {
                     break;
                 }
                 (opened ? screensOpened : screensRefused).push_back(key);
-                if (!opened) EXPECT_EQ(shown, kTitle) << key << " was refused but the title did not stay";
+                if (!opened) {
+                    EXPECT_EQ(shown, kTitle) << key << " was refused but the title did not stay";
+                }
                 engine->factory().LoadLevelByKey("MainMenu_KR");
             }
         }

@@ -24,6 +24,8 @@ struct LevelCase {
     int frames;
 };
 
+void PrintTo(const LevelCase& c, std::ostream* os) { *os << c.name; }
+
 class LevelReplay : public ::testing::TestWithParam<LevelCase> {
 protected:
     TestSupport::ScratchDir dir;
@@ -68,12 +70,13 @@ TEST_P(LevelReplay, PlaysBackToTheRecordedHashAndAChangedInputDoesNot) {
     EXPECT_NE(other.hash, recorded.hash);
 }
 
-// Long enough for each level's play to be under way: the runner's first pipes
-// and bugs, the boss level's energy orbs after its dialogue, the food court's
-// customers and scraps.
+// Long enough for each level's play to be under way when the input changes
+// half-way: the runner's first pipes and bugs, the boss level's energy orbs
+// after its opening dialogue (the birds are held until it ends), the food
+// court's customers and scraps.
 INSTANTIATE_TEST_SUITE_P(Levels, LevelReplay,
                          ::testing::Values(LevelCase{"Runner", Start::kRunner, 2400},
-                                           LevelCase{"BossLevel", Start::kBossLevel, 2400},
+                                           LevelCase{"BossLevel", Start::kBossLevel, 3600},
                                            LevelCase{"FoodCourt", Start::kFoodCourt, 2400}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,9 +1,10 @@
 // The egg level played from the keyboard alone: "Player" flies over the
 // defender and drops dung on it (G), fires its skill (H), then flies to the
 // egg and pecks it (F) until it breaks; the round goes to the attacker, the
-// second round runs out with the egg whole, and the match records "Player" as
-// the winner. Nothing but key presses touches the birds or the egg; an idle
-// or broken bird would leave both rounds to the defender, a draw.
+// second round runs out with the egg whole (a round for both), and the match
+// records "Player" as the winner, two rounds to one. Nothing but key presses
+// touches the birds or the egg; with idle or broken birds both rounds run out
+// with the egg whole and the match is a draw.
 
 #include "egg_fixture.h"
 
@@ -98,8 +99,9 @@ TEST_F(KeysToResult, DungSkillAndPecksFromTheKeysBreakTheEggAndWinTheMatch) {
     Mode()->timeLeft = std::min(Mode()->timeLeft, 5.0f);
     ASSERT_TRUE(StepUntil([&] { return Mode()->resultWritten; }, 60 * 30));
     ASSERT_EQ(Mode()->roundResults.size(), 2u);
-    EXPECT_EQ(Mode()->roundResults[1], GameMode::kDefenderWins);
+    EXPECT_EQ(Mode()->roundResults[1], GameMode::kBothWin) << "an untouched egg is a round for both";
     EXPECT_EQ(Mode()->player1Wins, 2);
+    EXPECT_EQ(Mode()->player2Wins, 1);
     EXPECT_TRUE(Game::matchResultReady);
     EXPECT_EQ(Game::winnerName, "Player");
     EXPECT_EQ(Game::winnerTag, "P1");
