@@ -1,5 +1,7 @@
 #include "replay_fixture.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "api/script_api.h"
@@ -51,23 +53,33 @@ HarnessRun::HarnessRun(Start start, unsigned seed) {
     }
 }
 
+namespace {
+// One bird's key schedule: it walks one way for `walk` frames, then the other
+// (starting left or right), flaps `flapHeld` frames in every `flapEvery`, and
+// taps peck, dung, ultimate and skill every so many frames.
+struct BirdSchedule {
+    const std::array<Engine::VirtualKey, 7>& keys;  // Left Right Flap Peck Shit Ulti Skill
+    int walk;
+    bool startsLeft;
+    int flapEvery, flapHeld, peck, dung, ultimate, skill;
+};
+}  // namespace
+
 void DriveBirds(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource&) {
-    const auto& kKeys1 = IndividualPlayerBehaviour::kPlayer1Keys;  // Left Right Flap Peck Shit Ulti Skill
-    const auto& kKeys2 = IndividualPlayerBehaviour::kPlayer2Keys;
-    keys.Set(kKeys1[0], (frame / 90) % 2 == 0);
-    keys.Set(kKeys1[1], (frame / 90) % 2 == 1);
-    keys.Set(kKeys1[2], frame % 14 < 3);
-    keys.Set(kKeys1[3], frame % 37 == 0);
-    keys.Set(kKeys1[4], frame % 301 == 0);
-    keys.Set(kKeys1[5], frame % 613 == 0);
-    keys.Set(kKeys1[6], frame % 457 == 0);
-    keys.Set(kKeys2[0], (frame / 70) % 2 == 1);
-    keys.Set(kKeys2[1], (frame / 70) % 2 == 0);
-    keys.Set(kKeys2[2], frame % 11 < 2);
-    keys.Set(kKeys2[3], frame % 29 == 0);
-    keys.Set(kKeys2[4], frame % 277 == 0);
-    keys.Set(kKeys2[5], frame % 587 == 0);
-    keys.Set(kKeys2[6], frame % 419 == 0);
+    const BirdSchedule birds[] = {
+        {IndividualPlayerBehaviour::kPlayer1Keys, 90, true, 14, 3, 37, 301, 613, 457},
+        {IndividualPlayerBehaviour::kPlayer2Keys, 70, false, 11, 2, 29, 277, 587, 419},
+    };
+    for (const BirdSchedule& b : birds) {
+        const bool firstWay = (frame / b.walk) % 2 == 0;
+        keys.Set(b.keys[0], firstWay == b.startsLeft);
+        keys.Set(b.keys[1], firstWay != b.startsLeft);
+        keys.Set(b.keys[2], frame % b.flapEvery < b.flapHeld);
+        keys.Set(b.keys[3], frame % b.peck == 0);
+        keys.Set(b.keys[4], frame % b.dung == 0);
+        keys.Set(b.keys[5], frame % b.ultimate == 0);
+        keys.Set(b.keys[6], frame % b.skill == 0);
+    }
 }
 
 HarnessRun::~HarnessRun() { engine_.reset(); }
