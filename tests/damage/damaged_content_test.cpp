@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -32,8 +33,15 @@ constexpr const char* kTitle = "MapData//MainMenu_KR.xml";
 // The logos take ten seconds; a long texture list may hold the loading screen longer.
 constexpr int kMaxFrames = 60 * 20;
 // Time in each screen opened from the title: its first spawns and timers run.
-constexpr int kFramesPerScreen = 120;
+constexpr int kFramesPerScreen = 90;
 const char* const kGameplayKeys[] = {"Level1", "Level2", "Level4", "Zurododavad", "PracticeRange"};
+// The gameplay level whose scripts live in each folder of src/game; the birds,
+// skills, ultimates, rounds and small level scripts all play in the egg level.
+const std::map<std::string, std::string> kLevelOfScriptFolder = {
+    {"egg", "Level1"},        {"birds", "Level1"},      {"skills", "Level1"},    {"ultimates", "Level1"},
+    {"round", "Level1"},      {"level_scripts", "Level1"}, {"runner", "Level4"}, {"boss", "Zurododavad"},
+    {"foodcourt", "Level2"},
+};
 
 const char* const kRewrittenAtExit[] = {"MapData/LevelPaths.xml", "Objects/Textures/Texture.xml",
                                         "src/sound/sound.xml"};
@@ -101,9 +109,24 @@ std::string ArchetypeName(const std::string& file) {
     return name ? name : "";
 }
 
+// The gameplay levels whose scripts spawn the archetype `name`: the folders of
+// src/game whose sources quote it.
+std::set<std::string> LevelsSpawning(const std::string& name) {
+    std::set<std::string> keys;
+    const fs::path game = fs::path(TOLVEX_SOURCE_DIR) / "src" / "game";
+    for (const auto& entry : fs::recursive_directory_iterator(game)) {
+        if (entry.path().extension() != ".cpp") continue;
+        const auto folder = kLevelOfScriptFolder.find(entry.path().parent_path().filename().string());
+        if (folder == kLevelOfScriptFolder.end() || keys.count(folder->second)) continue;
+        if (ReadAll(entry.path().string()).find("\"" + name + "\"") != std::string::npos) keys.insert(folder->second);
+    }
+    return keys;
+}
+
 // The level-path keys of the screens that read `file` beyond the way to the
 // title: the level itself for a level file; for an archetype, the gameplay
-// levels that name it (all of them when none does: their scripts spawn it).
+// levels that name it or whose scripts spawn it (the egg level when neither
+// says: the birds, which play everywhere, spawn most of the rest).
 std::vector<std::string> ScreensReading(const std::string& file, const std::map<std::string, std::string>& table) {
     std::vector<std::string> keys;
     const fs::path path(file);
@@ -122,7 +145,9 @@ std::vector<std::string> ScreensReading(const std::string& file, const std::map<
                                               fs::path(level->second).filename()).string());
             if (!name.empty() && text.find("\"" + name + "\"") != std::string::npos) keys.push_back(key);
         }
-        if (keys.empty()) keys.assign(std::begin(kGameplayKeys), std::end(kGameplayKeys));
+        for (const std::string& key : LevelsSpawning(name))
+            if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+        if (keys.empty()) keys.push_back("Level1");
     }
     return keys;
 }
