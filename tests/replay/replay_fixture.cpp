@@ -6,6 +6,7 @@
 
 #include "api/script_api.h"
 #include "game/birds/individual_player_behaviour.h"
+#include "game/game_values.h"
 #include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "input/frame_key_source.h"
@@ -39,6 +40,10 @@ const char* LevelKey(Start start) {
 }  // namespace
 
 HarnessRun::HarnessRun(Start start, unsigned seed) {
+    // Each run starts as a fresh program would: the runner's debris counter
+    // lives as long as the program (every fifth piece is a meteor), so an
+    // earlier run in this process would turn other pieces into meteors.
+    Game::runnerDebrisCount = 0;
     engine_ = std::make_unique<TestSupport::HeadlessEngine>();
     startName_ = "boot";
     if (const char* key = LevelKey(start)) {
