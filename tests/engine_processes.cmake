@@ -15,3 +15,8 @@ foreach(mode sigterm display-lost)
 endforeach()
 set_tests_properties(LayerCheck.SourcesIncludeOnlyLowerFolders LayerCheck.AnUpwardIncludeFailsAndIsNamed
   PROPERTIES LABELS layers)
+
+# The test command's skip check: in CI a skipped or unstartable test fails it.
+add_test(NAME TestCommand.SkippedTestsAreNamedAndFail
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/process/ctest_skipped_test.sh)
+set_tests_properties(TestCommand.SkippedTestsAreNamedAndFail PROPERTIES LABELS process)

@@ -7,11 +7,20 @@
 #   input <- net (online play) <- wiring
 #
 # Prints every offending include as file:line: the include line, and exits 1 if
-# there is one. Usage: tools/check_layers.sh [source-root] (default: src/ of the
-# checkout).
+# there is one. A relative include ("../x/y.h", "./y.h") fails too: it would
+# reach another folder without naming it. The check fails on its own errors (a
+# missing source root, a folder or file grep cannot read) rather than passing
+# with nothing looked at. Usage: tools/check_layers.sh [source-root] (default:
+# src/ of the checkout).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 src="${1:-$root/src}"
+
+fail_check() {
+  echo "Layer check could not run: $*"
+  exit 2
+}
+[ -d "$src" ] || fail_check "no source folder $src"
 
 # Folder -> the folders its files may include (itself included).
 declare -A allowed=(
@@ -29,14 +38,33 @@ declare -A allowed=(
   [game]="core objects physics graphics sound input logic window net wiring api game"
 )
 
+# Every include line of a folder, as file:line:text. grep answers 1 for "no
+# match", which is fine; anything above that is an error of the check itself.
+includes_of() {
+  local out status=0
+  out="$(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$1" \
+           --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.inl' 2>&1)" || status=$?
+  [ "$status" -le 1 ] || fail_check "grep failed on $1: $out"
+  printf '%s' "$out"
+}
+
 violations=0
+folders_seen=0
 for folder in "${!allowed[@]}"; do
   [ -d "$src/$folder" ] || continue
+  folders_seen=$((folders_seen + 1))
+  hits="$(includes_of "$src/$folder")" || { echo "$hits"; exit 2; }
   while IFS= read -r hit; do
+    [ -n "$hit" ] || continue
     file="${hit%%:*}"
     rest="${hit#*:}"
     line="${rest%%:*}"
     text="${rest#*:}"
+    if [[ "$text" =~ include[[:space:]]*\"(\.\.?/|[^\"]*/\.\.?/) ]]; then
+      echo "${file#"$src"/}:$line: relative include, name the folder instead: ${text#"${text%%[![:space:]]*}"}"
+      violations=$((violations + 1))
+      continue
+    fi
     [[ "$text" =~ include[[:space:]]*\"([^/\"]+)/ ]] || continue
     included="${BASH_REMATCH[1]}"
     # Only the engine's own folders are judged; system and library headers are not.
@@ -45,9 +73,9 @@ for folder in "${!allowed[@]}"; do
       echo "${file#"$src"/}:$line: $folder may not include $included: ${text#"${text%%[![:space:]]*}"}"
       violations=$((violations + 1))
     fi
-  done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^/"]+/' "$src/$folder" \
-             --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.inl' || true)
+  done <<< "$hits"
 done
+[ "$folders_seen" -gt 0 ] || fail_check "$src holds none of the engine's folders"
 
 if [ "$violations" -gt 0 ]; then
   echo "Layer check: $violations include(s) reach a folder above their own"

@@ -1,5 +1,7 @@
 #include "game/game_values.h"
 
+#include "game/game_values_hash.h"
+
 namespace Game {
 
 int32_t player1Character = 3;
@@ -51,6 +53,23 @@ int RecordMatchResult(const std::string& modeName, int player1Score, int player2
     winnerName = winner == 1 ? "Player" : winner == 2 ? "Player2" : "Draw";
     matchResultReady = true;
     return winner;
+}
+
+void HashMatchValues(Engine::StateHasher& hasher) {
+    hasher.Value(player1Character);
+    hasher.Value(player2Character);
+    hasher.Value(chosenLevel);
+    hasher.Value(coopPlayerCount);
+    for (int32_t choice : coopBirdChoices) hasher.Value(choice);
+    hasher.Flag(matchResultReady);
+    hasher.Text(winnerTag);
+    hasher.Text(winnerName);
+    hasher.Text(matchModeName);
+    hasher.Value(runnerClock);
+    hasher.Value(runnerDebrisCount);
+    hasher.Flag(fightStarted);
+    hasher.Flag(bossVulnerable);
+    hasher.Value(bossOrbCount);
 }
 
 }  // namespace Game

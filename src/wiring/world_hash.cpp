@@ -1,15 +1,17 @@
 #include "wiring/world_hash.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include <map>
 
 #include "core/core.h"
+#include "core/state_hasher.h"
 #include "graphics/graphics.h"
 #include "graphics/label.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
+#include "logic/hashed_state.h"
+#include "logic/scripts.h"
 #include "objects/game_obj.h"
 #include "objects/game_object_factory.h"
 #include "objects/transform.h"
@@ -19,31 +21,7 @@ namespace Engine {
 
 namespace {
 
-class Fnv1a64 {
-public:
-    void Bytes(const void* data, size_t size) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        for (size_t i = 0; i < size; ++i) {
-            hash_ ^= bytes[i];
-            hash_ *= 0x100000001b3ULL;
-        }
-    }
-    template <class T>
-    void Value(T value) {
-        unsigned char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        Bytes(bytes, sizeof(T));
-    }
-    // The length first, so "ab" + "c" and "a" + "bc" differ.
-    void Text(const std::string& text) {
-        Value(static_cast<uint64_t>(text.size()));
-        Bytes(text.data(), text.size());
-    }
-    uint64_t hash() const { return hash_; }
-
-private:
-    uint64_t hash_ = 0xcbf29ce484222325ULL;
-};
+using Fnv1a64 = StateHasher;
 
 // Texture -> its name in the registry (textures do not carry their names).
 std::map<const graphics::Texture*, std::string> TextureNames() {
@@ -107,6 +85,16 @@ uint64_t WorldHash() {
         const graphics::Label* label = object->GetLabel();
         HashPicture(h, label, textureNames);
         if (label) h.Text(label->text);
+        // What the scripts keep besides the transforms: health, scores, timers,
+        // cooldowns, the match's values (each script that decides one feeds them).
+        if (const Scripts* container = object->GetScripts()) {
+            h.Value(static_cast<uint64_t>(container->scripts.size()));
+            for (const auto& script : container->scripts) {
+                if (!script) continue;
+                h.Text(script->name);
+                if (const auto* state = dynamic_cast<const HashedState*>(script.get())) state->HashState(h);
+            }
+        }
     }
     return h.hash();
 }

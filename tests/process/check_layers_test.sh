@@ -24,4 +24,33 @@ grep -q 'objects/game_obj.cpp:2: objects may not include logic: #  include "logi
 grep -q 'physics/collider.h:1: physics may not include graphics: #include "graphics/graphics.h"' <<< "$out" ||
   { echo "FAIL: the physics -> graphics include is not named:"; echo "$out"; exit 1; }
 [ "$(grep -c 'may not include' <<< "$out")" -eq 2 ] || { echo "FAIL: wrong count:"; echo "$out"; exit 1; }
+
+# Relative includes reach another folder without naming it: each one fails.
+rm "$tree/objects/game_obj.cpp" "$tree/physics/collider.h"
+printf '#include "../logic/scripts.h"\n' > "$tree/physics/relative.cpp"
+printf '#include "./ok.h"\n' > "$tree/objects/dot.cpp"
+printf '#include "core/../core/core.h"\n' > "$tree/logic/inner.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+status=$?
+[ "$status" -ne 0 ] || { echo "FAIL: relative includes passed"; echo "$out"; exit 1; }
+for where in 'physics/relative.cpp:1' 'objects/dot.cpp:1' 'logic/inner.cpp:1'; do
+  grep -q "$where: relative include" <<< "$out" || { echo "FAIL: $where is not named:"; echo "$out"; exit 1; }
+done
+rm "$tree/physics/relative.cpp" "$tree/objects/dot.cpp" "$tree/logic/inner.cpp"
+
+# The check's own errors fail it: a grep that cannot read, a missing root.
+shim="$(mktemp -d)"
+trap 'rm -rf "$tree" "$shim"' EXIT
+printf '#!/bin/sh\necho "grep: cannot read" >&2\nexit 2\n' > "$shim/grep"
+chmod +x "$shim/grep"
+out="$(PATH="$shim:$PATH" bash "$root/tools/check_layers.sh" "$tree")"
+status=$?
+[ "$status" -ne 0 ] || { echo "FAIL: a failing grep passed"; echo "$out"; exit 1; }
+grep -q 'could not run: grep failed' <<< "$out" || { echo "FAIL: the grep error is not named:"; echo "$out"; exit 1; }
+out="$(bash "$root/tools/check_layers.sh" "$tree/nowhere")"
+[ $? -ne 0 ] || { echo "FAIL: a missing source root passed"; echo "$out"; exit 1; }
+empty="$(mktemp -d -p "$shim")"
+out="$(bash "$root/tools/check_layers.sh" "$empty")"
+[ $? -ne 0 ] || { echo "FAIL: a root without the engine's folders passed"; echo "$out"; exit 1; }
+out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: the clean tree was rejected at the end:"; echo "$out"; exit 1; }
 echo "PASS"

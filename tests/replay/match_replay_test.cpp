@@ -28,27 +28,7 @@ constexpr int kMaxFrames = 20000;
 constexpr int kAfterResult = 120;
 
 const auto& kKeys1 = IndividualPlayerBehaviour::kPlayer1Keys;  // Left Right Flap Peck Shit Ulti Skill
-const auto& kKeys2 = IndividualPlayerBehaviour::kPlayer2Keys;
-
-// Both birds busy all match: each wanders from side to side, flaps in bursts,
-// pecks, drops dung and tries its skill and ultimate now and then, on schedules
-// that do not line up so the fight keeps changing.
-void DriveBirds(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource&) {
-    keys.Set(kKeys1[0], (frame / 90) % 2 == 0);
-    keys.Set(kKeys1[1], (frame / 90) % 2 == 1);
-    keys.Set(kKeys1[2], frame % 14 < 3);
-    keys.Set(kKeys1[3], frame % 37 == 0);
-    keys.Set(kKeys1[4], frame % 301 == 0);
-    keys.Set(kKeys1[5], frame % 613 == 0);
-    keys.Set(kKeys1[6], frame % 457 == 0);
-    keys.Set(kKeys2[0], (frame / 70) % 2 == 1);
-    keys.Set(kKeys2[1], (frame / 70) % 2 == 0);
-    keys.Set(kKeys2[2], frame % 11 < 2);
-    keys.Set(kKeys2[3], frame % 29 == 0);
-    keys.Set(kKeys2[4], frame % 277 == 0);
-    keys.Set(kKeys2[5], frame % 587 == 0);
-    keys.Set(kKeys2[6], frame % 419 == 0);
-}
+using ReplayTests::DriveBirds;
 
 struct MatchReplay : ::testing::Test {
     TestSupport::ScratchDir dir;

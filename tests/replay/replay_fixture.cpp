@@ -1,8 +1,12 @@
 #include "replay_fixture.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "api/script_api.h"
+#include "game/birds/individual_player_behaviour.h"
+#include "game/game_values.h"
 #include "game/menus/loading_logic.h"
 #include "graphics/graphics.h"
 #include "input/frame_key_source.h"
@@ -22,18 +26,64 @@ void CopyGameData(const TestSupport::ScratchDir& dir) {
     if (!dir.Exists("MapData/CutScene.xml")) dir.Write("MapData/CutScene.xml", "<Level></Level>\n");
 }
 
+namespace {
+const char* LevelKey(Start start) {
+    switch (start) {
+        case Start::kEggLevel: return "Level1";
+        case Start::kRunner: return "Level4";
+        case Start::kBossLevel: return "Zurododavad";
+        case Start::kFoodCourt: return "Level2";
+        case Start::kBoot: break;
+    }
+    return nullptr;
+}
+}  // namespace
+
 HarnessRun::HarnessRun(Start start, unsigned seed) {
+    // Each run starts as a fresh program would: the runner's debris counter
+    // lives as long as the program (every fifth piece is a meteor), so an
+    // earlier run in this process would turn other pieces into meteors.
+    Game::runnerDebrisCount = 0;
     engine_ = std::make_unique<TestSupport::HeadlessEngine>();
     startName_ = "boot";
-    if (start == Start::kEggLevel) {
+    if (const char* key = LevelKey(start)) {
         engine_->Step();
         Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
         api::Seed(seed);
-        startName_ = Engine::GameObjectFactory::instance->levelPaths["Level1"];
+        startName_ = Engine::GameObjectFactory::instance->levelPaths[key];
         engine_->factory().LoadLevel(startName_);
     } else {
         api::Seed(seed);
+    }
+}
+
+namespace {
+// One bird's key schedule: it walks one way for `walk` frames, then the other
+// (starting left or right), flaps `flapHeld` frames in every `flapEvery`, and
+// taps peck, dung, ultimate and skill every so many frames.
+struct BirdSchedule {
+    const std::array<Engine::VirtualKey, 7>& keys;  // Left Right Flap Peck Shit Ulti Skill
+    int walk;
+    bool startsLeft;
+    int flapEvery, flapHeld, peck, dung, ultimate, skill;
+};
+}  // namespace
+
+void DriveBirds(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource&) {
+    const BirdSchedule birds[] = {
+        {IndividualPlayerBehaviour::kPlayer1Keys, 90, true, 14, 3, 37, 301, 613, 457},
+        {IndividualPlayerBehaviour::kPlayer2Keys, 70, false, 11, 2, 29, 277, 587, 419},
+    };
+    for (const BirdSchedule& b : birds) {
+        const bool firstWay = (frame / b.walk) % 2 == 0;
+        keys.Set(b.keys[0], firstWay == b.startsLeft);
+        keys.Set(b.keys[1], firstWay != b.startsLeft);
+        keys.Set(b.keys[2], frame % b.flapEvery < b.flapHeld);
+        keys.Set(b.keys[3], frame % b.peck == 0);
+        keys.Set(b.keys[4], frame % b.dung == 0);
+        keys.Set(b.keys[5], frame % b.ultimate == 0);
+        keys.Set(b.keys[6], frame % b.skill == 0);
     }
 }
 

@@ -19,8 +19,13 @@ namespace ReplayTests {
 // Everything a run from boot or in the egg level reads.
 void CopyGameData(const TestSupport::ScratchDir& dir);
 
-// Where a harness run starts.
-enum class Start { kBoot, kEggLevel };
+// Both birds busy all match through their keys: each wanders from side to side,
+// flaps in bursts, pecks, drops dung and tries its skill and ultimate now and
+// then, on schedules that do not line up so the fight keeps changing.
+void DriveBirds(int frame, Engine::ScriptedKeyStateSource& keys, Engine::ScriptedPadSource& pads);
+
+// Where a harness run starts: the boot frame, or a gameplay level by its key.
+enum class Start { kBoot, kEggLevel, kRunner, kBossLevel, kFoodCourt };
 
 struct RunResult {
     uint64_t hash = 0;
@@ -28,9 +33,9 @@ struct RunResult {
     std::string level;  // the level loaded at the end
 };
 
-// A headless engine at `start` (the egg level: textures and archetypes loaded,
-// the random source seeded, "Level1" just loaded), with its input read through
-// a shared InputFrame.
+// A headless engine at `start` (a level: textures and archetypes loaded, the
+// random source seeded, the level just loaded), with its input read through a
+// shared InputFrame.
 class HarnessRun {
 public:
     explicit HarnessRun(Start start, unsigned seed = 1234);

@@ -3,10 +3,19 @@
 // buttons, pads plugged and unplugged, focus changes and dropped files. From time
 // to time it checks that the title ("MapData//MainMenu_KR.xml") can still be
 // reached with Escape and the pad's B and Back buttons; a screen with no way back
-// is a dead end and fails the run. Crashes, leaks and sanitizer reports end the
+// is a dead end and fails the run. So does the game stopping during that check
+// (a screen whose only exit is quitting) or stopping by itself anywhere but on a
+// screen where the player chooses to quit ("Cannot go on without ..."). The
+// random keys hold every key the birds' key maps use; a bird bound to a key
+// outside them fails the run. Crashes, leaks and sanitizer reports end the
 // process on their own (run it in the sanitizer build: tools/soak.sh).
 //
-//   tolvex_soak SECONDS [SEED]
+//   tolvex_soak SECONDS [SEED] [--quit-in-check | --quit-at FRAME]
+//
+// The two options send the game's quit message, as a screen would, inside the
+// first way-back check or at a frame outside it: the run must fail (the soak's
+// own test, tests/soak.cmake).
+#include <algorithm>
 #include <chrono>
 #include <iterator>
 #include <cstdio>
@@ -15,10 +24,14 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "api/script_api.h"
 #include "core/core.h"
 #include "core/message.h"
 #include "core/random.h"
+#include "game/birds/individual_player_behaviour.h"
+#include "game/birds/main_player_behaviour.h"
 #include "input/gamepad_state.h"
 #include "input/virtual_keys.h"
 #include "objects/game_object_factory.h"
@@ -32,11 +45,21 @@ constexpr const char* kTitle = "MapData//MainMenu_KR.xml";
 constexpr int kBackPresses = 12;
 constexpr int kFramesPerBackPress = 90;
 
-const Engine::VirtualKey kKeys[] = {
+// The menus' keys and the title's shortcuts; the birds' keys are added from
+// their default bindings (KeySet), and every key map a bird really uses is
+// checked against the set as the birds appear.
+const Engine::VirtualKey kMenuKeys[] = {
     Engine::VK_UP,    Engine::VK_DOWN, Engine::VK_LEFT, Engine::VK_RIGHT, Engine::VK_RETURN, Engine::VK_SPACE,
     Engine::VK_ESCAPE, Engine::VK_BACK, Engine::VK_TAB, 'W', 'A', 'S', 'D', 'J', 'K', 'L', 'E', 'Q', 'P',
-    Engine::VK_LBUTTON, Engine::VK_F1,  Engine::VK_SHIFT, Engine::VK_CONTROL,
+    'B', 'C', 'X', Engine::VK_LBUTTON, Engine::VK_F1,  Engine::VK_SHIFT, Engine::VK_CONTROL,
 };
+
+std::vector<Engine::VirtualKey> KeySet() {
+    std::set<Engine::VirtualKey> keys(std::begin(kMenuKeys), std::end(kMenuKeys));
+    keys.insert(IndividualPlayerBehaviour::kPlayer1Keys.begin(), IndividualPlayerBehaviour::kPlayer1Keys.end());
+    keys.insert(IndividualPlayerBehaviour::kPlayer2Keys.begin(), IndividualPlayerBehaviour::kPlayer2Keys.end());
+    return {keys.begin(), keys.end()};
+}
 const uint16_t kPadButtons[] = {Engine::PadBits::kDpadUp, Engine::PadBits::kDpadDown, Engine::PadBits::kDpadLeft, Engine::PadBits::kDpadRight,
                                 Engine::PadBits::kStart,  Engine::PadBits::kBack,     Engine::PadBits::kA,        Engine::PadBits::kB,
                                 Engine::PadBits::kX,      Engine::PadBits::kY,        Engine::PadBits::kLeftShoulder, Engine::PadBits::kRightShoulder};
@@ -47,6 +70,17 @@ template <typename T, size_t N>
 const T& Pick(Engine::Random& random, const T (&items)[N]) {
     return items[static_cast<size_t>(random.Next()) % N];
 }
+template <typename T>
+const T& Pick(Engine::Random& random, const std::vector<T>& items) {
+    return items[static_cast<size_t>(random.Next()) % items.size()];
+}
+
+// A fault the soak's own test plants: the quit message inside the first
+// way-back check, or at a given frame outside the checks.
+struct PlantedQuit {
+    bool inCheck = false;
+    long long atFrame = -1;
+};
 
 struct Figures {
     long long frames = 0;
@@ -63,15 +97,18 @@ struct Figures {
 
 class Soak {
 public:
-    explicit Soak(uint32_t seed) : random_(seed) {}
+    Soak(uint32_t seed, PlantedQuit planted) : random_(seed), planted_(planted) {}
 
-    // False on a dead end.
+    // False on a dead end, a stop the player did not choose, or a bird key
+    // outside the random set; the reason is on standard error.
     bool Run(double seconds) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         Boot();
         while (std::chrono::steady_clock::now() < end) {
-            for (int i = 0; i < 600; ++i) RandomFrame();
+            for (int i = 0; i < 600 && failure_.empty(); ++i) RandomFrame();
+            if (!failure_.empty()) return Fail();
             if (!CheckWayBack()) return false;
+            if (!failure_.empty()) return Fail();
             // Random keys seldom get past the selection screens: every other
             // round starts from a screen of the level-path table, the matches
             // and result scenes included.
@@ -90,12 +127,49 @@ private:
         for (int pad = 0; pad < 4; ++pad) engine_->pads().Plug(pad);
     }
 
+    bool Fail() const {
+        std::fprintf(stderr, "%s\n", failure_.c_str());
+        return false;
+    }
+
+    // The screens where a player chooses to quit: the quit confirmation's "Yes"
+    // and the co-op title's Quit button.
+    static bool IsQuitScreen(const std::string& level) {
+        return level == "MapData//QuitConfirmation.xml" || level == "MapData//MainMenu.xml";
+    }
+
+    void PlantQuit() {
+        Engine::Message quit(Engine::kQuitMessage);
+        engine_->core().BroadcastMessage(&quit);
+    }
+
+    // Every key a bird on this screen is bound to must be among the random keys.
+    void CheckBirdKeys() {
+        for (const char* name : {"Player", "Player2"}) {
+            const MainPlayerBehaviour* bird = api::FindScript<MainPlayerBehaviour>(name);
+            if (!bird) continue;
+            for (const auto& [action, key] : bird->keyMap)
+                if (std::find(keys_.begin(), keys_.end(), key) == keys_.end() && failure_.empty())
+                    failure_ = "Key set: " + std::string(name) + "'s " + action + " key " + std::to_string(key) +
+                               " on " + engine_->factory().currentLevelPath + " is never pressed by the soak";
+        }
+    }
+
     void Step() {
+        if (planted_.atFrame == figures_.frames && !checkingWayBack_) PlantQuit();
         engine_->Step();
         ++figures_.frames;
-        figures_.levels.insert(engine_->factory().currentLevelPath);
-        // The player chose to quit (the quit button, the confirmation): start again.
+        const std::string level = engine_->factory().currentLevelPath;
+        if (figures_.levels.insert(level).second) CheckBirdKeys();
         if (!engine_->core().active) {
+            // Stopping inside the way-back check means the screen's only exit was
+            // quitting; stopping elsewhere than where a player quits means the
+            // game gave up by itself. Both fail; a chosen quit starts again.
+            if (checkingWayBack_ && failure_.empty())
+                failure_ = "The game stopped during a way-back check, on " + level + " (frame " +
+                           std::to_string(figures_.frames) + ")";
+            else if (!IsQuitScreen(level) && failure_.empty())
+                failure_ = "The game stopped by itself on " + level + " (frame " + std::to_string(figures_.frames) + ")";
             ++figures_.restarts;
             Boot();
         }
@@ -113,7 +187,7 @@ private:
     void RandomFrame() {
         const int roll = random_.Next() % 100;
         if (roll < 30) {
-            engine_->keys().Set(Pick(random_, kKeys), random_.Next() % 2 == 0);
+            engine_->keys().Set(Pick(random_, keys_), random_.Next() % 2 == 0);
             ++figures_.keyPresses;
         } else if (roll < 50) {
             engine_->pads().SetButton(random_.Next() % 4, Pick(random_, kPadButtons), random_.Next() % 2 == 0);
@@ -140,7 +214,15 @@ private:
     // then B, then Back, then picks a question's lower entry, in turn until the
     // title shows.
     bool CheckWayBack() {
+        checkingWayBack_ = true;
+        const bool back = ReachTitle();
+        checkingWayBack_ = false;
+        return back;
+    }
+
+    bool ReachTitle() {
         ++figures_.backChecks;
+        if (planted_.inCheck && figures_.backChecks == 1) PlantQuit();
         engine_->keys().ReleaseAll();
         for (int pad = 0; pad < 4; ++pad)
             for (uint16_t bit : kPadButtons) engine_->pads().SetButton(pad, bit, false);
@@ -155,6 +237,7 @@ private:
         for (int press = 0; press < kBackPresses; ++press) {
             for (int frame = 0; frame < kFramesPerBackPress; ++frame) {
                 Step();
+                if (!failure_.empty()) return Fail();
                 if (engine_->factory().currentLevelPath == kTitle) return true;
             }
             if (engine_->factory().currentLevelPath != screen) {
@@ -177,7 +260,9 @@ private:
         }
         // The loading screen takes its own time; only a level that keeps the
         // player from the title counts.
-        for (int frame = 0; frame < 60 * 15 && engine_->factory().currentLevelPath != kTitle; ++frame) Step();
+        for (int frame = 0; frame < 60 * 15 && engine_->factory().currentLevelPath != kTitle && failure_.empty(); ++frame)
+            Step();
+        if (!failure_.empty()) return Fail();
         if (engine_->factory().currentLevelPath == kTitle) return true;
         std::fprintf(stderr, "Dead end: no way back to the title from %s (now %s) after %d back presses\n",
                      start.c_str(), engine_->factory().currentLevelPath.c_str(), kBackPresses);
@@ -198,19 +283,35 @@ private:
     }
 
     Engine::Random random_;
+    PlantedQuit planted_;
+    const std::vector<Engine::VirtualKey> keys_ = KeySet();
     std::unique_ptr<TestSupport::HeadlessEngine> engine_;
     Figures figures_;
+    bool checkingWayBack_ = false;
+    std::string failure_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: tolvex_soak SECONDS [SEED]" << std::endl;
+        std::cerr << "usage: tolvex_soak SECONDS [SEED] [--quit-in-check | --quit-at FRAME]" << std::endl;
         return 2;
     }
     const double seconds = std::atof(argv[1]);
     const uint32_t seed = argc > 2 ? static_cast<uint32_t>(std::strtoul(argv[2], nullptr, 10)) : 20261210u;
+    PlantedQuit planted;
+    for (int i = 3; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--quit-in-check") {
+            planted.inCheck = true;
+        } else if (option == "--quit-at" && i + 1 < argc) {
+            planted.atFrame = std::atoll(argv[++i]);
+        } else {
+            std::cerr << "tolvex_soak: unknown option " << option << std::endl;
+            return 2;
+        }
+    }
     bool ok = false;
     Figures figures;
     {
@@ -218,7 +319,7 @@ int main(int argc, char** argv) {
         dir.CopyGameData();
         // The game's own lines would drown the figures.
         std::cout.setstate(std::ios::failbit);
-        Soak soak(seed);
+        Soak soak(seed, planted);
         ok = soak.Run(seconds);
         figures = soak.figures();
         std::cout.clear();

@@ -798,3 +798,11 @@ void MainPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
 }
 
 void MainPlayerBehaviour::OnCollisionExit(Engine::GameObj*) {}
+
+void MainPlayerBehaviour::HashState(Engine::StateHasher& hasher) const {
+    for (bool flag : {dead, stunned, invulnerable, pecking, ultimateReady, skillRequested, dungReady})
+        hasher.Flag(flag);
+    for (float value : {stamina, skillTimer, dungTimer, stunTimer, invulnerableTimer, deathTimer}) hasher.Value(value);
+    hasher.Value(ultimateCharge);
+    hasher.Value(respawnCount);
+}

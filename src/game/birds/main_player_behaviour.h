@@ -24,12 +24,13 @@
 #include "input/gamepad_state.h"
 #include "input/virtual_keys.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
 class IndividualPlayerBehaviour;
 class RoundPlayerBehaviour;
 class MatchRules;
 
-class MainPlayerBehaviour : public Engine::ScriptBase<MainPlayerBehaviour> {
+class MainPlayerBehaviour : public Engine::ScriptBase<MainPlayerBehaviour>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -37,6 +38,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
     void OnCollisionStay(Engine::GameObj* other) override;
     void OnCollisionExit(Engine::GameObj* other) override;

@@ -276,3 +276,9 @@ void RoundPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
     if (!other) return;
     if (api::InLevel(kLevel1) && barrier && other->name == barrier->name) PushBack(other, 5.0f);
 }
+
+void RoundPlayerBehaviour::HashState(Engine::StateHasher& hasher) const {
+    for (bool flag : {isAttacker, isDefender, immune, laxative, hazard, powerUpBusy}) hasher.Flag(flag);
+    hasher.Value(armorPieces);
+    hasher.Value(hitCount);
+}

@@ -11,10 +11,11 @@
 #include "api/object_ref.h"
 #include "core/maths.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
 class MainPlayerBehaviour;
 
-class RoundPlayerBehaviour : public Engine::ScriptBase<RoundPlayerBehaviour> {
+class RoundPlayerBehaviour : public Engine::ScriptBase<RoundPlayerBehaviour>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -22,6 +23,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
     void OnCollisionStay(Engine::GameObj* other) override;
 

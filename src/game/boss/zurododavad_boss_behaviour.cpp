@@ -8,6 +8,7 @@
 #include "api/stage.h"
 #include "game/boss/boss_kit.h"
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/menus/transition.h"
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
@@ -182,4 +183,11 @@ void ZurododavadBossBehaviour::EndMatch() {
         return;
     }
     api::LoadLevel(kCutScene);
+}
+
+void ZurododavadBossBehaviour::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(bossHealth);
+    hasher.Flag(matchEnded);
+    hasher.Value(deathTimer);
+    Game::HashMatchValues(hasher);
 }

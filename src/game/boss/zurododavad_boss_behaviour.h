@@ -11,8 +11,9 @@
 #include "api/object_ref.h"
 #include "game/ultimates/boss_target.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>, public BossTarget {
+class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>, public BossTarget, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -21,6 +22,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // BossTarget: the ultimates hurt the boss only in the fight phase, while it lives.
     bool Vulnerable() const override;

@@ -189,3 +189,10 @@ void ZurododavadPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
 }
 
 void ZurododavadPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) { Peck(other, true); }
+
+void ZurododavadPlayerBehaviour::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(tier);
+    hasher.Value(strength);
+    hasher.Value(cageCount);
+    hasher.Value(cageTimer);
+}

@@ -12,10 +12,11 @@
 #include "core/maths.h"
 #include "game/birds/bird_links.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
 class MainPlayerBehaviour;
 
-class ZurododavadPlayerBehaviour : public Engine::ScriptBase<ZurododavadPlayerBehaviour>, public BirdUpgrades {
+class ZurododavadPlayerBehaviour : public Engine::ScriptBase<ZurododavadPlayerBehaviour>, public BirdUpgrades, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -26,6 +27,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
     void OnCollisionStay(Engine::GameObj* other) override;
 

@@ -5,12 +5,14 @@
 #include "game/egg/power_bugs.h"
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/round/game_mode.h"
+#include "game/runner/l4_power_up_spawner.h"
 #include "graphics/animator.h"
 
 REGISTER_SCRIPT("BugBehaviour", BugBehaviour);
 
 namespace {
 const api::ObjectName kSpawner{"Spawner"};
+const api::ObjectName kRunnerSpawner{"L4Spawners"};
 const api::ObjectName kLevelSettings{"GameLevelSettings"};
 const api::ObjectName kPlayer1{"Player"};
 const api::ObjectName kPlayer2{"Player2"};
@@ -25,6 +27,7 @@ const api::SoundEvent kHealGet{"event:/Heal_Get"};
 
 void BugBehaviour::Init() {
     spawner = api::Find(kSpawner);
+    runnerSpawner = api::Find(kRunnerSpawner);
     levelSettings = api::Find(kLevelSettings);
     player1 = api::Find(kPlayer1);
     player2 = api::Find(kPlayer2);
@@ -41,13 +44,23 @@ void BugBehaviour::Withdraw() {
 
 void BugBehaviour::RestartSpawner() {
     if (PowerBugs* bugs = api::ScriptOf<PowerBugs>(spawner)) bugs->Restart();
+    if (L4PowerUpSpawner* bugs = api::ScriptOf<L4PowerUpSpawner>(runnerSpawner)) bugs->Restart();
+}
+
+bool BugBehaviour::InRunnerPool() const { return api::ScriptOf<L4PowerUpSpawner>(runnerSpawner) != nullptr; }
+
+bool BugBehaviour::SpawnerRuns() const {
+    return api::ScriptOf<PowerBugs>(spawner) || api::ScriptOf<L4PowerUpSpawner>(runnerSpawner);
 }
 
 void BugBehaviour::OnCollisionEnter(Engine::GameObj* other) {
-    if (!other || !api::ScriptOf<PowerBugs>(spawner)) return;
+    // The boss arena's spawner picks its bugs up itself; only the egg level's
+    // and the runner's spawners leave the contacts to the bug.
+    if (!other || !SpawnerRuns()) return;
     if (other->name == "LeftBound" || other->name == "RightBound") {
-        // An ultimate bug only leaves through the floor; the crossing bug leaves here.
-        if (ultimate) return;
+        // The egg level's ultimate bug only leaves through the floor; the crossing
+        // bug, and every bug of the runner's pool, leaves here.
+        if (ultimate && !InRunnerPool()) return;
         Withdraw();
         RestartSpawner();
         return;
@@ -72,6 +85,14 @@ void BugBehaviour::PickedUpBy(Engine::GameObj* bird) {
     if (hazard)
         if (ThunderClouds* clouds = api::FindScript<ThunderClouds>(kCloudSpawner)) clouds->startNow = true;
     PlayPickupSounds(bird);
+    if (ultimate && InRunnerPool()) {
+        // A bug of the runner's pool comes round again: it only leaves play, and
+        // keeps its kind for the bird's own contact in this same step.
+        api::Park(owner);
+        active = false;
+        RestartSpawner();
+        return;
+    }
     if (ultimate) {
         // A spawned extra: it keeps its kind for the bird's own contact in this
         // same step (whichever is told first) and is released afterwards.

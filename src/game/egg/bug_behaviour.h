@@ -34,7 +34,7 @@ public:
     bool pulseShrinking = false;
     float pulseTimer = 0.0f;
     float feedbackTimer = 0.0f;
-    api::ObjectRef spawner, levelSettings, player1, player2;
+    api::ObjectRef spawner, runnerSpawner, levelSettings, player1, player2;
     api::ObjectRef collectedFeedback;
     std::string label;
     bool immunity = false, eggHealth = false, hazard = false, laxative = false, ultimate = false, cloud = false;
@@ -47,6 +47,10 @@ private:
     void ShowFeedback(float dt);
     void Pulse(float dt);
     void RestartSpawner();
+    // Whether a spawner that leaves pickups and the bounds to the bug runs here.
+    bool SpawnerRuns() const;
+    // Whether this bug belongs to the runner's pool, which releases it again.
+    bool InRunnerPool() const;
     // The kinds of the bug that was picked up, kept for the grant.
     bool grantImmunity_ = false, grantEggHealth_ = false, grantLaxative_ = false, grantHazard_ = false,
          grantUltimate_ = false, grantCloud_ = false;

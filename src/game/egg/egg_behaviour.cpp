@@ -105,3 +105,8 @@ void EggBehaviour::PlaceHealthBar() {
     api::SetPosition(fill, {at.x - (healthBarWidth - width) * 0.5f, at.y});
     api::SetColor(fill, share > 0.5f ? 0xFF4FD27Du : share > 0.2f ? 0xFF2FC2FFu : 0xFF3F3FEEu);
 }
+
+void EggBehaviour::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(health);
+    hasher.Value(maxHealth);
+}

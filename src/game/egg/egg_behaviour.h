@@ -8,8 +8,9 @@
 #include "api/object_ref.h"
 #include "game/birds/bird_links.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class EggBehaviour : public Engine::ScriptBase<EggBehaviour>, public EggTarget {
+class EggBehaviour : public Engine::ScriptBase<EggBehaviour>, public EggTarget, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -20,6 +21,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // EggTarget
     int32_t& EggHealth() override { return health; }

@@ -3,7 +3,7 @@
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 
-REGISTER_SCRIPT("ExplosionBugBehaviour", ExplosionBugBehaviour);
+REGISTER_SCRIPT("ExplosionBugs", ExplosionBugBehaviour);
 
 namespace {
 const api::ObjectName kPlayer1{"Player"};

@@ -37,3 +37,10 @@ void Level2BirdBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     ++scrapsEaten;
     api::Destroy(other);
 }
+
+void Level2BirdBehaviour::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(score);
+    hasher.Value(scrapsEaten);
+    hasher.Value(fullTimer);
+    hasher.Flag(full);
+}

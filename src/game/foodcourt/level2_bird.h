@@ -10,8 +10,9 @@
 
 #include "api/object_ref.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class Level2BirdBehaviour : public Engine::Scripts {
+class Level2BirdBehaviour : public Engine::Scripts, public Engine::HashedState {
 public:
     static constexpr int32_t kPointsPerScrap = 10;
     static constexpr int32_t kFullAt = 3;
@@ -22,6 +23,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
     void OnCollisionEnter(Engine::GameObj* other) override;
 
     api::ObjectRef scoreLabel;

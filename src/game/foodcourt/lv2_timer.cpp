@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "api/script_api.h"
+#include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/foodcourt/food_court_round.h"
 
 REGISTER_SCRIPT("Lv2Timer", Lv2Timer);
@@ -31,4 +33,10 @@ void Lv2Timer::Update(float dt) {
     // Once: the wipe takes a moment to cover the screen before the result loads.
     ended = true;
     FoodCourtRound::Finish();
+}
+
+void Lv2Timer::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(seconds);
+    hasher.Flag(ended);
+    Game::HashMatchValues(hasher);
 }

@@ -8,8 +8,9 @@
 
 #include "api/object_ref.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
-class Lv2Timer : public Engine::ScriptBase<Lv2Timer> {
+class Lv2Timer : public Engine::ScriptBase<Lv2Timer>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -19,6 +20,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // The whole seconds left, right-aligned in three characters ("119", " 45", "  9").
     static std::string Text(float seconds);

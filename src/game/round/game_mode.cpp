@@ -10,6 +10,7 @@
 #include "game/egg/platform_spawner.h"
 #include "game/egg/power_bugs.h"
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/menus/transition.h"
 #include "game/round/dialogue_gate.h"
@@ -420,4 +421,13 @@ void GameMode::MatchEnd() {
         leaving = true;
         api::LoadLevel(kCutScene);
     }
+}
+
+void GameMode::HashState(Engine::StateHasher& hasher) const {
+    for (bool flag : {matchOver, roundOver, countdown, endSequence, resultWritten, leaving}) hasher.Flag(flag);
+    for (int32_t value : {roundNumber, attackingSide, player1Wins, player2Wins, defenderArmor}) hasher.Value(value);
+    for (float value : {roundTime, timeLeft, phaseTimer}) hasher.Value(value);
+    hasher.Value(static_cast<uint64_t>(roundResults.size()));
+    for (RoundWinner result : roundResults) hasher.Value(static_cast<int32_t>(result));
+    Game::HashMatchValues(hasher);
 }

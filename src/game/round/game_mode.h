@@ -18,6 +18,7 @@
 #include "game/birds/bird_links.h"
 #include "input/gamepad.h"
 #include "logic/scripts.h"
+#include "logic/hashed_state.h"
 
 class ThunderClouds;
 class Transition;
@@ -25,7 +26,7 @@ class RoundPlayerBehaviour;
 class MainPlayerBehaviour;
 class EggBehaviour;
 
-class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules {
+class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -36,6 +37,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     // MatchRules
     int32_t MatchMode() const override { return mode; }

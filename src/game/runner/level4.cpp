@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game_values.h"
+#include "game/game_values_hash.h"
 #include "game/menus/transition.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_checkpoint.h"
@@ -324,4 +325,11 @@ void Level4::FillZones(float dt) {
         api::SetScale(zone, scale);
         api::SetPosition(zone, {scale.x * 0.5f + fill.offset, api::Position(zone).y});
     }
+}
+
+void Level4::HashState(Engine::StateHasher& hasher) const {
+    hasher.Value(clock);
+    hasher.Flag(countdownRunning);
+    hasher.Value(feverCount);
+    Game::HashMatchValues(hasher);
 }

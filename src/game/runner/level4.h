@@ -11,13 +11,15 @@
 #include "api/script_api.h"
 #include "game/runner/run_schedule.h"
 #include "game/runner/runner_hud.h"
+#include "logic/hashed_state.h"
 
-class Level4 : public Engine::ScriptBase<Level4> {
+class Level4 : public Engine::ScriptBase<Level4>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     static constexpr float kRunLength = 230.0f;
     static constexpr float kBossTime = 180.0f;

@@ -1,0 +1,88 @@
+// The world hash covers what decides a match, not only where things are: one
+// gameplay field of a script, or one of the match's shared values, changed by
+// itself changes the hash, and put back gives the same hash again.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "api/script_api.h"
+#include "game/birds/main_player_behaviour.h"
+#include "game/birds/round_player_behaviour.h"
+#include "game/egg/egg_behaviour.h"
+#include "game/game_values.h"
+#include "game/round/game_mode.h"
+#include "replay_fixture.h"
+#include "wiring/world_hash.h"
+
+namespace {
+
+using ReplayTests::HarnessRun;
+using ReplayTests::Start;
+
+struct FieldCase {
+    const char* name;
+    // Changes one field and returns the function that puts it back.
+    std::function<std::function<void()>()> change;
+};
+
+template <class Script, class Field>
+std::function<std::function<void()>()> Bump(const char* object, Field Script::*field, Field other) {
+    return [=] {
+        Script* script = api::FindScript<Script>(object);
+        EXPECT_NE(script, nullptr) << object;
+        if (!script) return std::function<void()>([] {});
+        const Field kept = script->*field;
+        script->*field = other;
+        return std::function<void()>([=] { script->*field = kept; });
+    };
+}
+
+// A shared value is changed from whatever it holds (other tests of the same
+// process may have left a result behind).
+template <class Value>
+std::function<std::function<void()>()> BumpShared(Value* shared, std::function<Value(Value)> other) {
+    return [=] {
+        const Value kept = *shared;
+        *shared = other(kept);
+        return std::function<void()>([=] { *shared = kept; });
+    };
+}
+
+class WorldHashState : public ::testing::TestWithParam<FieldCase> {
+protected:
+    TestSupport::ScratchDir dir;
+    WorldHashState() { ReplayTests::CopyGameData(dir); }
+};
+
+TEST_P(WorldHashState, ChangingTheFieldChangesTheHashAndPuttingItBackRestoresIt) {
+    HarnessRun run(Start::kEggLevel);
+    run.engine().Step(400);  // past the wipe, into the dialogue and countdown
+    const uint64_t before = Engine::WorldHash();
+    ASSERT_EQ(Engine::WorldHash(), before) << "the hash reads the world without changing it";
+    const std::function<void()> putBack = GetParam().change();
+    EXPECT_NE(Engine::WorldHash(), before) << GetParam().name << " is not in the hash";
+    putBack();
+    EXPECT_EQ(Engine::WorldHash(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, WorldHashState,
+    ::testing::Values(
+        FieldCase{"EggHealth", Bump<EggBehaviour, int32_t>("Egg", &EggBehaviour::health, 95)},
+        FieldCase{"BirdStamina", Bump<MainPlayerBehaviour, float>("Player", &MainPlayerBehaviour::stamina, 99.5f)},
+        FieldCase{"BirdDead", Bump<MainPlayerBehaviour, bool>("Player2", &MainPlayerBehaviour::dead, true)},
+        FieldCase{"SkillCooldown", Bump<MainPlayerBehaviour, float>("Player", &MainPlayerBehaviour::skillTimer, 0.25f)},
+        FieldCase{"DungCooldown", Bump<MainPlayerBehaviour, float>("Player2", &MainPlayerBehaviour::dungTimer, 1.5f)},
+        FieldCase{"Score", Bump<RoundPlayerBehaviour, int32_t>("Player", &RoundPlayerBehaviour::hitCount, 20)},
+        FieldCase{"ArmourPieces", Bump<RoundPlayerBehaviour, int32_t>("Player2", &RoundPlayerBehaviour::armorPieces, 2)},
+        FieldCase{"Immunity", Bump<RoundPlayerBehaviour, bool>("Player", &RoundPlayerBehaviour::immune, true)},
+        FieldCase{"RoundClock", Bump<GameMode, float>("GameLevelSettings", &GameMode::timeLeft, 42.0f)},
+        FieldCase{"RoundWins", Bump<GameMode, int32_t>("GameLevelSettings", &GameMode::player2Wins, 1)},
+        FieldCase{"MatchWinner", BumpShared<std::string>(&Game::winnerName, [](std::string w) { return w + "2"; })},
+        FieldCase{"MatchResultReady", BumpShared<bool>(&Game::matchResultReady, [](bool r) { return !r; })},
+        FieldCase{"BossOrbs", BumpShared<int32_t>(&Game::bossOrbCount, [](int32_t n) { return n + 1; })}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
