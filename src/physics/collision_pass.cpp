@@ -1,5 +1,5 @@
-// The collide pass: every mover against every other mover and the statics around
-// it; contacts noted, dynamic bodies pushed out of statics and kinematics, and
+// The collide pass: every mover against the movers that can reach it and the
+// statics around it; contacts noted, dynamic bodies pushed out of statics and kinematics, and
 // dynamic-dynamic contacts recorded as pairs and resolved afterwards.
 
 #include <algorithm>
@@ -60,6 +60,8 @@ int32_t ProbeSides(const vec2& p, float w, float h, const vec4& b) {
 
 void Physics::Collide(float dt) {
     if (!instance) return;
+    // The pass neither adds nor removes movers, so the filing holds for all of it.
+    const bool filed = !testEveryMoverPair && moverBroadphase_.Build(world.movingColliders, dt);
     for (size_t i = 0; i < world.movingColliders.size(); ++i) {
         Collider* mover = world.movingColliders[i];
         GameObj* owner = mover->owner;
@@ -70,8 +72,13 @@ void Physics::Collide(float dt) {
         const vec2 displacement = body->velocity * dt;
         staticCandidates_.clear();
         if (world.staticTree) world.staticTree->Query(mover, staticCandidates_);
-        for (size_t j = 0; j < world.movingColliders.size(); ++j)
-            TestPair(mover, moverBox, displacement, body, world.movingColliders[j], dt);
+        if (filed) {
+            for (const uint32_t* j = moverBroadphase_.TargetsBegin(i); j != moverBroadphase_.TargetsEnd(i); ++j)
+                TestPair(mover, moverBox, displacement, body, world.movingColliders[*j], dt);
+        } else {
+            for (size_t j = 0; j < world.movingColliders.size(); ++j)
+                TestPair(mover, moverBox, displacement, body, world.movingColliders[j], dt);
+        }
         for (Collider* target : staticCandidates_) TestPair(mover, moverBox, displacement, body, target, dt);
     }
     ResolvePairs();

@@ -7,6 +7,7 @@
 #include "objects/level_listener.h"
 #include "physics/collider_decoration.h"
 #include "physics/contact_pair.h"
+#include "physics/mover_broadphase.h"
 #include "physics/physics_world.h"
 
 namespace Engine {
@@ -55,6 +56,9 @@ public:
     std::vector<ContactPair> pairPool;
     // The last step's dt; pair resolution undoes motion with it.
     float lastDt = 0.0f;
+    // Tests every mover against every other instead of the movers the broadphase
+    // finds; same results, kept as the reference for tests and benchmarks.
+    bool testEveryMoverPair = false;
 
 private:
     void IntegrateVelocities(float dt);
@@ -70,6 +74,7 @@ private:
     void UpdateContactListsOf(GameObj& object);
 
     size_t pairsInUse_ = 0;
+    MoverBroadphase moverBroadphase_;
     std::vector<Collider*> staticCandidates_;
     std::vector<GameObj*> dispatchOrder_;
     std::vector<GameObj*> pendingExits_;
