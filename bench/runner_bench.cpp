@@ -98,11 +98,14 @@ public:
         state.counters["objects"] = static_cast<double>(api::LiveObjects().size());
         state.counters["balls"] = boss_ ? boss_->ballsInFlight : 0;
         int onScreen = 0;
+        size_t contacts = 0;
         for (Engine::GameObj* object : api::LiveObjects()) {
+            contacts += object->previousContacts.size();
             const api::vec2 at = api::Position(object);
             onScreen += at.x > -16.0f && at.x < 16.0f && at.y > -9.0f && at.y < 9.0f;
         }
         state.counters["on_screen"] = onScreen;
+        state.counters["contacts"] = static_cast<double>(contacts);
     }
 
     Engine::EngineSystems& systems() { return scene_.systems(); }
@@ -145,6 +148,19 @@ void BM_RunnerBusiestFrame(benchmark::State& state) {
     if (Scene().ready) Scene().Counters(state);
 }
 BENCHMARK(BM_RunnerBusiestFrame)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
+
+// The same frame with every mover tested against every other (the former physics
+// step, kept as the reference), for a side-by-side figure in one run.
+void BM_RunnerBusiestFrameEveryPair(benchmark::State& state) {
+    Scene();
+    Engine::Physics* physics = Engine::Physics::instance;
+    if (physics) physics->testEveryMoverPair = true;
+    MeasureRunner(
+        state, [](Engine::EngineSystems& systems) { systems.core->RunFrame(kFrame); },
+        [](Engine::EngineSystems&) {});
+    if (physics) physics->testEveryMoverPair = false;
+}
+BENCHMARK(BM_RunnerBusiestFrameEveryPair)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 
 void BM_RunnerScripts(benchmark::State& state) {
     MeasureRunner(

@@ -7,6 +7,8 @@
 #include "objects/level_listener.h"
 #include "physics/collider_decoration.h"
 #include "physics/contact_pair.h"
+#include "physics/contact_set.h"
+#include "physics/list_lookup.h"
 #include "physics/mover_broadphase.h"
 #include "physics/physics_world.h"
 
@@ -65,6 +67,8 @@ private:
     void Collide(float dt);
     void TestPair(Collider* mover, const vec4& moverBox, const vec2& displacement, RigidBody* moverBody,
                   Collider* target, float dt);
+    // Appends other to object's current contacts unless it is there already.
+    void NoteContact(GameObj* object, GameObj* other);
     void RecordPair(Collider* mover, Collider* target, RigidBody* moverBody, int32_t sides, float time);
     void ResolvePairs();
     // Returns false when a callback loaded another level.
@@ -75,10 +79,12 @@ private:
 
     size_t pairsInUse_ = 0;
     MoverBroadphase moverBroadphase_;
+    ContactSet noted_;
     std::vector<Collider*> staticCandidates_;
     std::vector<GameObj*> dispatchOrder_;
     std::vector<GameObj*> pendingExits_;
     std::vector<GameObj*> undeliveredEntries_;
+    ListLookup inCurrent_, inPrevious_, inUndelivered_, inCarried_;
     // Whether the lists computed at the end of the previous step reached the
     // scripts in this step (they do not while paused or in editor mode).
     bool listsDelivered_ = true;
