@@ -95,6 +95,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     factory->takeButton = [this]() -> GameObj* { return logic->TakeButton(); };
     graphics->SetLiveObjects(factory);
     physics->SetPauseSource(&logic->paused);
+    core->SetLevelCountSource(factory->epoch.CurrentSource());
     physics->colliderDecorator = &MakeColliderOutline;
     if (window) {
         Window* shown = window;
@@ -119,6 +120,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
 }
 
 EngineSystems::~EngineSystems() {
+    core->SetLevelCountSource(nullptr);
     for (System* system : core->systems) delete system;
     core->systems.clear();
     core.reset();
