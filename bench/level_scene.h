@@ -4,10 +4,23 @@
 // never touches the checkout), every system but the window, scripted keys and
 // pads, the boot frame, every texture and archetype loaded, a fixed seed and
 // the level loaded by its key. Run the benchmarks from the repository root.
+//
+// With TOLVEX_BENCH_DRAW set the scene is drawn for real, so a level benchmark
+// measures the whole frame: the engine gets a 1280 x 720 GL window (Xvfb, or SDL's
+// offscreen driver), every frame queues its sprites, particles and text, uploads
+// the buffers, issues its draw calls and swaps, and each frame ends with glFinish
+// so the driver's work is inside it. TOLVEX_BENCH_DRAW=discard turns on
+// GL_RASTERIZER_DISCARD: everything up to and including the vertex work, no
+// rasterisation. The measuring loops then also report draw calls per frame.
 
 #include <benchmark/benchmark.h>
 
+#include <GL/glew.h>
+#include <SDL.h>
+
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,7 +31,9 @@
 #include "api/script_api.h"
 #include "core/core.h"
 #include "game/menus/loading_logic.h"
+#include "graphics/batch_renderer2d.h"
 #include "graphics/graphics.h"
+#include "graphics/layer.h"
 #include "input/input.h"
 #include "input/scripted_key_state_source.h"
 #include "input/scripted_pad_source.h"
@@ -27,9 +42,45 @@
 
 namespace BenchSupport {
 
+enum class DrawMode { kNone, kFull, kNoRasterisation };
+
+inline DrawMode DrawModeFromEnvironment() {
+    const char* value = std::getenv("TOLVEX_BENCH_DRAW");
+    if (!value || !*value || std::strcmp(value, "0") == 0) return DrawMode::kNone;
+    return std::strcmp(value, "discard") == 0 ? DrawMode::kNoRasterisation : DrawMode::kFull;
+}
+
+// Draw calls issued so far by the world layer's and the particle layer's renderers.
+struct DrawCalls {
+    size_t world = 0;
+    size_t particles = 0;
+
+    static DrawCalls Now() {
+        DrawCalls calls;
+        Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
+        if (!graphics) return calls;
+        auto issued = [](Engine::graphics::Layer* layer) -> size_t {
+            auto* batch = layer ? dynamic_cast<Engine::graphics::BatchRenderer2D*>(layer->renderer()) : nullptr;
+            return batch ? batch->drawCalls : 0;
+        };
+        calls.world = issued(graphics->worldLayer());
+        calls.particles = issued(graphics->particleLayer());
+        return calls;
+    }
+};
+
+// Reports the draw calls per frame between `before` and now, when frames are drawn.
+inline void ReportDrawCalls(benchmark::State& state, const DrawCalls& before, double frames) {
+    if (DrawModeFromEnvironment() == DrawMode::kNone || frames <= 0) return;
+    const DrawCalls after = DrawCalls::Now();
+    state.counters["draws_world"] = static_cast<double>(after.world - before.world) / frames;
+    state.counters["draws_particles"] = static_cast<double>(after.particles - before.particles) / frames;
+}
+
 class LevelScene {
 public:
     static constexpr float kFrame = 1.0f / 60.0f;
+    static constexpr int kWidth = 1280, kHeight = 720;
 
     LevelScene(const std::string& levelKey, unsigned seed) {
         namespace fs = std::filesystem;
@@ -40,17 +91,32 @@ public:
         for (const char* part : {"MapData", "Objects", "Resources/Sounds"})
             fs::copy(source_ / part, scratch_ / part, fs::copy_options::recursive);
         fs::copy(source_ / "src/sound/sound.xml", scratch_ / "src/sound/sound.xml");
+        draw_ = DrawModeFromEnvironment();
+        if (draw_ != DrawMode::kNone) {
+            fs::copy(source_ / "Resources/Textures", scratch_ / "Resources/Textures", fs::copy_options::recursive);
+            fs::copy(source_ / "src/shaders", scratch_ / "src/shaders", fs::copy_options::recursive);
+            SDL_InitSubSystem(SDL_INIT_VIDEO);
+            window_ = SDL_CreateWindow("tolvex bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+            if (!window_) std::printf("no GL window: %s\n", SDL_GetError());
+        }
         for (const char* font : {"arial.ttf", "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
             if (fs::exists(source_ / font)) fs::copy(source_ / font, scratch_ / font);
         fs::current_path(scratch_);
 
-        systems_ = std::make_unique<Engine::EngineSystems>(Engine::EngineOptions::Headless());
+        Engine::EngineOptions options = Engine::EngineOptions::Headless();
+        if (window_) options.externalWindow = &window_;
+        systems_ = std::make_unique<Engine::EngineSystems>(options);
         auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
         keys_ = keys.get();
         systems_->input->SetKeyStateSource(std::move(keys));
         systems_->input->SetPadStateSource(std::make_unique<Engine::ScriptedPadSource>());
         systems_->input->active = true;
         if (!systems_->Initialize()) return;
+        if (window_) {
+            SDL_GL_SetSwapInterval(0);
+            systems_->graphics->Resize(kWidth, kHeight);
+            if (draw_ == DrawMode::kNoRasterisation) glEnable(GL_RASTERIZER_DISCARD);
+        }
         Frame();  // the boot frame
         systems_->graphics->LoadTextureBatch(1 << 20);
         LoadArchetypeList();
@@ -60,6 +126,10 @@ public:
 
     ~LevelScene() {
         systems_.reset();
+        if (window_) {
+            SDL_DestroyWindow(window_);
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
         std::error_code ignored;
         std::filesystem::current_path(source_, ignored);
         std::filesystem::remove_all(scratch_, ignored);
@@ -71,7 +141,11 @@ public:
     // Whether the engine started and the level loaded.
     bool started() const { return started_; }
 
-    void Frame() { systems_->core->RunFrame(kFrame); }
+    // One frame; a drawn one waits for the driver to finish it.
+    void Frame() {
+        systems_->core->RunFrame(kFrame);
+        if (window_) glFinish();
+    }
     void Frames(int count) {
         for (int i = 0; i < count; ++i) Frame();
     }
@@ -96,6 +170,8 @@ public:
 private:
     std::filesystem::path source_;
     std::filesystem::path scratch_;
+    DrawMode draw_ = DrawMode::kNone;
+    SDL_Window* window_ = nullptr;
     std::unique_ptr<Engine::EngineSystems> systems_;
     Engine::ScriptedKeyStateSource* keys_ = nullptr;
     bool started_ = false;
@@ -107,6 +183,7 @@ private:
 template <class Scene>
 double MeasureFrames(benchmark::State& state, Scene& scene) {
     int64_t frames = 0;
+    const DrawCalls before = DrawCalls::Now();
     for (auto _ : state) {
         scene.Step();
         state.PauseTiming();
@@ -114,6 +191,7 @@ double MeasureFrames(benchmark::State& state, Scene& scene) {
         ++frames;
         state.ResumeTiming();
     }
+    ReportDrawCalls(state, before, static_cast<double>(frames));
     return static_cast<double>(frames > 0 ? frames : 1);
 }
 

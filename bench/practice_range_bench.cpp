@@ -47,7 +47,13 @@ private:
 
 void BM_PracticeRangeFrame(benchmark::State& state) {
     PracticeRange range;
-    for (auto _ : state) range.Play();
+    const BenchSupport::DrawCalls before = BenchSupport::DrawCalls::Now();
+    double frames = 0;
+    for (auto _ : state) {
+        range.Play();
+        ++frames;
+    }
+    BenchSupport::ReportDrawCalls(state, before, frames);
 }
 BENCHMARK(BM_PracticeRangeFrame)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 

@@ -1,5 +1,6 @@
 #include "core/core.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace Engine {
@@ -36,6 +37,7 @@ void Core::GameLoop() {
     float dt = fixed > 0.0f ? fixed : 0.0f;
     while (active) {
         const uint64_t t0 = clock_->NowNanoseconds();
+        const uint64_t levelsBefore = levelCount_ ? *levelCount_ : 0;
         RunFrame(dt);
         // Wait until a sixtieth of a second has passed since the frame began:
         // asleep for most of it, spinning for the last moment.
@@ -48,6 +50,7 @@ void Core::GameLoop() {
             if (remaining > kSpinNanoseconds) clock_->Sleep(remaining - kSpinNanoseconds);
         }
         dt = fixed > 0.0f ? fixed : elapsed;
+        if (levelCount_ && *levelCount_ != levelsBefore) dt = std::min(dt, kFrameSeconds);
     }
 }
 

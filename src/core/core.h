@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,11 @@ public:
 
     void SetClock(FrameClock* clock) { clock_ = clock; }
 
+    // A count that goes up with every level load (the factory's level epoch). A
+    // frame that loaded a level lasted as long as the load; the frame after it
+    // steps by one frame's time at most, so the new level starts without a jump.
+    void SetLevelCountSource(const uint64_t* source) { levelCount_ = source; }
+
     // Seconds of frame time since the loop started: the sum of every frame's
     // unscaled dt. It is the game's "current time", so reseeding from it repeats
     // in a run with a fixed frame time.
@@ -57,6 +63,7 @@ private:
     SteadyFrameClock steadyClock_;
     FrameClock* clock_ = &steadyClock_;
     const float* timeScale_ = nullptr;
+    const uint64_t* levelCount_ = nullptr;
     double elapsedSeconds_ = 0.0;
 };
 

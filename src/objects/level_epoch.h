@@ -31,6 +31,8 @@ public:
     LevelEpoch& operator=(const LevelEpoch&) = delete;
 
     uint64_t Current() const { return level_; }
+    // The counter itself, for the frame loop (which sees no objects).
+    const uint64_t* CurrentSource() const { return &level_; }
     // A level was unloaded (every load unloads first).
     void Advance() { ++level_; }
     // Whether a level changed since the update pass last acknowledged one.

@@ -1,5 +1,5 @@
-// The collide pass: every mover against every other mover and the statics around
-// it; contacts noted, dynamic bodies pushed out of statics and kinematics, and
+// The collide pass: every mover against the movers that can reach it and the
+// statics around it; contacts noted, dynamic bodies pushed out of statics and kinematics, and
 // dynamic-dynamic contacts recorded as pairs and resolved afterwards.
 
 #include <algorithm>
@@ -15,11 +15,6 @@ namespace Engine {
 namespace {
 
 bool PointInside(float x, float y, const vec4& b) { return b.x <= x && x <= b.z && b.y <= y && y <= b.w; }
-
-void AddContact(GameObj* object, GameObj* other) {
-    auto& contacts = object->currentContacts;
-    if (std::find(contacts.begin(), contacts.end(), other) == contacts.end()) contacts.push_back(other);
-}
 
 // Whether the boxes meet within the step: a sweep of the relative x motion, then a
 // plain overlap along y. `time` receives the sweep's entry time.
@@ -60,6 +55,13 @@ int32_t ProbeSides(const vec2& p, float w, float h, const vec4& b) {
 
 void Physics::Collide(float dt) {
     if (!instance) return;
+    // Lists left from before (an inactive target's are never emptied) count as noted.
+    noted_.StartPass();
+    for (const Collider* collider : world.colliders)
+        if (GameObj* owner = collider->owner)
+            for (const GameObj* other : owner->currentContacts) noted_.Insert(owner, other);
+    // The pass neither adds nor removes movers, so the filing holds for all of it.
+    const bool filed = !testEveryMoverPair && moverBroadphase_.Build(world.movingColliders, dt);
     for (size_t i = 0; i < world.movingColliders.size(); ++i) {
         Collider* mover = world.movingColliders[i];
         GameObj* owner = mover->owner;
@@ -70,8 +72,13 @@ void Physics::Collide(float dt) {
         const vec2 displacement = body->velocity * dt;
         staticCandidates_.clear();
         if (world.staticTree) world.staticTree->Query(mover, staticCandidates_);
-        for (size_t j = 0; j < world.movingColliders.size(); ++j)
-            TestPair(mover, moverBox, displacement, body, world.movingColliders[j], dt);
+        if (filed) {
+            for (const uint32_t* j = moverBroadphase_.TargetsBegin(i); j != moverBroadphase_.TargetsEnd(i); ++j)
+                TestPair(mover, moverBox, displacement, body, world.movingColliders[*j], dt);
+        } else {
+            for (size_t j = 0; j < world.movingColliders.size(); ++j)
+                TestPair(mover, moverBox, displacement, body, world.movingColliders[j], dt);
+        }
         for (Collider* target : staticCandidates_) TestPair(mover, moverBox, displacement, body, target, dt);
     }
     ResolvePairs();
@@ -92,8 +99,8 @@ void Physics::TestPair(Collider* mover, const vec4& a, const vec2& d, RigidBody*
     if (contact) {
         mover->colliding = true;
         target->colliding = true;
-        AddContact(mover->owner, target->owner);
-        AddContact(target->owner, mover->owner);
+        NoteContact(mover->owner, target->owner);
+        NoteContact(target->owner, mover->owner);
         const bool responds = !mover->ghost && !target->ghost && moverBody->MotionType == kDynamicMotion;
         if (responds) {
             GameObj* owner = mover->owner;
@@ -128,6 +135,10 @@ void Physics::TestPair(Collider* mover, const vec4& a, const vec2& d, RigidBody*
     }
     mover->colliding = contact;
     if (targetMotion == kStaticMotion) target->colliding = contact;
+}
+
+void Physics::NoteContact(GameObj* object, GameObj* other) {
+    if (noted_.Insert(object, other)) object->currentContacts.push_back(other);
 }
 
 void Physics::RecordPair(Collider* mover, Collider* target, RigidBody* moverBody, int32_t sides, float time) {

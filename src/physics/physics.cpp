@@ -18,10 +18,6 @@ PhysicsWorld* CurrentPhysicsWorld() { return Physics::instance ? &Physics::insta
 
 namespace {
 
-bool Holds(const std::vector<GameObj*>& list, const GameObj* object) {
-    return std::find(list.begin(), list.end(), object) != list.end();
-}
-
 // An object with several registered colliders gets its contact lists handled once
 // per step, at its first collider; otherwise the second pass would turn every
 // contact into an exit.
@@ -111,15 +107,21 @@ void Physics::UpdateContactListsOf(GameObj& object) {
     object.stayed.clear();
     object.exited.clear();
     for (GameObj* other : pendingExits_) object.exited.push_back(other);
+    // A contact list never holds an object twice, so an object of the previous list
+    // can be among the exits only as one carried over.
+    inCurrent_.Build(object.currentContacts);
+    inPrevious_.Build(object.previousContacts);
+    inUndelivered_.Build(undeliveredEntries_);
+    inCarried_.Build(pendingExits_);
     for (GameObj* other : object.previousContacts) {
-        if (Holds(object.currentContacts, other)) {
+        if (inCurrent_.Holds(other)) {
             object.stayed.push_back(other);
-        } else if (!Holds(undeliveredEntries_, other) && !Holds(object.exited, other)) {
+        } else if (!inUndelivered_.Holds(other) && !inCarried_.Holds(other)) {
             object.exited.push_back(other);
         }
     }
     for (GameObj* other : object.currentContacts)
-        if (!Holds(object.previousContacts, other)) object.entered.push_back(other);
+        if (!inPrevious_.Holds(other)) object.entered.push_back(other);
     // Swap rather than copy: both lists keep their storage from step to step.
     object.previousContacts.swap(object.currentContacts);
     object.currentContacts.clear();

@@ -7,6 +7,9 @@
 #include "objects/level_listener.h"
 #include "physics/collider_decoration.h"
 #include "physics/contact_pair.h"
+#include "physics/contact_set.h"
+#include "physics/list_lookup.h"
+#include "physics/mover_broadphase.h"
 #include "physics/physics_world.h"
 
 namespace Engine {
@@ -55,12 +58,17 @@ public:
     std::vector<ContactPair> pairPool;
     // The last step's dt; pair resolution undoes motion with it.
     float lastDt = 0.0f;
+    // Tests every mover against every other instead of the movers the broadphase
+    // finds; same results, kept as the reference for tests and benchmarks.
+    bool testEveryMoverPair = false;
 
 private:
     void IntegrateVelocities(float dt);
     void Collide(float dt);
     void TestPair(Collider* mover, const vec4& moverBox, const vec2& displacement, RigidBody* moverBody,
                   Collider* target, float dt);
+    // Appends other to object's current contacts unless it is there already.
+    void NoteContact(GameObj* object, GameObj* other);
     void RecordPair(Collider* mover, Collider* target, RigidBody* moverBody, int32_t sides, float time);
     void ResolvePairs();
     // Returns false when a callback loaded another level.
@@ -70,10 +78,13 @@ private:
     void UpdateContactListsOf(GameObj& object);
 
     size_t pairsInUse_ = 0;
+    MoverBroadphase moverBroadphase_;
+    ContactSet noted_;
     std::vector<Collider*> staticCandidates_;
     std::vector<GameObj*> dispatchOrder_;
     std::vector<GameObj*> pendingExits_;
     std::vector<GameObj*> undeliveredEntries_;
+    ListLookup inCurrent_, inPrevious_, inUndelivered_, inCarried_;
     // Whether the lists computed at the end of the previous step reached the
     // scripts in this step (they do not while paused or in editor mode).
     bool listsDelivered_ = true;

@@ -103,6 +103,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     factory->takeButton = [this]() -> GameObj* { return logic->TakeButton(); };
     graphics->SetLiveObjects(factory);
     physics->SetPauseSource(&logic->paused);
+    core->SetLevelCountSource(factory->epoch.CurrentSource());
     physics->colliderDecorator = &MakeColliderOutline;
     if (window) {
         Window* shown = window;
@@ -135,6 +136,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
 EngineSystems::~EngineSystems() {
     settings->Save();
     settings.reset();
+    core->SetLevelCountSource(nullptr);
     for (System* system : core->systems) delete system;
     core->systems.clear();
     core.reset();

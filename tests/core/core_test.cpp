@@ -179,3 +179,27 @@ TEST(FrameWait, SleepsMostOfTheFrameAndStillEndsOnTime) {
         EXPECT_LE(clock.slept, 2 * wait);
     }
 }
+
+// A frame that loaded a level took the load's time; the next frame steps by one
+// frame's time at most. Other long frames keep their real length.
+TEST(FrameWait, TheFrameAfterALevelLoadStepsOneFrameAtMost) {
+    Core core;
+    ManualFrameClock clock{10000};
+    clock.advanceOnSleep = true;
+    core.SetClock(&clock);
+    uint64_t levels = 0;
+    core.SetLevelCountSource(&levels);
+    std::vector<std::string> log;
+    RecordingSystem system{"system", log};
+    system.onUpdate = [&](size_t n) {
+        if (n == 2 || n == 4) clock.Advance(200000000);  // 200 ms frames
+        if (n == 2) ++levels;                            // the second one loads a level
+        if (n == 5) core.active = false;
+    };
+    core.Register(&system);
+    core.GameLoop();
+    ASSERT_EQ(system.dts.size(), 5u);
+    EXPECT_LE(system.dts[2], Core::kFrameSeconds) << "the frame after the load";
+    EXPECT_GE(system.dts[2], Core::kFrameSeconds - 0.0001f);
+    EXPECT_GT(system.dts[4], 0.19f) << "a long frame without a load keeps its length";
+}
