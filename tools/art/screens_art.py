@@ -174,8 +174,8 @@ def page_frame(title, colour="#ff7a45"):
 
 
 def page_footer(page):
-    return (round_text(W / 2, 350, "A / D or arrows: turn the page  -  Esc or B: back", 15, "#b8b0d0") +
-            round_text(W - 26, 350, "%d / 5" % page, 15, "#ffcf3f", anchor="end"))
+    """The page number; the game writes the keys that turn the pages beside it, as bound."""
+    return round_text(W - 26, 350, "%d / 5" % page, 15, "#ffcf3f", anchor="end")
 
 
 def key(x, y, label, wk=34, lit=None, size=15):

@@ -3,9 +3,15 @@
 
 #include <array>
 
+#include "api/script_api.h"
+
 namespace HowToPlayPages {
 
 constexpr int kCount = 5;
+// Where the keys that turn the pages are written on a page object: at its foot,
+// left of the page number, wherever the page is placed and however large.
+Engine::vec2 FootLineAt(const Engine::GameObj* page);
+
 // Page textures by index 0..4.
 extern const std::array<const char*, kCount> kTextures;
 // One page on from `page` (direction -1 or +1), held within 0..kCount-1.

@@ -20,6 +20,7 @@ void HowToPlayScript::Init() {
     midGround_ = api::Find(kMidGround);
     ribbon_ = api::Find(kRibbon);
     leaving_ = false;
+    hint_.Spawn(ControlPrompts::Screen::kHowToPlay, kHintLayer, HowToPlayPages::FootLineAt(midGround_.Get()));
     Show(0);
 }
 
@@ -31,6 +32,7 @@ void HowToPlayScript::Show(int newPage) {
 void HowToPlayScript::Update(float dt) {
     if ((wipe_ && !wipe_->revealed) || leaving_) return;
     menu_.Poll(dt);
+    hint_.Refresh();
     api::MoveBy(ribbon_.Get(), {0.0f, kSwayRate * dt * sway_.Step(dt)});
 
     if (menu_.left || menu_.right) {

@@ -2,9 +2,10 @@
 // The how-to-play screen reached from the title: five pages shown on
 // "MidGround", turned with A/D, the arrow keys or the stick; Escape or pad B
 // goes back to the title. The ribbon sways; nothing reacts until the wipe has
-// opened the screen.
+// opened the screen. A foot line names the keys as player 1 has them bound.
 
 #include "api/script_api.h"
+#include "game/menus/control_prompts.h"
 #include "game/menus/oscillator.h"
 
 class Transition;
@@ -13,11 +14,15 @@ class HowToPlayScript : public Engine::ScriptBase<HowToPlayScript> {
 public:
     static constexpr float kSwayRate = 0.15f;
     static constexpr float kSwaySeconds = 2.0f;
+    static constexpr int32_t kHintLayer = 4;
 
     using ScriptBase::ScriptBase;
 
     void Init() override;
     void Update(float dt) override;
+
+    // The key line at the page's foot.
+    Engine::GameObj* HintLine() const { return hint_.Get(); }
 
     int page = 0;
 
@@ -29,5 +34,6 @@ private:
     api::ObjectRef ribbon_;
     api::MenuInput menu_{{1}};
     Oscillator sway_{kSwaySeconds};
+    ControlPrompts::HintLabel hint_;
     bool leaving_ = false;
 };

@@ -55,6 +55,9 @@ const char* const kGameplayLevels[] = {"MapData//Level1.xml", "MapData//Level2.x
 constexpr uint32_t kInvisible = 0x00000000u;
 constexpr uint32_t kShown = 0xFFFFFFFFu;
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
+// The menu's key line: under the board, in front of the pages and the menu.
+constexpr int32_t kHintLayer = 23;
+constexpr Engine::vec2 kHintAt{-5.1f, -6.4f};
 
 bool InGameplayLevel() {
     for (const char* path : kGameplayLevels)
@@ -103,6 +106,8 @@ void PauseBehaviour::Init() {
     pauseIconShown_ = ColourOf(mousePause_.Get()) >> 24 != 0;
     api::SetHowToPlayOpen(false);
     wipe_ = MenuFlow::FindWipe();
+    hint_.Spawn(ControlPrompts::Screen::kPauseMenu, kHintLayer, kHintAt);
+    hint_.Hide();
 }
 
 void PauseBehaviour::ShowMenu(bool shown) {
@@ -139,6 +144,9 @@ void PauseBehaviour::OpenPages() {
     ShowMenu(false);
     pageIndex = 0;
     api::SetTexture(pagesScreen_.Get(), HowToPlayPages::kTextures[0]);
+    api::SetPosition(hint_.Get(), HowToPlayPages::FootLineAt(pagesScreen_.Get()));
+    // The pages' layers may be new: sorting keeps the key line in front of them.
+    api::SortLayers();
     pagesOpen = true;
     // The mouse's way back, and the flag the mouse commands share.
     api::SetColor(mouseBack_.Get(), kShown);
@@ -154,6 +162,7 @@ void PauseBehaviour::ClosePages() {
     pagesBackground_.Reset();
     pagesScreen_.Reset();
     pagesOpen = false;
+    api::SetPosition(hint_.Get(), kHintAt);
     api::SetColor(mouseBack_.Get(), kInvisible);
     api::SetHowToPlayOpen(false);
 }
@@ -298,6 +307,7 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
                          api::KeyTriggered(actions.KeyOf(2, Engine::Action::kPause));
         if (startReleased || key) api::SetPaused(true);
         FollowMouseButtons();
+        hint_.Hide();
         return;
     }
     // Read only while paused: a key's press is seen by one query, and while the
@@ -317,4 +327,7 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
         UpdatePages();
     else
         UpdateMenu(dt);
+    if (api::Paused()) {
+        hint_.Show(pagesOpen ? ControlPrompts::Screen::kHowToPlay : ControlPrompts::Screen::kPauseMenu);
+    }
 }

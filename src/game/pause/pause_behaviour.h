@@ -10,6 +10,9 @@
 // The menu only works in the gameplay levels (Level1, Level4, Zurododavad and
 // PracticeRange); dropped anywhere else it says so once and stays off.
 //
+// While paused a foot line names the menu's keys, or the pages' keys while they
+// are open, as player 1 has them bound.
+//
 // The mouse can use it too: the level's "Pause" button (command "PauseGame")
 // pauses when clicked, the "Resume" button sits on the Resume entry (command
 // "PauseMenuResumeGame"), and the "BackToPauseMenu" button (command
@@ -19,6 +22,7 @@
 #include <string>
 
 #include "api/script_api.h"
+#include "game/menus/control_prompts.h"
 
 class Transition;
 
@@ -34,6 +38,9 @@ public:
 
     void Init() override;
     void AlwaysUpdate(float dt) override;
+
+    // The key line under the menu (empty while the match runs).
+    Engine::GameObj* HintLine() const { return hint_.Get(); }
 
     // False outside the gameplay levels: the menu then does nothing.
     bool enabled = false;
@@ -68,6 +75,7 @@ private:
     api::ObjectRef mousePause_;
     api::ObjectRef mouseResume_;
     api::ObjectRef mouseBack_;
+    ControlPrompts::HintLabel hint_;
     Transition* wipe_ = nullptr;
     api::MenuInput menu_{{1, 2}, {}, true};
     MenuPad start1_{1};

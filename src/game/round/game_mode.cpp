@@ -91,6 +91,8 @@ void GameMode::Init() {
     spawner = api::Find(kSpawner);
     p1Icon = api::Find(kP1Icon);
     p2Icon = api::Find(kP2Icon);
+    footLines[0].Attach(p1Icon.Get(), ControlPrompts::Screen::kMatchPlayer1);
+    footLines[1].Attach(p2Icon.Get(), ControlPrompts::Screen::kMatchPlayer2);
     p1Name = api::Find(kP1Name);
     p2Name = api::Find(kP2Name);
     api::SetFont(p1Name.Get(), "PassionOne", 32);
@@ -139,6 +141,7 @@ void GameMode::Update(float dt) {
     if (ThunderClouds* clouds = Clouds()) clouds->stopped = endSequence;
     if (pad1.IsConnected()) pad1.Poll();
     if (pad2.IsConnected()) pad2.Poll();
+    for (ControlPrompts::HintLabel& line : footLines) line.Refresh();
 
     SpinMeteors(dt);
     ResetPositions();

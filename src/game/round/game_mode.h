@@ -16,6 +16,7 @@
 
 #include "api/object_ref.h"
 #include "game/birds/bird_links.h"
+#include "game/menus/control_prompts.h"
 #include "input/gamepad.h"
 #include "logic/scripts.h"
 #include "logic/hashed_state.h"
@@ -56,6 +57,8 @@ public:
     Engine::Gamepad pad2{2};
 
     api::ObjectRef egg, player1, player2, player3, player4, spawner, p1Icon, p2Icon;
+    // The icons' lines: each player's keys as bound (pad controls after a pad was used).
+    std::array<ControlPrompts::HintLabel, 2> footLines;
     api::ObjectRef victoryScreen, blackMask, thirtySeconds, blackLoadScreen, armorBar;
     api::ObjectRef roundLabel, timerLabel, centreLabel;
     // The two players' corners of the screen, showing each one's role.

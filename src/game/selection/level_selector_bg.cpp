@@ -1,5 +1,6 @@
 #include "game/selection/level_selector_bg.h"
 
+#include "api/actions.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/menus/menu_flow.h"
@@ -15,6 +16,7 @@ const api::ObjectName kRedText{"RedText"};
 const api::ObjectName kBlueText{"BlueText"};
 const api::ObjectName kMidGround{"MidGround"};
 const api::ObjectName kInfoScreen{"InfoScreen"};
+const api::ObjectName kHint{"Hint"};
 const api::LevelKey kVersus{"VSscreen"};
 const api::SoundEvent kSelectMode{"event:/Select_Mode"};
 const api::SoundEvent kHover{"event:/Button_Hover"};
@@ -40,6 +42,7 @@ void LevelSelectorBG::Init() {
     blueText_ = api::Find(kBlueText);
     midGround_ = api::Find(kMidGround);
     infoScreen_ = api::Find(kInfoScreen);
+    hint_.Attach(api::Find(kHint), ControlPrompts::Screen::kLevelSelection);
     menu_ = api::MenuInput{{1}, BackdropKeys()};
     infoShown = false;
     leaving_ = false;
@@ -71,6 +74,7 @@ void LevelSelectorBG::Restyle(size_t row) {
 void LevelSelectorBG::Update(float dt) {
     if (!wipe_ || !wipe_->revealed || leaving_) return;
     menu_.Poll(dt);
+    hint_.Refresh();
     if (Engine::GameObj* selector = selector_.Get())
         api::SetPosition(owner, {api::Position(selector).x, api::Position(owner).y});
     for (size_t i = 0; i < slots_.size(); ++i)
@@ -81,7 +85,7 @@ void LevelSelectorBG::Update(float dt) {
         leaving_ = MenuFlow::LeaveTo(wipe_, kVersus);
         return;
     }
-    if (api::KeyTriggered('H') || menu_.pads[0].Triggered(Engine::kButtonX)) {
+    if (api::KeyTriggered(api::ActionKey(1, Engine::Action::kSkill)) || menu_.pads[0].Triggered(Engine::kButtonX)) {
         infoShown = !infoShown;
         api::SetColor(infoScreen_.Get(), infoShown ? kLitColour : kHiddenColour);
         api::Play(kHover);

@@ -3,11 +3,13 @@
 // stands exactly on a level slot writes that level as the chosen one, lights
 // its slot, dims the neighbours and restyles the screen (middle picture, the
 // two players' title images, the level's name). F or pad A goes on to the
-// versus screen; H or pad X shows the level's info card.
+// versus screen; player 1's skill key (H) or pad X shows the level's info card.
+// The foot line ("Hint") names these keys as player 1 has them bound.
 
 #include <array>
 
 #include "api/script_api.h"
+#include "game/menus/control_prompts.h"
 
 class Transition;
 
@@ -36,5 +38,6 @@ private:
     api::ObjectRef midGround_;
     api::ObjectRef infoScreen_;
     api::MenuInput menu_;
+    ControlPrompts::HintLabel hint_;
     bool leaving_ = false;
 };
