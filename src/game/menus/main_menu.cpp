@@ -31,6 +31,9 @@ const api::ObjectName kArrow{"Arrow"};
 const api::ObjectName kCoopHint{"CoopHint"};
 const api::LevelKey kCoopTitle{"MainMenu"};
 constexpr Engine::VirtualKey kCoopKey = 'C';
+// Online play (two machines) has its own screen, named on the same line.
+const api::LevelKey kOnlineScreen{"OnlineMenu"};
+constexpr Engine::VirtualKey kOnlineKey = 'O';
 constexpr int32_t kHintLayer = 6;
 
 template <class Field>
@@ -107,5 +110,13 @@ void MainMenu::Update(float dt) {
     if (coop) {
         api::Play(kClick);
         MenuFlow::LeaveTo(wipe_, kCoopTitle);
+        return;
+    }
+    const bool online = api::KeyTriggered(kOnlineKey) ||
+                        std::any_of(menu_.pads.begin(), menu_.pads.end(),
+                                    [](MenuPad& pad) { return pad.Triggered(Engine::kButtonX); });
+    if (online) {
+        api::Play(kClick);
+        MenuFlow::LeaveTo(wipe_, kOnlineScreen);
     }
 }
