@@ -104,19 +104,14 @@ void MainMenu::Update(float dt) {
         MenuFlow::LeaveTo(wipe_, kEntries[selected()].leavesTo);
         return;
     }
-    const bool coop = api::KeyTriggered(kCoopKey) ||
-                      std::any_of(menu_.pads.begin(), menu_.pads.end(),
-                                  [](MenuPad& pad) { return pad.Triggered(Engine::kButtonY); });
-    if (coop) {
+    // The co-op title and the Online screen each have a key and a pad button.
+    const auto pressed = [this](Engine::VirtualKey key, int button) {
+        return api::KeyTriggered(key) || std::any_of(menu_.pads.begin(), menu_.pads.end(),
+                                                     [button](MenuPad& pad) { return pad.Triggered(button); });
+    };
+    const bool coop = pressed(kCoopKey, Engine::kButtonY);
+    if (coop || pressed(kOnlineKey, Engine::kButtonX)) {
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kCoopTitle);
-        return;
-    }
-    const bool online = api::KeyTriggered(kOnlineKey) ||
-                        std::any_of(menu_.pads.begin(), menu_.pads.end(),
-                                    [](MenuPad& pad) { return pad.Triggered(Engine::kButtonX); });
-    if (online) {
-        api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kOnlineScreen);
+        MenuFlow::LeaveTo(wipe_, coop ? kCoopTitle : kOnlineScreen);
     }
 }
