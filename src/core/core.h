@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/engine_settings.h"
+#include "core/online_request.h"
 #include "core/frame_clock.h"
 #include "core/random.h"
 #include "core/system.h"
@@ -56,6 +57,8 @@ public:
     std::vector<System*> systems;
     bool active = true;
     EngineSettings settings;
+    // The Online screen's request to the wiring, and the last online game's end.
+    OnlineRequest online;
     // Every gameplay random draw (scripts and particles) comes from here.
     Random random;
 

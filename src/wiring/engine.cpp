@@ -24,6 +24,7 @@
 #include "window/window.h"
 #include "wiring/collider_outline.h"
 #include "wiring/command_line.h"
+#include "net/net_address.h"
 #include "wiring/online_run.h"
 #include "wiring/replay_session.h"
 #include "wiring/settings_keeper.h"
@@ -184,9 +185,33 @@ int RunGame(int argc, char** argv) {
     if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
                                    command.options.inputDelay});
-    EngineSystems systems(options);
-    if (systems.Initialize()) systems.Run();
-    return 0;
+    return RunMenusAndOnline(options);
+}
+
+int RunMenusAndOnline(const EngineOptions& options) {
+    // The Online screen ends the menus' game with a request; the online game then
+    // runs exactly as from the command line, in a game of its own, and when its
+    // session ends the menus' game starts again on the Online screen with the
+    // line it ended with. Closing the window ends the loop.
+    std::string ended;
+    for (;;) {
+        OnlineRequest request;
+        {
+            EngineSystems systems(options);
+            systems.core->online.recentAddressesFile = options.files.recentAddressesFile;
+            systems.core->online.lastEnd = ended;
+            if (systems.Initialize()) systems.Run();
+            request = systems.core->online;
+        }
+        if (!request.pending) return 0;
+        ended.clear();
+        OnlineCommand online;
+        online.hostPort = request.host ? net::kDefaultPort : 0;
+        online.joinAddress = request.joinAddress;
+        online.inputDelay = request.inputDelay;
+        RunOnline(options, online, &ended);
+        if (ended.empty()) return 0;
+    }
 }
 
 }  // namespace Engine

@@ -91,4 +91,9 @@ public:
 // process exit code.
 int RunGame(int argc, char** argv);
 
+// The game from its title, with its way into online games: the Online screen's
+// request leaves the menus for RunOnline, and the end of that game comes back to
+// the Online screen. Returns when the window is closed.
+int RunMenusAndOnline(const EngineOptions& options);
+
 }  // namespace Engine

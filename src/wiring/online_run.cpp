@@ -81,12 +81,17 @@ std::string OnlineBuildId() {
     return id.str();
 }
 
-int RunOnline(const EngineOptions& given, const OnlineCommand& command) {
+int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::string* ended) {
     net::EnetLibrary library;
     // The port is taken (or the name looked up) before the game loads, so a
     // mistake there gets its line at once.
     std::unique_ptr<net::NetHost> link = OpenLink(library, command);
-    if (!link) return 1;
+    if (!link) {
+        if (ended)
+            *ended = command.hostPort != 0 ? "Cannot host on port " + std::to_string(command.hostPort) + ": it is taken."
+                                           : "Cannot join " + command.joinAddress + ": no such address.";
+        return 1;
+    }
 
     // The game reads only the frame both machines run; this machine's devices
     // are read into a frame of their own.
@@ -144,6 +149,7 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command) {
         link->Disconnect(500);
     } else {
         std::cout << session.EndMessage() << std::endl;
+        if (ended) *ended = session.EndMessage();
         if (session.OutOfStepFrame()) {
             const std::string folder = options.files.dataDirectory.empty() ? "." : options.files.dataDirectory;
             const std::string saved = game.SaveOutOfStepRecording(folder);

@@ -23,7 +23,9 @@ std::string OnlineBuildId();
 
 // Runs the online game until it is quit or the session ends; prints why it ended
 // and the world hash line, saves the recording when the games went out of step.
-// Returns the exit code (1 when no connection could even be opened).
-int RunOnline(const EngineOptions& options, const OnlineCommand& command);
+// Returns the exit code (1 when no connection could even be opened). `ended`,
+// when given, receives the line the session ended with for the Online screen;
+// it stays empty when this machine's player closed the game.
+int RunOnline(const EngineOptions& options, const OnlineCommand& command, std::string* ended = nullptr);
 
 }  // namespace Engine

@@ -77,7 +77,10 @@ std::string UserConfigDirectory(const EnvironmentLookup& environment) {
 UserFiles LocateUserFiles(const std::string& executablePath, const EnvironmentLookup& environment) {
     UserFiles files;
     const std::string config = UserConfigDirectory(environment);
-    if (!config.empty()) files.controllerMappingsFile = config + "gamecontrollerdb.txt";
+    if (!config.empty()) {
+        files.controllerMappingsFile = config + "gamecontrollerdb.txt";
+        files.recentAddressesFile = config + "recent_addresses.txt";
+    }
     files.dataDirectory = InstalledDataDirectory(executablePath);
     files.installed = !files.dataDirectory.empty();
     if (!files.installed) return files;

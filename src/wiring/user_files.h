@@ -12,7 +12,8 @@
 //   settings          $XDG_CONFIG_HOME/tolvex/sound.xml     (~/.config/tolvex)
 //                     (sound, display and both players' controls)
 // Controller mappings are read from $XDG_CONFIG_HOME/tolvex/gamecontrollerdb.txt
-// either way.
+// and the recently joined online addresses kept in
+// $XDG_CONFIG_HOME/tolvex/recent_addresses.txt either way.
 
 #include <functional>
 #include <string>
@@ -30,6 +31,9 @@ struct UserFiles {
     std::string soundSettingsFile = "src/sound/sound.xml";
     // $XDG_CONFIG_HOME/tolvex/gamecontrollerdb.txt (empty without a home).
     std::string controllerMappingsFile;
+    // $XDG_CONFIG_HOME/tolvex/recent_addresses.txt: the addresses last joined
+    // online (empty without a home: none are kept).
+    std::string recentAddressesFile;
 };
 
 // Reads an environment variable; nullptr when unset.

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "game/ai/computer_seats.h"
+#include "api/online.h"
 #include "api/script_api.h"
 #include "graphics/animator.h"
 #include "graphics/renderable2d.h"
@@ -16,6 +17,8 @@ REGISTER_SCRIPT("LoadingLogic", LoadingLogic);
 
 namespace {
 const api::LevelKey kTitle{"MainMenu_KR"};
+// Back from an online game: its Online screen, with the line it ended with.
+const api::LevelKey kOnlineScreen{"OnlineMenu"};
 const api::ObjectName kBackground{"LoadingBG"};
 const api::SoundEvent kLogoSound{"event:/Logo_Sound"};
 const api::TextureName kFirstLogo{"AA_Brennic_Logo"};
@@ -54,6 +57,8 @@ void LoadingLogic::Init() {
     LoadTextures();
     background = api::FindLast(kBackground);
     api::SetTexture(background.Get(), kFirstLogo);
+    // Coming back from an online game, the logos are not shown again.
+    if (api::OnlineEndWaiting()) stage = 3;
 }
 
 void LoadingLogic::Update(float dt) {
@@ -97,7 +102,7 @@ void LoadingLogic::Update(float dt) {
                 timer = 0.0f;
                 LoadArchetypeList();
                 // Unloads this level and this script with it.
-                api::LoadLevel(kTitle);
+                api::LoadLevel(api::OnlineEndWaiting() ? kOnlineScreen : kTitle);
             }
             break;
         default:

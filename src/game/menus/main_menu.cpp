@@ -31,6 +31,9 @@ const api::ObjectName kArrow{"Arrow"};
 const api::ObjectName kCoopHint{"CoopHint"};
 const api::LevelKey kCoopTitle{"MainMenu"};
 constexpr Engine::VirtualKey kCoopKey = 'C';
+// Online play (two machines) has its own screen, named on the same line.
+const api::LevelKey kOnlineScreen{"OnlineMenu"};
+constexpr Engine::VirtualKey kOnlineKey = 'O';
 constexpr int32_t kHintLayer = 6;
 
 template <class Field>
@@ -101,11 +104,14 @@ void MainMenu::Update(float dt) {
         MenuFlow::LeaveTo(wipe_, kEntries[selected()].leavesTo);
         return;
     }
-    const bool coop = api::KeyTriggered(kCoopKey) ||
-                      std::any_of(menu_.pads.begin(), menu_.pads.end(),
-                                  [](MenuPad& pad) { return pad.Triggered(Engine::kButtonY); });
-    if (coop) {
+    // The co-op title and the Online screen each have a key and a pad button.
+    const auto pressed = [this](Engine::VirtualKey key, int button) {
+        return api::KeyTriggered(key) || std::any_of(menu_.pads.begin(), menu_.pads.end(),
+                                                     [button](MenuPad& pad) { return pad.Triggered(button); });
+    };
+    const bool coop = pressed(kCoopKey, Engine::kButtonY);
+    if (coop || pressed(kOnlineKey, Engine::kButtonX)) {
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kCoopTitle);
+        MenuFlow::LeaveTo(wipe_, coop ? kCoopTitle : kOnlineScreen);
     }
 }
