@@ -104,7 +104,7 @@ TEST_F(ComputerPlay, HardBeatsEasyOverASeededBatch) {
     // Each side plays hard in turn, with the birds swapped, so neither the slot
     // nor the bird decides.
     int hardWins = 0, easyWins = 0, draws = 0;
-    for (unsigned match = 0; match < 4; ++match) {
+    for (unsigned match = 0; match < 12; ++match) {
         ai::MatchSetup setup;
         setup.levelKey = "Zurododavad";
         const bool hardFirst = match % 2 == 0;
