@@ -164,11 +164,14 @@ private:
         if (!engine_->core().active) {
             // Stopping inside the way-back check means the screen's only exit was
             // quitting; stopping elsewhere than where a player quits means the
-            // game gave up by itself. Both fail; a chosen quit starts again.
+            // game gave up by itself. Both fail; a chosen quit starts again, and
+            // so does a chosen online game (hosting or joining leaves the menus'
+            // game for the online one, which the harness does not run).
+            const bool choseOnline = engine_->core().online.pending;
             if (checkingWayBack_ && failure_.empty())
                 failure_ = "The game stopped during a way-back check, on " + level + " (frame " +
                            std::to_string(figures_.frames) + ")";
-            else if (!IsQuitScreen(level) && failure_.empty())
+            else if (!IsQuitScreen(level) && !choseOnline && failure_.empty())
                 failure_ = "The game stopped by itself on " + level + " (frame " + std::to_string(figures_.frames) + ")";
             ++figures_.restarts;
             Boot();
