@@ -384,12 +384,23 @@ const std::string& CurrentLevelPath() {
 
 bool InLevel(const std::string& path) { return CurrentLevelPath() == path; }
 
+bool InLevelOfKey(const std::string& key) {
+    const Engine::GameObjectFactory* factory = Factory();
+    if (!factory) return false;
+    const auto found = factory->levelPaths.find(key);
+    return found != factory->levelPaths.end() && found->second == factory->currentLevelPath;
+}
+
 std::string CurrentLevelStem() {
     std::string path = CurrentLevelPath();
     const size_t slash = path.find_last_of("/\\");
     if (slash != std::string::npos) path = path.substr(slash + 1);
     const size_t dot = path.rfind('.');
     return dot == std::string::npos ? path : path.substr(0, dot);
+}
+
+void PauseOnFocusLoss() {
+    if (Engine::GameLogic* logic = Logic()) logic->pauseOnFocusLoss = true;
 }
 
 bool Paused() {

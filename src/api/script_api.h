@@ -218,10 +218,14 @@ bool HowToPlayOpen();
 void SetHowToPlayOpen(bool open);
 const std::string& CurrentLevelPath();
 bool InLevel(const std::string& path);
+// Whether the loaded level is the file the level-path table lists under `key`.
+bool InLevelOfKey(const std::string& key);
 // The file stem of the current level ("Level1" for "MapData//Level1.xml").
 std::string CurrentLevelStem();
 bool Paused();
 void SetPaused(bool paused);
+// Makes losing the window's focus pause the loaded level (until the next load).
+void PauseOnFocusLoss();
 float TimeScale();
 void SetTimeScale(float scale);
 void Quit();

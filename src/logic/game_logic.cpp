@@ -20,14 +20,6 @@ namespace Engine {
 
 GameLogic* GameLogic::instance = nullptr;
 
-namespace {
-
-bool IsGameplayLevel(const std::string& path) {
-    return path == "MapData//Level1.xml" || path == "MapData//Level4.xml" || path == "MapData//Zurododavad.xml";
-}
-
-}  // namespace
-
 GameLogic::GameLogic() : cameraShake(std::make_unique<graphics::CameraShake>()) {
     instance = this;
     if (Core::instance) Core::instance->SetTimeScaleSource(&timeScale);
@@ -93,6 +85,7 @@ Buttons* GameLogic::TakeButton() {
 
 void GameLogic::OnLevelUnloaded() {
     timeScale = 1.0f;
+    pauseOnFocusLoss = false;
     for (auto& button : buttonPool) button->Release();
     UndoHistory.clear();
     scriptList.clear();
@@ -179,9 +172,7 @@ void GameLogic::ToggleFullscreen() {
 void GameLogic::SendMessage(Message* message) {
     if (message->id == kFocusMessage) {
         // Losing focus in a match pauses it; nothing else pauses and nothing resumes.
-        const GameObjectFactory* factory = GameObjectFactory::instance;
-        if (!static_cast<FocusMessage*>(message)->focused && factory && IsGameplayLevel(factory->currentLevelPath))
-            paused = true;
+        if (!static_cast<FocusMessage*>(message)->focused && pauseOnFocusLoss) paused = true;
         return;
     }
     if (message->id != kFileDraggedMessage) return;

@@ -53,6 +53,9 @@ public:
     static GameLogic* instance;
 
     bool paused = false;
+    // Whether losing the window's focus pauses the loaded level: set by the level's
+    // pause menu when it starts (a level with a match to pause), cleared by every unload.
+    bool pauseOnFocusLoss = false;
     float timeScale = 1.0f;
     // The editor's snapshots, oldest first; emptied by every level unload.
     std::deque<EditorSnapshot> UndoHistory;

@@ -41,15 +41,27 @@ TEST(KilledWriteTest, AKilledSaveLeavesTheOldOrTheNewTableNeverAPartOne) {
     int sawOld = 0, sawNew = 0;
     for (int round = 0; round < 40; ++round) {
         std::cout.flush();
+        // The child reports every finished save, so the kill falls at a random
+        // moment after its first one however slowly a loaded machine runs it.
+        int saved[2];
+        ASSERT_EQ(::pipe(saved), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (bool useNew = true;; useNew = !useNew) Engine::WriteLevelPaths("LevelPaths.xml", useNew ? newTable : oldTable);
+            ::close(saved[0]);
+            for (bool useNew = true;; useNew = !useNew) {
+                Engine::WriteLevelPaths("LevelPaths.xml", useNew ? newTable : oldTable);
+                if (::write(saved[1], "s", 1) != 1) ::_exit(1);
+            }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(1000 + timing() % 100000));
+        ::close(saved[1]);
+        char first = 0;
+        ASSERT_EQ(::read(saved[0], &first, 1), 1) << "round " << round << ": the child never finished a save";
+        std::this_thread::sleep_for(std::chrono::microseconds(timing() % 100000));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::close(saved[0]);
         ASSERT_TRUE(WIFSIGNALED(status));
 
         std::map<std::string, std::string> read;

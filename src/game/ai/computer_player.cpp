@@ -10,16 +10,13 @@
 #include "api/script_api.h"
 #include "physics/collider.h"
 #include "game/ai/key_hands.h"
+#include "game/levels/level_table.h"
 
 namespace ai {
 
 namespace {
 
 // The gameplay levels a goal is chosen for.
-constexpr const char* kEggLevel = "MapData//Level1.xml";
-constexpr const char* kRunner = "MapData//Level4.xml";
-constexpr const char* kBossLevel = "MapData//Zurododavad.xml";
-constexpr const char* kFoodCourt = "MapData//Level2.xml";
 
 // What hurts a bird that comes at it: projectiles, debris, beams, rocks, meteors.
 constexpr const char* kHazards[] = {
@@ -227,12 +224,13 @@ ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
     return goal;
 }
 
-ComputerPlayer::Goal ComputerPlayer::ChooseGoal(const std::string& level, const Engine::GameObj* me) {
-    if (level == kEggLevel) return EggGoal(me);
-    if (level == kRunner) return Goal{{player_ == 1 ? -8.0f : -5.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
-    if (level == kBossLevel) return BossGoal(me);
+ComputerPlayer::Goal ComputerPlayer::ChooseGoal(levels::Mode mode, const Engine::GameObj* me) {
+    if (mode == levels::Mode::Egg) return EggGoal(me);
+    if (mode == levels::Mode::Runner)
+        return Goal{{player_ == 1 ? -8.0f : -5.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
+    if (mode == levels::Mode::Boss) return BossGoal(me);
     // Waiting for scraps, it keeps above the customers' heads.
-    if (level == kFoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 2.0f}, false, 1.5f}, 1.2f);
+    if (mode == levels::Mode::FoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 2.0f}, false, 1.5f}, 1.2f);
     // Anywhere else (the practice range): stroll from side to side.
     const float side = (frame_ / 240) % 2 == 0 ? -6.0f : 6.0f;
     return Goal{{player_ == 1 ? side : -side, 0.0f}, (frame_ % 60) < 2, 1.5f};
@@ -303,7 +301,8 @@ void ComputerPlayer::Think() {
     const Engine::vec2 at = api::Position(me);
     if (frame_ == 1 || frame_ % profile_.reactionFrames == 0) {
         // A look at the screen: where to go, and whether it notices what comes at it.
-        goal_ = ChooseGoal(api::CurrentLevelPath(), me);
+        const levels::LevelRow* level = levels::Current();
+        goal_ = ChooseGoal(level ? level->mode : levels::Mode::Practice, me);
         // Far off it misses by its whole aim error; close by, the eye corrects it.
         const float error = profile_.aimError * std::min(1.0f, LengthOf(goal_.at - at) / 4.0f);
         aimOff_ = {Wobble() * error, Wobble() * error * 0.5f};

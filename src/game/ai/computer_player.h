@@ -23,6 +23,7 @@
 #include "core/maths.h"
 #include "game/ai/bird_keys.h"
 #include "game/ai/strength.h"
+#include "game/levels/level_table.h"
 
 namespace Engine {
 class GameObj;
@@ -58,7 +59,7 @@ private:
         int flapEvery = 3;        // frames between flaps while climbing
     };
 
-    Goal ChooseGoal(const std::string& level, const Engine::GameObj* me);
+    Goal ChooseGoal(levels::Mode mode, const Engine::GameObj* me);
     Goal EggGoal(const Engine::GameObj* me);
     Goal BossGoal(const Engine::GameObj* me);
     // Tier slots on this player's tier bar in the boss level (one per orb caught).

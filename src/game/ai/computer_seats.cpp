@@ -2,15 +2,11 @@
 
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 
 namespace ai {
 
 namespace {
-
-constexpr const char* kGameplayLevels[] = {
-    "MapData//Level1.xml", "MapData//Level2.xml", "MapData//Level4.xml", "MapData//Zurododavad.xml",
-    "MapData//PracticeRange.xml",
-};
 
 Strength StrengthOf(Game::Seat seat) {
     if (seat == Game::Seat::ComputerEasy) return Strength::Easy;
@@ -19,12 +15,6 @@ Strength StrengthOf(Game::Seat seat) {
 }
 
 }  // namespace
-
-bool IsGameplayLevel(const std::string& path) {
-    for (const char* level : kGameplayLevels)
-        if (path == level) return true;
-    return false;
-}
 
 void ComputerSeats::Think(Engine::ScriptedKeyStateSource& keys) {
     if (!hands_ || keys_ != &keys) {
@@ -40,7 +30,7 @@ void ComputerSeats::Think(Engine::ScriptedKeyStateSource& keys) {
         level_ = level;
         for (auto& player : players_) player.reset();
     }
-    const bool playing = IsGameplayLevel(level) && !api::Paused();
+    const bool playing = levels::InPlayedLevel() && !api::Paused();
     for (int slot = 0; slot < 2; ++slot) {
         const Game::Seat seat = Game::seats[slot];
         std::unique_ptr<ComputerPlayer>& player = players_[slot];

@@ -43,7 +43,4 @@ void InstallComputerSeats(unsigned seed = 1);
 // The installed seats, or null.
 ComputerSeats* InstalledSeats();
 
-// Whether the computer players play on this level (the gameplay levels).
-bool IsGameplayLevel(const std::string& path);
-
 }  // namespace ai

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "api/actions.h"
+#include "game/levels/level_table.h"
 #include "api/script_api.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
@@ -54,10 +55,6 @@ const api::SoundEvent kEggHit{"event:/Egg_Hit"};
 const api::SoundEvent kEagleHurt{"event:/Eagle_Hurt"};
 const api::SoundEvent kCannonSkill{"event:/Zora_Cannon_Skill"};
 
-const char* const kLevel1 = "MapData//Level1.xml";
-const char* const kLevel4 = "MapData//Level4.xml";
-const char* const kBossLevel = "MapData//Zurododavad.xml";
-const char* const kPracticeRange = "MapData//PracticeRange.xml";
 
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 constexpr uint32_t kInvisibleWhite = 0x00FFFFFF;
@@ -176,12 +173,12 @@ void MainPlayerBehaviour::Init() {
         staminaBarColour = birds::ColorOf(front);
         staminaBarWidth = api::Scale(front).x;
     }
-    if (api::InLevel(kLevel4)) {
+    if (levels::CurrentIs(levels::Mode::Runner)) {
         api::SetPosition(staminaBarBack.Get(), {-300.0f, -100.0f});
         api::SetPosition(staminaBarFront.Get(), {-120.0f, -120.0f});
     }
 
-    if (api::InLevel(kPracticeRange)) practiceHold = true;
+    if (levels::CurrentIs(levels::Mode::Practice)) practiceHold = true;
 
     stunFeedback = api::Spawn(kFeedbackTemplate, 120.0f, 120.0f);
     if (Engine::GameObj* stun = stunFeedback.Get()) {
@@ -240,7 +237,7 @@ void MainPlayerBehaviour::Update(float dt) {
 
     pendingVelocity = {0.0f, 0.0f};
     UpdatePad();
-    if (api::InLevel(kLevel4)) {
+    if (levels::CurrentIs(levels::Mode::Runner)) {
         api::SetColor(staminaBarBack.Get(), kInvisibleWhite);
         api::SetColor(staminaBarFront.Get(), kInvisibleWhite);
     }
@@ -255,7 +252,7 @@ void MainPlayerBehaviour::Update(float dt) {
     UpdateHurtReaction(dt);
     UpdateHazardDeath();
     UpdateStamina(dt);
-    if (api::InLevel(kLevel1)) UpdateStaminaWarning(dt);
+    if (levels::CurrentIs(levels::Mode::Egg)) UpdateStaminaWarning(dt);
     UpdateBlinking(dt);
 
     if (skillRequested) {
@@ -282,7 +279,7 @@ void MainPlayerBehaviour::Update(float dt) {
         UpdateControls(dt);
     }
 
-    if (!api::InLevel(kLevel4)) UpdateStaminaBar();
+    if (!levels::CurrentIs(levels::Mode::Runner)) UpdateStaminaBar();
 }
 
 void MainPlayerBehaviour::ApplyUpgrades() {
@@ -370,7 +367,7 @@ void MainPlayerBehaviour::UpdateTeamIcon() {
     if (!icon) return;
     api::SetPosition(icon, api::Position(owner) + Engine::vec2{0.0f, 1.0f});
     bool attack;
-    if (api::InLevel(kLevel4) || api::InLevel(kBossLevel))
+    if (levels::CurrentIs(levels::Mode::Runner) || levels::CurrentIs(levels::Mode::Boss))
         attack = IsPlayerOne();
     else
         attack = IsAttacker();
@@ -430,7 +427,7 @@ void MainPlayerBehaviour::UpdateStamina(float dt) {
         sinceLastFlap = 0.0f;
     if (sinceLastFlap > 1.0f && stamina <= maxStamina) {
         stamina += 50.0f * dt;
-        if (!api::InLevel(kLevel4)) api::SetColor(staminaBarFront.Get(), staminaBarColour);
+        if (!levels::CurrentIs(levels::Mode::Runner)) api::SetColor(staminaBarFront.Get(), staminaBarColour);
     }
     if (stamina > maxStamina) stamina = maxStamina;
 }
@@ -522,10 +519,10 @@ void MainPlayerBehaviour::UpdateDeath(float dt) {
     api::SetColor(owner, kOpaqueWhite);
     if (round) round->ResetPowerUps();
     const MatchRules* rules = Rules();
-    if ((rules && rules->EggMode()) || api::InLevel(kPracticeRange)) {
+    if ((rules && rules->EggMode()) || levels::CurrentIs(levels::Mode::Practice)) {
         api::SetPosition(owner, SpawnPoint());
         facingRight = IsPlayerOne();
-    } else if (api::InLevel(kBossLevel)) {
+    } else if (levels::CurrentIs(levels::Mode::Boss)) {
         api::SetPosition(owner, IsPlayerOne() ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f});
         facingRight = IsPlayerOne();
     } else {
@@ -572,7 +569,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     const bool flap = KeyAction("Flap") || PadAction(Engine::Action::kFlap);
     if (flap) {
         notFlapping = false;
-        const bool free = api::InLevel(kLevel4) || api::InLevel(kBossLevel);
+        const bool free = levels::CurrentIs(levels::Mode::Runner) || levels::CurrentIs(levels::Mode::Boss);
         if (free || stamina > 3.0f) {
             api::AddForce(owner, {0.0f, 8.0f * flapStrength});
             if (!free) stamina -= 4.0f;
@@ -680,7 +677,7 @@ void MainPlayerBehaviour::PlayHitSound() const {
 
 void MainPlayerBehaviour::PeckedBy(Engine::GameObj* pecker, bool landing) {
     if (landing) {
-        if (api::InLevel(kLevel4))
+        if (levels::CurrentIs(levels::Mode::Runner))
             if (RoundPlayerBehaviour* peckerRound = api::ScriptOf<RoundPlayerBehaviour>(pecker))
                 peckerRound->hitCount += 1;
         if (MainPlayerBehaviour* peckerBird = api::ScriptOf<MainPlayerBehaviour>(pecker))
@@ -703,7 +700,7 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     const std::string& name = other->name;
     const bool isProtected = IsProtected();
 
-    if (name == "LeftBound" && api::InLevel(kLevel4) && !isProtected) {
+    if (name == "LeftBound" && levels::CurrentIs(levels::Mode::Runner) && !isProtected) {
         api::SetPosition(owner, {100.0f, 100.0f});
         if (!deathAnim) {
             deathAnim = api::Spawn(kDeathByMeteorAnim, 100.0f, 100.0f);
@@ -712,7 +709,7 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
         api::Play(kDeathMeteor);
     }
     if ((name == "LeftBound" || name == "RightBound" || name == "LaserBeltRight" || name == "LaserBeltLeft") &&
-        api::InLevel(kBossLevel) && !isProtected) {
+        levels::CurrentIs(levels::Mode::Boss) && !isProtected) {
         const Engine::vec2 at = api::Position(owner);
         if (!deathAnim) deathAnim = api::Spawn(kDeathByMeteorAnim, at.x, at.y);
         api::SetPosition(deathAnim.Get(), at);

@@ -1,6 +1,7 @@
 #include "game/birds/round_player_behaviour.h"
 
 #include "api/script_api.h"
+#include "game/levels/level_table.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
 #include "game/birds/main_player_behaviour.h"
@@ -25,10 +26,6 @@ const api::ArchetypeName kDung{"Dung"};
 const api::TextureName kCartoonShit{"CartoonShit"};
 const api::SoundEvent kShitFall{"event:/Bird_Shit_Fall"};
 
-const char* const kLevel1 = "MapData//Level1.xml";
-const char* const kLevel4 = "MapData//Level4.xml";
-const char* const kBossLevel = "MapData//Zurododavad.xml";
-const char* const kPracticeRange = "MapData//PracticeRange.xml";
 
 constexpr Engine::vec2 kFeedbackPark{200.0f, -130.0f};
 constexpr uint32_t kEggHealthColour = 0xFF00FF00;
@@ -83,8 +80,8 @@ Engine::vec2 RoundPlayerBehaviour::SpawnRule() const {
         const MatchRules* rules = api::ScriptOf<MatchRules>(settings);
         return rules && rules->EggMode() ? corners() : spawnPoint;
     }
-    if (api::InLevel(kPracticeRange)) return corners();
-    if (api::InLevel(kBossLevel)) return one ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f};
+    if (levels::CurrentIs(levels::Mode::Practice)) return corners();
+    if (levels::CurrentIs(levels::Mode::Boss)) return one ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f};
     return one ? Engine::vec2{-12.5f, 1.5f} : Engine::vec2{-12.5f, -1.5f};
 }
 
@@ -92,7 +89,7 @@ void RoundPlayerBehaviour::Update(float dt) {
     MainPlayerBehaviour* bird = Bird();
     if (Revealed()) {
         UpdateSpawnPoint();
-        if (!levelSettings && !api::InLevel(kPracticeRange) && !api::InLevel(kBossLevel)) UpdateWalkIn(dt);
+        if (!levelSettings && !levels::CurrentIs(levels::Mode::Practice) && !levels::CurrentIs(levels::Mode::Boss)) UpdateWalkIn(dt);
         UpdatePowerUps(dt);
         if (laxativeDropping) UpdateLaxativeRain(dt);
         if (bird && bird->dead) {
@@ -263,18 +260,18 @@ void RoundPlayerBehaviour::PushBack(Engine::GameObj* other, float strength) {
 
 void RoundPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (!other) return;
-    if (api::InLevel(kLevel4) && other->name == "LeftBound") {
+    if (levels::CurrentIs(levels::Mode::Runner) && other->name == "LeftBound") {
         if (MainPlayerBehaviour* bird = Bird()) {
             bird->dead = true;
             bird->invulnerabilityDuration = 5.0f;
         }
     }
-    if (api::InLevel(kLevel1) && barrier && other->name == barrier->name) PushBack(other, 30.0f);
+    if (levels::CurrentIs(levels::Mode::Egg) && barrier && other->name == barrier->name) PushBack(other, 30.0f);
 }
 
 void RoundPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
     if (!other) return;
-    if (api::InLevel(kLevel1) && barrier && other->name == barrier->name) PushBack(other, 5.0f);
+    if (levels::CurrentIs(levels::Mode::Egg) && barrier && other->name == barrier->name) PushBack(other, 5.0f);
 }
 
 void RoundPlayerBehaviour::HashState(Engine::StateHasher& hasher) const {

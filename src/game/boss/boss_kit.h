@@ -18,7 +18,6 @@ class RoundPlayerBehaviour;
 
 namespace boss {
 
-constexpr const char* kLevelPath = "MapData//Zurododavad.xml";
 constexpr int32_t kMaxOrbs = 5;
 constexpr int32_t kBossHealth = 6000;
 

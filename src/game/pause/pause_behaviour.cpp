@@ -5,6 +5,7 @@
 #include "api/actions.h"
 #include "api/camera_view.h"
 #include "api/script_api.h"
+#include "game/levels/level_table.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 #include "game/pause/how_to_play_pages.h"
@@ -48,22 +49,12 @@ const EntryLook kEntries[4] = {
 };
 const Engine::vec2 kEntryScale{10.0f, 2.0f};
 
-// Where the pause menu works: the levels where a match is played.
-const char* const kGameplayLevels[] = {"MapData//Level1.xml", "MapData//Level2.xml", "MapData//Level4.xml",
-                                       "MapData//Zurododavad.xml", "MapData//PracticeRange.xml"};
-
 constexpr uint32_t kInvisible = 0x00000000u;
 constexpr uint32_t kShown = 0xFFFFFFFFu;
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 // The menu's key line: under the board, in front of the pages and the menu.
 constexpr int32_t kHintLayer = 23;
 constexpr Engine::vec2 kHintAt{-5.1f, -6.4f};
-
-bool InGameplayLevel() {
-    for (const char* path : kGameplayLevels)
-        if (api::InLevel(path)) return true;
-    return false;
-}
 
 
 uint32_t ColourOf(const Engine::GameObj* object) {
@@ -73,12 +64,14 @@ uint32_t ColourOf(const Engine::GameObj* object) {
 }  // namespace
 
 void PauseBehaviour::Init() {
-    enabled = InGameplayLevel();
+    // The pause menu works where a match is played, and there losing the focus pauses too.
+    enabled = levels::InPlayedLevel();
     if (!enabled) {
         std::cout << "PauseBehaviour: " << api::CurrentLevelPath() << " is not a gameplay level; no pause menu here"
                   << std::endl;
         return;
     }
+    api::PauseOnFocusLoss();
     sprites_[kBackgroundSprite] = api::Spawn(kBackgroundArchetype, 0.0f, 0.0f);
     const char* archetypes[4] = {kResumeArchetype, kRestartArchetype, kHowToPlayArchetype, kQuitArchetype};
     for (int i = 0; i < 4; ++i) {

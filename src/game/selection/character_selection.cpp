@@ -25,7 +25,7 @@ const api::SoundEvent kClick{"event:/Button_Click"};
 const api::SoundEvent kReturn{"event:/Menu_Return"};
 const api::TextureName kReadyYes{"Ready_Yes"};
 const api::TextureName kReadyNot{"Ready_Not"};
-const char* const kPracticeScreen = "MapData//PRBirdSelectionScreen.xml";
+const api::LevelKey kPracticeScreen{"PRBirdSelectionScreen"};
 const api::ArchetypeName kSeatIcon{"SeatIcon"};
 const api::ArchetypeName kSeatLabel{"SeatLabel"};
 // Over each preview: the robot when the computer plays the slot, the label below it.
@@ -108,7 +108,7 @@ void CharacterSelection::Init() {
     infoShown = {false, false};
     leaving_ = false;
     triedToLeave_ = false;
-    practice = api::InLevel(kPracticeScreen);
+    practice = api::InLevelOfKey(kPracticeScreen);
     for (int p = 0; p < 2; ++p) {
         ShowChoice(p);
         ShowReadiness(p);

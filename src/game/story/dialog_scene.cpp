@@ -3,15 +3,10 @@
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 #include "game/story/story_wipe.h"
 
 REGISTER_SCRIPT("DialogScene", DialogScene);
-
-const std::array<DialogScene::LevelLines, 3> DialogScene::kLines = {{
-    {"MapData//Level1.xml", "The egg! It's mineee!", "Hoo? No, that's mine!"},
-    {"MapData//Zurododavad.xml", "The boss? Wake him?", "Noooo!! Peck him!!!"},
-    {"MapData//Level4.xml", "The Spaceship's Ahead!", "The ship's mine! Waaa!"},
-}};
 
 const std::array<const char*, 4> DialogScene::kPortraits = {"MynaDialog", "ZuvaDialog", "ZoraDialog",
                                                             "VedavadDialog"};
@@ -47,11 +42,9 @@ const char* ByCharacter(const std::array<const char*, 4>& table, int32_t charact
 void DialogScene::Init() {
     player1Line.clear();
     player2Line.clear();
-    for (const LevelLines& lines : kLines) {
-        if (api::InLevel(lines.levelPath)) {
-            player1Line = lines.player1;
-            player2Line = lines.player2;
-        }
+    if (const levels::LevelRow* level = levels::Current(); level && level->openingLine1) {
+        player1Line = level->openingLine1;
+        player2Line = level->openingLine2 ? level->openingLine2 : "";
     }
 
     speakers_[0].bubble = api::Find(kBubble1);

@@ -24,12 +24,6 @@ class DialogScene : public Engine::ScriptBase<DialogScene> {
 public:
     enum class Phase { Showing, Hiding };
 
-    struct LevelLines {
-        const char* levelPath;
-        const char* player1;
-        const char* player2;
-    };
-    static const std::array<LevelLines, 3> kLines;
 
     // By character number 1..4 (index 0 is character 1).
     static const std::array<const char*, 4> kPortraits;

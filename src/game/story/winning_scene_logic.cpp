@@ -16,8 +16,8 @@ const std::array<WinningSceneLogic::Victory, 4> WinningSceneLogic::kVictories = 
     {"Doruzuvo_Victory", "event:/Rure_Victory"},
 }};
 
-const char* const WinningSceneLogic::kPlayer1Level = "MapData//Player1WinningScene.xml";
-const char* const WinningSceneLogic::kPlayer2Level = "MapData//Player2WinningScene.xml";
+const api::LevelKey WinningSceneLogic::kPlayer1Scene{"Player1WinningScene"};
+const api::LevelKey WinningSceneLogic::kPlayer2Scene{"Player2WinningScene"};
 
 namespace {
 const api::ObjectName kBird{"PlayerObj"};
@@ -45,9 +45,9 @@ api::MenuKeys ConfirmKeys() {
 }
 }  // namespace
 
-int32_t WinningSceneLogic::WinnerFor(const std::string& levelPath) {
-    if (levelPath == kPlayer1Level) return Game::player1Character;
-    if (levelPath == kPlayer2Level) return Game::player2Character;
+int32_t WinningSceneLogic::WinningSlot() {
+    if (api::InLevelOfKey(kPlayer1Scene)) return 1;
+    if (api::InLevelOfKey(kPlayer2Scene)) return 2;
     return 0;
 }
 
@@ -70,7 +70,8 @@ void WinningSceneLogic::Init() {
     wipe_ = Story::FindWipe();
     menu_ = api::MenuInput({1, 2}, ConfirmKeys(), true);
 
-    winner = WinnerFor(api::CurrentLevelPath());
+    const int32_t slot = WinningSlot();
+    winner = slot == 1 ? Game::player1Character : slot == 2 ? Game::player2Character : 0;
     api::Play(winner ? kWinMusic : kDrawMusic);
 
     if (Engine::GameObj* bird = bird_.Get()) {
@@ -79,8 +80,7 @@ void WinningSceneLogic::Init() {
         if (Engine::graphics::Renderable2D* sprite = bird->GetSprite()) sprite->SetFrame(kFirstFrame, kLastFrame);
     }
     if (api::IsPlaying(kStunned)) api::Stop(kStunned);
-    const std::string path = api::CurrentLevelPath();
-    const std::string line = ComputerLine(path == kPlayer1Level ? 1 : path == kPlayer2Level ? 2 : 0);
+    const std::string line = ComputerLine(slot);
     if (!line.empty()) {
         computerLine_ = api::Spawn(kSeatLabel, -4.5f, -7.6f);
         api::SetText(computerLine_.Get(), line);

@@ -19,8 +19,8 @@ public:
     };
     // By character number 1..4 (index 0 is character 1).
     static const std::array<Victory, 4> kVictories;
-    static const char* const kPlayer1Level;
-    static const char* const kPlayer2Level;
+    static const api::LevelKey kPlayer1Scene;
+    static const api::LevelKey kPlayer2Scene;
 
     static constexpr float kQuietSeconds = 1.0f;
     static constexpr float kFrameTime = 0.2f;
@@ -33,7 +33,8 @@ public:
     void Update(float dt) override;
 
     // The winner's character for a level path: 0 for a draw.
-    static int32_t WinnerFor(const std::string& levelPath);
+    // The slot (1 or 2) whose winning scene is loaded, 0 in neither.
+    static int32_t WinningSlot();
     // The entry for a character number, or null outside 1..4.
     static const Victory* VictoryOf(int32_t character);
 

@@ -1,6 +1,7 @@
 #include "game/ultimates/ultimate_kit.h"
 
 #include "api/script_api.h"
+#include "game/levels/level_table.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/ultimates/boss_target.h"
@@ -8,7 +9,6 @@
 namespace {
 const api::ObjectName kBoss{"Level4Boss"};
 const api::ObjectName kRunnerBoss{"Boss"};
-constexpr const char* kBossLevel = "MapData//Zurododavad.xml";
 }  // namespace
 
 namespace ultimates {
@@ -45,7 +45,7 @@ void CreditHits(Engine::GameObj* bird, int32_t hits) {
 }
 
 bool DamageBoss(int32_t damage) {
-    if (!api::InLevel(kBossLevel)) return false;
+    if (!levels::CurrentIs(levels::Mode::Boss)) return false;
     BossTarget* boss = api::ScriptOf<BossTarget>(api::Find(kBoss));
     if (!boss || !boss->Vulnerable()) return false;
     boss->Health() -= damage;
