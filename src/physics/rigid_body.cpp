@@ -22,10 +22,13 @@ RigidBody::~RigidBody() {
 
 Components* RigidBody::CopyInto(Components* target) {
     if (auto* other = dynamic_cast<RigidBody*>(target)) {
-        other->BodyType = BodyType;
-        other->gravityScale = gravityScale;
+        other->force = force;
         other->velocity = velocity;
         other->mass = mass;
+        other->BodyType = BodyType;
+        other->gravityScale = gravityScale;
+        // Through the setter: the copy's collider may already be filed as a mover.
+        other->SetMotionType(MotionType);
     }
     return target;
 }

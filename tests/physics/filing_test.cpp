@@ -87,23 +87,62 @@ TEST_F(FilingTest, MotionTypeChangesKeepEachColliderInOnePlace) {
     EXPECT_TRUE(World().bodies.empty());
 }
 
-TEST_F(FilingTest, SpawnedCopiesAreDynamicUnlessTheirInstanceSaysOtherwise) {
-    scratch.Write("Objects/Crate.xml",
-                  "<Archetype name=\"Crate\"><Rigid_Body><isStatic v=\"0\"/></Rigid_Body><Collider/></Archetype>");
-    engine->factory().LoadArchetype("Crate.xml");
-    scratch.Write("MapData/Crates.xml",
-                  "<Level><Crates name=\"Crate\">"
-                  "<A><Transform><Position x=\"1\" y=\"0\" l=\"0\"/></Transform></A>"
-                  "<B><Transform><Position x=\"3\" y=\"0\" l=\"0\"/></Transform><Rigid_Body><isStatic v=\"0\"/></Rigid_Body></B>"
-                  "</Crates></Level>");
-    engine->factory().LoadLevel("MapData//Crates.xml");
-    ASSERT_EQ(Engine::GameObjectFactory::instance->liveObjects.size(), 2u);
-    Collider* a = Engine::GameObjectFactory::instance->liveObjects[0]->GetCollider();
-    Collider* b = Engine::GameObjectFactory::instance->liveObjects[1]->GetCollider();
-    EXPECT_EQ(MovingCount(a), 1u);
-    EXPECT_FALSE(World().staticTree->Contains(a));
-    EXPECT_EQ(MovingCount(b), 0u);
-    EXPECT_TRUE(World().staticTree->Contains(b));
+// A copy of an archetype moves as its archetype says (a static one is filed in the
+// tree, never among the movers) unless its level instance says otherwise, and it
+// takes every other body setting of the archetype too.
+TEST_F(FilingTest, SpawnedCopiesTakeTheirArchetypesBody) {
+    struct Case {
+        int archetype;
+        const char* instance;  // the instance's own isStatic element, or empty
+        int expected;
+    };
+    const Case cases[] = {{kStatic, "", kStatic},       {kDynamic, "", kDynamic},
+                          {kKinematic, "", kKinematic}, {kStatic, "<Rigid_Body><isStatic v=\"1\"/></Rigid_Body>", kDynamic},
+                          {kDynamic, "<Rigid_Body><isStatic v=\"0\"/></Rigid_Body>", kStatic}};
+    for (const Case& c : cases) {
+        const std::string label = "archetype " + std::to_string(c.archetype) + " instance '" + c.instance + "'";
+        const std::string name = "Crate" + std::to_string(c.archetype);
+        scratch.Write("Objects/" + name + ".xml",
+                      "<Archetype name=\"" + name + "\"><Rigid_Body><Velocity x=\"1.5\" y=\"-2\"/><Mass m=\"3\"/>"
+                      "<isStatic v=\"" + std::to_string(c.archetype) + "\"/><GravityScale g=\"0.25\"/></Rigid_Body>"
+                      "<Collider><IsGhost g=\"1\"/><Collider_Size w=\"0.5\" h=\"2\"/></Collider></Archetype>");
+        engine->factory().LoadArchetype(name + ".xml");
+        scratch.Write("MapData/Crates.xml", "<Level><Crates name=\"" + name + "\"><A>" + c.instance +
+                                                "</A></Crates></Level>");
+        engine->factory().LoadLevel("MapData//Crates.xml");
+        ASSERT_EQ(engine->factory().liveObjects.size(), 1u) << label;
+        Engine::GameObj& copy = *engine->factory().liveObjects[0];
+        const Engine::RigidBody& body = *copy.GetRigidBody();
+        Collider* collider = copy.GetCollider();
+        EXPECT_EQ(body.MotionType, c.expected) << label;
+        EXPECT_EQ(MovingCount(collider), c.expected == kStatic ? 0u : 1u) << label;
+        EXPECT_EQ(World().staticTree->Contains(collider), c.expected == kStatic) << label;
+        EXPECT_EQ(body.velocity, Engine::vec2(1.5f, -2.0f)) << label;
+        EXPECT_EQ(body.mass, 3.0f) << label;
+        EXPECT_EQ(body.gravityScale, 0.25f) << label;
+        EXPECT_TRUE(collider->ghost) << label;
+        EXPECT_EQ(collider->width, 0.5f) << label;
+        EXPECT_EQ(collider->height, 2.0f) << label;
+    }
+}
+
+// Statics are never paired with each other: copies of a static archetype parked on
+// one spot touch nothing, while a mover passing through still meets them (a step's
+// contacts are read from the lists it leaves behind).
+TEST_F(FilingTest, ParkedStaticCopiesDoNotTouchEachOther) {
+    scratch.Write("Objects/Hazard.xml",
+                  "<Archetype name=\"Hazard\"><Rigid_Body><isStatic v=\"0\"/><GravityScale g=\"0\"/></Rigid_Body>"
+                  "<Collider><IsGhost g=\"1\"/></Collider></Archetype>");
+    engine->factory().LoadArchetype("Hazard.xml");
+    Load({{"Probe", -3, 50, 1, 1, kDynamic, 0, 0, 0, true}});
+    std::vector<Engine::GameObj*> parked;
+    for (int i = 0; i < 20; ++i) parked.push_back(engine->factory().SpawnArchetype("Hazard", 0, 50));
+    Step(2);
+    for (const Engine::GameObj* hazard : parked) EXPECT_TRUE(hazard->previousContacts.empty());
+    Position("Probe") = {0, 50};
+    Step(2);
+    EXPECT_EQ(Object("Probe").previousContacts.size(), parked.size());
+    for (const Engine::GameObj* hazard : parked) EXPECT_EQ(hazard->previousContacts.size(), 1u);
 }
 
 // Pooled objects are reused by every level load; the next level's "Collider"
