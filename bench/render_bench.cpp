@@ -6,11 +6,12 @@
 //     that rasterising does not count;
 //   - the frame time at 1280 x 720 with 32-pixel sprites, up to the moment the
 //     frame's pixels can be read back;
-// for both renderers, and the ratios ours / SDL's (below 1 is better). Frame
-// times alternate between the two renderers and the frame ratio is the median
+// for both renderers, and the ratios ours / SDL's (below 1 is better). Both
+// measurements alternate between the two renderers and each ratio is the median
 // of the paired ratios, which keeps load from other processes out of it.
 //
-// Run: xvfb-run -a -s '-screen 0 1280x720x24' build/bench/render_bench
+// Run: xvfb-run -a -s '-screen 0 1280x720x24' build/bench/render_bench [N M]
+// (with N and M, only that cell: for profiling one case)
 
 #include <GL/glew.h>
 #include <SDL.h>
@@ -223,18 +224,39 @@ private:
     std::vector<SDL_Rect> rects_;
 };
 
-template <class Renderer>
-double MedianCpuPerSprite(Renderer& r, int n, int m, int reps) {
-    r.Prepare(n, m, 1);
-    r.Submit();  // warm up
-    r.Finish();
-    std::vector<double> samples;
-    for (int i = 0; i < reps; ++i) {
-        samples.push_back(r.Submit() / n);
-        r.Finish();  // keep the previous frame's rasterising out of the next measurement
-    }
+struct Paired {
+    double ours, peer, ratio;  // medians; the ratio is the median of the paired ratios
+};
+
+double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
+}
+
+// CPU time per sprite of both renderers, one frame of each in turn (the first
+// of a pair alternates), so that load from other processes falls on both alike.
+Paired MedianCpuPerSprite(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
+    ours.Prepare(n, m, 1);
+    peer.Prepare(n, m, 1);
+    ours.Submit();  // warm up
+    ours.Finish();
+    peer.Submit();
+    peer.Finish();
+    std::vector<double> ourSamples, peerSamples, ratios;
+    for (int i = 0; i < reps; ++i) {
+        // Finish keeps each frame's rasterising out of the next measurement.
+        auto oursOnce = [&] { ourSamples.push_back(ours.Submit() / n); ours.Finish(); };
+        auto peerOnce = [&] { peerSamples.push_back(peer.Submit() / n); peer.Finish(); };
+        if (i % 2 == 0) {
+            oursOnce();
+            peerOnce();
+        } else {
+            peerOnce();
+            oursOnce();
+        }
+        ratios.push_back(ourSamples.back() / peerSamples.back());
+    }
+    return {Median(ourSamples), Median(peerSamples), Median(ratios)};
 }
 
 double MedianQueuePerSprite(OurRenderer& r, int n, int reps) {
@@ -248,18 +270,9 @@ double MedianQueuePerSprite(OurRenderer& r, int n, int reps) {
     return samples[samples.size() / 2];
 }
 
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-struct FrameTimes {
-    double ours, peer, ratio;  // medians; the ratio is the median of the paired ratios
-};
-
 // Frames of the two renderers alternate, so that load from other processes on
 // the shared machine falls on both alike.
-FrameTimes MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
+Paired MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
     ours.Prepare(n, m, 32);
     peer.Prepare(n, m, 32);
     ours.Frame();
@@ -275,7 +288,9 @@ FrameTimes MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, int 
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int onlyN = argc > 2 ? std::atoi(argv[1]) : 0;
+    const int onlyM = argc > 2 ? std::atoi(argv[2]) : 0;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::printf("SDL_Init failed: %s\n", SDL_GetError());
         return 1;
@@ -299,14 +314,14 @@ int main() {
                         "SDL ns/spr", "ratio", "ours ms/fr", "SDL ms/fr", "ratio");
             for (int n : {1000, 10000, 60000}) {
                 for (int m : {1, 8, 40}) {
+                    if (onlyN && (n != onlyN || m != onlyM)) continue;
                     const int reps = n >= 60000 ? 5 : 15;
-                    const double ourCpu = MedianCpuPerSprite(*ours, n, m, reps);
+                    const Paired cpu = MedianCpuPerSprite(*ours, peer, n, m, reps);
                     const double ourQueue = MedianQueuePerSprite(*ours, n, reps);
-                    const double peerCpu = MedianCpuPerSprite(peer, n, m, reps);
                     const int frameReps = n >= 60000 ? 3 : 7;
-                    const FrameTimes frame = MedianFrames(*ours, peer, n, m, frameReps);
+                    const Paired frame = MedianFrames(*ours, peer, n, m, frameReps);
                     std::printf("%6d %3d | %12.1f %12.1f %12.1f %6.2f | %11.2f %11.2f %6.2f\n", n, m,
-                                ourQueue * 1e9, ourCpu * 1e9, peerCpu * 1e9, ourCpu / peerCpu, frame.ours * 1e3,
+                                ourQueue * 1e9, cpu.ours * 1e9, cpu.peer * 1e9, cpu.ratio, frame.ours * 1e3,
                                 frame.peer * 1e3, frame.ratio);
                     std::fflush(stdout);
                 }
