@@ -330,6 +330,8 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
     }
     // The controls page reads the keys itself, to the last one (a new binding).
     if (controls_.IsOpen()) {
+        // The page has its own key line.
+        hint_.Hide();
         FollowMouseButtons();
         UpdateControls(dt);
         return;
