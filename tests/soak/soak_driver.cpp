@@ -256,7 +256,7 @@ private:
                     // confirmation's "No", or the pause menu's "Quit to menu"
                     // (Escape opens that menu in a level; the question ignores it).
                     Tap(Engine::VK_ESCAPE);
-                    for (int entry = 0; entry < 3; ++entry) Tap('S');
+                    for (int entry = 0; entry < 4; ++entry) Tap('S');
                     Tap('F');
                     break;
             }

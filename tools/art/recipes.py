@@ -40,7 +40,7 @@ MAIN_MENU = {"MenuPlay": "PLAY", "Menu_Practice": "PRACTICE", "MenuHowToPlay": "
              "MenuOption": "OPTIONS", "MenuCredit": "CREDITS", "MenuQuit": "QUIT",
              "MenuYes": "YES", "MenuNo": "NO"}
 PAUSE_MENU = {"Reseume": "RESUME", "Restart": "RESTART", "HowToPlay": "HOW TO PLAY",
-              "QuitToMainMenu": "QUIT TO MENU"}
+              "PauseControls": "CONTROLS", "QuitToMainMenu": "QUIT TO MENU"}
 
 
 def menu(name, w, h):

@@ -65,9 +65,11 @@ void IndividualPlayerBehaviour::Init() {
 
     // 3. The players' bindings and the opponent.
     if (owner->name == kPlayer.c_str()) {
+        boundPlayer = 1;
         keyCodes = BoundKeys(1);
         otherPlayer = api::Find(kPlayer2);
     } else if (owner->name == kPlayer2.c_str()) {
+        boundPlayer = 2;
         keyCodes = BoundKeys(2);
         otherPlayer = api::Find(kPlayer);
     }
@@ -151,4 +153,13 @@ const std::array<std::string, 5>& IndividualPlayerBehaviour::AnimationsOf(int32_
         case kDoruZuvo: return rureAnimations;
         default: return mynaAnimations;
     }
+}
+
+bool IndividualPlayerBehaviour::RefreshBoundKeys() {
+    if (boundPlayer == 0) return false;
+    const std::array<Engine::VirtualKey, 7> bound = BoundKeys(boundPlayer);
+    if (bound == keyCodes) return false;
+    keyCodes = bound;
+    for (size_t i = 0; i < keyCodes.size(); ++i) keyMap[kActions[i]] = keyCodes[i];
+    return true;
 }

@@ -76,6 +76,8 @@ public:
     float ballSpeedX = 0.0f;
     float skillElapsed = 0.0f;
     std::array<Engine::VirtualKey, 7> keyCodes{};
+    // The player whose bindings `keyCodes` follows (0: none, the keys stay as set).
+    int boundPlayer = 0;
     int32_t team = 1;
     // team2Flag comes from Engine::TeamMember, written by the controller script.
     std::map<std::string, std::string> animationMap;
@@ -85,6 +87,10 @@ public:
     float moveSpeed = 1.0f;
     float flapStrength = 1.0f;
     float skillCooldown = 3.0f;
+
+    // Takes the player's bindings again; true when they changed since the last
+    // look (the controls were rebound while the match was paused).
+    bool RefreshBoundKeys();
 
 private:
     const std::array<std::string, 5>& AnimationsOf(int32_t id) const;

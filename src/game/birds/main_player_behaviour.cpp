@@ -218,6 +218,9 @@ void MainPlayerBehaviour::FirstUpdate() {
 
 void MainPlayerBehaviour::Update(float dt) {
     if (firstUpdate) FirstUpdate();
+    // Keys rebound from the pause menu take effect on the first frame after it.
+    if (IndividualPlayerBehaviour* character = Character())
+        if (character->RefreshBoundKeys()) keyMap = character->keyMap;
     ApplyUpgrades();
     ChargeUltimate(dt);
     UpdateSkillIcon(dt);

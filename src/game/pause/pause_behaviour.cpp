@@ -21,6 +21,7 @@ const api::ArchetypeName kBackgroundArchetype{"PauseBackground"};
 const api::ArchetypeName kResumeArchetype{"PauseResumeButton"};
 const api::ArchetypeName kRestartArchetype{"PauseRestartButton"};
 const api::ArchetypeName kHowToPlayArchetype{"HowToPlayButton"};
+const api::ArchetypeName kControlsArchetype{"PauseControlsButton"};
 const api::ArchetypeName kQuitArchetype{"PauseQuitButton"};
 const api::ArchetypeName kPagesBackdropArchetype{"PauseHTPBackground"};
 const api::ArchetypeName kPagesArchetype{"HowToPlayScreen"};
@@ -41,13 +42,14 @@ struct EntryLook {
     api::TextureName selected;
     api::TextureName other;
 };
-const EntryLook kEntries[4] = {
-    {{0.0f, 2.0f}, api::TextureName{"ReseumeSelected"}, api::TextureName{"ReseumeNotSelected"}},
-    {{0.0f, 0.0f}, api::TextureName{"RestartSelected"}, api::TextureName{"RestartNotSelected"}},
-    {{0.0f, -2.0f}, api::TextureName{"HowToPlaySelected"}, api::TextureName{"HowToPlayNotSelected"}},
-    {{0.0f, -4.0f}, api::TextureName{"QuitToMainMenuSelected"}, api::TextureName{"QuitToMainMenuNot"}},
+const EntryLook kEntries[PauseBehaviour::kEntryCount] = {
+    {{0.0f, 2.4f}, api::TextureName{"ReseumeSelected"}, api::TextureName{"ReseumeNotSelected"}},
+    {{0.0f, 0.7f}, api::TextureName{"RestartSelected"}, api::TextureName{"RestartNotSelected"}},
+    {{0.0f, -1.0f}, api::TextureName{"HowToPlaySelected"}, api::TextureName{"HowToPlayNotSelected"}},
+    {{0.0f, -2.7f}, api::TextureName{"PauseControlsSelected"}, api::TextureName{"PauseControlsNotSelected"}},
+    {{0.0f, -4.4f}, api::TextureName{"QuitToMainMenuSelected"}, api::TextureName{"QuitToMainMenuNot"}},
 };
-const Engine::vec2 kEntryScale{10.0f, 2.0f};
+const Engine::vec2 kEntryScale{8.5f, 1.7f};
 
 constexpr uint32_t kInvisible = 0x00000000u;
 constexpr uint32_t kShown = 0xFFFFFFFFu;
@@ -73,8 +75,9 @@ void PauseBehaviour::Init() {
     }
     api::PauseOnFocusLoss();
     sprites_[kBackgroundSprite] = api::Spawn(kBackgroundArchetype, 0.0f, 0.0f);
-    const char* archetypes[4] = {kResumeArchetype, kRestartArchetype, kHowToPlayArchetype, kQuitArchetype};
-    for (int i = 0; i < 4; ++i) {
+    const char* archetypes[kEntryCount] = {kResumeArchetype, kRestartArchetype, kHowToPlayArchetype,
+                                           kControlsArchetype, kQuitArchetype};
+    for (int i = 0; i < kEntryCount; ++i) {
         Engine::GameObj* entry = api::Spawn(archetypes[i], kEntries[i].position.x, kEntries[i].position.y);
         api::SetScale(entry, kEntryScale);
         api::SetPosition(entry, kEntries[i].position);
@@ -224,6 +227,11 @@ void PauseBehaviour::Confirm() {
     case kHowToPlay:
         OpenPages();
         return;
+    case kControls:
+        ShowMenu(false);
+        hint_.Hide();
+        controls_.Open(kPagesBackdropLayer, kPagesLayer);
+        return;
     case kQuit:
         for (const api::SoundEvent& music : kMusicToStop) api::Stop(music);
         api::ResetCamera();
@@ -253,7 +261,7 @@ void PauseBehaviour::UpdateMenu(float dt) {
     pulse += pulseGrowing ? dt : -dt;
     if (pulseGrowing && pulse > kPulseHigh) pulseGrowing = false;
     if (!pulseGrowing && pulse < kPulseLow) pulseGrowing = true;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kEntryCount; ++i) {
         Engine::GameObj* entry = sprites_[static_cast<size_t>(i)].Get();
         const bool chosen = i == selection - 1;
         api::SetTexture(entry, chosen ? kEntries[i].selected : kEntries[i].other);
@@ -262,6 +270,15 @@ void PauseBehaviour::UpdateMenu(float dt) {
     if (!api::Paused()) ShowMenu(false);
 
     if (menu_.confirm) Confirm();
+}
+
+void PauseBehaviour::UpdateControls(float dt) {
+    if (controls_.Update(dt) == ControlsEditor::Outcome::kEditing) return;
+    api::Play(kReturn);
+    // The page read this frame's keys and pads; the menu's pads take their
+    // state now, so a Back still held is not read as the menu's own back.
+    menu_.Poll(0.0f);
+    menu_.TakeMove();
 }
 
 void PauseBehaviour::FollowMouseButtons() {
@@ -293,6 +310,7 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
     if (!api::Paused()) {
         // Resumed from outside (the mouse's resume area, a level script): tidy up.
         if (pagesOpen) ClosePages();
+        controls_.Close();
         if (holdingView_) Resume();
         ShowMenu(false);
         cameraSaved = true;
@@ -301,6 +319,14 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
         if (startReleased || key) api::SetPaused(true);
         FollowMouseButtons();
         hint_.Hide();
+        return;
+    }
+    // The controls page reads the keys itself, to the last one (a new binding).
+    if (controls_.IsOpen()) {
+        // The page has its own key line.
+        hint_.Hide();
+        FollowMouseButtons();
+        UpdateControls(dt);
         return;
     }
     // Read only while paused: a key's press is seen by one query, and while the

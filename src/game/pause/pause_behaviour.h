@@ -1,10 +1,12 @@
 #pragma once
 // The pause menu of the gameplay levels. Escape or Start (either pad) pauses the
-// game and shows Resume, Restart, How to play and Quit to menu over it, walked
+// game and shows Resume, Restart, How to play, Controls and Quit to menu over it, walked
 // with W/S, the d-pad or the stick and confirmed with F or A (on release).
 // Escape or B resumes. How to play lays the five instruction pages over the
 // game, turned with A/D or the stick, closed with Escape or B. Restart opens
-// the current level afresh; Quit goes to the title screen. Everything runs in
+// the current level afresh; Controls lays the controls page over the paused
+// match (PauseControlsOverlay), whose kept bindings the birds take up once the
+// match resumes; Quit goes to the title screen. Everything runs in
 // AlwaysUpdate, the one pass that runs while the game is paused.
 //
 // The menu only works in the gameplay levels (Level1, Level4, Zurododavad and
@@ -23,12 +25,14 @@
 
 #include "api/script_api.h"
 #include "game/menus/control_prompts.h"
+#include "game/pause/pause_controls_overlay.h"
 
 class Transition;
 
 class PauseBehaviour : public Engine::ScriptBase<PauseBehaviour> {
 public:
-    enum Entry { kResume = 1, kRestart = 2, kHowToPlay = 3, kQuit = 4 };
+    enum Entry { kResume = 1, kRestart = 2, kHowToPlay = 3, kControls = 4, kQuit = 5 };
+    static constexpr int kEntryCount = kQuit;
     static constexpr float kPulseLow = 1.0f;
     static constexpr float kPulseHigh = 1.5f;
     static constexpr int32_t kPagesLayer = 22;
@@ -41,6 +45,8 @@ public:
 
     // The key line under the menu (empty while the match runs).
     Engine::GameObj* HintLine() const { return hint_.Get(); }
+    // The controls page over the paused match (open or not).
+    const PauseControlsOverlay& Controls() const { return controls_; }
 
     // False outside the gameplay levels: the menu then does nothing.
     bool enabled = false;
@@ -53,7 +59,7 @@ public:
     bool cameraSaved = true;
 
 private:
-    enum Sprite { kResumeSprite, kRestartSprite, kHowToPlaySprite, kQuitSprite, kBackgroundSprite, kSpriteCount };
+    enum Sprite { kResumeSprite, kRestartSprite, kHowToPlaySprite, kControlsSprite, kQuitSprite, kBackgroundSprite, kSpriteCount };
 
     // Covers the screen and opens `key`; false (one printed line) when it has no level.
     bool LeaveFor(const std::string& key);
@@ -65,6 +71,7 @@ private:
     void TurnPage(int direction);
     void Confirm();
     void UpdatePages();
+    void UpdateControls(float dt);
     void UpdateMenu(float dt);
     void FollowMouseButtons();
 
@@ -76,6 +83,7 @@ private:
     api::ObjectRef mouseResume_;
     api::ObjectRef mouseBack_;
     ControlPrompts::HintLabel hint_;
+    PauseControlsOverlay controls_;
     Transition* wipe_ = nullptr;
     api::MenuInput menu_{{1, 2}, {}, true};
     MenuPad start1_{1};

@@ -147,7 +147,7 @@ TEST_F(FoodCourtLevelTest, EscapePausesTheRoundAndItsMenuLeadsBackToTheTitle) {
     const float left = timer->seconds;
     Step(120);
     EXPECT_FLOAT_EQ(timer->seconds, left) << "the clock stops while the menu is open";
-    for (int i = 0; i < 3; ++i) tap('S');  // "Quit to menu"
+    for (int i = 0; i < 4; ++i) tap('S');  // "Quit to menu"
     tap('F');
     EXPECT_TRUE(StepUntil([&] { return Level() == "MapData//MainMenu_KR.xml"; }, 5.0f)) << Level();
     EXPECT_FALSE(api::Paused());

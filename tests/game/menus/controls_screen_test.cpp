@@ -33,7 +33,7 @@ struct ControlsScreenTest : MenuFixture {
     // Confirms on the chosen cell and presses the new key.
     void Rebind(Engine::VirtualKey key) {
         Tap('F');
-        ASSERT_TRUE(screen->waiting);
+        ASSERT_TRUE(screen->editor.waiting);
         Tap(key);
     }
     Engine::UserSettings Stored() {
@@ -44,12 +44,12 @@ struct ControlsScreenTest : MenuFixture {
 TEST_F(ControlsScreenTest, ARebindingIsKeptAndWrittenWhenThePlayerKeepsIt) {
     OpenControls();
     Rebind('Q');  // player 1's flap, the first cell
-    EXPECT_EQ(screen->working.KeyOf(1, Action::kFlap), 'Q');
+    EXPECT_EQ(screen->editor.working.KeyOf(1, Action::kFlap), 'Q');
     EXPECT_EQ(api::ActionKey(1, Action::kFlap), 'W') << "changed before the player kept it";
     EXPECT_NE(Text("ControlsMessage").find("Flap: Q"), std::string::npos) << Text("ControlsMessage");
 
     Tap('W');  // up from the first row wraps to "Keep and go back"
-    ASSERT_EQ(screen->row, ControlsScreen::kKeepRow);
+    ASSERT_EQ(screen->editor.row, ControlsEditor::kKeepRow);
     Tap('F');
     EXPECT_EQ(api::ActionKey(1, Action::kFlap), 'Q');
     EXPECT_EQ(Stored().controls.KeyOf(1, Action::kFlap), 'Q');
@@ -59,18 +59,18 @@ TEST_F(ControlsScreenTest, ARebindingIsKeptAndWrittenWhenThePlayerKeepsIt) {
 TEST_F(ControlsScreenTest, AKeyAnotherActionHoldsIsRefusedUnlessThePlayerConfirmsTheSwap) {
     OpenControls();
     Rebind(Engine::VK_OEM_2);  // player 2's peck
-    EXPECT_EQ(screen->working.KeyOf(1, Action::kFlap), 'W');
+    EXPECT_EQ(screen->editor.working.KeyOf(1, Action::kFlap), 'W');
     EXPECT_NE(Text("ControlsMessage").find("Player 2's Peck"), std::string::npos) << Text("ControlsMessage");
     Tap(Engine::VK_ESCAPE);  // keep both as they are
-    EXPECT_FALSE(screen->pendingSwap.has_value());
-    EXPECT_EQ(screen->working.KeyOf(1, Action::kFlap), 'W');
-    EXPECT_EQ(screen->working.KeyOf(2, Action::kPeck), Engine::VK_OEM_2);
+    EXPECT_FALSE(screen->editor.pendingSwap.has_value());
+    EXPECT_EQ(screen->editor.working.KeyOf(1, Action::kFlap), 'W');
+    EXPECT_EQ(screen->editor.working.KeyOf(2, Action::kPeck), Engine::VK_OEM_2);
     EXPECT_EQ(Level(), "MapData//Controls.xml") << "the answer to the question left the screen";
 
     Rebind(Engine::VK_OEM_2);
     Tap('F');  // confirm: swap
-    EXPECT_EQ(screen->working.KeyOf(1, Action::kFlap), Engine::VK_OEM_2);
-    EXPECT_EQ(screen->working.KeyOf(2, Action::kPeck), 'W');
+    EXPECT_EQ(screen->editor.working.KeyOf(1, Action::kFlap), Engine::VK_OEM_2);
+    EXPECT_EQ(screen->editor.working.KeyOf(2, Action::kPeck), 'W');
 }
 
 TEST_F(ControlsScreenTest, RestoreDefaultsGivesOnePlayerTheGamesOwnControlsBack) {
@@ -79,15 +79,15 @@ TEST_F(ControlsScreenTest, RestoreDefaultsGivesOnePlayerTheGamesOwnControlsBack)
     Tap(Engine::VK_RIGHT);  // player 1's pad column ...
     Tap(Engine::VK_RIGHT);  // ... player 2's keys
     Rebind('P');
-    ASSERT_EQ(screen->working.KeyOf(2, Action::kFlap), 'P');
+    ASSERT_EQ(screen->editor.working.KeyOf(2, Action::kFlap), 'P');
     Tap(Engine::VK_LEFT);
     Tap(Engine::VK_LEFT);
     Tap('W');
     Tap('W');
-    ASSERT_EQ(screen->row, ControlsScreen::kRestoreRow);
+    ASSERT_EQ(screen->editor.row, ControlsEditor::kRestoreRow);
     Tap('F');
-    EXPECT_EQ(screen->working.KeyOf(1, Action::kFlap), 'W');
-    EXPECT_EQ(screen->working.KeyOf(2, Action::kFlap), 'P') << "player 2's choice went too";
+    EXPECT_EQ(screen->editor.working.KeyOf(1, Action::kFlap), 'W');
+    EXPECT_EQ(screen->editor.working.KeyOf(2, Action::kFlap), 'P') << "player 2's choice went too";
 }
 
 TEST_F(ControlsScreenTest, EscapeLeavesWithoutChangingAnything) {
@@ -106,12 +106,12 @@ TEST_F(ControlsScreenTest, APadColumnTakesAPadButton) {
     engine->Step();
     Tap(Engine::VK_RIGHT);  // player 1's pad column
     Tap('F');
-    ASSERT_TRUE(screen->waiting);
+    ASSERT_TRUE(screen->editor.waiting);
     Tap('Q');  // keys do not count in a pad column
-    EXPECT_TRUE(screen->waiting);
+    EXPECT_TRUE(screen->editor.waiting);
     TapPad(Engine::PadBits::kLeftShoulder);
-    EXPECT_FALSE(screen->waiting);
-    EXPECT_EQ(screen->working.PadOf(1, Action::kFlap), Engine::kButtonLeftShoulder);
+    EXPECT_FALSE(screen->editor.waiting);
+    EXPECT_EQ(screen->editor.working.PadOf(1, Action::kFlap), Engine::kButtonLeftShoulder);
 }
 
 TEST_F(ControlsScreenTest, TheHintNamesTheKeysAsBoundAndPadButtonsForAPadPlayer) {

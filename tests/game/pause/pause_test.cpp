@@ -78,8 +78,8 @@ struct PauseTest : MenuFixture {
     uint32_t Colour(Engine::GameObj* object) { return object ? object->GetSprite()->color : 0u; }
     // The spawned entries, top to bottom, and the board.
     std::vector<Engine::GameObj*> Entries() {
-        return {Find("PauseResumeButton"), Find("PauseRestartButton"), Find("HowToPlayButton"),
-                Find("PauseQuitButton"), Find("PauseBackground")};
+        return {Find("PauseResumeButton"),   Find("PauseRestartButton"), Find("HowToPlayButton"),
+                Find("PauseControlsButton"), Find("PauseQuitButton"),    Find("PauseBackground")};
     }
     bool MenuShown() {
         for (Engine::GameObj* entry : Entries())
@@ -154,7 +154,7 @@ TEST_F(PauseTest, TheEntriesWalkAndStopAtTheEnds) {
     const struct {
         Engine::VirtualKey key;
         int selection;
-    } steps[] = {{'W', 1}, {'S', 2}, {'S', 3}, {'S', 4}, {'S', 4}, {'W', 3}};
+    } steps[] = {{'W', 1}, {'S', 2}, {'S', 3}, {'S', 4}, {'S', 5}, {'S', 5}, {'W', 4}, {'W', 3}};
     for (const auto& step : steps) {
         Played("event:/Button_Hover");
         Tap(step.key);
@@ -162,19 +162,20 @@ TEST_F(PauseTest, TheEntriesWalkAndStopAtTheEnds) {
         EXPECT_TRUE(Played("event:/Button_Hover")) << "also at the ends";
     }
     const char* selectedTextures[] = {"ReseumeSelected", "RestartSelected", "HowToPlaySelected",
-                                      "QuitToMainMenuSelected"};
+                                      "PauseControlsSelected", "QuitToMainMenuSelected"};
     const char* otherTextures[] = {"ReseumeNotSelected", "RestartNotSelected", "HowToPlayNotSelected",
-                                   "QuitToMainMenuNot"};
-    for (int i = 0; i < 4; ++i) {
+                                   "PauseControlsNotSelected", "QuitToMainMenuNot"};
+    const float width = Entries()[0]->transform->scale.x;
+    for (int i = 0; i < PauseBehaviour::kEntryCount; ++i) {
         const bool selected = i == 2;
         EXPECT_EQ(api::TextureOf(Entries()[i]), selected ? selectedTextures[i] : otherTextures[i]) << i;
         if (!selected) {
-            EXPECT_FLOAT_EQ(Entries()[i]->transform->scale.x, 10.0f) << "back to its size";
+            EXPECT_FLOAT_EQ(Entries()[i]->transform->scale.x, width) << "back to its size";
         }
     }
     engine->Step(20);
-    EXPECT_GT(Entries()[2]->transform->scale.x, 10.0f) << "the selected entry breathes";
-    EXPECT_LE(Entries()[2]->transform->scale.x, 15.5f);
+    EXPECT_GT(Entries()[2]->transform->scale.x, width) << "the selected entry breathes";
+    EXPECT_LE(Entries()[2]->transform->scale.x, width * 1.55f);
 }
 
 TEST_F(PauseTest, ResumeEntryResumes) {
