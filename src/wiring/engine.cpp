@@ -184,7 +184,7 @@ int RunGame(int argc, char** argv) {
     if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
     if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
-                                   command.options.inputDelay});
+                                   command.options.inputDelay, command.options.computerStrength});
     return RunMenusAndOnline(options);
 }
 
