@@ -140,6 +140,10 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
     const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(Core::kFrameSeconds));
     Clock::time_point next = Clock::now();
     bool announced = false;
+    // Back (Escape, pad B) while no friend is here yet cancels; a key still held
+    // from the screen before does not count until it is let go.
+    bool backWasDown = true;
+    bool cancelled = false;
     for (int turn = 0; systems.core->active && !session.Ended(); ++turn) {
         if (!announced && session.Running()) {
             announced = true;
@@ -148,6 +152,12 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         }
         localKeys.BeginFrame();
         localPads.BeginFrame();
+        const bool backDown = net::ActionsFromLocalInput(*localFrame).Has(net::Action::Back);
+        if (session.State() == net::SessionState::Connecting && backDown && !backWasDown) {
+            cancelled = true;
+            break;
+        }
+        backWasDown = backDown;
         // While connecting or waiting, the window still answers (and can be closed).
         if (!game.Turn(*localFrame, computerActions) && systems.window) systems.window->Update(0.0f);
         if (turn % 15 == 0) ShowStatus(systems, session, command.hostPort != 0, command.hostPort);
@@ -157,6 +167,13 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         std::this_thread::sleep_until(next);
     }
 
+    if (cancelled) {
+        // The listening (or connecting) socket closes with `link` on return.
+        const std::string line = command.hostPort != 0 ? "You stopped hosting." : "You stopped joining.";
+        std::cout << line << std::endl;
+        if (ended) *ended = line;
+        return 0;
+    }
     if (!session.Ended()) {
         // Quitting: let the friend's game have every input of the frames run here
         // (at most a second), then say goodbye.

@@ -286,3 +286,46 @@ TEST(OnlineProcess, WhenTheLineGoesDeadBothGamesEndWithTheTimeoutLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether the process has ended (gone, or a zombie waiting for pclose).
+bool Ended(pid_t pid) {
+    FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (!stat) return true;
+    char state = 0;
+    const bool read = std::fscanf(stat, "%*d %*s %c", &state) == 1;
+    std::fclose(stat);
+    return !read || state == 'Z';
+}
+
+// Escape in the window of a host nobody joined yet goes back: the game says so
+// and ends by itself (a host otherwise waits as long as it is left open).
+TEST(OnlineProcess, EscapeWhileHostingStopsWaiting) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    ASSERT_EQ(std::system("command -v xdotool > /dev/null"), 0) << "pressing a key in the game's window needs xdotool";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const std::string port = std::to_string(FreeLoopbackPort());
+    FILE* host = StartGame(dir.path(), "--windowed --host 127.0.0.1:" + port, kWindowedGame);
+    const pid_t pid = GamePid(host);
+    ASSERT_GT(pid, 0);
+    const bool hosting = ReadUpTo(host, "Hosting an online game");
+    const std::string press = "w=$(xdotool search --sync --pid " + std::to_string(pid) +
+                              " 2>/dev/null | head -n 1) && xdotool windowfocus --sync \"$w\" && xdotool key Escape";
+    const bool pressed = hosting && std::system(press.c_str()) == 0;
+    bool ended = false;
+    for (int wait = 0; wait < 100 && !ended; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ended = Ended(pid);
+    }
+    if (!ended) ::kill(pid, SIGKILL);
+    const ProcessResult result = FinishGame(host);
+    ASSERT_TRUE(hosting) << result.output;
+    EXPECT_TRUE(pressed);
+    EXPECT_TRUE(ended) << "the host kept waiting after Escape";
+    EXPECT_EQ(result.code, 0) << result.output;
+    EXPECT_NE(result.output.find("You stopped hosting.\n"), std::string::npos) << result.output;
+}
+
+}  // namespace
