@@ -206,7 +206,7 @@ int RunMenusAndOnline(const EngineOptions& options) {
         if (!request.pending) return 0;
         ended.clear();
         OnlineCommand online;
-        online.hostPort = request.host ? net::kDefaultPort : 0;
+        online.hostPort = request.host ? (request.hostPort != 0 ? request.hostPort : net::kDefaultPort) : 0;
         online.joinAddress = request.joinAddress;
         online.inputDelay = request.inputDelay;
         RunOnline(options, online, &ended);
