@@ -35,7 +35,11 @@ std::vector<std::string> RecentAddresses() {
 
 bool JoinableAddress(const std::string& text) { return Engine::LooksLikeAddress(text); }
 
-void HostOnline(int inputDelay) { Start(true, std::string(), inputDelay); }
+void HostOnline(int inputDelay, int port) {
+    Start(true, std::string(), inputDelay);
+    if (Engine::OnlineRequest* request = Request())
+        request->hostPort = std::clamp(port, kLowestOnlinePort, kHighestOnlinePort);
+}
 
 void JoinOnline(const std::string& address, int inputDelay) {
     if (const Engine::OnlineRequest* request = Request(); request && !request->recentAddressesFile.empty())

@@ -9,8 +9,10 @@
 
 namespace api {
 
-// The port a host listens on.
+// The port a host listens on unless another is chosen, and the range a choice keeps to.
 int OnlinePort();
+constexpr int kLowestOnlinePort = 1024;
+constexpr int kHighestOnlinePort = 65535;
 // This machine's addresses a friend can join ("192.168.1.20"), loopback left out.
 std::vector<std::string> HostAddresses();
 // The addresses last joined, newest first.
@@ -20,7 +22,7 @@ bool JoinableAddress(const std::string& text);
 
 // Ends the menus and starts an online game as host, or joining `address`
 // (remembered among the recent ones), with `inputDelay` frames (1..8).
-void HostOnline(int inputDelay);
+void HostOnline(int inputDelay, int port);
 void JoinOnline(const std::string& address, int inputDelay);
 
 // Why the last online game ended ("The other player left the online match.");

@@ -12,6 +12,7 @@ struct OnlineRequest {
     bool host = false;
     std::string joinAddress;  // "name" or "name:port" when joining
     int inputDelay = 3;
+    int hostPort = 0;  // the port to host on (0: the usual one)
     // Why the last online game ended; empty before the first one.
     std::string lastEnd;
     // Where the recently joined addresses are kept (empty: not kept).

@@ -72,6 +72,13 @@ PlayerActions ActionsFromLocalInput(const InputFrame& local) {
     return actions;
 }
 
+PlayerActions ActionsFromPlayerKeys(const KeyStateSource& keys, int player) {
+    PlayerActions actions;
+    for (const ActionBinding& binding : kBindings)
+        if (keys.IsDown(player == 0 ? binding.player1 : binding.player2)) actions.Set(binding.action);
+    return actions;
+}
+
 InputFrame LockstepInputFrame(const FrameInputs& inputs) {
     InputFrame frame;
     for (const ActionBinding& binding : kBindings) {

@@ -56,6 +56,10 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string& v) { return !(o.joinAddress = v).empty(); }},
     {"--input-delay", "N", "online input delay in frames, 1 to 8 (default 3; the host's counts)",
      [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.inputDelay) && o.inputDelay <= 8; }},
+    {"--computer", "STRENGTH", "online: the computer plays this machine's seat (easy, normal or hard)",
+     [](CommandLineOptions& o, const std::string& v) {
+         return (v == "easy" || v == "normal" || v == "hard") && !(o.computerStrength = v).empty();
+     }},
     // Takes the rest of the command line as its operands (ParseCommandLine).
     {"--simulate", "LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]",
      "play computer players' matches headless, print wins, losses and draws",
@@ -121,6 +125,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
         result.error = "Options --host and --join cannot be used together";
     else if (online && (!result.options.recordPath.empty() || !result.options.replayPath.empty()))
         result.error = "Online play (--host, --join) records itself; --record and --replay are for play on one machine";
+    if (result.error.empty() && !online && !result.options.computerStrength.empty())
+        result.error = "Option --computer plays an online seat: give --host or --join too";
     if (result.error.empty() && !result.options.simulate.empty() &&
         (online || !result.options.recordPath.empty() || !result.options.replayPath.empty()))
         result.error = "Option --simulate plays on its own: not with --record, --replay, --host or --join";

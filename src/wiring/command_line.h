@@ -26,6 +26,9 @@ struct CommandLineOptions {
     std::string joinAddress;
     // Online input delay in frames, 1..8.
     int inputDelay = 3;
+    // Online: this machine's seat is played by the computer at this strength
+    // ("easy", "normal", "hard"); empty: by the person at the keys.
+    std::string computerStrength;
     // Play computer-only matches headless and print the tally (docs/balance.md):
     // LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]; empty: not asked.
     std::vector<std::string> simulate;

@@ -184,7 +184,7 @@ int RunGame(int argc, char** argv) {
     if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
     if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
-                                   command.options.inputDelay});
+                                   command.options.inputDelay, command.options.computerStrength});
     return RunMenusAndOnline(options);
 }
 
@@ -206,7 +206,7 @@ int RunMenusAndOnline(const EngineOptions& options) {
         if (!request.pending) return 0;
         ended.clear();
         OnlineCommand online;
-        online.hostPort = request.host ? net::kDefaultPort : 0;
+        online.hostPort = request.host ? (request.hostPort != 0 ? request.hostPort : net::kDefaultPort) : 0;
         online.joinAddress = request.joinAddress;
         online.inputDelay = request.inputDelay;
         RunOnline(options, online, &ended);

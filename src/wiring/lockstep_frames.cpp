@@ -49,9 +49,13 @@ LockstepFrames::LockstepFrames(EngineSystems& systems, net::LockstepSession& ses
     list.insert(afterWindow, new FocusShield(systems_.input, systems_.logic, pausedAfterFrame_));
 }
 
-bool LockstepFrames::Turn(const InputFrame& local) {
+bool LockstepFrames::Turn(const InputFrame& local, const std::function<net::PlayerActions()>& computer) {
     session_.Pump();
-    if (session_.NeedsLocalInput()) session_.SubmitLocalInput(net::ActionsFromLocalInput(local));
+    if (session_.NeedsLocalInput()) {
+        net::PlayerActions actions = net::ActionsFromLocalInput(local);
+        if (computer) actions.bits |= computer().bits;
+        session_.SubmitLocalInput(actions);
+    }
     const std::optional<net::FrameInputs> inputs = session_.NextFrame();
     if (!inputs) return false;
     if (!started_) {

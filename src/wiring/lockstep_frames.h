@@ -7,6 +7,7 @@
 // world hash and is written out when the two games go out of step.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,7 +31,9 @@ public:
 
     // One turn of the loop with this machine's devices as read now: true when a
     // frame ran, false while connecting, waiting for the peer, or after the end.
-    bool Turn(const InputFrame& local);
+    // `computer`, when given, adds the actions of a computer player in this
+    // machine's seat; it is asked once for each frame of input the session takes.
+    bool Turn(const InputFrame& local, const std::function<net::PlayerActions()>& computer = {});
 
     int FramesRun() const { return static_cast<int>(recording_.frames.size()); }
     const Replay& Recording() const { return recording_; }

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -10,6 +11,8 @@
 
 #include "input/frame_key_source.h"
 #include "input/frame_pad_source.h"
+#include "input/scripted_key_state_source.h"
+#include "net/action_keys.h"
 #include "input/sdl_gamepad_source.h"
 #include "input/sdl_key_state_source.h"
 #include "net/enet_library.h"
@@ -19,6 +22,7 @@
 #include "window/window.h"
 #include "wiring/engine.h"
 #include "wiring/lockstep_frames.h"
+#include "wiring/online_computer_hook.h"
 #include "wiring/world_hash.h"
 
 #ifndef TOLVEX_VERSION
@@ -116,9 +120,30 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
     net::LockstepSession session(*link, clock, config);
     LockstepFrames game(systems, session, runFrame);
 
+    // A computer player in this machine's seat thinks on this machine only, on
+    // its own keyboard; what it presses goes out as this machine's input.
+    std::unique_ptr<KeyThinker> computer;
+    ScriptedKeyStateSource computerKeys;
+    const int seat = config.role == net::SessionRole::Host ? 0 : 1;
+    if (!command.computerStrength.empty()) {
+        const OnlineComputerMaker maker = RegisteredOnlineComputer();
+        computer = maker ? maker(seat + 1, command.computerStrength, config.seed) : nullptr;
+        if (!computer) std::cout << "This program has no computer players; you play your seat yourself" << std::endl;
+    }
+    std::function<net::PlayerActions()> computerActions;
+    if (computer)
+        computerActions = [&] {
+            computer->Think(computerKeys);
+            return net::ActionsFromPlayerKeys(computerKeys, seat);
+        };
+
     const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(Core::kFrameSeconds));
     Clock::time_point next = Clock::now();
     bool announced = false;
+    // Back (Escape, pad B) while no friend is here yet cancels; a key still held
+    // from the screen before does not count until it is let go.
+    bool backWasDown = true;
+    bool cancelled = false;
     for (int turn = 0; systems.core->active && !session.Ended(); ++turn) {
         if (!announced && session.Running()) {
             announced = true;
@@ -127,8 +152,14 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         }
         localKeys.BeginFrame();
         localPads.BeginFrame();
+        const bool backDown = net::ActionsFromLocalInput(*localFrame).Has(net::Action::Back);
+        if (session.State() == net::SessionState::Connecting && backDown && !backWasDown) {
+            cancelled = true;
+            break;
+        }
+        backWasDown = backDown;
         // While connecting or waiting, the window still answers (and can be closed).
-        if (!game.Turn(*localFrame) && systems.window) systems.window->Update(0.0f);
+        if (!game.Turn(*localFrame, computerActions) && systems.window) systems.window->Update(0.0f);
         if (turn % 15 == 0) ShowStatus(systems, session, command.hostPort != 0, command.hostPort);
         next += step;
         const Clock::time_point now = Clock::now();
@@ -136,6 +167,13 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         std::this_thread::sleep_until(next);
     }
 
+    if (cancelled) {
+        // The listening (or connecting) socket closes with `link` on return.
+        const std::string line = command.hostPort != 0 ? "You stopped hosting." : "You stopped joining.";
+        std::cout << line << std::endl;
+        if (ended) *ended = line;
+        return 0;
+    }
     if (!session.Ended()) {
         // Quitting: let the friend's game have every input of the frames run here
         // (at most a second), then say goodbye.

@@ -13,6 +13,7 @@ struct OnlineCommand {
     std::string hostAddress;   // listening on this address only (empty: all)
     std::string joinAddress;   // else joining this address
     int inputDelay = 3;
+    std::string computerStrength;  // this machine's seat played by the computer when not empty
 };
 
 // The version and build identity both games must share: the game's version and

@@ -3,6 +3,7 @@
 // 1's actions on player 1's keys and player 2's on player 2's, and nothing else.
 #include <gtest/gtest.h>
 
+#include "input/scripted_key_state_source.h"
 #include "input/virtual_keys.h"
 #include "net/action_keys.h"
 
@@ -81,3 +82,16 @@ TEST(ActionKeys, TheRunFrameHoldsNothingButThePlayersKeys) {
 }
 
 }  // namespace
+
+// A computer player in this machine's seat presses its own player's keys; only
+// that player's keys become the machine's actions, whichever seat it is.
+TEST(ActionKeys, AComputerSeatsKeysBecomeActionsOnlyForItsOwnPlayer) {
+    for (const KeyCase& c : kBirdKeys) {
+        for (int player = 0; player < 2; ++player) {
+            ScriptedKeyStateSource keys;
+            keys.Press(player == 0 ? c.player1 : c.player2);
+            EXPECT_TRUE(ActionsFromPlayerKeys(keys, player).Has(c.action)) << static_cast<int>(c.action);
+            EXPECT_EQ(ActionsFromPlayerKeys(keys, 1 - player).bits, 0u) << static_cast<int>(c.action);
+        }
+    }
+}

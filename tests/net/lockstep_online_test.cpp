@@ -4,7 +4,7 @@
 // line, refuse another version, and report the frame at which hashes differ.
 #include <gtest/gtest.h>
 
-#include "loopback_relay.h"
+#include "support/loopback_relay.h"
 #include "online_pair.h"
 
 namespace {

@@ -21,6 +21,7 @@
 #include "net/enet_library.h"
 #include "net/net_host.h"
 #include "replay_fixture.h"
+#include "support/loopback_relay.h"
 #include "wiring/world_hash.h"
 
 #ifndef TOLVEX_GAME_EXECUTABLE
@@ -220,6 +221,111 @@ TEST(OnlineProcess, WhenTheOtherGameIsKilledTheSurvivorEndsWithTheTimeoutLine) {
         << hosted.output;
     // It ended by the timeout, long before its own frame limit.
     EXPECT_EQ(HashLine(hosted.output).find("after 3600 frames"), std::string::npos) << hosted.output;
+}
+
+// Through a relay that holds each datagram 50 ms (give or take 20 ms, so they
+// also arrive out of order) and loses 5 % of them, both games still run the same
+// frames: the lockstep waits where it has to and ends on the same hash.
+TEST(OnlineProcess, ThroughASlowLossyRelayBothGamesEndOnTheSameHash) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const int hostPort = FreeLoopbackPort();
+    tests::RelayConditions line;
+    line.delayMs = 50;
+    line.jitterMs = 20;
+    line.dropShare = 0.05;
+    tests::LoopbackRelay relay(static_cast<uint16_t>(hostPort), line);
+    const std::string frames = "--windowed --quit-after-frames 600 ";
+    FILE* host = StartGame(dir.path(), frames + "--host 127.0.0.1:" + std::to_string(hostPort), kWindowedGame);
+    FILE* guest = StartGame(dir.path(), frames + "--join 127.0.0.1:" + std::to_string(relay.Port()), kWindowedGame);
+    const ProcessResult joined = FinishGame(guest);
+    const ProcessResult hosted = FinishGame(host);
+    ASSERT_EQ(hosted.code, 0) << hosted.output;
+    ASSERT_EQ(joined.code, 0) << joined.output;
+    const std::string hash = HashLine(hosted.output);
+    EXPECT_NE(hash.find("after 600 frames"), std::string::npos) << hosted.output;
+    EXPECT_EQ(HashLine(joined.output), hash) << joined.output;
+    EXPECT_EQ(hosted.output.find("out of step"), std::string::npos) << hosted.output;
+    // The line was as bad as it says: datagrams were lost and overtaken.
+    EXPECT_GT(relay.Dropped(), 0);
+    EXPECT_GT(relay.Reordered(), 0);
+}
+
+// A line that goes dead in the middle of a match: each game ends by itself with
+// the timeout line and a clean exit, long before its own frame limit.
+TEST(OnlineProcess, WhenTheLineGoesDeadBothGamesEndWithTheTimeoutLine) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const int hostPort = FreeLoopbackPort();
+    tests::RelayConditions line;
+    line.dropShare = 0.0;
+    tests::LoopbackRelay relay(static_cast<uint16_t>(hostPort), line);
+    // Bounded either way: each game quits by itself after 60 s of frames.
+    const std::string frames = "--windowed --quit-after-frames 3600 ";
+    FILE* host = StartGame(dir.path(), frames + "--host 127.0.0.1:" + std::to_string(hostPort), kWindowedGame);
+    FILE* guest = StartGame(dir.path(), frames + "--join 127.0.0.1:" + std::to_string(relay.Port()), kWindowedGame);
+    const pid_t hostPid = GamePid(host);
+    ASSERT_GT(hostPid, 0);
+    ASSERT_GT(GamePid(guest), 0);
+    const bool started = ReadUpTo(guest, "Online game started");
+    if (!started) ::kill(hostPid, SIGKILL);  // a host waits for its friend as long as it is left open
+    ASSERT_TRUE(started) << "the guest never joined";
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    relay.DropEverything();
+    const ProcessResult joined = FinishGame(guest);
+    const ProcessResult hosted = FinishGame(host);
+    const std::string timeout = "The other player has not answered for 5 seconds; the online match ended.";
+    for (const ProcessResult* side : {&hosted, &joined}) {
+        EXPECT_EQ(side->code, 0) << side->output;
+        EXPECT_NE(side->output.find(timeout), std::string::npos) << side->output;
+        EXPECT_NE(HashLine(side->output), "") << side->output;
+        EXPECT_EQ(HashLine(side->output).find("after 3600 frames"), std::string::npos) << side->output;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the process has ended (gone, or a zombie waiting for pclose).
+bool Ended(pid_t pid) {
+    FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (!stat) return true;
+    char state = 0;
+    const bool read = std::fscanf(stat, "%*d %*s %c", &state) == 1;
+    std::fclose(stat);
+    return !read || state == 'Z';
+}
+
+// Escape in the window of a host nobody joined yet goes back: the game says so
+// and ends by itself (a host otherwise waits as long as it is left open).
+TEST(OnlineProcess, EscapeWhileHostingStopsWaiting) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    ASSERT_EQ(std::system("command -v xdotool > /dev/null"), 0) << "pressing a key in the game's window needs xdotool";
+    TestSupport::ScratchDir dir;
+    ReplayTests::CopyGameData(dir);
+    const std::string port = std::to_string(FreeLoopbackPort());
+    FILE* host = StartGame(dir.path(), "--windowed --host 127.0.0.1:" + port, kWindowedGame);
+    const pid_t pid = GamePid(host);
+    ASSERT_GT(pid, 0);
+    const bool hosting = ReadUpTo(host, "Hosting an online game");
+    const std::string press = "w=$(xdotool search --sync --pid " + std::to_string(pid) +
+                              " 2>/dev/null | head -n 1) && xdotool windowfocus --sync \"$w\" && xdotool key Escape";
+    const bool pressed = hosting && std::system(press.c_str()) == 0;
+    bool ended = false;
+    for (int wait = 0; wait < 100 && !ended; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ended = Ended(pid);
+    }
+    if (!ended) ::kill(pid, SIGKILL);
+    const ProcessResult result = FinishGame(host);
+    ASSERT_TRUE(hosting) << result.output;
+    EXPECT_TRUE(pressed);
+    EXPECT_TRUE(ended) << "the host kept waiting after Escape";
+    EXPECT_EQ(result.code, 0) << result.output;
+    EXPECT_NE(result.output.find("You stopped hosting.\n"), std::string::npos) << result.output;
 }
 
 }  // namespace

@@ -130,12 +130,25 @@ TEST(CommandLine, SimulateTakesTheRestOfTheLineAsItsOperands) {
     EXPECT_TRUE(Engine::ParseCommandLine({}).options.simulate.empty());
 }
 
+// The computer plays an online seat only, at a strength it knows.
+TEST(CommandLine, TheComputerTakesAnOnlineSeatAtAKnownStrength) {
+    const auto hosted = Engine::ParseCommandLine({"--host", "5000", "--computer", "hard"});
+    ASSERT_TRUE(hosted.ok()) << hosted.error;
+    EXPECT_EQ(hosted.options.computerStrength, "hard");
+    EXPECT_TRUE(Engine::ParseCommandLine({"--join", "127.0.0.1", "--computer=easy"}).ok());
+    EXPECT_EQ(Engine::ParseCommandLine({"--join", "h", "--computer", "idle"}).error,
+              "Option --computer has an unusable value: idle");
+    EXPECT_EQ(Engine::ParseCommandLine({"--computer", "normal"}).error,
+              "Option --computer plays an online seat: give --host or --join too");
+    EXPECT_EQ(Engine::ParseCommandLine({}).options.computerStrength, "");
+}
+
 TEST(CommandLine, TheUsageListsEveryFlag) {
     const std::string usage = Engine::CommandLineUsage("tolvex");
     EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
     for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N", "--record FILE",
                              "--replay FILE", "--host [ADDRESS:]PORT", "--join ADDRESS", "--input-delay N",
-                             "--simulate LEVEL"})
+                             "--computer STRENGTH", "--simulate LEVEL"})
         EXPECT_NE(usage.find(flag), std::string::npos) << flag;
     EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
 }

@@ -32,7 +32,7 @@ void ComputerSeats::Think(Engine::ScriptedKeyStateSource& keys) {
     }
     const bool playing = levels::InPlayedLevel() && !api::Paused();
     for (int slot = 0; slot < 2; ++slot) {
-        const Game::Seat seat = Game::seats[slot];
+        const Game::Seat seat = ownSeats_ ? (*ownSeats_)[slot] : Game::seats[slot];
         std::unique_ptr<ComputerPlayer>& player = players_[slot];
         if (!Game::IsComputer(seat)) {
             player.reset();

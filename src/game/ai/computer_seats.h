@@ -9,10 +9,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/ai/computer_player.h"
 #include "game/ai/key_hands.h"
+#include "game/game_values.h"
 #include "input/computer_keys.h"
 
 namespace ai {
@@ -21,6 +23,9 @@ class ComputerSeats : public Engine::KeyThinker {
 public:
     // `seed` starts the players' own random numbers.
     explicit ComputerSeats(unsigned seed = 1) : seed_(seed) {}
+    // Seats of its own instead of the game's: an online machine's computer plays
+    // that machine's seat, which the game both machines share knows nothing of.
+    ComputerSeats(unsigned seed, const std::array<Game::Seat, 2>& seats) : seed_(seed), ownSeats_(seats) {}
 
     void Think(Engine::ScriptedKeyStateSource& keys) override;
 
@@ -29,6 +34,7 @@ public:
 
 private:
     unsigned seed_;
+    std::optional<std::array<Game::Seat, 2>> ownSeats_;
     std::unique_ptr<KeyHands> hands_;
     Engine::ScriptedKeyStateSource* keys_ = nullptr;
     // A new level starts the players afresh: nothing they saw before holds.

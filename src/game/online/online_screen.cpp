@@ -67,6 +67,7 @@ void OnlineScreen::Init() {
     message_ = api::Find(kMessage);
     for (int i = 0; i < kLineCount; ++i)
         lines_[i] = api::SpawnLabel(kRowLabel, kFont, kRowSize, {kRowLeft, kFirstRowY - kRowStep * i}, kInk, kRowLayer);
+    hostPort = api::OnlinePort();
     recent = api::RecentAddresses();
     lastEnd = api::TakeOnlineEnd();
     Show();
@@ -119,10 +120,19 @@ void OnlineScreen::Choose() {
 
 void OnlineScreen::Host() {
     if (menu_.back) return Back();
+    if (menu_.left || menu_.right || menu_.up || menu_.down) {
+        // A D (pad left, right) step the port by one, W S (pad up, down) by a hundred.
+        const int step = menu_.left ? -1 : menu_.right ? 1 : menu_.up ? 100 : -100;
+        hostPort = std::clamp(hostPort + step, api::kLowestOnlinePort, api::kHighestOnlinePort);
+        menu_.TakeMove();
+        api::Play(kHover);
+        Show();
+        return;
+    }
     if (!menu_.confirm) return;
     api::Play(kClick);
     leaving_ = true;
-    api::HostOnline(inputDelay);
+    api::HostOnline(inputDelay, hostPort);
 }
 
 void OnlineScreen::Join() {
@@ -204,14 +214,16 @@ void OnlineScreen::Show() {
             break;
         }
         case Step::Host: {
-            SetLine(0, "Give your friend this machine's address and port " + port + ":");
+            const std::string chosenPort = std::to_string(hostPort);
+            SetLine(0, "Give your friend this machine's address and port:");
             std::vector<std::string> addresses = api::HostAddresses();
-            if (addresses.empty()) SetLine(1, "   (no network found: this machine's address and port " + port + ")");
+            if (addresses.empty()) SetLine(1, "   (no network found: this machine's address and port " + chosenPort + ")");
             for (size_t i = 0; i < addresses.size() && i < 4; ++i)
-                SetLine(1 + static_cast<int>(i), "   " + addresses[i] + ":" + port, true);
-            SetLine(6, "Input delay " + std::to_string(inputDelay) + " frames.");
+                SetLine(1 + static_cast<int>(i), "   " + addresses[i] + ":" + chosenPort, true);
+            SetLine(6, "Port:  < " + chosenPort + " >      Input delay " + std::to_string(inputDelay) + " frames.", true);
             SetLine(7, "The game opens and waits until your friend joins.");
-            api::SetText(hint_.Get(), "F or pad A: open the game and wait      Escape or pad B: back");
+            api::SetText(hint_.Get(),
+                         "A D: port -1 +1    W S: +100 -100    F or pad A: open the game and wait    Escape or pad B: back");
             break;
         }
         case Step::Join: {

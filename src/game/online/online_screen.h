@@ -31,6 +31,7 @@ public:
     Step step = Step::Choose;
     int selected = 0;       // the entry (Choose) or the row (Join: 0 typed, 1.. recent)
     int inputDelay = 3;
+    int hostPort = 0;       // the port to host on, from the usual one (set in Init)
     std::string typed;      // the address typed so far
     std::vector<std::string> recent;
     std::string lastEnd;    // the last online game's end, shown on arrival

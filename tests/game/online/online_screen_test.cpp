@@ -102,10 +102,18 @@ TEST_F(OnlineScreenTest, HostShowsThePortAndAsksTheWiringToHost) {
     Tap('F');
     ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
     EXPECT_NE(Shown().find(":" + std::to_string(api::OnlinePort())), std::string::npos) << Shown();
+    // Another port: one up with D, a hundred up with W, one down with A.
+    Tap('D');
+    Tap('D');
+    Tap('W');
+    Tap('A');
+    const int chosen = api::OnlinePort() + 101;
+    EXPECT_NE(Shown().find(":" + std::to_string(chosen)), std::string::npos) << Shown();
     EXPECT_FALSE(Request().pending) << "showing the address does not open the game yet";
     Tap('F');
     EXPECT_TRUE(Request().pending);
     EXPECT_TRUE(Request().host);
+    EXPECT_EQ(Request().hostPort, chosen);
     EXPECT_EQ(Request().inputDelay, 4);
     EXPECT_FALSE(engine->core().active) << "the menus' game ends for the online one";
 }

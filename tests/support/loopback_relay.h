@@ -30,6 +30,8 @@ public:
     void DropEverything() { dropAll_ = true; }
     int Forwarded() const { return forwarded_; }
     int Dropped() const { return dropped_; }
+    // Packets delivered after one that had come in later the same way.
+    int Reordered() const { return reordered_; }
 
 private:
     void Run();
@@ -43,6 +45,7 @@ private:
     std::atomic<bool> dropAll_{false};
     std::atomic<int> forwarded_{0};
     std::atomic<int> dropped_{0};
+    std::atomic<int> reordered_{0};
     std::thread thread_;
 };
 

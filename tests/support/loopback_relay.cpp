@@ -1,4 +1,4 @@
-#include "loopback_relay.h"
+#include "support/loopback_relay.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -75,6 +75,7 @@ void LoopbackRelay::Run() {
     bool guestKnown = false;
     const sockaddr_in host = Loopback(hostPort_);
     std::vector<uint8_t> buffer(65536);
+    uint64_t lastSent[2] = {0, 0};  // one past the latest order sent each way
 
     while (!stop_) {
         pollfd fds[2] = {{front_, POLLIN, 0}, {back_, POLLIN, 0}};
@@ -103,6 +104,9 @@ void LoopbackRelay::Run() {
         const Clock::time_point now = Clock::now();
         while (!held.empty() && held.top().due <= now) {
             const Held& packet = held.top();
+            uint64_t& last = lastSent[packet.toHost ? 1 : 0];
+            if (packet.order + 1 < last) ++reordered_;
+            else last = packet.order + 1;
             if (dropAll_) {
                 ++dropped_;
             } else if (packet.toHost) {
