@@ -44,8 +44,8 @@ TEST_F(LevelLoadingTest, EachInstanceOfAGroupCopiesTheArchetypeWithItsOverrides)
     // The copy's transform moved to layer 5 but its sprite keeps the archetype's order.
     EXPECT_EQ(crates[0]->transform->layer, 5);
     EXPECT_EQ(crates[0]->GetSprite()->order, 2);
-    // A copy is dynamic whatever the archetype said; its collider is in the moving list.
-    EXPECT_EQ(crates[0]->GetRigidBody()->MotionType, Engine::kDynamicMotion);
+    // A copy keeps its archetype's motion type (static here) unless its instance says otherwise.
+    EXPECT_EQ(crates[0]->GetRigidBody()->MotionType, Engine::kStaticMotion);
     EXPECT_EQ(factory.currentLevelPath, "MapData//Test.xml");
 }
 
