@@ -357,6 +357,12 @@ bool LoadTextures(int count) {
     return !graphics || graphics->LoadTextureBatch(count);
 }
 
+LoadProgress TextureListProgress() {
+    const Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
+    if (!graphics) return {};
+    return {graphics->textures.loaded, graphics->textures.listed};
+}
+
 bool LoadLevel(const std::string& key) {
     Engine::GameObjectFactory* factory = Factory();
     return factory && factory->LoadLevelByKey(key);

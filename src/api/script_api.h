@@ -206,6 +206,13 @@ void SetComputerThinker(std::unique_ptr<Engine::KeyThinker> thinker);
 // Reads up to `count` more entries of the texture list; true once all are read
 // (always true without graphics).
 bool LoadTextures(int count);
+// How far the texture list is read: entries read so far out of the entries it
+// lists (both 0 without graphics).
+struct LoadProgress {
+    int read = 0;
+    int total = 0;
+};
+LoadProgress TextureListProgress();
 
 // Loads the level the level-path table lists under `key`. A key without a
 // readable level file prints one line and keeps the current level (false).

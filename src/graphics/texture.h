@@ -36,8 +36,10 @@ struct Texture {
 struct TextureRegistry {
     // Texture name -> texture, ordered by name. An entry may hold no texture.
     std::map<std::string, std::unique_ptr<Texture>> textures;
-    // Entries of the texture list read so far, and whether the list is exhausted.
+    // Entries of the texture list read so far, entries the list held when it was
+    // last opened, and whether the list is exhausted.
     int loaded = 0;
+    int listed = 0;
     bool allLoaded = false;
 
     // The texture of that name, or null. An unknown name gets an empty entry.
@@ -45,6 +47,7 @@ struct TextureRegistry {
     void Clear() {
         textures.clear();
         loaded = 0;
+        listed = 0;
         allLoaded = false;
     }
 };

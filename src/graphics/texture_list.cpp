@@ -35,6 +35,10 @@ bool LoadTextureBatch(TextureRegistry& registry, int count, bool upload, const s
         const TiXmlElement* root = document.FirstChildElement();
         entry = root ? root->FirstChildElement() : nullptr;
     }
+    // The whole list is walked to skip what was read anyway; counting it on the
+    // way lets the loading screen show how far the load is.
+    registry.listed = 0;
+    for (const TiXmlElement* counted = entry; counted; counted = counted->NextSiblingElement()) ++registry.listed;
     for (int i = 0; i < registry.loaded && entry; ++i) entry = entry->NextSiblingElement();
 
     for (int i = 0; i < count && entry; ++i) {

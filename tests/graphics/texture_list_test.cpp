@@ -36,6 +36,7 @@ TEST_F(TextureListTest, TwentyThreeEntriesLoadInBatchesOfTenFiveFiveThree) {
     Graphics graphics(nullptr, 1280, 720, "");
     ASSERT_TRUE(graphics.Initialize());
     EXPECT_EQ(graphics.textures.loaded, 10);
+    EXPECT_EQ(graphics.textures.listed, 23) << "the first batch already counts the whole list";
     EXPECT_FALSE(graphics.LoadTextureBatch(5));
     EXPECT_FALSE(graphics.LoadTextureBatch(5));
     EXPECT_TRUE(graphics.LoadTextureBatch(5));

@@ -2,7 +2,9 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "game/ai/computer_seats.h"
 #include "api/online.h"
@@ -20,6 +22,8 @@ const api::LevelKey kTitle{"MainMenu_KR"};
 // Back from an online game: its Online screen, with the line it ended with.
 const api::LevelKey kOnlineScreen{"OnlineMenu"};
 const api::ObjectName kBackground{"LoadingBG"};
+const api::ObjectName kBarTrack{"LoadingBarTrack"};
+const api::ObjectName kBarFill{"LoadingBarFill"};
 const api::SoundEvent kLogoSound{"event:/Logo_Sound"};
 const api::TextureName kFirstLogo{"AA_Brennic_Logo"};
 const api::TextureName kSecondLogo{"AA_Talvik_Logo"};
@@ -30,26 +34,31 @@ const api::TextureName kRunningBird{"AA_Loading_Screen"};
 bool LoadTextures() { return api::LoadTextures(LoadingLogic::kTexturesPerFrame); }
 }  // namespace
 
-void LoadArchetypeList(const char* path) {
-    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
-    if (!factory) return;
+std::vector<std::string> ArchetypeListFiles(const char* path) {
+    std::vector<std::string> files;
     TiXmlDocument document;
     if (!Engine::LoadXmlFile(document, path)) {
         std::cout << "Archetype list not read: " << Engine::DescribeXmlError(document, path) << std::endl;
-        return;
+        return files;
     }
     const TiXmlElement* root = document.RootElement();
     for (const TiXmlElement* entry = root ? root->FirstChildElement() : nullptr; entry;
          entry = entry->NextSiblingElement()) {
-        const std::string file = Engine::FirstAttribute(entry);
+        std::string file = Engine::FirstAttribute(entry);
         if (file.empty()) {
             std::cout << path << ":" << entry->Row() << ": archetype entry without a file name" << std::endl;
             continue;
         }
-        factory->LoadArchetype(file);
+        files.push_back(std::move(file));
     }
+    return files;
 }
 
+void LoadArchetypeList(const char* path) {
+    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
+    if (!factory) return;
+    for (const std::string& file : ArchetypeListFiles(path)) factory->LoadArchetype(file);
+}
 
 void LoadingLogic::Init() {
     // The computer players think from the first frame on (input/computer_keys.h).
@@ -57,12 +66,49 @@ void LoadingLogic::Init() {
     LoadTextures();
     background = api::FindLast(kBackground);
     api::SetTexture(background.Get(), kFirstLogo);
+    archetypeFiles = ArchetypeListFiles(kArchetypeList);
+    barTrack = api::FindLast(kBarTrack);
+    barFill = api::FindLast(kBarFill);
     // Coming back from an online game, the logos are not shown again.
     if (api::OnlineEndWaiting()) stage = 3;
+    ShowBar();
+}
+
+bool LoadingLogic::LoadNextArchetypes() {
+    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
+    const size_t end = std::min(archetypeFiles.size(), archetypesLoaded + kArchetypesPerFrame);
+    for (; archetypesLoaded < end; ++archetypesLoaded)
+        if (factory) factory->LoadArchetype(archetypeFiles[archetypesLoaded]);
+    return archetypesLoaded == archetypeFiles.size();
+}
+
+float LoadingLogic::Progress() const {
+    const api::LoadProgress textures = api::TextureListProgress();
+    const int done = textures.read + static_cast<int>(archetypesLoaded);
+    const int total = textures.total + static_cast<int>(archetypeFiles.size());
+    return total > 0 ? std::clamp(static_cast<float>(done) / static_cast<float>(total), 0.0f, 1.0f) : 1.0f;
+}
+
+void LoadingLogic::ShowBar() {
+    Engine::GameObj* track = barTrack.Get();
+    Engine::GameObj* fill = barFill.Get();
+    // The bar belongs to the loading animation; the logos fill the screen alone.
+    api::SetHidden(track, stage < 3);
+    api::SetHidden(fill, stage < 3);
+    if (!track || !fill) return;
+    // The fill grows from the track's left end; the track's place and size come from the level.
+    const Engine::vec2 trackPosition = api::Position(track);
+    const Engine::vec2 trackScale = api::Scale(track);
+    const float width = trackScale.x * Progress();
+    api::SetScale(fill, {width, api::Scale(fill).y});
+    api::SetPosition(fill, {trackPosition.x - (trackScale.x - width) * 0.5f, trackPosition.y});
 }
 
 void LoadingLogic::Update(float dt) {
-    const bool texturesLoaded = LoadTextures();
+    // Moving on waits for a frame that already showed the bar full.
+    const bool loadedBefore = loadComplete;
+    if (LoadTextures()) loadComplete = LoadNextArchetypes();
+    ShowBar();
     timer += dt;
     switch (stage) {
         case 0:
@@ -95,12 +141,12 @@ void LoadingLogic::Update(float dt) {
                 }
                 stage = 3;
                 timer = 0.0f;
+                ShowBar();
             }
             break;
         case 3:
-            if (timer >= 2.0f && texturesLoaded) {
+            if (timer >= 2.0f && loadedBefore) {
                 timer = 0.0f;
-                LoadArchetypeList();
                 // Unloads this level and this script with it.
                 api::LoadLevel(api::OnlineEndWaiting() ? kOnlineScreen : kTitle);
             }
