@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "api/stage.h"
 #include "game/menus/control_prompts.h"
 #include "game/pause/how_to_play_pages.h"
 
@@ -11,8 +10,6 @@ namespace HowToPlayPages {
 using Engine::Action;
 
 namespace {
-const api::ArchetypeName kLabelArchetype{"HudLabel"};
-constexpr const char* kFont = "PassionOne";
 constexpr int kSize = 24;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
@@ -44,7 +41,7 @@ int PlayerOfPage(int pageIndex) { return pageIndex == 0 || pageIndex == 1 ? page
 
 void KeyLegend::Spawn(int32_t layer) {
     for (size_t row = 0; row < caps_.size(); ++row) {
-        caps_[row] = api::SpawnLabel(kLabelArchetype, kFont, kSize, {}, kWhite, layer);
+        caps_[row] = ControlPrompts::SpawnLabel(layer, {}, kSize, kWhite);
         shown_[row].clear();
     }
     player_ = 0;
