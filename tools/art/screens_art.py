@@ -210,15 +210,23 @@ def keyboard(x0, y0, rows, lit, unit=36, gap=4):
 
 
 def legend(x, y, moves):
-    """One line per move: its badge, the key and what it does."""
+    """One line per move: its badge, a blank key cap in the move's colour and what it does.
+
+    The game writes the player's keys on the caps as bound (src/game/pause/key_legend.cpp
+    knows where they are: the first cap starts at x + 38, the rows 38 apart)."""
     out = []
-    for i, (kind, keys, words) in enumerate(moves):
+    for i, kind in enumerate(moves):
+        words = moves[kind]
         yy = y + i * 38
         out.append(action_icon(kind, x + 18, yy, 16))
-        out.append(text(x + 42, yy + 7, keys, 19, ACTION_COLOURS[kind], FONT_PLAIN, sw=0, anchor="start",
-                        weight="bold"))
-        out.append(round_text(x + 132, yy + 7, words, 20, WHITE, anchor="start"))
+        out.append(rect(x + 38, yy - 13, 112, 28, darken(ACTION_COLOURS[kind], 0.45), 2.5, 8))
+        out.append(round_text(x + 158, yy + 7, words, 20, WHITE, anchor="start"))
     return "".join(out)
+
+
+# The moves of a keyboard page's legend, in the rows the game writes the keys on.
+LEGEND_MOVES = {"flap": "flap up", "walk": "walk", "peck": "peck", "dung": "drop dung", "skill": "skill",
+                "ultimate": "ultimate", "pause": "pause"}
 
 
 def player_bird(cid, x, y, s, flip=False):
@@ -233,10 +241,7 @@ def htp_player1():
     out.append(rect(24, 78, 330, 168, "#1f1830", 3, 14, opacity=0.6))
     out.append(keyboard(34, 88, LEFT_ROWS, lit))
     out.append(player_bird(3, 180, 300, 0.6))
-    out.append(legend(370, 92, [("flap", "W", "flap up"), ("walk", "A  D", "walk"),
-                                ("peck", "F", "peck"), ("dung", "G", "drop dung"),
-                                ("skill", "H", "skill"), ("ultimate", "L-Shift", "ultimate"),
-                                ("pause", "Esc", "pause")]))
+    out.append(legend(370, 92, LEGEND_MOVES))
     out.append(page_footer(1))
     return "".join(out)
 
@@ -258,10 +263,7 @@ def htp_player2():
     out.append(key(ax + 40, ay + 40, "\u2193", 36, None, 18))
     out.append(key(ax + 80, ay + 40, "\u2192", 36, ACTION_COLOURS["walk"], 18))
     out.append(player_bird(1, 90, 210, 0.5, flip=True))
-    out.append(legend(370, 92, [("flap", "\u2191", "flap up"), ("walk", "\u2190 \u2192", "walk"),
-                                ("peck", "/", "peck"), ("dung", ".", "drop dung"),
-                                ("skill", ",", "skill"), ("ultimate", "R-Shift", "ultimate"),
-                                ("pause", "Esc", "pause")]))
+    out.append(legend(370, 92, LEGEND_MOVES))
     out.append(page_footer(2))
     return "".join(out)
 

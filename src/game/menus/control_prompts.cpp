@@ -11,8 +11,6 @@ using Engine::Action;
 namespace {
 const api::ArchetypeName kLabelArchetype{"HudLabel"};
 constexpr const char* kFont = "PassionOne";
-constexpr int kSize = 20;
-constexpr uint32_t kPaleWhite = 0xE6FFFFFFu;
 }  // namespace
 
 std::string Names(int player, std::initializer_list<Action> actions) {
@@ -49,6 +47,10 @@ std::string Line(Screen screen) {
     return {};
 }
 
+Engine::GameObj* SpawnLabel(int32_t layer, Engine::vec2 at, int size, uint32_t packedColor) {
+    return api::SpawnLabel(kLabelArchetype, kFont, size, at, packedColor, layer);
+}
+
 void HintLabel::Attach(Engine::GameObj* label, Screen screen) {
     label_ = label;
     screen_ = screen;
@@ -57,7 +59,7 @@ void HintLabel::Attach(Engine::GameObj* label, Screen screen) {
 }
 
 void HintLabel::Spawn(Screen screen, int32_t layer, Engine::vec2 at) {
-    Attach(api::SpawnLabel(kLabelArchetype, kFont, kSize, at, kPaleWhite, layer), screen);
+    Attach(SpawnLabel(layer, at), screen);
 }
 
 void HintLabel::Show(Screen screen) {

@@ -27,6 +27,9 @@ std::string Line(Screen screen);
 // Where a screen's foot line starts at 1280x720.
 constexpr Engine::vec2 kFoot{-15.2f, -8.3f};
 
+// A new label in the hints' font (by default their size and colour), empty, at `at`.
+Engine::GameObj* SpawnLabel(int32_t layer, Engine::vec2 at, int size = 20, uint32_t packedColor = 0xE6FFFFFFu);
+
 // A label that shows a screen's hint, rewritten only when the words change
 // (a player picked up a pad, the keys were rebound).
 class HintLabel {

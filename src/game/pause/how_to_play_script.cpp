@@ -21,18 +21,21 @@ void HowToPlayScript::Init() {
     ribbon_ = api::Find(kRibbon);
     leaving_ = false;
     hint_.Spawn(ControlPrompts::Screen::kHowToPlay, kHintLayer, HowToPlayPages::FootLineAt(midGround_.Get()));
+    legend_.Spawn(kHintLayer);
     Show(0);
 }
 
 void HowToPlayScript::Show(int newPage) {
     page = newPage;
     api::SetTexture(midGround_.Get(), HowToPlayPages::kTextures[static_cast<size_t>(page)]);
+    legend_.Show(midGround_.Get(), page);
 }
 
 void HowToPlayScript::Update(float dt) {
     if ((wipe_ && !wipe_->revealed) || leaving_) return;
     menu_.Poll(dt);
     hint_.Refresh();
+    legend_.Refresh();
     api::MoveBy(ribbon_.Get(), {0.0f, kSwayRate * dt * sway_.Step(dt)});
 
     if (menu_.left || menu_.right) {

@@ -2,11 +2,13 @@
 // The how-to-play screen reached from the title: five pages shown on
 // "MidGround", turned with A/D, the arrow keys or the stick; Escape or pad B
 // goes back to the title. The ribbon sways; nothing reacts until the wipe has
-// opened the screen. A foot line names the keys as player 1 has them bound.
+// opened the screen. A foot line names the keys as player 1 has them bound,
+// and the keyboard pages' legends each player's keys as bound.
 
 #include "api/script_api.h"
 #include "game/menus/control_prompts.h"
 #include "game/menus/oscillator.h"
+#include "game/pause/key_legend.h"
 
 class Transition;
 
@@ -23,6 +25,8 @@ public:
 
     // The key line at the page's foot.
     Engine::GameObj* HintLine() const { return hint_.Get(); }
+    // The keyboard pages' legend, written with the keys as bound.
+    const HowToPlayPages::KeyLegend& Legend() const { return legend_; }
 
     int page = 0;
 
@@ -35,5 +39,6 @@ private:
     api::MenuInput menu_{{1}};
     Oscillator sway_{kSwaySeconds};
     ControlPrompts::HintLabel hint_;
+    HowToPlayPages::KeyLegend legend_;
     bool leaving_ = false;
 };

@@ -104,6 +104,7 @@ void PauseBehaviour::Init() {
     wipe_ = MenuFlow::FindWipe();
     hint_.Spawn(ControlPrompts::Screen::kPauseMenu, kHintLayer, kHintAt);
     hint_.Hide();
+    legend_.Spawn(kHintLayer);
 }
 
 void PauseBehaviour::ShowMenu(bool shown) {
@@ -141,6 +142,7 @@ void PauseBehaviour::OpenPages() {
     pageIndex = 0;
     api::SetTexture(pagesScreen_.Get(), HowToPlayPages::kTextures[0]);
     api::SetPosition(hint_.Get(), HowToPlayPages::FootLineAt(pagesScreen_.Get()));
+    legend_.Show(pagesScreen_.Get(), pageIndex);
     // The pages' layers may be new: sorting keeps the key line in front of them.
     api::SortLayers();
     pagesOpen = true;
@@ -159,6 +161,7 @@ void PauseBehaviour::ClosePages() {
     pagesScreen_.Reset();
     pagesOpen = false;
     api::SetPosition(hint_.Get(), kHintAt);
+    legend_.Hide();
     api::SetColor(mouseBack_.Get(), kInvisible);
     api::SetHowToPlayOpen(false);
 }
@@ -166,6 +169,7 @@ void PauseBehaviour::ClosePages() {
 void PauseBehaviour::TurnPage(int direction) {
     pageIndex = HowToPlayPages::Turn(pageIndex, direction);
     api::SetTexture(pagesScreen_.Get(), HowToPlayPages::kTextures[static_cast<size_t>(pageIndex)]);
+    legend_.Show(pagesScreen_.Get(), pageIndex);
     api::Play(kHover);
 }
 
@@ -348,5 +352,6 @@ void PauseBehaviour::AlwaysUpdate(float dt) {
         UpdateMenu(dt);
     if (api::Paused()) {
         hint_.Show(pagesOpen ? ControlPrompts::Screen::kHowToPlay : ControlPrompts::Screen::kPauseMenu);
+        legend_.Refresh();
     }
 }

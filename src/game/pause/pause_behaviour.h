@@ -25,6 +25,7 @@
 
 #include "api/script_api.h"
 #include "game/menus/control_prompts.h"
+#include "game/pause/key_legend.h"
 #include "game/pause/pause_controls_overlay.h"
 
 class Transition;
@@ -45,6 +46,8 @@ public:
 
     // The key line under the menu (empty while the match runs).
     Engine::GameObj* HintLine() const { return hint_.Get(); }
+    // The keyboard pages' legend, written with the keys as bound (empty while the pages are closed).
+    const HowToPlayPages::KeyLegend& Legend() const { return legend_; }
     // The controls page over the paused match (open or not).
     const PauseControlsOverlay& Controls() const { return controls_; }
 
@@ -83,6 +86,7 @@ private:
     api::ObjectRef mouseResume_;
     api::ObjectRef mouseBack_;
     ControlPrompts::HintLabel hint_;
+    HowToPlayPages::KeyLegend legend_;
     PauseControlsOverlay controls_;
     Transition* wipe_ = nullptr;
     api::MenuInput menu_{{1, 2}, {}, true};
