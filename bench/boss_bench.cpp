@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "api/script_api.h"
+#include "game/boss/fight_state.h"
 #include "game/boss/laser_hazard_behaviour.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
@@ -32,12 +33,12 @@ public:
         if (DialogScene* dialogue = api::FindScript<DialogScene>("ZurododavadControl")) dialogue->active = false;
         Step();
         // Five orbs open the fight at once; the boss rises for six seconds.
-        Game::bossOrbCount = 5;
+        boss::Fight()->orbCount = 5;
         for (int frame = 0; frame < 60 * 8; ++frame) Step();
         mode_ = api::FindScript<ZurododavadFinalBossMode>("Level4Boss");
         life_ = api::FindScript<ZurododavadBossBehaviour>("Level4Boss");
         control_ = api::FindScript<ZurododavadLevelControl>("ZurododavadControl");
-        ready = mode_ && life_ && control_ && Game::bossVulnerable && !mode_->idlePending;
+        ready = mode_ && life_ && control_ && boss::FightNow().vulnerable && !mode_->idlePending;
     }
 
     // One frame with everything busy: the boss never dies and its telegraphs are

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "api/archetypes.h"
 #include "core/core.h"
 #include "core/message.h"
 #include "graphics/animator.h"
@@ -16,7 +17,10 @@
 #include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
+#include "objects/archetype_list.h"
+#include "objects/components.h"
 #include "physics/collider.h"
+#include "physics/physics.h"
 #include "physics/rigid_body.h"
 #include "sound/audio_engine.h"
 #include "sound/sound.h"
@@ -296,6 +300,12 @@ void SetParameter(const std::string& event, const std::string& parameter, float 
     Engine::SetEventParameter(value, event, parameter);
 }
 
+float Parameter(const std::string& event, const std::string& parameter) {
+    float value = 0.0f;
+    Engine::GetEventParameter(event, parameter, value);
+    return value;
+}
+
 float Volume() {
     const Engine::AudioEngine* audio = Engine::AudioEngine::instance;
     return audio ? audio->volume : 1.0f;
@@ -465,6 +475,45 @@ int RandomInt(int a, int b) {
 
 void Seed(unsigned seed) {
     if (Engine::Core* core = Engine::Core::instance) core->random.Seed(seed);
+}
+
+}  // namespace api
+
+namespace api {
+
+void AddCollider(GameObj* object) {
+    if (object && !object->GetCollider()) object->AddComponent(Engine::kColliderKind);
+}
+
+std::vector<ObjectRef> CastBox(vec2 origin, vec2 size, float length, vec2 direction) {
+    std::vector<ObjectRef> touched;
+    const Engine::Physics* physics = Engine::Physics::instance;
+    if (!physics) return touched;
+    for (const Engine::Collider* collider :
+         physics->CastBox(origin.x, origin.y, size.x, size.y, length, direction.x, direction.y))
+        if (collider && collider->owner && collider->owner->active) touched.emplace_back(collider->owner);
+    return touched;
+}
+
+void CallBackWhenStopped(const std::string& event) {
+    Engine::AudioEngine* audio = Engine::AudioEngine::instance;
+    if (Engine::EventInstance* instance = audio ? audio->FindEvent(event) : nullptr)
+        instance->SetCallback(Engine::EventStoppedCallback, Engine::kEventCallbackStopped);
+}
+
+std::vector<std::string> ArchetypeListFiles(const char* path) { return Engine::ArchetypeListFiles(path); }
+
+void LoadArchetype(const std::string& file) {
+    if (Engine::GameObjectFactory* factory = Factory()) factory->LoadArchetype(file);
+}
+
+const GameObj* Archetype(const std::string& name) {
+    const Engine::GameObjectFactory* factory = Factory();
+    return factory ? factory->Archetype(name) : nullptr;
+}
+
+void LoadLevelFile(const std::string& path) {
+    if (Engine::GameObjectFactory* factory = Factory()) factory->LoadLevel(path);
 }
 
 }  // namespace api

@@ -26,14 +26,13 @@
 #include <string>
 #include <vector>
 
+#include "api/maths.h"
 #include "api/menu_input.h"
 #include "api/names.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
+#include "api/script.h"
 #include "input/gamepad.h"
 #include "input/virtual_keys.h"
-#include "logic/script_registry.h"
-#include "logic/scripts.h"
 #include "objects/game_obj.h"
 
 namespace Engine {
@@ -140,8 +139,13 @@ void SetVelocity(GameObj* object, vec2 velocity);
 void AddForce(GameObj* object, vec2 force);
 void SetGravityScale(GameObj* object, float scale);
 void SetColliderSize(GameObj* object, float width, float height);
+// Gives an object without a collider one (a unit box until its size is set).
+void AddCollider(GameObj* object);
 // Whether the two objects' collider boxes overlap right now.
 bool Overlaps(const GameObj* a, const GameObj* b);
+// The live objects whose colliders a box of `size` touches on its way from
+// `origin` along `direction` for `length`, in collider-list order.
+std::vector<ObjectRef> CastBox(vec2 origin, vec2 size, float length, vec2 direction);
 
 // ---- Looks --------------------------------------------------------------------
 
@@ -179,6 +183,11 @@ bool IsPlaying(const std::string& event);
 // not exist: a wait on a stopped event never freezes on a missing sound.
 bool IsStopped(const std::string& event);
 void SetParameter(const std::string& event, const std::string& parameter, float value);
+// The parameter's value on the event, 0 for an event or parameter that is missing.
+float Parameter(const std::string& event, const std::string& parameter);
+// Has the sound layer's stop callback run when the event's instance stops (it
+// resets the parameters that must start over with the next play).
+void CallBackWhenStopped(const std::string& event);
 // The master volume 0..1 and the player's own mute (not the one the window sets
 // while the game is in the background); saved with SaveSoundSettings and at exit.
 float Volume();
@@ -214,12 +223,17 @@ struct LoadProgress {
 };
 LoadProgress TextureListProgress();
 
+// ---- Levels -------------------------------------------------------------------
+
 // Loads the level the level-path table lists under `key`. A key without a
 // readable level file prints one line and keeps the current level (false).
 // From inside a script call, the calling container stops after this returns true.
 bool LoadLevel(const std::string& key);
 // Whether `key` names a level file that exists.
 bool LevelExists(const std::string& key);
+// Loads a level file by its path at once, for a level outside the level-path
+// table (one a test wrote); the calling script is gone afterwards.
+void LoadLevelFile(const std::string& path);
 // Whether the pause menu's how-to-play pages are open (the mouse buttons ask).
 bool HowToPlayOpen();
 void SetHowToPlayOpen(bool open);

@@ -40,11 +40,6 @@ std::string winnerTag;
 std::string winnerName;
 std::string matchModeName;
 
-float runnerClock = 0.0f;
-int32_t runnerDebrisCount = 0;
-bool fightStarted = false;
-bool bossVulnerable = false;
-int32_t bossOrbCount = 0;
 
 int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score) {
     const int winner = player1Score > player2Score ? 1 : player2Score > player1Score ? 2 : 0;
@@ -65,11 +60,6 @@ void HashMatchValues(Engine::StateHasher& hasher) {
     hasher.Text(winnerTag);
     hasher.Text(winnerName);
     hasher.Text(matchModeName);
-    hasher.Value(runnerClock);
-    hasher.Value(runnerDebrisCount);
-    hasher.Flag(fightStarted);
-    hasher.Flag(bossVulnerable);
-    hasher.Value(bossOrbCount);
 }
 
 }  // namespace Game

@@ -39,18 +39,6 @@ extern std::string winnerTag;      // "P1", "P2", anything else a draw
 extern std::string winnerName;     // "Player", "Player2", "Draw"
 extern std::string matchModeName;  // "Vozedoreroz", "Rudorarurozavir", "Zurododavad"
 
-// The runner's clock: seconds since the run started, advanced only by the
-// runner's controller and read by its progress bar.
-extern float runnerClock;
-// How many pieces of runner debris have started since the program began; every
-// fifth one becomes a falling meteor.
-extern int32_t runnerDebrisCount;
-// The boss level's shared state: the opening dialogue is over (`fightStarted`),
-// the fight phase has begun and the boss can be hurt (`bossVulnerable`), and the
-// energy orbs the boss has absorbed (`bossOrbCount`, 0 to 5).
-extern bool fightStarted;
-extern bool bossVulnerable;
-extern int32_t bossOrbCount;
 
 // Writes the result a match reached, a draw included, so no result screen can
 // show an earlier match's: the mode, "P1"/"P2"/"Draw" with "Player"/"Player2"/

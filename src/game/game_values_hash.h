@@ -1,7 +1,7 @@
 #pragma once
 // The match values (game/game_values.h) for the world hash.
 
-#include "core/state_hasher.h"
+#include "api/script.h"
 
 namespace Game {
 

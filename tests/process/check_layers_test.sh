@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The layer check itself: a tree whose lower folder includes a higher folder's
-# header fails and names the include; a clean tree passes.
+# header fails and names the include; a game file reaches the engine only
+# through the API or an excused include with its reason; a clean tree passes.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 tree="$(mktemp -d)"
@@ -10,7 +11,7 @@ mkdir -p "$tree/core" "$tree/objects" "$tree/physics" "$tree/logic" "$tree/game"
 printf '#include "core/core.h"\n#include <vector>\n' > "$tree/objects/ok.h"
 printf '#include "objects/game_obj.h"\n' > "$tree/physics/ok.cpp"
 printf '#include "physics/physics.h"\n#include "graphics/graphics.h"\n' > "$tree/logic/ok.cpp"
-printf '#include "logic/scripts.h"\n#include "wiring/engine.h"\n' > "$tree/game/ok.cpp"
+printf '#include "api/script_api.h"\n#include "game/ok.h"\n' > "$tree/game/ok.cpp"
 out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: a clean tree was rejected:"; echo "$out"; exit 1; }
 
 # Upward includes, one of them indented and spaced, in a header and a source.
@@ -37,6 +38,29 @@ for where in 'physics/relative.cpp:1' 'objects/dot.cpp:1' 'logic/inner.cpp:1'; d
   grep -q "$where: relative include" <<< "$out" || { echo "FAIL: $where is not named:"; echo "$out"; exit 1; }
 done
 rm "$tree/physics/relative.cpp" "$tree/objects/dot.cpp" "$tree/logic/inner.cpp"
+
+# The game: an engine header fails unless excused with a reason; an entry
+# without a reason, or one nothing matches any more, fails too.
+printf '#include "api/script_api.h"\n#include "wiring/engine.h"\n' > "$tree/game/sim.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: a game file including the engine passed"; echo "$out"; exit 1; }
+grep -q 'game/sim.cpp:2: game may not include wiring' <<< "$out" || { echo "FAIL: not named:"; echo "$out"; exit 1; }
+printf '# why each one\nsim.cpp wiring/engine.h the simulation runs the engine itself\n' > "$tree/game/engine_includes.txt"
+out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: an excused include was rejected:"; echo "$out"; exit 1; }
+printf '#include "api/script_api.h"\n#include "graphics/graphics.h"\n' > "$tree/game/other.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: an excuse covered another file"; echo "$out"; exit 1; }
+rm "$tree/game/other.cpp"
+printf 'sim.cpp wiring/engine.h\n' > "$tree/game/engine_includes.txt"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: an entry without a reason passed"; echo "$out"; exit 1; }
+grep -q 'engine_includes.txt:1: an entry names a file, a header and why' <<< "$out" || { echo "FAIL:"; echo "$out"; exit 1; }
+printf 'sim.cpp wiring/engine.h the simulation runs the engine itself\n' > "$tree/game/engine_includes.txt"
+rm "$tree/game/sim.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: a stale entry passed"; echo "$out"; exit 1; }
+grep -q 'sim.cpp no longer includes wiring/engine.h' <<< "$out" || { echo "FAIL: stale entry not named:"; echo "$out"; exit 1; }
+rm "$tree/game/engine_includes.txt"
 
 # The check's own errors fail it: a grep that cannot read, a missing root.
 shim="$(mktemp -d)"

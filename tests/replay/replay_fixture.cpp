@@ -40,10 +40,6 @@ const char* LevelKey(Start start) {
 }  // namespace
 
 HarnessRun::HarnessRun(Start start, unsigned seed) {
-    // Each run starts as a fresh program would: the runner's debris counter
-    // lives as long as the program (every fifth piece is a meteor), so an
-    // earlier run in this process would turn other pieces into meteors.
-    Game::runnerDebrisCount = 0;
     engine_ = std::make_unique<TestSupport::HeadlessEngine>();
     startName_ = "boot";
     if (const char* key = LevelKey(start)) {

@@ -3,7 +3,7 @@
 // mapped to that player's keys. The computer players press only these, so what
 // they send is exactly "this frame's keys of player N".
 
-#include "input/virtual_keys.h"
+#include "api/controls.h"
 
 namespace ai {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "api/actions.h"
+#include "api/bodies.h"
 #include "api/script_api.h"
-#include "physics/collider.h"
 #include "game/ai/key_hands.h"
 #include "game/levels/level_table.h"
 

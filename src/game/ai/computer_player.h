@@ -20,7 +20,7 @@
 #include <random>
 #include <string>
 
-#include "core/maths.h"
+#include "api/maths.h"
 #include "game/ai/bird_keys.h"
 #include "game/ai/strength.h"
 #include "game/levels/level_table.h"

@@ -6,8 +6,8 @@
 
 #include <set>
 
+#include "api/controls.h"
 #include "input/scripted_key_state_source.h"
-#include "input/virtual_keys.h"
 
 namespace ai {
 

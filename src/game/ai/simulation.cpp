@@ -7,7 +7,6 @@
 #include "game/ai/computer_seats.h"
 #include "game/ai/strength.h"
 #include "game/menus/loading_logic.h"
-#include "graphics/graphics.h"
 #include "wiring/engine.h"
 #include "wiring/simulation_hook.h"
 
@@ -113,8 +112,7 @@ int RunSimulation(const Engine::EngineOptions& given, const std::vector<std::str
     const auto step = [&systems] { systems.core->RunFrame(Engine::Core::kFrameSeconds); };
     // The boot frame, then what the loading screen would load.
     step();
-    if (Engine::graphics::Graphics::instance) Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    LoadContentAtOnce();
     int wins = 0, losses = 0, draws = 0, unfinished = 0;
     for (int match = 0; match < matches; ++match) {
         setup.seed = seed + static_cast<unsigned>(match);

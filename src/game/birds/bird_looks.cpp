@@ -1,10 +1,7 @@
 #include "game/birds/bird_looks.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
-#include "graphics/animator.h"
-#include "graphics/graphics.h"
-#include "graphics/particle_system.h"
-#include "graphics/renderable2d.h"
 
 namespace birds {
 
@@ -14,7 +11,7 @@ void SetLayer(Engine::GameObj* object, int32_t layer) {
     Engine::graphics::Renderable2D* sprite = object->GetSprite();
     if (sprite && sprite->order != layer) {
         sprite->order = layer;
-        if (Engine::graphics::Graphics::instance) Engine::graphics::Graphics::instance->SortLayers();
+        api::SortLayers();
     }
 }
 

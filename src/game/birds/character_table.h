@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/maths.h"
+#include "api/maths.h"
 
 struct CharacterRow {
     int32_t characterId;

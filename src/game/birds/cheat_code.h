@@ -3,7 +3,7 @@
 // went down). Finds both birds when it starts.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class CheatCode : public Engine::ScriptBase<CheatCode> {
 public:

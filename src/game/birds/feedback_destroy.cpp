@@ -1,7 +1,7 @@
 #include "game/birds/feedback_destroy.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("FeedBackDestroy", FeedBackDestroy);
 

@@ -2,7 +2,7 @@
 // A short-lived feedback sprite that removes itself once its animation has run
 // one and a half times through its frame time.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class FeedBackDestroy : public Engine::ScriptBase<FeedBackDestroy> {
 public:

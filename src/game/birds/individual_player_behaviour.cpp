@@ -6,7 +6,7 @@
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/skills/skills.h"
-#include "logic/player_controller.h"
+#include "api/controls.h"
 
 REGISTER_SCRIPT("IndividualPlayerBehaviour", IndividualPlayerBehaviour);
 

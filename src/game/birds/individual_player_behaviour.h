@@ -10,10 +10,9 @@
 #include <map>
 #include <string>
 
+#include "api/controls.h"
 #include "api/object_ref.h"
-#include "input/team_member.h"
-#include "input/virtual_keys.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class MainPlayerBehaviour;
 class RoundPlayerBehaviour;

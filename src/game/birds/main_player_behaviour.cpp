@@ -4,16 +4,16 @@
 #include <iostream>
 
 #include "api/actions.h"
-#include "game/levels/level_table.h"
+#include "api/bodies.h"
+#include "api/controls.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
 #include "game/birds/character_table.h"
 #include "game/birds/individual_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
-#include "graphics/animator.h"
-#include "input/pad_controls.h"
-#include "physics/rigid_body.h"
+#include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("MainPlayerBehaviour", MainPlayerBehaviour);
 

@@ -18,13 +18,10 @@
 #include <map>
 #include <string>
 
+#include "api/controls.h"
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "input/gamepad.h"
-#include "input/gamepad_state.h"
-#include "input/virtual_keys.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
+#include "api/script.h"
 
 class IndividualPlayerBehaviour;
 class RoundPlayerBehaviour;

@@ -5,8 +5,8 @@
 // again 3.2 s after a pickup.
 
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/birds/bird_links.h"
-#include "logic/scripts.h"
 
 class PowerUpTutorialManager : public Engine::ScriptBase<PowerUpTutorialManager>, public UltimateGiver {
 public:

@@ -1,12 +1,12 @@
 #include "game/birds/round_player_behaviour.h"
 
+#include "api/bodies.h"
 #include "api/script_api.h"
-#include "game/levels/level_table.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
 #include "game/birds/main_player_behaviour.h"
+#include "game/levels/level_table.h"
 #include "game/menus/transition.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("RoundPlayerBehaviour", RoundPlayerBehaviour);
 

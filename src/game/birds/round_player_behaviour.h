@@ -8,10 +8,9 @@
 #include <array>
 #include <cstdint>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
+#include "api/script.h"
 
 class MainPlayerBehaviour;
 

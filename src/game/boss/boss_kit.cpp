@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "objects/components.h"
-#include "physics/collider.h"
 
 namespace boss {
 
@@ -91,7 +89,7 @@ Engine::vec2 SwitchColliderOff(Engine::GameObj* object) {
 
 void SwitchColliderOn(Engine::GameObj* object, Engine::vec2 size) {
     if (!object || api::ColliderOf(object)) return;
-    object->AddComponent(Engine::kColliderKind);
+    api::AddCollider(object);
     if (size.x > 0.0f && size.y > 0.0f) api::SetColliderSize(object, size.x, size.y);
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
 
 namespace Engine {
 class GameObj;

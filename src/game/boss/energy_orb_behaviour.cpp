@@ -7,7 +7,7 @@
 #include "api/stage.h"
 #include "game/boss/boss_kit.h"
 #include "game/boss/zurododavad_player_behaviour.h"
-#include "game/game_values.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("EnergyOrbBehaviour", EnergyOrbBehaviour);
 
@@ -37,7 +37,7 @@ void EnergyOrbBehaviour::Init() {
 void EnergyOrbBehaviour::Update(float dt) {
     if (gone_) return;
     if (moving) api::SetVelocity(owner, velocity);
-    if (Game::bossVulnerable) {
+    if (boss::FightNow().vulnerable) {
         Vanish();
         return;
     }
@@ -82,7 +82,7 @@ void EnergyOrbBehaviour::Vanish() {
 void EnergyOrbBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (!other || gone_ || toTierBar1 || toTierBar2) return;
     if (other->name == "Level4Boss") {
-        Game::bossOrbCount += 1;
+        if (boss::FightState* fight = boss::Fight()) fight->orbCount += 1;
         api::Play(kBossEnergy);
         Vanish();
     } else if (other->name == "Player") {

@@ -3,9 +3,9 @@
 // The boss absorbs an orb it touches; a bird that touches one sends it flying to
 // that bird's tier bar, where it raises the bird's upgrade tier by one.
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class EnergyOrbBehaviour : public Engine::ScriptBase<EnergyOrbBehaviour> {
 public:

@@ -4,7 +4,7 @@
 
 #include "api/script_api.h"
 #include "game/boss/boss_kit.h"
-#include "game/game_values.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("LaserHazardBehaviour", LaserHazardBehaviour);
 
@@ -53,7 +53,7 @@ void LaserHazardBehaviour::PlaceBeam() {
 }
 
 void LaserHazardBehaviour::Update(float dt) {
-    if (!Game::fightStarted) return;
+    if (!boss::FightNow().started) return;
     if (locked)
         Fire(dt);
     else

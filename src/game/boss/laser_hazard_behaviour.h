@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class LaserHazardBehaviour : public Engine::ScriptBase<LaserHazardBehaviour> {
 public:

@@ -2,7 +2,7 @@
 // In the boss level: the arena's side bounds and the laser belts kill a bird
 // that is neither immune nor blinking invulnerable.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class PlayerExeBehaviour : public Engine::ScriptBase<PlayerExeBehaviour> {
 public:

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <string>
 
+#include "api/bodies.h"
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/boss/boss_kit.h"
+#include "game/boss/fight_state.h"
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
 #include "game/levels/match_end.h"
-#include "physics/collider.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("ZurododavadBossBehaviour", ZurododavadBossBehaviour);
 
@@ -36,7 +36,7 @@ const api::SoundEvent kBossDeath{"event:/Boss_Death"};
 const api::SoundEvent kMusic{"event:/Zurododavad_BGM"};
 }  // namespace
 
-bool ZurododavadBossBehaviour::Vulnerable() const { return Game::bossVulnerable && bossHealth >= 1; }
+bool ZurododavadBossBehaviour::Vulnerable() const { return boss::FightNow().vulnerable && bossHealth >= 1; }
 
 void ZurododavadBossBehaviour::Init() {
     orbLabel = api::SpawnLabel(kLabel, "PassionOne", 32, {0.5f, 7.0f}, 0xFF0000FF, 8);
@@ -50,7 +50,7 @@ void ZurododavadBossBehaviour::Init() {
     firstFightFrame = true;
     crackShown = false;
     bossHealth = boss::kBossHealth;
-    Game::bossVulnerable = false;
+    if (boss::FightState* fight = boss::Fight()) fight->vulnerable = false;
     orbReference = api::Find(kOrbReference);
     whiteScreen = api::Find(kWhiteScreen);
     deathTimer = fade = 0.0f;
@@ -78,7 +78,8 @@ void ZurododavadBossBehaviour::Init() {
 }
 
 void ZurododavadBossBehaviour::Update(float dt) {
-    if (!Game::fightStarted || matchEnded) return;
+    boss::FightState* fight = boss::Fight();
+    if (!fight || !fight->started || matchEnded) return;
     if (firstFightFrame) {
         firstFightFrame = false;
         api::SetPosition(birds[0].Get(), {-9.0f, 0.0f});
@@ -92,23 +93,23 @@ void ZurododavadBossBehaviour::Update(float dt) {
         Die(dt);
         return;
     }
-    if (Game::bossVulnerable) {
+    if (fight->vulnerable) {
         for (const api::ObjectRef& rock : rocks)
             if (Engine::GameObj* r = rock.Get()) api::SetPosition(r, {100.0f, api::Position(r).y});
         for (const api::ObjectRef* bar : {&bossBar, &bossBarOverlay})
             if (Engine::GameObj* b = bar->Get()) api::SetPosition(b, {-100.0f, api::Position(b).y});
         ShowHealth();
     }
-    Game::bossOrbCount = std::clamp(Game::bossOrbCount, 0, boss::kMaxOrbs);
-    api::SetText(orbLabel.Get(), "x" + std::to_string(boss::kMaxOrbs - Game::bossOrbCount));
-    if (Game::bossOrbCount >= boss::kMaxOrbs && !orbsComplete_) {
+    fight->orbCount = std::clamp(fight->orbCount, 0, boss::kMaxOrbs);
+    api::SetText(orbLabel.Get(), "x" + std::to_string(boss::kMaxOrbs - fight->orbCount));
+    if (fight->orbCount >= boss::kMaxOrbs && !orbsComplete_) {
         orbsComplete_ = true;
         api::Destroy(orbLabel.Get());
         api::Destroy(orbReference.Get());
     }
     // In the fight phase the orb counter has done its job.
-    if (Game::bossVulnerable) api::SetText(orbLabel.Get(), "");
-    api::SetHidden(orbReference.Get(), Game::bossVulnerable);
+    if (fight->vulnerable) api::SetText(orbLabel.Get(), "");
+    api::SetHidden(orbReference.Get(), fight->vulnerable);
 }
 
 void ZurododavadBossBehaviour::ShowHealth() {

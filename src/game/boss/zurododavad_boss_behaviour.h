@@ -9,9 +9,8 @@
 #include <string>
 
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/ultimates/boss_target.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
 
 class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>, public BossTarget, public Engine::HashedState {
 public:

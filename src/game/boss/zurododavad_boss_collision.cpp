@@ -4,7 +4,7 @@
 #include "game/boss/boss_kit.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
-#include "game/game_values.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("ZurododavadBossCollision", ZurododavadBossCollision);
 
@@ -21,7 +21,7 @@ void ZurododavadBossCollision::Init() {
 }
 
 void ZurododavadBossCollision::OnCollisionEnter(Engine::GameObj* other) {
-    if (!other || !Game::bossVulnerable) return;
+    if (!other || !boss::FightNow().vulnerable) return;
     const std::string& name = other->name;
     if (name != "LightningBall" && name != "SoundScream" && name != "FartBomb" && name != "Dung") return;
     // A dead boss (its death sequence running) scores nothing more.

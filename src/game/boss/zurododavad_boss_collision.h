@@ -3,7 +3,7 @@
 // threw it and makes the boss flash, but takes none of its health.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ZurododavadBossCollision : public Engine::ScriptBase<ZurododavadBossCollision> {
 public:

@@ -3,7 +3,7 @@
 // spinning, away from its centre.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ZurododavadExplosion : public Engine::ScriptBase<ZurododavadExplosion> {
 public:

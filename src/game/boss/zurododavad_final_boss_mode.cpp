@@ -4,14 +4,13 @@
 #include <cmath>
 
 #include "api/camera_view.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/boss/boss_kit.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_player_behaviour.h"
-#include "game/game_values.h"
-#include "graphics/animator.h"
-#include "sound/audio_engine.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("ZurododavadFinalBossMode", ZurododavadFinalBossMode);
 
@@ -70,7 +69,7 @@ void ZurododavadFinalBossMode::ClearAttacks() {
 }
 
 void ZurododavadFinalBossMode::Update(float dt) {
-    if (!Game::bossVulnerable) return;
+    if (!boss::FightNow().vulnerable) return;
     const ZurododavadBossBehaviour* life = api::ScriptOf<ZurododavadBossBehaviour>(owner);
     if (life && life->bossHealth < 1) {
         if (!arms.empty() || lockOn || laser || chargeFeedback) ClearAttacks();
@@ -90,9 +89,7 @@ void ZurododavadFinalBossMode::Update(float dt) {
     if (api::Position(owner).y < 0.0f) {
         api::MoveBy(owner, {0.0f, dt});
         api::Shake({1.0f, 1.0f, 0.0f}, 3, 2.0f, dt);
-        float start = 0.0f;
-        Engine::GetEventParameter(kMusic, "Boss_Start", start);
-        if (start < 1.0f)
+        if (api::Parameter(kMusic, "Boss_Start") < 1.0f)
             api::SetParameter(kMusic, "Boss_Start", std::min(fightTime, 1.0f));
         return;
     }

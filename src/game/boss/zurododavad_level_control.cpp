@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/birds/main_player_behaviour.h"
@@ -10,9 +11,7 @@
 #include "game/boss/boss_kit.h"
 #include "game/boss/energy_orb_behaviour.h"
 #include "game/boss/zurododavad_player_behaviour.h"
-#include "game/game_values.h"
 #include "game/story/dialog_scene.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("ZurododavadLevelControl", ZurododavadLevelControl);
 
@@ -31,12 +30,10 @@ constexpr float kPi = 3.14159265358979f;
 constexpr float kBeltPark = 100.0f;
 }  // namespace
 
-ZurododavadLevelControl::~ZurododavadLevelControl() {
-    // The registry's prototype has no owner: only a level's control resets the count.
-    if (owner) Game::bossOrbCount = 0;
-}
+ZurododavadLevelControl::~ZurododavadLevelControl() = default;
 
 void ZurododavadLevelControl::Init() {
+    fight = {};
     phase = 0;
     countdown = kEnergyPhase;
     orbInterval = 3.0f;
@@ -61,14 +58,14 @@ void ZurododavadLevelControl::Init() {
         dialog->holdTime = 2.0f;
         dialog->phase = DialogScene::Phase::Showing;
     }
-    Game::fightStarted = false;
+    fight.started = false;
 }
 
 bool ZurododavadLevelControl::DialogueOver() {
     // A level without a dialogue starts at once rather than holding the birds forever.
     const DialogScene* dialog = api::ScriptOf<DialogScene>(owner);
     if (!dialog || dialog->Finished()) {
-        Game::fightStarted = true;
+        fight.started = true;
         return true;
     }
     for (api::ObjectRef* bird : {&player1, &player2}) {
@@ -77,7 +74,7 @@ bool ZurododavadLevelControl::DialogueOver() {
         api::SetPosition(bird->Get(), round->SpawnRule());
         api::SetVelocity(bird->Get(), {0.0f, 0.0f});
     }
-    return Game::fightStarted;
+    return fight.started;
 }
 
 void ZurododavadLevelControl::Update(float dt) {
@@ -88,12 +85,12 @@ void ZurododavadLevelControl::Update(float dt) {
     minionTimer += dt;
     UpdateBelts(dt);
 
-    if (orbTimer > orbInterval && Game::bossOrbCount < boss::kMaxOrbs) {
-        if (Game::bossVulnerable) return;
+    if (orbTimer > orbInterval && fight.orbCount < boss::kMaxOrbs) {
+        if (fight.vulnerable) return;
         SpawnOrb();
     }
-    if (Game::bossVulnerable) return;
-    if (phaseTimer > kEnergyPhase || Game::bossOrbCount >= boss::kMaxOrbs) {
+    if (fight.vulnerable) return;
+    if (phaseTimer > kEnergyPhase || fight.orbCount >= boss::kMaxOrbs) {
         OpenFight();
     } else if (phaseTimer > kMinionsFrom && minionTimer > kMinionEvery) {
         SpawnMinion();
@@ -159,6 +156,14 @@ void ZurododavadLevelControl::OpenFight() {
         boss::SheetFrames(bossObject, 1, 5, 1.0f);
         if (Engine::graphics::Animator* animator = api::AnimatorOf(bossObject)) animator->PlayOnce();
     }
-    Game::bossVulnerable = true;
+    fight.vulnerable = true;
     phase = 1;
+}
+
+void ZurododavadLevelControl::HashState(Engine::StateHasher& hasher) const {
+    hasher.Flag(fight.started);
+    hasher.Flag(fight.vulnerable);
+    hasher.Value(fight.orbCount);
+    hasher.Value(phase);
+    for (float value : {orbTimer, beltTimer, minionTimer, phaseTimer, countdown}) hasher.Value(value);
 }

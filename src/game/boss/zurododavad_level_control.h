@@ -9,9 +9,10 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
+#include "game/boss/fight_state.h"
 
-class ZurododavadLevelControl : public Engine::ScriptBase<ZurododavadLevelControl> {
+class ZurododavadLevelControl : public Engine::ScriptBase<ZurododavadLevelControl>, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
     ~ZurododavadLevelControl() override;
@@ -23,6 +24,7 @@ public:
 
     void Init() override;
     void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
 
     float orbTimer = 0.0f;
     float orbInterval = 3.0f;
@@ -36,6 +38,8 @@ public:
     float countdown = kEnergyPhase;
     float phaseTimer = 0.0f;
     api::ObjectRef countdownLabel;
+    // The fight this level holds; the other boss scripts reach it through boss::Fight().
+    boss::FightState fight;
 
 private:
     // True once the dialogue is over; until then the birds stand at their spawn points.

@@ -5,7 +5,7 @@
 #include "game/birds/main_player_behaviour.h"
 #include "game/boss/boss_kit.h"
 #include "game/boss/energy_orb_behaviour.h"
-#include "game/game_values.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("ZurododavadMinionBehaviour", ZurododavadMinionBehaviour);
 
@@ -84,7 +84,7 @@ void ZurododavadMinionBehaviour::Update(float dt) {
             api::SetPosition(owner, {100.0f, at.y});
         }
     }
-    if (Game::bossVulnerable) Vanish();
+    if (boss::FightNow().vulnerable) Vanish();
 }
 
 void ZurododavadMinionBehaviour::Killed(Engine::GameObj* bird) {

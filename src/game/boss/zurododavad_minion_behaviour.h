@@ -5,7 +5,7 @@
 // later, killing an unprotected bird in contact at that moment.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ZurododavadMinionBehaviour : public Engine::ScriptBase<ZurododavadMinionBehaviour> {
 public:

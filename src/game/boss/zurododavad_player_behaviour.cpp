@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string>
 
+#include "api/bodies.h"
+#include "api/controls.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/birds/main_player_behaviour.h"
@@ -13,10 +15,7 @@
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_minion_behaviour.h"
 #include "game/boss/zurododavad_rock_behaviour.h"
-#include "game/game_values.h"
-#include "input/virtual_keys.h"
-#include "physics/collider.h"
-#include "physics/rigid_body.h"
+#include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("ZurododavadPlayerBehaviour", ZurododavadPlayerBehaviour);
 
@@ -172,7 +171,7 @@ void ZurododavadPlayerBehaviour::Peck(Engine::GameObj* other, bool stay) {
         }
         return;
     }
-    if (name == "Level4Boss" && stay && Game::bossVulnerable && api::Position(other).y >= 0.0f) {
+    if (name == "Level4Boss" && stay && boss::FightNow().vulnerable && api::Position(other).y >= 0.0f) {
         ZurododavadBossBehaviour* life = api::ScriptOf<ZurododavadBossBehaviour>(other);
         if (!life || life->bossHealth < 1) return;
         if (!bird->pecking && !bird->pad.IsRightTriggerTriggered()) return;

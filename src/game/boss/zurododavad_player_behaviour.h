@@ -8,11 +8,10 @@
 #include <array>
 #include <cstdint>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
+#include "api/script.h"
 #include "game/birds/bird_links.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
 
 class MainPlayerBehaviour;
 

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <utility>
 
+#include "api/bodies.h"
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/boss_kit.h"
 #include "game/egg/bug_behaviour.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("ZurododavadPowerUpSpawner", ZurododavadPowerUpSpawner);
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class BugBehaviour;
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ZurododavadRockBehaviour : public Engine::ScriptBase<ZurododavadRockBehaviour> {
 public:

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ArmorBehaviour : public Engine::ScriptBase<ArmorBehaviour> {
 public:

@@ -1,9 +1,9 @@
 #include "game/egg/armor_spawn.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/egg/armor_behaviour.h"
 #include "game/egg/round_clock.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("ArmorSpawn", ArmorSpawn);
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ArmorSpawn : public Engine::ScriptBase<ArmorSpawn> {
 public:

@@ -1,12 +1,12 @@
 #include "game/egg/bug_behaviour.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/egg/power_bugs.h"
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/round/game_mode.h"
 #include "game/runner/l4_power_up_spawner.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("BugBehaviour", BugBehaviour);
 

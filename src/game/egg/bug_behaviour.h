@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
+#include "api/script.h"
 #include "game/birds/bird_links.h"
-#include "logic/scripts.h"
 
 class BugBehaviour : public Engine::ScriptBase<BugBehaviour>, public UltimateGiver {
 public:

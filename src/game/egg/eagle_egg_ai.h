@@ -3,9 +3,9 @@
 // and across the defender's half, turning at the edges of its lane and at
 // random every two seconds. An egg found outside the box is put back at the centre.
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class EagleEggAI : public Engine::ScriptBase<EagleEggAI> {
 public:

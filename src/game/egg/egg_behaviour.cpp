@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("EggBehaviour", EggBehaviour);
 

@@ -6,9 +6,8 @@
 #include <string>
 
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/birds/bird_links.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
 
 class EggBehaviour : public Engine::ScriptBase<EggBehaviour>, public EggTarget, public Engine::HashedState {
 public:

@@ -3,7 +3,7 @@
 // the other bird dies.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ExplosionBugBehaviour : public Engine::ScriptBase<ExplosionBugBehaviour> {
 public:

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class HazardBug : public Engine::ScriptBase<HazardBug> {
 public:

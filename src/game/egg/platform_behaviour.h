@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class PlatformBehaviour : public Engine::ScriptBase<PlatformBehaviour> {
 public:

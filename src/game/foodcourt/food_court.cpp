@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "graphics/graphics.h"
-#include "graphics/renderable2d.h"
-#include "physics/collider.h"
+#include "api/bodies.h"
+#include "api/drawing.h"
 
 namespace FoodCourt {
 
@@ -38,7 +37,7 @@ void SetRenderLayer(api::GameObj* object, int32_t layer) {
     Engine::graphics::Renderable2D* sprite = object->GetSprite();
     if (!sprite || sprite->order == layer) return;
     sprite->order = layer;
-    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+    api::SortLayers();
 }
 
 void RestOn(api::GameObj* object, const api::GameObj* floor) {

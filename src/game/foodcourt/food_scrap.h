@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class FoodScrap : public Engine::ScriptBase<FoodScrap> {
 public:

@@ -1,8 +1,8 @@
 #include "game/foodcourt/food_scrap_behaviour.h"
 
+#include "api/bodies.h"
 #include "api/script_api.h"
 #include "game/foodcourt/food_court.h"
-#include "physics/collider.h"
 
 REGISTER_SCRIPT("FoodScrapBehaviour", FoodScrapBehaviour);
 

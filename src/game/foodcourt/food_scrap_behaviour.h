@@ -3,7 +3,7 @@
 // lies there for five seconds and is gone. A bird that eats it marks it eaten,
 // so the other bird cannot eat the same scrap in the same moment.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class FoodScrapBehaviour : public Engine::ScriptBase<FoodScrapBehaviour> {
 public:

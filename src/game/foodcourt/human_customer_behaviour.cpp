@@ -2,11 +2,11 @@
 
 #include <iostream>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/foodcourt/food_court.h"
-#include "graphics/renderable2d.h"
-#include "physics/collider.h"
 
 REGISTER_SCRIPT("HumanCustomerBehaviour", HumanCustomerBehaviour);
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class HumanCustomerBehaviour : public Engine::ScriptBase<HumanCustomerBehaviour> {
 public:

@@ -2,10 +2,10 @@
 
 #include <iostream>
 
+#include "api/archetypes.h"
 #include "api/script_api.h"
 #include "game/foodcourt/food_court.h"
 #include "game/foodcourt/human_customer_behaviour.h"
-#include "objects/game_object_factory.h"
 
 REGISTER_SCRIPT("HumanSpawner", HumanSpawner);
 
@@ -13,14 +13,10 @@ namespace {
 const api::ObjectName kTable1{"Table1"};
 const api::ObjectName kTable2{"Table2"};
 
-const Engine::GameObj* CustomerPrototype() {
-    const Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
-    return factory ? factory->Archetype(FoodCourt::kCustomerArchetype) : nullptr;
-}
 }  // namespace
 
 void HumanSpawner::Init() {
-    archetypeFound_ = CustomerPrototype() != nullptr;
+    archetypeFound_ = api::Archetype(FoodCourt::kCustomerArchetype) != nullptr;
     if (!archetypeFound_) std::cout << "HumanSpawner: no \"HumanCustomer\" archetype; no customers come" << std::endl;
     tables[0] = {api::Find(kTable1), false};
     tables[1] = {api::Find(kTable2), false};
@@ -50,7 +46,7 @@ void HumanSpawner::SpawnCustomer() {
         index = static_cast<size_t>(api::Rand() % 2);
     } while (!tables[index].object || tables[index].occupied);
 
-    const float y = api::Position(CustomerPrototype()).y;
+    const float y = api::Position(api::Archetype(FoodCourt::kCustomerArchetype)).y;
     api::GameObj* customer = api::Spawn(FoodCourt::kCustomerArchetype, kEntryX, y);
     if (auto* behaviour = api::ScriptOf<HumanCustomerBehaviour>(customer)) {
         behaviour->table = tables[index].object;

@@ -1,9 +1,9 @@
 #include "game/foodcourt/level2_bird.h"
 
+#include "api/bodies.h"
 #include "api/script_api.h"
 #include "game/foodcourt/food_court.h"
 #include "game/foodcourt/food_scrap_behaviour.h"
-#include "physics/rigid_body.h"
 
 void Level2BirdBehaviour::Init() {
     score = 0;

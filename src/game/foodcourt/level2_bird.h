@@ -9,8 +9,7 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
+#include "api/script.h"
 
 class Level2BirdBehaviour : public Engine::Scripts, public Engine::HashedState {
 public:

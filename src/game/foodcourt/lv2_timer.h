@@ -7,8 +7,7 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
+#include "api/script.h"
 
 class Lv2Timer : public Engine::ScriptBase<Lv2Timer>, public Engine::HashedState {
 public:

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class Debris : public Engine::ScriptBase<Debris> {
 public:

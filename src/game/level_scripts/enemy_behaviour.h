@@ -3,9 +3,9 @@
 // pad: flaps, walks, pecks, drops one dung, is stunned by other dung and
 // mends the egg while it rests on it.
 
+#include "api/controls.h"
 #include "api/object_ref.h"
-#include "input/gamepad.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class EnemyBehaviour : public Engine::ScriptBase<EnemyBehaviour> {
 public:

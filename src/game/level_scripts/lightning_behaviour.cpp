@@ -1,10 +1,10 @@
 #include "game/level_scripts/lightning_behaviour.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("LightningBehaviour", LightningBehaviour);
 

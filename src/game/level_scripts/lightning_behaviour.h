@@ -2,7 +2,7 @@
 // The UFO's beam: drawn behind the level, it kills every bird it touches that
 // is not immune.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class LightningBehaviour : public Engine::ScriptBase<LightningBehaviour> {
 public:

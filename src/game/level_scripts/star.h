@@ -1,7 +1,7 @@
 #pragma once
 // A background star that grows for a second and a half and shrinks for as long.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class Star : public Engine::ScriptBase<Star> {
 public:

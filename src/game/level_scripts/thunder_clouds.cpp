@@ -1,10 +1,10 @@
 #include "game/level_scripts/thunder_clouds.h"
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
 #include "game/level_scripts/thunder_clouds_behaviour.h"
-#include "graphics/animator.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("ThunderClouds", ThunderClouds);
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ThunderCloudsBehaviour;
 

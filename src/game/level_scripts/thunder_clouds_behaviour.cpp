@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "graphics/animator.h"
-#include "graphics/particle_system.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("ThunderCloudsBehaviour", ThunderCloudsBehaviour);
 

@@ -4,7 +4,7 @@
 // straight down for three seconds while the screen shakes, and flies out.
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 namespace Engine::graphics {
 class ParticleSystem;

@@ -16,9 +16,9 @@
 #include <array>
 #include <optional>
 
+#include "api/controls.h"
 #include "api/menu_input.h"
 #include "api/script_api.h"
-#include "input/action_map.h"
 
 class ControlsEditor {
 public:

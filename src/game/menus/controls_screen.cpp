@@ -2,11 +2,10 @@
 
 #include <iostream>
 
+#include "api/drawing.h"
 #include "api/labels.h"
 #include "api/stage.h"
 #include "game/menus/menu_flow.h"
-#include "graphics/font.h"
-#include "graphics/label.h"
 
 REGISTER_SCRIPT("ControlsScreen", ControlsScreen);
 

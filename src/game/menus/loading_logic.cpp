@@ -1,19 +1,14 @@
 #include "game/menus/loading_logic.h"
 
-#include <tinyxml.h>
-
 #include <algorithm>
 #include <iostream>
 #include <utility>
 
-#include "game/ai/computer_seats.h"
+#include "api/drawing.h"
 #include "api/online.h"
+#include "api/archetypes.h"
 #include "api/script_api.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "objects/game_object_factory.h"
-#include "objects/xml_attributes.h"
-#include "objects/xml_file.h"
+#include "game/ai/computer_seats.h"
 
 REGISTER_SCRIPT("LoadingLogic", LoadingLogic);
 
@@ -34,30 +29,8 @@ const api::TextureName kRunningBird{"AA_Loading_Screen"};
 bool LoadTextures() { return api::LoadTextures(LoadingLogic::kTexturesPerFrame); }
 }  // namespace
 
-std::vector<std::string> ArchetypeListFiles(const char* path) {
-    std::vector<std::string> files;
-    TiXmlDocument document;
-    if (!Engine::LoadXmlFile(document, path)) {
-        std::cout << "Archetype list not read: " << Engine::DescribeXmlError(document, path) << std::endl;
-        return files;
-    }
-    const TiXmlElement* root = document.RootElement();
-    for (const TiXmlElement* entry = root ? root->FirstChildElement() : nullptr; entry;
-         entry = entry->NextSiblingElement()) {
-        std::string file = Engine::FirstAttribute(entry);
-        if (file.empty()) {
-            std::cout << path << ":" << entry->Row() << ": archetype entry without a file name" << std::endl;
-            continue;
-        }
-        files.push_back(std::move(file));
-    }
-    return files;
-}
-
 void LoadArchetypeList(const char* path) {
-    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
-    if (!factory) return;
-    for (const std::string& file : ArchetypeListFiles(path)) factory->LoadArchetype(file);
+    for (const std::string& file : api::ArchetypeListFiles(path)) api::LoadArchetype(file);
 }
 
 void LoadContentAtOnce() {
@@ -71,7 +44,7 @@ void LoadingLogic::Init() {
     LoadTextures();
     background = api::FindLast(kBackground);
     api::SetTexture(background.Get(), kFirstLogo);
-    archetypeFiles = ArchetypeListFiles(kArchetypeList);
+    archetypeFiles = api::ArchetypeListFiles(kArchetypeList);
     barTrack = api::FindLast(kBarTrack);
     barFill = api::FindLast(kBarFill);
     // Coming back from an online game, the logos are not shown again.
@@ -80,10 +53,8 @@ void LoadingLogic::Init() {
 }
 
 bool LoadingLogic::LoadNextArchetypes() {
-    Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance;
     const size_t end = std::min(archetypeFiles.size(), archetypesLoaded + kArchetypesPerFrame);
-    for (; archetypesLoaded < end; ++archetypesLoaded)
-        if (factory) factory->LoadArchetype(archetypeFiles[archetypesLoaded]);
+    for (; archetypesLoaded < end; ++archetypesLoaded) api::LoadArchetype(archetypeFiles[archetypesLoaded]);
     return archetypesLoaded == archetypeFiles.size();
 }
 

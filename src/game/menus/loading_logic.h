@@ -47,9 +47,6 @@ private:
     bool loadComplete = false;
 };
 
-// The archetype files the archetype list names, in list order (one line for
-// each entry without a file name, or for a list that does not read).
-std::vector<std::string> ArchetypeListFiles(const char* path = LoadingLogic::kArchetypeList);
 // Loads every archetype that the archetype list names, in list order.
 void LoadArchetypeList(const char* path = LoadingLogic::kArchetypeList);
 // Loads the rest of the texture list and then every archetype at once, what

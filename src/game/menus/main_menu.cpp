@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "api/drawing.h"
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/menus/menu_flow.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("MainMenu", MainMenu);
 

@@ -2,10 +2,10 @@
 
 #include <iostream>
 
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
-#include "graphics/label.h"
-#include "logic/buttons.h"
+#include "api/buttons.h"
 
 REGISTER_SCRIPT("MainMenuBehaviour", MainMenuBehaviour);
 

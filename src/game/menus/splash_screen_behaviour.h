@@ -3,7 +3,7 @@
 // the "TalvikLogo" for three more, then the title screen. Escape skips the
 // second picture.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class SplashScreenBehaviour : public Engine::ScriptBase<SplashScreenBehaviour> {
 public:

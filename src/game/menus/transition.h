@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class Transition : public Engine::ScriptBase<Transition> {
 public:

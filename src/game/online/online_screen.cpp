@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "api/controls.h"
 #include "api/labels.h"
 #include "api/online.h"
 #include "api/stage.h"
 #include "game/menus/menu_flow.h"
-#include "input/virtual_keys.h"
 
 REGISTER_SCRIPT("OnlineScreen", OnlineScreen);
 

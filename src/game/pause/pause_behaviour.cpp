@@ -4,15 +4,13 @@
 
 #include "api/actions.h"
 #include "api/camera_view.h"
+#include "api/drawing.h"
 #include "api/script_api.h"
 #include "game/levels/level_table.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 #include "game/pause/how_to_play_pages.h"
-#include "graphics/renderable2d.h"
-#include "logic/button_function.h"
-#include "logic/buttons.h"
-#include "objects/game_object_factory.h"
+#include "api/buttons.h"
 
 REGISTER_SCRIPT("PauseBehaviour", PauseBehaviour);
 
@@ -221,10 +219,10 @@ void PauseBehaviour::Confirm() {
         ShowMenu(false);
         if (api::LevelExists(key)) {
             LeaveFor(key);
-        } else if (Engine::GameObjectFactory* factory = Engine::GameObjectFactory::instance) {
+        } else {
             // A level outside the table can only be opened by its path, at once;
             // this script is gone afterwards.
-            factory->LoadLevel(path);
+            api::LoadLevelFile(path);
         }
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Starts the menu music when its level opens.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class FeedbackSystem : public Engine::ScriptBase<FeedbackSystem> {
 public:

@@ -1,7 +1,8 @@
 #include "game/round/game_mode.h"
 
-#include "api/script_api.h"
+#include "api/drawing.h"
 #include "api/labels.h"
+#include "api/script_api.h"
 #include "api/stage.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
@@ -14,7 +15,6 @@
 #include "game/level_scripts/thunder_clouds.h"
 #include "game/menus/transition.h"
 #include "game/round/dialogue_gate.h"
-#include "graphics/animator.h"
 
 REGISTER_SCRIPT("GameMode", GameMode);
 

@@ -14,12 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "api/controls.h"
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/birds/bird_links.h"
 #include "game/menus/control_prompts.h"
-#include "input/gamepad.h"
-#include "logic/scripts.h"
-#include "logic/hashed_state.h"
 
 class ThunderClouds;
 class Transition;

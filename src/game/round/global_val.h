@@ -1,7 +1,7 @@
 #pragma once
 // A script with no behaviour: level files name it on objects that only mark a place.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class GlobalVal : public Engine::ScriptBase<GlobalVal> {
 public:

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class ProgressBar : public Engine::ScriptBase<ProgressBar> {
 public:

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class Score : public Engine::ScriptBase<Score> {
 public:

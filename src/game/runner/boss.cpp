@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "game/runner/boss_bullet.h"
-#include "game/runner/runner_hud.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "physics/rigid_body.h"
+#include "game/runner/runner_hud.h"
 
 REGISTER_SCRIPT("Boss", Boss);
 

@@ -2,9 +2,8 @@
 
 #include <string>
 
+#include "api/drawing.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
 
 REGISTER_SCRIPT("L4Checkpoint", L4Checkpoint);
 

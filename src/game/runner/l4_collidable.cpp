@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "physics/collider.h"
 
 REGISTER_SCRIPT("L4Collidable", L4Collidable);
 

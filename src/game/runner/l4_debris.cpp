@@ -1,14 +1,14 @@
 #include "game/runner/l4_debris.h"
 
-#include "game/game_values.h"
+#include "api/drawing.h"
+#include "game/runner/level4.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
 
 REGISTER_SCRIPT("L4Cloud", L4Debris);
 
 namespace {
 const api::ObjectName kDebrisName{"L4Debris"};
+const api::ObjectName kRunnerLogic{"RunnerLogic"};
 const api::ArchetypeName kTrail{"MusicNote"};
 const api::ArchetypeName kSign{"Exclaimation"};
 const api::TextureName kCannonBall{"AnimatedCannonBall"};
@@ -32,7 +32,9 @@ Engine::GameObj* SpawnTrail(const char* texture, float grow, api::vec2 at) {
 }  // namespace
 
 void L4Debris::Init() {
-    ++Game::runnerDebrisCount;
+    // The run counts its debris; a piece outside a run is never a meteor.
+    Level4* run = api::FindScript<Level4>(kRunnerLogic);
+    const int32_t count = run ? ++run->debrisCount : 1;
     vx = 3.0f;
     vy = 0.0f;
     const float sx = 1.0f + Unit();
@@ -40,7 +42,7 @@ void L4Debris::Init() {
     api::SetScale(owner, {sx, sy});
     spin = (api::Rand() & 1) ? 0.2f : -0.2f;
     if (owner->name == kDebrisName.c_str()) api::SetColor(owner, kDebrisColor);
-    if (Game::runnerDebrisCount % 5 != 0) return;
+    if (count % 5 != 0) return;
     meteor = true;
     const api::vec2 at = api::Position(owner);
     trails[0] = SpawnTrail(kCannonBall, 0.75f, at);

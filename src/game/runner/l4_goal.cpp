@@ -1,15 +1,13 @@
 #include "game/runner/l4_goal.h"
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "game/game_values.h"
 #include "game/levels/match_end.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_minion.h"
 #include "game/runner/l4_power_up_spawner.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "graphics/texture.h"
-#include "physics/collider.h"
 
 REGISTER_SCRIPT("L4Goal", L4Goal);
 

@@ -1,9 +1,8 @@
 #include "game/runner/l4_individual_minion.h"
 
+#include "api/drawing.h"
 #include "game/runner/l4_minion.h"
 #include "game/runner/runner_birds.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
 
 REGISTER_SCRIPT("L4IndividualMinion", L4IndividualMinion);
 

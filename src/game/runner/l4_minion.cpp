@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "game/runner/l4_individual_minion.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("L4Minion", L4Minion);
 

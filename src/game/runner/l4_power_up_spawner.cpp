@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "api/drawing.h"
 #include "game/egg/bug_behaviour.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
 
 REGISTER_SCRIPT("L4PowerUpSpawner", L4PowerUpSpawner);
 

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
+#include "api/drawing.h"
 
 REGISTER_SCRIPT("L4Sky", L4Sky);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "api/bodies.h"
+#include "api/drawing.h"
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
 #include "game/menus/transition.h"
@@ -11,12 +13,6 @@
 #include "game/runner/l4_minion.h"
 #include "game/runner/runner_birds.h"
 #include "game/story/dialog_scene.h"
-#include "graphics/animator.h"
-#include "graphics/camera.h"
-#include "graphics/particle_system.h"
-#include "graphics/renderable2d.h"
-#include "graphics/texture.h"
-#include "physics/rigid_body.h"
 
 REGISTER_SCRIPT("Level4", Level4);
 
@@ -68,7 +64,7 @@ void Level4::Init() {
     if (Engine::graphics::ParticleSystem* emitter = particle ? particle->GetParticleSystem() : nullptr)
         emitter->speed = kBaseEmitterSpeed;
     clock = 0.0f;
-    Game::runnerClock = 0.0f;
+    debrisCount = 0;
     schedule = runner::BuildSchedule();
     if (Engine::graphics::Camera* camera = Engine::graphics::Camera::main) camera->ResetView();
 
@@ -137,7 +133,6 @@ void Level4::Update(float dt) {
         if (bird && api::Position(bird).y <= -10.0f) runner::Kill(bird);
 
     clock += dt;
-    Game::runnerClock = clock;
     RunPhases(dt);
     UpdateScores();
     UpdateCountdown(dt);
@@ -331,5 +326,6 @@ void Level4::HashState(Engine::StateHasher& hasher) const {
     hasher.Value(clock);
     hasher.Flag(countdownRunning);
     hasher.Value(feverCount);
+    hasher.Value(debrisCount);
     Game::HashMatchValues(hasher);
 }

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "api/script.h"
 #include "api/script_api.h"
 #include "game/runner/run_schedule.h"
 #include "game/runner/runner_hud.h"
-#include "logic/hashed_state.h"
 
 class Level4 : public Engine::ScriptBase<Level4>, public Engine::HashedState {
 public:
@@ -29,8 +29,11 @@ public:
     static constexpr float kFeverEmitterSpeed = 10.0f;
     static constexpr float kSkipStep = 20.0f;
 
-    // The run's clock (also published for the progress bar).
+    // The run's clock.
     float clock = 0.0f;
+    // How many pieces of debris have started in this run; every fifth one
+    // becomes a falling meteor (L4Debris counts itself in).
+    int32_t debrisCount = 0;
     bool phase2Done = false, phase3Done = false, phase4Done = false;
     bool firstUpdate = true;
     bool feverOn = false;

@@ -1,8 +1,8 @@
 #include "game/runner/runner_birds.h"
 
+#include "api/bodies.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
-#include "physics/rigid_body.h"
 
 namespace runner {
 

@@ -1,6 +1,5 @@
 #include "game/runner/runner_hud.h"
 
-#include "graphics/graphics.h"
 
 namespace runner {
 
@@ -10,7 +9,7 @@ constexpr int kLoadedFontSize = 32;
 }
 
 void SortLayers() {
-    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+    api::SortLayers();
 }
 
 LabelPtr MakeLabel(api::vec2 position, int size, uint32_t color, int32_t order, const std::string& text) {

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "api/drawing.h"
 #include "api/script_api.h"
-#include "graphics/label.h"
 
 namespace runner {
 

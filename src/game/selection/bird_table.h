@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/maths.h"
+#include "api/maths.h"
 
 namespace Selection {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "api/actions.h"
+#include "api/drawing.h"
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
@@ -11,7 +12,6 @@
 #include "game/menus/transition.h"
 #include "game/selection/bird_table.h"
 #include "game/selection/selection_hints.h"
-#include "graphics/particle_system.h"
 
 REGISTER_SCRIPT("CharacterSelection", CharacterSelection);
 

@@ -1,12 +1,12 @@
 #include "game/selection/selecting.h"
 
 #include "api/camera_view.h"
+#include "api/controls.h"
+#include "api/drawing.h"
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
 #include "game/game_values.h"
-#include "graphics/renderable2d.h"
-#include "input/player_slots.h"
 
 REGISTER_SCRIPT("Selecting", Selecting);
 

@@ -8,7 +8,6 @@
 #include "game/skills/skill_kit.h"
 #include "game/skills/skill_steps.h"
 #include "game/skills/skills.h"
-#include "sound/audio_engine.h"
 
 namespace {
 const api::SoundEvent kFire{"event:/Zora_Cannon_Skill"};
@@ -17,11 +16,7 @@ constexpr float kMuzzleSpeed = 10.0f;
 
 // When the shot's sound ends, its "Target_Hit" goes back to 0 so the next shot
 // starts with the launch and not with the impact.
-void ResetHitWhenTheShotEnds() {
-    Engine::AudioEngine* audio = Engine::AudioEngine::instance;
-    if (Engine::EventInstance* shot = audio ? audio->FindEvent(kFire) : nullptr)
-        shot->SetCallback(Engine::EventStoppedCallback, Engine::kEventCallbackStopped);
-}
+void ResetHitWhenTheShotEnds() { api::CallBackWhenStopped(kFire); }
 }  // namespace
 
 void CannonBallSkill(IndividualPlayerBehaviour& bird, float dt) {

@@ -1,11 +1,7 @@
 #include "game/skills/skill_kit.h"
 
+#include "api/drawing.h"
 #include "api/script_api.h"
-#include "graphics/animator.h"
-#include "graphics/graphics.h"
-#include "graphics/particle_system.h"
-#include "graphics/renderable2d.h"
-#include "graphics/texture.h"
 
 namespace skills {
 
@@ -24,7 +20,7 @@ void ShowSheet(Engine::GameObj* object, const std::string& texture, float frameT
 }
 
 void SortDrawOrder() {
-    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance) graphics->SortLayers();
+    api::SortLayers();
 }
 
 std::string OtherBirdName(const std::string& birdName) {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
 
 namespace Engine {
 class GameObj;

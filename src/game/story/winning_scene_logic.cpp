@@ -1,11 +1,10 @@
 #include "game/story/winning_scene_logic.h"
 
+#include "api/drawing.h"
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/story/story_wipe.h"
-#include "graphics/animator.h"
-#include "graphics/renderable2d.h"
 
 REGISTER_SCRIPT("WinningSceneLogic", WinningSceneLogic);
 

@@ -3,7 +3,7 @@
 // falls, and explodes where it lands (BigBirdShitBehaviour on "BigShit").
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class BigBirdShit : public Engine::ScriptBase<BigBirdShit, Engine::Ultimates> {
 public:

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class BigBirdShitBehaviour : public Engine::ScriptBase<BigBirdShitBehaviour, Engine::Ultimates> {
 public:

@@ -5,7 +5,7 @@
 //
 //   class ZurododavadBossBehaviour : public Engine::ScriptBase<ZurododavadBossBehaviour>,
 //                                    public BossTarget {
-//       bool Vulnerable() const override { return Game::bossVulnerable; }
+//       bool Vulnerable() const override { return boss::FightNow().vulnerable; }
 //       int32_t& Health() override { return bossHealth; }
 //   };
 

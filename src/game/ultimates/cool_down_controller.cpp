@@ -1,5 +1,5 @@
 #include "game/ultimates/cool_down_controller.h"
 
-#include "logic/script_registry.h"
+#include "api/script.h"
 
 REGISTER_SCRIPT("CoolDownController", CoolDownController);

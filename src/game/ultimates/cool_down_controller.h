@@ -2,7 +2,7 @@
 // A script levels may attach to their cooldown icons; the birds drive the
 // icons themselves, so it does nothing.
 
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class CoolDownController : public Engine::ScriptBase<CoolDownController> {
 public:

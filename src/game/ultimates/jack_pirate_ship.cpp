@@ -1,11 +1,10 @@
 #include "game/ultimates/jack_pirate_ship.h"
 
+#include "api/bodies.h"
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "game/skills/skill_kit.h"
 #include "game/ultimates/ultimate_kit.h"
-#include "physics/collider.h"
-#include "physics/physics.h"
 
 REGISTER_SCRIPT("JackPirateShip", JackPirateShip);
 
@@ -99,15 +98,10 @@ void JackPirateShip::SpawnBeams() {
 }
 
 void JackPirateShip::SweepBeams() {
-    const Engine::Physics* physics = Engine::Physics::instance;
-    if (!physics) return;
     for (const BeamSweep& sweep : kSweeps) {
-        const std::vector<Engine::Collider*> touched =
-            physics->CastBox(sweep.from.x, sweep.from.y, sweep.extent.x, sweep.extent.y, kSweepLength,
-                             sweep.direction.x, sweep.direction.y);
-        for (const Engine::Collider* collider : touched) {
-            Engine::GameObj* object = collider ? collider->owner : nullptr;
-            if (!object || !object->active) continue;
+        for (const api::ObjectRef& touched : api::CastBox(sweep.from, sweep.extent, kSweepLength, sweep.direction)) {
+            Engine::GameObj* object = touched.Get();
+            if (!object) continue;
             if (object->name == targetName && ultimates::BirdOf(object)) {
                 ultimates::KillBird(object, true);
                 break;

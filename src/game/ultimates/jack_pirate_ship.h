@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "api/maths.h"
 #include "api/object_ref.h"
-#include "core/maths.h"
-#include "logic/scripts.h"
+#include "api/script.h"
 
 class JackPirateShip : public Engine::ScriptBase<JackPirateShip, Engine::Ultimates> {
 public:

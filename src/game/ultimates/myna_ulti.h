@@ -3,8 +3,8 @@
 // fires a screen-wide beam ("MynaBeam", MynaUltiBeamBehaviour).
 
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/skills/skill_kit.h"
-#include "logic/scripts.h"
 
 class MainPlayerBehaviour;
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "api/object_ref.h"
+#include "api/script.h"
 #include "game/skills/skill_kit.h"
-#include "logic/scripts.h"
 
 class MynaUltiBeamBehaviour : public Engine::ScriptBase<MynaUltiBeamBehaviour, Engine::Ultimates> {
 public:

@@ -9,6 +9,7 @@
 
 #include "api/script_api.h"
 #include "boss_fixture.h"
+#include "game/boss/fight_state.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/boss_kit.h"
@@ -111,9 +112,9 @@ TEST_F(BossEnding, TheUltimatesSeeADeadBossAsNotVulnerable) {
     life->bossHealth = 0;
     EXPECT_FALSE(life->Vulnerable());
     life->bossHealth = 1;
-    Game::bossVulnerable = false;
+    boss::Fight()->vulnerable = false;
     EXPECT_FALSE(life->Vulnerable());
-    Game::bossVulnerable = true;
+    boss::Fight()->vulnerable = true;
 }
 
 TEST_F(BossEnding, TheCrackShowsAtHalfHealthExactly) {

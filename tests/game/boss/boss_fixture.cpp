@@ -4,6 +4,7 @@
 
 #include "api/camera_view.h"
 #include "api/script_api.h"
+#include "game/boss/fight_state.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/laser_hazard_behaviour.h"
@@ -43,9 +44,9 @@ void BossFixture::Open(bool skipDialogue) {
 }
 
 void BossFixture::StartFight() {
-    Game::bossOrbCount = 5;
+    boss::Fight()->orbCount = 5;
     Step(2);
-    ASSERT_TRUE(Game::bossVulnerable);
+    ASSERT_TRUE(boss::FightNow().vulnerable);
     // The boss rises one unit a second from y = -6.
     for (int frame = 0; frame < Frames(7.0f) && api::Position(Boss()).y < 0.0f; ++frame) {
         Place(P1(), {-12.0f, 0.0f});

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "api/script_api.h"
+#include "game/boss/fight_state.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/laser_hazard_behaviour.h"
@@ -76,7 +77,7 @@ TEST_F(BossImageTest, TheFightShowsTheBossHealthItsNextAttackAndTheBirds) {
     // Orbs bought three tiers for player 1 and four for player 2; five in the boss open the fight.
     api::ScriptOf<ZurododavadPlayerBehaviour>(p1)->tier = 3;
     api::ScriptOf<ZurododavadPlayerBehaviour>(p2)->tier = 4;
-    Game::bossOrbCount = 5;
+    boss::Fight()->orbCount = 5;
     Engine::GameObj* boss = api::Find("Level4Boss");
     for (int frame = 0; frame < 60 * 8 && api::Position(boss).y < 0.0f; ++frame) {
         api::SetPosition(p1, {-11.0f, 3.0f});

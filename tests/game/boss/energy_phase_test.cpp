@@ -4,6 +4,7 @@
 // opens.
 #include "api/script_api.h"
 #include "boss_fixture.h"
+#include "game/boss/fight_state.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
 #include "game/boss/energy_orb_behaviour.h"
@@ -28,29 +29,29 @@ TEST_F(EnergyPhase, NothingStartsWhileTheDialogueIsShowing) {
     Open(false);
     DialogScene* dialogue = Dialogue();
     ASSERT_NE(dialogue, nullptr);
-    Game::bossOrbCount = 5;  // would open the fight at once
+    boss::Fight()->orbCount = 5;  // would open the fight at once
     for (int frame = 0; frame < Frames(50.0f); ++frame) {
         dialogue->phase = DialogScene::Phase::Showing;  // kept up, as a long dialogue would
         Step();
     }
-    EXPECT_FALSE(Game::fightStarted);
-    EXPECT_FALSE(Game::bossVulnerable);
+    EXPECT_FALSE(boss::FightNow().started);
+    EXPECT_FALSE(boss::FightNow().vulnerable);
     EXPECT_EQ(CountdownText(Control()), "");
     // The birds wait at their spawn points.
     EXPECT_NEAR(api::Position(P1()).x, -10.0f, 0.01f);
     EXPECT_NEAR(api::Position(P2()).x, 10.0f, 0.01f);
     dialogue->phase = DialogScene::Phase::Hiding;
     Step(2);
-    EXPECT_TRUE(Game::fightStarted);
-    EXPECT_TRUE(Game::bossVulnerable);
+    EXPECT_TRUE(boss::FightNow().started);
+    EXPECT_TRUE(boss::FightNow().vulnerable);
 }
 
 TEST_F(EnergyPhase, TheRealDialogueEndsAndTheCountdownBegins) {
     Open(false);
     StepSeconds(2.0f);
-    EXPECT_FALSE(Game::fightStarted);
+    EXPECT_FALSE(boss::FightNow().started);
     StepSeconds(8.0f);
-    EXPECT_TRUE(Game::fightStarted);
+    EXPECT_TRUE(boss::FightNow().started);
 }
 
 TEST_F(EnergyPhase, TheCountdownOpensTheFightAfterFortyFiveSeconds) {
@@ -65,14 +66,14 @@ TEST_F(EnergyPhase, TheCountdownOpensTheFightAfterFortyFiveSeconds) {
         // Out of the orbs' and belts' way, above the floor, so nothing ends the phase early.
         Place(P1(), {-6.0f, 3.0f});
         Place(P2(), {6.0f, 3.0f});
-        Game::bossOrbCount = 0;
+        boss::Fight()->orbCount = 0;
         Step();
-        ASSERT_FALSE(Game::bossVulnerable) << "at frame " << frames;
+        ASSERT_FALSE(boss::FightNow().vulnerable) << "at frame " << frames;
     }
     EXPECT_EQ(CountdownText(control), "0s");
     EXPECT_FALSE(upgrades->upgradeChosen);
     StepSeconds(0.1f);
-    EXPECT_TRUE(Game::bossVulnerable);
+    EXPECT_TRUE(boss::FightNow().vulnerable);
     EXPECT_EQ(control->phase, 1);
     Step();
     EXPECT_EQ(CountdownText(control), "");
@@ -83,10 +84,10 @@ TEST_F(EnergyPhase, TheCountdownOpensTheFightAfterFortyFiveSeconds) {
 TEST_F(EnergyPhase, FiveOrbsInTheBossOpenTheFightAtOnce) {
     Open();
     StepSeconds(10.0f);
-    EXPECT_FALSE(Game::bossVulnerable);
-    Game::bossOrbCount = 5;
+    EXPECT_FALSE(boss::FightNow().vulnerable);
+    boss::Fight()->orbCount = 5;
     Step(2);
-    EXPECT_TRUE(Game::bossVulnerable);
+    EXPECT_TRUE(boss::FightNow().vulnerable);
     EXPECT_EQ(Control()->phase, 1);
 }
 
@@ -143,7 +144,7 @@ TEST_F(EnergyPhase, TiersReachedTogetherAllShowAndTheirUpgradesApplyWhenTheFight
     // Each slot stands right of the one before it.
     for (size_t k = 1; k < 5; ++k)
         EXPECT_GT(api::Position(two->tierSlots[k].Get()).x, api::Position(two->tierSlots[k - 1].Get()).x);
-    Game::bossOrbCount = 5;
+    boss::Fight()->orbCount = 5;
     // The fight opens, the level chooses the upgrades, the companion rolls them, the bird takes them.
     Step(5);
     EXPECT_TRUE(two->upgradesRolled);
@@ -162,9 +163,9 @@ TEST_F(EnergyPhase, OrbsRollInEveryThreeSecondsAndTheBossAbsorbsThem) {
     for (int frame = 0; frame < Frames(20.0f); ++frame) {
         Place(P1(), {-6.0f, 4.0f});
         Place(P2(), {6.0f, 4.0f});
-        const int before = Game::bossOrbCount;
+        const int before = boss::FightNow().orbCount;
         Step();
-        if (Game::bossOrbCount > before) ++absorbed;
+        if (boss::FightNow().orbCount > before) ++absorbed;
     }
     // An orb every 3 s from 3 s on, each crossing to the boss in about 2.5 s.
     EXPECT_GE(absorbed, 4);
@@ -178,7 +179,7 @@ TEST_F(EnergyPhase, MinionsComeFromTwentyTwoAndAHalfSecondsAndScoreFiftyWhenPeck
     for (int frame = 1; frame <= Frames(30.0f); ++frame) {
         Place(P1(), {-6.0f, 5.0f});
         Place(P2(), {6.0f, 5.0f});
-        Game::bossOrbCount = 0;
+        boss::Fight()->orbCount = 0;
         Step();
         if (!seen && api::Find("ZurododavadMinion")) {
             seen = true;

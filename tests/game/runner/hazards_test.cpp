@@ -133,7 +133,7 @@ TEST_F(RunnerFixture, APipesLaserStaysAtItsMouthAndKeepsAFiniteLength) {
 
 TEST_F(RunnerFixture, EveryFifthPieceOfDebrisIsAMeteorThatFallsAfterItsWarningTimeWithItsTrail) {
     Open();
-    const int before = Game::runnerDebrisCount;
+    const int before = level()->debrisCount;
     JumpTo(55.0f);
     Step();
     int meteors = 0;
@@ -146,7 +146,7 @@ TEST_F(RunnerFixture, EveryFifthPieceOfDebrisIsAMeteorThatFallsAfterItsWarningTi
         EXPECT_GE(script->warnTimer, 6.9f);
         EXPECT_LE(script->warnTimer, 9.0f);
     }
-    EXPECT_EQ(Game::runnerDebrisCount - before, 20);
+    EXPECT_EQ(level()->debrisCount - before, 20);
     EXPECT_EQ(meteors, (before + 20) / 5 - before / 5);
     ASSERT_NE(meteor, nullptr);
     api::SetPosition(meteor->owner, {5.0f, 5.0f});
