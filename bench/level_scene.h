@@ -2,8 +2,9 @@
 // One gameplay level on the headless engine, for the level benchmarks: the
 // game's data copied into a scratch folder (so what the game writes at exit
 // never touches the checkout), every system but the window, scripted keys and
-// pads, the boot frame, every texture and archetype loaded, a fixed seed and
-// the level loaded by its key. Run the benchmarks from the repository root.
+// pads, and the level opened as every test opens one (the harness's
+// HeadlessEngine: the boot frame, every texture and archetype, a fixed seed,
+// the level by its key). Run the benchmarks from the repository root.
 //
 // With TOLVEX_BENCH_DRAW set the scene is drawn for real, so a level benchmark
 // measures the whole frame: the engine gets a 1280 x 720 GL window (Xvfb, or SDL's
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -30,15 +32,11 @@
 
 #include "api/script_api.h"
 #include "core/core.h"
-#include "game/menus/loading_logic.h"
 #include "graphics/batch_renderer2d.h"
 #include "graphics/graphics.h"
 #include "graphics/layer.h"
-#include "input/input.h"
-#include "input/scripted_key_state_source.h"
-#include "input/scripted_pad_source.h"
 #include "objects/game_object_factory.h"
-#include "wiring/engine.h"
+#include "support/headless_engine.h"
 
 namespace BenchSupport {
 
@@ -103,29 +101,22 @@ public:
             if (fs::exists(source_ / font)) fs::copy(source_ / font, scratch_ / font);
         fs::current_path(scratch_);
 
-        Engine::EngineOptions options = Engine::EngineOptions::Headless();
-        if (window_) options.externalWindow = &window_;
-        systems_ = std::make_unique<Engine::EngineSystems>(options);
-        auto keys = std::make_unique<Engine::ScriptedKeyStateSource>();
-        keys_ = keys.get();
-        systems_->input->SetKeyStateSource(std::move(keys));
-        systems_->input->SetPadStateSource(std::make_unique<Engine::ScriptedPadSource>());
-        systems_->input->active = true;
-        if (!systems_->Initialize()) return;
+        try {
+            engine_ = std::make_unique<TestSupport::HeadlessEngine>(window_ ? &window_ : nullptr);
+        } catch (const std::exception& error) {
+            std::printf("%s\n", error.what());
+            return;
+        }
         if (window_) {
             SDL_GL_SetSwapInterval(0);
-            systems_->graphics->Resize(kWidth, kHeight);
+            engine_->systems().graphics->Resize(kWidth, kHeight);
             if (draw_ == DrawMode::kNoRasterisation) glEnable(GL_RASTERIZER_DISCARD);
         }
-        Frame();  // the boot frame
-        systems_->graphics->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
-        api::Seed(seed);
-        started_ = systems_->factory->LoadLevelByKey(levelKey);
+        started_ = engine_->OpenLevel(levelKey, seed);
     }
 
     ~LevelScene() {
-        systems_.reset();
+        engine_.reset();
         if (window_) {
             SDL_DestroyWindow(window_);
             SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -143,7 +134,7 @@ public:
 
     // One frame; a drawn one waits for the driver to finish it.
     void Frame() {
-        systems_->core->RunFrame(kFrame);
+        engine_->Step();
         if (window_) glFinish();
     }
     void Frames(int count) {
@@ -156,24 +147,24 @@ public:
     void WalkAndFlap(long frame) {
         const bool flap = frame % 20 == 0;
         const bool outward = (frame / 90) % 2 == 0;
-        keys_->Set('W', flap);
-        keys_->Set(Engine::VK_UP, flap);
-        keys_->Set('D', outward);
-        keys_->Set('A', !outward);
-        keys_->Set(Engine::VK_LEFT, outward);
-        keys_->Set(Engine::VK_RIGHT, !outward);
+        Engine::ScriptedKeyStateSource& keys = engine_->keys();
+        keys.Set('W', flap);
+        keys.Set(Engine::VK_UP, flap);
+        keys.Set('D', outward);
+        keys.Set('A', !outward);
+        keys.Set(Engine::VK_LEFT, outward);
+        keys.Set(Engine::VK_RIGHT, !outward);
     }
 
-    Engine::ScriptedKeyStateSource& keys() { return *keys_; }
-    Engine::EngineSystems& systems() { return *systems_; }
+    Engine::ScriptedKeyStateSource& keys() { return engine_->keys(); }
+    Engine::EngineSystems& systems() { return engine_->systems(); }
 
 private:
     std::filesystem::path source_;
     std::filesystem::path scratch_;
     DrawMode draw_ = DrawMode::kNone;
     SDL_Window* window_ = nullptr;
-    std::unique_ptr<Engine::EngineSystems> systems_;
-    Engine::ScriptedKeyStateSource* keys_ = nullptr;
+    std::unique_ptr<TestSupport::HeadlessEngine> engine_;
     bool started_ = false;
 };
 

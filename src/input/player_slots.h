@@ -1,13 +1,11 @@
 #pragma once
 // The four player gamepad slots: which controller belongs to which player.
 // Co-op selection points them at controllers 1..4 when it is built and polls
-// them; the controller scripts on the birds copy their slot in Init():
+// them; the controller scripts on the birds (logic/player_controller.h) copy
+// their slot and set the bird's team from it:
 //
-//     void UPlayer2Controller::Init() {
-//         pad = *Engine::PlayerSlot(2);
-//         if (auto* bird = GetScript<IndividualPlayerBehaviour>())
-//             bird->team2Flag = Engine::PlaysForTeamTwo(pad);
-//     }
+//     gamepad = *Engine::PlayerSlot(slot);
+//     member->team2Flag = Engine::PlaysForTeamTwo(gamepad);
 
 #include "input/gamepad.h"
 

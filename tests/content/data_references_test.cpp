@@ -191,9 +191,7 @@ TEST(DataReferences, EveryLevelFileTheTableNamesThatExistsLoadsCleanly) {
                              "berlin_sans_fb_regular.ttf", "PassionOne-Regular.otf"})
         dir.CopyFromSource(item);
     TestSupport::HeadlessEngine engine;
-    engine.Step();  // the boot frame: until it has run, every load opens the loading screen
-    engine.systems().graphics->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    engine.Boot();  // until the boot frame has run, every load opens the loading screen
     std::vector<std::string> problems;
     std::set<std::string> checked;
     for (const auto& [key, path] : levelTable()) {

@@ -47,12 +47,8 @@ HarnessRun::HarnessRun(Start start, unsigned seed) {
     engine_ = std::make_unique<TestSupport::HeadlessEngine>();
     startName_ = "boot";
     if (const char* key = LevelKey(start)) {
-        engine_->Step();
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
-        api::Seed(seed);
         startName_ = Engine::GameObjectFactory::instance->levelPaths[key];
-        engine_->factory().LoadLevel(startName_);
+        engine_->OpenLevel(key, seed);
     } else {
         api::Seed(seed);
     }

@@ -11,10 +11,8 @@ DrawnGame::DrawnGame(int width, int height) : window_(std::make_unique<GlWindow>
     for (const char* drawing : {"Resources/Textures", "src/shaders"}) dir_.CopyFromSource(drawing);
     engine_ = std::make_unique<HeadlessEngine>(window_->handle());
     Engine::graphics::Graphics::instance->Resize(width, height);
-    engine_->Step();  // the boot frame: the loading screen
     // What the loading screen has done by the time any other screen opens.
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    engine_->Boot();
 }
 
 // The engine draws into the window: it goes first.

@@ -2,7 +2,10 @@
 
 #include <stdexcept>
 
+#include "api/script_api.h"
+#include "game/menus/loading_logic.h"
 #include "input/input.h"
+#include "objects/game_object_factory.h"
 
 namespace TestSupport {
 
@@ -27,6 +30,25 @@ HeadlessEngine::~HeadlessEngine() = default;
 
 void HeadlessEngine::Step(int count, float dt) {
     for (int i = 0; i < count; ++i) systems_->core->RunFrame(dt);
+}
+
+void HeadlessEngine::Boot() {
+    if (booted_) return;
+    booted_ = true;
+    Step();
+    LoadContentAtOnce();
+}
+
+bool HeadlessEngine::OpenLevel(const std::string& key, unsigned seed) {
+    Boot();
+    api::Seed(seed);
+    return systems_->factory->LoadLevelByKey(key);
+}
+
+void HeadlessEngine::OpenLevelFile(const std::string& path, unsigned seed) {
+    Boot();
+    api::Seed(seed);
+    systems_->factory->LoadLevel(path);
 }
 
 }  // namespace TestSupport

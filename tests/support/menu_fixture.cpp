@@ -20,10 +20,8 @@ void MenuFixture::Start() {
 
 void MenuFixture::Open(const std::string& key) {
     if (!engine) Start();
-    // What the loading screen has done by the time any menu opens.
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
+    engine->Boot();
+    engine->factory().LoadLevelByKey(key);
     engine->Step();
 }
 

@@ -48,8 +48,8 @@ void ShowRole(Engine::GameObj* banner, Engine::GameObj* bird) {
 void IndividualPlayerBehaviour::Init() {
     // 1. The controller script on this object hands the bird its gamepad and its
     // team now, whether the level file lists it before or after this script.
-    Engine::PlayerController* controller = api::ScriptOf<Engine::UPlayer1Controller>(owner);
-    if (!controller) controller = api::ScriptOf<Engine::UPlayer2Controller>(owner);
+    // Any of the four slots' controllers will do.
+    Engine::PlayerController* controller = api::ScriptOf<Engine::PlayerController>(owner);
     if (controller) controller->HandOver();
     MainPlayerBehaviour* bird = Bird();
     if (bird) {

@@ -9,7 +9,7 @@
 #include "game/boss/boss_kit.h"
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
-#include "game/menus/transition.h"
+#include "game/levels/match_end.h"
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
 
@@ -22,7 +22,6 @@ const api::ObjectName kBossBar{"BossBar"};
 const api::ObjectName kBossBarOverlay{"BossBarOverlay"};
 const api::ObjectName kOrbReference{"OrbReference"};
 const api::ObjectName kWhiteScreen{"WhiteScreen"};
-const api::ObjectName kTransitionBird{"TransitionBird"};
 const api::ObjectName kHealthFill{"BossHealthFill"};
 const api::ObjectName kHealthFrame{"BossHealthFrame"};
 const api::ObjectName kLeftBound{"LeftBound"};
@@ -35,7 +34,6 @@ const api::TextureName kCrack{"ZurododavadBossCrack"};
 const api::TextureName kDeath{"ZurododavadBossDeath"};
 const api::SoundEvent kBossDeath{"event:/Boss_Death"};
 const api::SoundEvent kMusic{"event:/Zurododavad_BGM"};
-const api::LevelKey kCutScene{"CutScene"};
 }  // namespace
 
 bool ZurododavadBossBehaviour::Vulnerable() const { return Game::bossVulnerable && bossHealth >= 1; }
@@ -151,7 +149,6 @@ void ZurododavadBossBehaviour::Die(float dt) {
     }
     if (!explodedOnce_) return;
     if (api::Scale(boom).x >= 80.0f || !boom) {
-        transitionBird = api::Find(kTransitionBird);
         fade += 100.0f * dt;
         api::SetColor(boom, boss::WhiteAlpha(255.0f - fade));
         api::SetColor(whiteScreen.Get(), boss::WhiteAlpha(fade));
@@ -170,19 +167,13 @@ void ZurododavadBossBehaviour::Die(float dt) {
 }
 
 void ZurododavadBossBehaviour::WriteResult(int32_t player1Hits, int32_t player2Hits) {
-    Game::RecordMatchResult("Zurododavad", player1Hits, player2Hits);
+    levels::RecordResult(levels::Mode::Boss, player1Hits, player2Hits);
 }
 
 void ZurododavadBossBehaviour::EndMatch() {
     matchEnded = true;
-    WriteResult(boss::HitsOf(birds[0].Get()), boss::HitsOf(birds[1].Get()));
     // Without a wipe the storyboard loads at once instead of leaving the game white.
-    if (Transition* wipe = api::ScriptOf<Transition>(transitionBird.Get())) {
-        wipe->leaving = true;
-        wipe->Start(kCutScene);
-        return;
-    }
-    api::LoadLevel(kCutScene);
+    levels::MatchEnd(levels::Mode::Boss, boss::HitsOf(birds[0].Get()), boss::HitsOf(birds[1].Get()));
 }
 
 void ZurododavadBossBehaviour::HashState(Engine::StateHasher& hasher) const {

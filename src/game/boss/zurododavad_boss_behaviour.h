@@ -36,7 +36,6 @@ public:
     std::array<api::ObjectRef, 2> birds;
     api::ObjectRef orbReference;
     api::ObjectRef explosion;
-    api::ObjectRef transitionBird;
     api::ObjectRef whiteScreen;
     bool firstFightFrame = true;
     bool crackShown = false;

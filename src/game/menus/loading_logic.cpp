@@ -60,6 +60,11 @@ void LoadArchetypeList(const char* path) {
     for (const std::string& file : ArchetypeListFiles(path)) factory->LoadArchetype(file);
 }
 
+void LoadContentAtOnce() {
+    api::LoadTextures(1 << 20);
+    LoadArchetypeList();
+}
+
 void LoadingLogic::Init() {
     // The computer players think from the first frame on (input/computer_keys.h).
     ai::InstallComputerSeats();

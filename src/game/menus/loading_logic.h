@@ -52,3 +52,7 @@ private:
 std::vector<std::string> ArchetypeListFiles(const char* path = LoadingLogic::kArchetypeList);
 // Loads every archetype that the archetype list names, in list order.
 void LoadArchetypeList(const char* path = LoadingLogic::kArchetypeList);
+// Loads the rest of the texture list and then every archetype at once, what
+// the loading screen spreads over many frames: for starts that skip that
+// screen (the simulation, the test harness, the benchmarks).
+void LoadContentAtOnce();

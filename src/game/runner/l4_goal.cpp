@@ -1,7 +1,7 @@
 #include "game/runner/l4_goal.h"
 
 #include "game/game_values.h"
-#include "game/menus/transition.h"
+#include "game/levels/match_end.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_minion.h"
 #include "game/runner/l4_power_up_spawner.h"
@@ -20,11 +20,9 @@ const api::ObjectName kBoss{"Boss"};
 const api::ObjectName kBlackScreen{"BlackLoadScreen"};
 const api::ObjectName kSpawners{"L4Spawners"};
 const api::ObjectName kRightBound{"RightBound"};
-const api::ObjectName kTransitionBird{"TransitionBird"};
 const api::ArchetypeName kExplosion{"ExplosionFeedback"};
 const api::SoundEvent kEncounter{"event:/Boss_Encounter"};
 const api::SoundEvent kBossDeath{"event:/Boss_Death"};
-const api::LevelKey kCutScene{"CutScene"};
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kRed = 0xFF0000FF;
@@ -160,11 +158,5 @@ void L4Goal::Decide() {
     resultWritten = true;
     const int p1 = runner::Score(player1.Get());
     const int p2 = runner::Score(player2.Get());
-    Game::RecordMatchResult("Rudorarurozavir", p1, p2);
-    if (Transition* wipe = api::FindScript<Transition>(kTransitionBird)) {
-        wipe->Start(kCutScene);
-        wipe->leaving = true;
-    } else {
-        api::LoadLevel(kCutScene);
-    }
+    levels::MatchEnd(levels::Mode::Runner, p1, p2);
 }

@@ -29,9 +29,7 @@ protected:
     ComputerPlay() {
         dir.CopyGameData(false);
         engine = std::make_unique<TestSupport::HeadlessEngine>();
-        engine->Step();
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
+        engine->Boot();
     }
     ~ComputerPlay() override {
         engine.reset();

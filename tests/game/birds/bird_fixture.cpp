@@ -26,13 +26,10 @@ void BirdFixture::OpenRange(int player1Character, int player2Character) {
 void BirdFixture::OpenLevel(const std::string& key, int player1Character, int player2Character) {
     Game::player1Character = player1Character;
     Game::player2Character = player2Character;
-    api::Seed(7);
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();
+    engine->Boot();
     Engine::ResetPlayerSlots();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
+    ASSERT_TRUE(engine->OpenLevel(key, 7));
     engine->Step();
     ASSERT_NE(Bird1(), nullptr);
     ASSERT_NE(Bird2(), nullptr);

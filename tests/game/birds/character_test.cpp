@@ -122,6 +122,61 @@ INSTANTIATE_TEST_SUITE_P(GameplayLevels, TeamMarkerTest,
                              return std::string(info.param.level);
                          });
 
+// The second bird's controller swapped for another slot's and listed first or
+// last among its scripts: the team and pad follow the slot (odd user indices play
+// for team two), never the order of the scripts.
+struct ControllerCase {
+    int slot;
+    bool listedLast;  // after the bird's own scripts, as in the egg level
+    int team;
+};
+std::ostream& operator<<(std::ostream& out, const ControllerCase& c) {
+    return out << "slot " << c.slot << (c.listedLast ? " last" : " first");
+}
+
+class AnyControllerTest : public BirdFixture, public ::testing::WithParamInterface<ControllerCase> {
+protected:
+    // Rewrites the range's second bird with the case's controller in its place.
+    void RewriteRange() {
+        const std::string path = "MapData/PracticeRange.xml";
+        std::string level = dir.Read(path);
+        const size_t bird = level.find("<Object Name=\"Player2\">");
+        ASSERT_NE(bird, std::string::npos);
+        const std::string original = "<UPlayer2Controller />";
+        const size_t controller = level.find(original, bird);
+        ASSERT_NE(controller, std::string::npos);
+        level.erase(controller, original.size());
+        const std::string replacement = "<UPlayer" + std::to_string(GetParam().slot) + "Controller />";
+        const std::string neighbour = GetParam().listedLast ? "<MainPlayerBehaviour />" : "<IndividualPlayerBehaviour />";
+        const size_t at = level.find(neighbour, bird);
+        ASSERT_NE(at, std::string::npos);
+        level.insert(GetParam().listedLast ? at + neighbour.size() : at, replacement);
+        dir.Write(path, level);
+    }
+};
+
+TEST_P(AnyControllerTest, TheTeamAndPadFollowTheSlot) {
+    RewriteRange();
+    OpenRange();
+    Step(3);
+    const ControllerCase& c = GetParam();
+    EXPECT_EQ(Character("Player2")->team, c.team);
+    const MainPlayerBehaviour* bird = Main("Player2");
+    ASSERT_NE(bird->teamIcon.Get(), nullptr);
+    EXPECT_EQ(bird->teamIcon->name, c.team == 2 ? "Team2_Icon" : "Team1_Icon");
+    EXPECT_EQ(bird->pad.userIndex, c.slot - 1);
+    EXPECT_EQ(Character("Player")->team, 1) << "the first bird keeps its own";
+}
+
+INSTANTIATE_TEST_SUITE_P(FourSlots, AnyControllerTest,
+                         ::testing::Values(ControllerCase{1, true, 1}, ControllerCase{2, true, 2},
+                                           ControllerCase{3, true, 1}, ControllerCase{4, true, 2},
+                                           ControllerCase{3, false, 1}, ControllerCase{4, false, 2}),
+                         [](const ::testing::TestParamInfo<ControllerCase>& info) {
+                             return "Slot" + std::to_string(info.param.slot) +
+                                    (info.param.listedLast ? "Last" : "First");
+                         });
+
 TEST_F(BirdFixture, TheSkillKeyRunsTheSkillAndItsCooldownRestartsWhenItEnds) {
     OpenRange();
     Step(240);

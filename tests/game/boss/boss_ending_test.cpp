@@ -4,6 +4,8 @@
 // are a draw), the result is written in full and the end storyboard follows,
 // with or without the wipe.
 #include <cmath>
+#include <filesystem>
+#include <string>
 
 #include "api/script_api.h"
 #include "boss_fixture.h"
@@ -185,6 +187,19 @@ TEST_F(BossEnding, WithoutAWipeTheEndingStillReachesTheStoryboard) {
     ASSERT_TRUE(RunUntilLeaving(12.0f));
     EXPECT_EQ(api::CurrentLevelPath(), "MapData//CutScene.xml");
     EXPECT_EQ(Game::winnerName, "Player");
+}
+
+TEST_F(BossEnding, WithoutTheStoryboardTheEndingSaysSoAndGoesToTheTitle) {
+    std::filesystem::remove(dir.path() + "/MapData/CutScene.xml");
+    Round(P2())->hitCount = 5;
+    life->bossHealth = 0;
+    testing::internal::CaptureStdout();
+    const bool left = RunUntilLeaving(12.0f);
+    const std::string said = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(left);
+    EXPECT_EQ(api::CurrentLevelPath(), "MapData//MainMenu_KR.xml");
+    EXPECT_NE(said.find("\"CutScene\""), std::string::npos) << said;
+    EXPECT_EQ(Game::winnerName, "Player2") << "the result is written before the way out";
 }
 
 TEST_F(BossEnding, TheBlastBlowsABirdAwayFromItsCentreAndSetsItSpinning) {

@@ -31,13 +31,10 @@ void BossFixture::Open(bool skipDialogue) {
     Game::winnerName.clear();
     Game::winnerTag.clear();
     Game::matchModeName.clear();
-    api::Seed(4321);
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();  // the boot frame
+    engine->Boot();
     api::ResetCamera();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    engine->factory().LoadLevel(kLevel);
+    engine->OpenLevelFile(kLevel, 4321);
     if (skipDialogue)
         if (DialogScene* dialogue = Dialogue()) dialogue->active = false;
     // The load's own frame runs no scripts; the next one is the level's first.

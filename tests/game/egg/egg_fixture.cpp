@@ -20,11 +20,7 @@ EggFixture::~EggFixture() { engine.reset(); }
 
 void EggFixture::OpenLevel(unsigned seed) {
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    api::Seed(seed);
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level1"]);
+    ASSERT_TRUE(engine->OpenLevel("Level1", seed));
     engine->Step();
     ASSERT_TRUE(StepUntil(
         [&] {

@@ -16,15 +16,12 @@ FoodCourtFixture::~FoodCourtFixture() { engine.reset(); }
 void FoodCourtFixture::Start() {
     if (engine) return;
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();  // the boot frame: the loading screen
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    engine->Boot();
 }
 
 void FoodCourtFixture::Open(const std::string& key) {
     Start();
-    api::Seed(kSeed);
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths[key]);
+    engine->OpenLevel(key, kSeed);
     engine->Step();
 }
 

@@ -6,7 +6,7 @@
 
 #include "api/script_api.h"
 #include "food_court_fixture.h"
-#include "game/foodcourt/food_court_round.h"
+#include "game/levels/match_end.h"
 #include "game/foodcourt/lv2_timer.h"
 #include "game/foodcourt/player1_level2_behaviour.h"
 #include "game/foodcourt/player2_level2_behaviour.h"
@@ -122,7 +122,7 @@ TEST_F(RoundEndTest, AtZeroTheRoundEndsWithTheResultAndTheWinnersScene) {
         EXPECT_TRUE(Game::matchResultReady);
         EXPECT_EQ(Game::winnerTag, c.tag);
         EXPECT_EQ(Game::winnerName, c.name);
-        EXPECT_EQ(Game::matchModeName, FoodCourtRound::kModeName);
+        EXPECT_STREQ(Game::matchModeName.c_str(), levels::MatchName(levels::Mode::FoodCourt));
         EXPECT_NE(Find("Timer"), nullptr) << "the level stays while the wipe covers it";
         EXPECT_EQ(Text(), "  0");
         const std::string scene = std::string("MapData//") + c.scene + ".xml";

@@ -24,9 +24,7 @@ protected:
         dir.CopyGameData(false);
         testing::internal::CaptureStdout();
         engine = std::make_unique<TestSupport::HeadlessEngine>();
-        engine->Step();  // the boot frame: the loading screen
-        Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-        LoadArchetypeList();
+        engine->Boot();
         testing::internal::GetCapturedStdout();
     }
     ~FocusPause() override { engine.reset(); }

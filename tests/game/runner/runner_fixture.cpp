@@ -16,13 +16,8 @@ RunnerFixture::RunnerFixture() {
 RunnerFixture::~RunnerFixture() { engine.reset(); }
 
 void RunnerFixture::Open() {
-    api::Seed(kSeed);
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    api::Seed(kSeed);
-    engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["Level4"]);
+    ASSERT_TRUE(engine->OpenLevel("Level4", kSeed));
     ASSERT_EQ(engine->factory().currentLevelPath, "MapData//Level4.xml");
     ASSERT_NE(level(), nullptr);
     for (int frame = 0; frame < 200; ++frame) {

@@ -55,14 +55,12 @@ void SkillFixture::Open(int character1, int character2, const std::string& extra
     WriteLevel(level, extra);
     Game::player1Character = character1;
     Game::player2Character = character2;
-    api::Seed(1234);
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();  // the boot frame
+    engine->Boot();
     // The game's window puts the camera at the standard view when it opens.
     api::ResetCamera();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
-    Load(level);
+    engine->OpenLevelFile(level, 1234);
+    ReadyTheBirds();
 }
 
 void SkillFixture::WriteLevel(const char* level, const std::string& extra) {
@@ -74,6 +72,10 @@ void SkillFixture::WriteLevel(const char* level, const std::string& extra) {
 
 void SkillFixture::Load(const char* level) {
     engine->factory().LoadLevel(level);
+    ReadyTheBirds();
+}
+
+void SkillFixture::ReadyTheBirds() {
     engine->Step();
     for (Engine::GameObj* bird : {P1(), P2()}) MakeReady(bird);
     Place(P1(), {-6.0f, NAN}, true);

@@ -42,6 +42,8 @@ struct SkillFixture : ::testing::Test {
     // Loads a level from outside the script pass, as the game's first frame
     // does, and makes its birds ready at their places.
     void Load(const char* level);
+    // The frame after a load, both birds made ready and placed facing each other.
+    void ReadyTheBirds();
     void MakeReady(Engine::GameObj* bird);
 
     // Puts a bird at `at` (feet on the ground when `at.y` is NaN), facing right

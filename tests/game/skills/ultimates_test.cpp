@@ -268,6 +268,7 @@ struct ProtectedCase {
     Protection protection;
     Outcome outcome;
 };
+std::ostream& operator<<(std::ostream& out, const ProtectedCase& c) { return out << c.name; }
 
 class UltimateOnAProtectedBird : public SkillFixture, public ::testing::WithParamInterface<ProtectedCase> {
 protected:

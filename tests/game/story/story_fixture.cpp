@@ -25,9 +25,7 @@ StoryFixture::~StoryFixture() { engine.reset(); }
 
 void StoryFixture::Start() {
     engine = std::make_unique<TestSupport::HeadlessEngine>();
-    engine->Step();
-    Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    engine->Boot();
 }
 
 void StoryFixture::Open(const std::string& key) {
