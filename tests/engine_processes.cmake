@@ -20,3 +20,12 @@ set_tests_properties(LayerCheck.SourcesIncludeOnlyLowerFolders LayerCheck.AnUpwa
 add_test(NAME TestCommand.SkippedTestsAreNamedAndFail
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/process/ctest_skipped_test.sh)
 set_tests_properties(TestCommand.SkippedTestsAreNamedAndFail PROPERTIES LABELS process)
+
+# docs/design-changes.md names a test for every deliberate change, and every
+# test it names exists; the check finds a renamed test.
+add_test(NAME DesignChanges.EveryRowNamesTestsThatExist
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/check_design_changes.py)
+add_test(NAME DesignChanges.ARenamedTestOrAnUntestedRowFailsAndIsNamed
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/process/check_design_changes_test.sh)
+set_tests_properties(DesignChanges.EveryRowNamesTestsThatExist DesignChanges.ARenamedTestOrAnUntestedRowFailsAndIsNamed
+  PROPERTIES LABELS docs)

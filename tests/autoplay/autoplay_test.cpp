@@ -9,7 +9,8 @@
 // fails the run, naming the screen and the frame; a level that records a match
 // result must have recorded the computer player as its winner (a draw, or
 // birds that do not answer their keys, fail), and the result scene shown must
-// be the recorded winner's.
+// be the recorded winner's. The egg match shows the winner's result sheet over
+// the level before it leads on to the end storyboard.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,8 @@
 #include "game/boss/zurododavad_level_control.h"
 #include "game/selection/vs_screen.h"
 #include "game/story/general_cut_scene.h"
+#include "game/story/victory_screen.h"
+#include "graphics/renderable2d.h"
 #include "game/story/winning_scene_logic.h"
 #include "objects/game_object_factory.h"
 #include "game/ai/computer_player.h"
@@ -129,6 +132,9 @@ struct Route {
     // The mode name the level records, or null for a level that records none.
     const char* modeName;
     unsigned seed;
+    // The object that covers the level with the result once the match is
+    // decided, or null for a level that has none.
+    const char* resultSheet = nullptr;
 };
 
 std::ostream& operator<<(std::ostream& out, const Route& route) { return out << route.name; }
@@ -163,7 +169,7 @@ TestSupport::MenuChoices Coop(int level) {
 
 // Birds: 1 RoziDoro, 2 VadozaVaza, 3 DovaDizavov, 4 DoruZuvo.
 const Route kRoutes[] = {
-    {"EggLevel", Play(1, 2, 1), "MapData//Level1.xml", "Vozedoreroz", 20261210u},
+    {"EggLevel", Play(1, 2, 1), "MapData//Level1.xml", "Vozedoreroz", 20261210u, "VictoryScreen"},
     {"FoodCourt", Coop(2), "MapData//Level2.xml", "Zovadurazod", 31337u},
     {"PracticeRange", Practice(2, 3), "MapData//PracticeRange.xml", nullptr, 99u},
     {"Boss", Play(4, 1, 3), "MapData//Zurododavad.xml", "Zurododavad", 777u},
@@ -256,14 +262,21 @@ TEST_P(AutoplayTest, PlaysFromTheMenuThroughTheLevelAndBack) {
     while (Level() != kTitle && stall.empty() && frame < budget) Frame();
     ASSERT_EQ(Level(), kTitle) << stall << "\nvisited: " << Joined(visited);
 
-    bool played = false, resultChecked = false, resultShown = false;
-    std::string recordedWinner;
+    bool played = false, resultChecked = false, resultShown = false, sheetShown = false;
+    std::string recordedWinner, afterLevel;
     while (stall.empty() && frame < budget) {
         const std::string before = Level();
         Frame();
         const std::string now = Level();
+        if (route.resultSheet && now == route.gameplayLevel && Game::matchResultReady && !sheetShown) {
+            // The winner's sheet, opaque, over the level while the match music ends.
+            const Engine::GameObj* sheet = api::Find(route.resultSheet);
+            sheetShown = sheet && api::TextureOf(sheet) == VictoryScreen::SheetFor(Game::winnerTag) &&
+                         (sheet->GetSprite()->color >> 24) == 0xFFu;
+        }
         if (before == route.gameplayLevel && now != before) {
             played = true;
+            afterLevel = now;
             if (route.modeName) {
                 // Read the moment the level is left: the storyboard clears the names when it ends.
                 EXPECT_TRUE(Game::matchResultReady) << "no match result recorded by " << before;
@@ -284,6 +297,10 @@ TEST_P(AutoplayTest, PlaysFromTheMenuThroughTheLevelAndBack) {
     EXPECT_TRUE(stall.empty()) << stall << "\nvisited: " << Joined(visited);
     ASSERT_TRUE(played) << "never left " << route.gameplayLevel << "; visited: " << Joined(visited);
     EXPECT_EQ(Level(), kTitle) << "did not come back to the title; visited: " << Joined(visited);
+    if (route.resultSheet) {
+        EXPECT_TRUE(sheetShown) << "the match ended without its result sheet";
+        EXPECT_EQ(afterLevel, "MapData//CutScene.xml") << "the sheet leads on to the end storyboard";
+    }
     if (route.modeName) {
         EXPECT_TRUE(resultChecked);
         EXPECT_TRUE(resultShown) << "no result scene; visited: " << Joined(visited);

@@ -5,8 +5,9 @@
 //
 // KEY is a level key of MapData/LevelPaths.xml. The level runs SECONDS of game
 // time (default 3) with nobody at the keys; KEYS, if given, are tapped one a
-// second from the start: letters as themselves, "esc" and "enter" by name, e.g.
-// "enter,esc" skips a dialogue and then opens the pause menu. Convert the
+// second from the start: letters as themselves, "esc", "enter", "left" and
+// "right" by name, e.g. "enter,esc" skips a dialogue and then opens the pause
+// menu, and "right,right" moves the story map's pointer two places on. Convert the
 // picture with `convert OUT.ppm OUT.png`. Run it from the repository root.
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,10 @@ std::vector<Engine::VirtualKey> ParseKeys(const std::string& list) {
             keys.push_back(Engine::VK_ESCAPE);
         else if (name == "enter")
             keys.push_back(Engine::VK_RETURN);
+        else if (name == "left")
+            keys.push_back(Engine::VK_LEFT);
+        else if (name == "right")
+            keys.push_back(Engine::VK_RIGHT);
         else if (name.size() == 1)
             keys.push_back(static_cast<Engine::VirtualKey>(std::toupper(static_cast<unsigned char>(name[0]))));
         else

@@ -307,7 +307,7 @@ def win_scene(player):
         out.append(text(W / 2, 150, "DRAW!", 110, "#ffcf3f", sw=14))
         out.append(round_text(W / 2, 215, "Nobody wins... the egg laughs last", 30, WHITE, sw=5,
                               stroke=INK))
-        out.append(round_text(W / 2, 330, "Press Enter", 24, "#e6e0f5"))
+        out.append(round_text(W / 2, 330, "Press Enter or Start", 24, "#e6e0f5"))
         return "".join(out)
     col = P1_RED if player == 1 else P2_BLUE
     out = [ui.sunburst(W, H, col, lighten(col, 0.15)), confetti(player)]
@@ -315,7 +315,7 @@ def win_scene(player):
     out.append(text(W / 2, 232, "WINS!", 96, WHITE, sw=13))
     out.append(group(things.icon("star", 0, 0, 2.2), translate(90, 180)))
     out.append(group(things.icon("star", 0, 0, 2.2), translate(550, 180)))
-    out.append(round_text(W / 2, 330, "Press Enter", 24, WHITE))
+    out.append(round_text(W / 2, 330, "Press Enter or Start", 24, WHITE))
     return "".join(out)
 
 

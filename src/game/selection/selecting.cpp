@@ -27,6 +27,8 @@ const api::ObjectName kPicks[4] = {api::ObjectName{"P1Pick"}, api::ObjectName{"P
                                    api::ObjectName{"P3Pick"}, api::ObjectName{"P4Pick"}};
 const api::ObjectName kSelectedMaps[4] = {api::ObjectName{"P1SelectedMap"}, api::ObjectName{"P2SelectedMap"},
                                           api::ObjectName{"P3SelectedMap"}, api::ObjectName{"P4SelectedMap"}};
+const api::ObjectName kPickLabels[4] = {api::ObjectName{"P1Label"}, api::ObjectName{"P2Label"},
+                                        api::ObjectName{"P3Label"}, api::ObjectName{"P4Label"}};
 const api::ObjectName kBirdObjects[9] = {
     api::ObjectName{"B1"}, api::ObjectName{"B2"}, api::ObjectName{"B3"}, api::ObjectName{"B4"},
     api::ObjectName{"B5"}, api::ObjectName{"B6"}, api::ObjectName{"B7"}, api::ObjectName{"B8"},
@@ -72,6 +74,8 @@ void Selecting::Init() {
             api::SetColor(players_[p].tracker.Get(), 0);
             api::SetColor(players_[p].pick.Get(), 0);
             api::SetColor(players_[p].selectedMap.Get(), 0);
+            // The name under a pick nobody makes would promise a third player.
+            if (Engine::GameObj* label = api::Find(kPickLabels[p])) api::SetTextColor(label, 0);
         }
         api::MoveBy(players_[0].selectedMap.Get(), {0.0f, -2.0f});
         api::MoveBy(players_[1].selectedMap.Get(), {5.0f, 2.0f});
@@ -79,7 +83,7 @@ void Selecting::Init() {
     countLabel_ = api::Spawn(kCountLabel, -5.0f, -8.0f);
     api::SetText(countLabel_.Get(), "Total players = " + std::to_string(Players()));
     api::SetTextColor(countLabel_.Get(), kCountColour);
-    seatLabel_ = api::Spawn(kSeatLabel, -12.0f, -6.5f);
+    seatLabel_ = api::Spawn(kSeatLabel, -10.5f, -6.5f);
     api::SetFont(seatLabel_.Get(), "BerlinSans", 24);
     api::SetLabelLayer(seatLabel_.Get(), 6);
     api::SetTextColor(seatLabel_.Get(), 0xFF30181Fu);  // dark ink, 0xAABBGGRR

@@ -220,6 +220,31 @@ TEST_F(BossAttacks, TheGrabCatchesBothBirdsEightFlapsFreeOneAndTheOtherDies) {
     EXPECT_EQ(mode->attackState, ZurododavadFinalBossMode::kTelegraph);
 }
 
+TEST_F(BossAttacks, TheBossesDeathLetsBothCaughtBirdsGoAlive) {
+    Place(P1(), {-8.0f, 2.0f});
+    Place(P2(), {8.0f, 2.0f});
+    Begin(ZurododavadFinalBossMode::kGrab);
+    Step(2);
+    ASSERT_EQ(mode->arms.size(), 2u);
+    for (Engine::GameObj* bird : {P1(), P2()}) ASSERT_TRUE(Bird(bird)->controlsLocked) << bird->name;
+    ZurododavadBossBehaviour* life = BossLife();
+    ASSERT_NE(life, nullptr);
+    life->bossHealth = 0;
+    Step(2);
+    EXPECT_TRUE(mode->arms.empty());
+    for (Engine::GameObj* bird : {P1(), P2()}) {
+        EXPECT_FALSE(Bird(bird)->controlsLocked) << bird->name << " is still held by a dead boss";
+        EXPECT_NE(api::ColliderOf(bird), nullptr) << bird->name;
+    }
+    // Past the cage's deadly hold: a bird let go is not killed by the cage later.
+    bool died = false;
+    for (int frame = 0; frame < Frames(4.0f) && api::CurrentLevelPath() == kLevel; ++frame) {
+        Step();
+        died = died || Bird(P1())->dead || Bird(P2())->dead;
+    }
+    EXPECT_FALSE(died) << "a bird let go died in its cage";
+}
+
 // ---- Telegraph -----------------------------------------------------------------
 
 TEST_F(BossAttacks, EachAttackIsAnnouncedForSevenSecondsByAShadowInItsColour) {

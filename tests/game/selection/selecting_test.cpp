@@ -1,9 +1,13 @@
 // The co-op picker: two or four players, nine birds then eight levels one
 // screen up, the draw, and entering player 1's level.
+#include <map>
+#include <string>
+
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
 #include "game/selection/selecting.h"
+#include "graphics/label.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
 #include "support/menu_fixture.h"
@@ -25,7 +29,9 @@ struct SelectingTest : MenuFixture {
 TEST_F(SelectingTest, TwoPlayersHideTheOtherTwoAndSayHowManyPlay) {
     OpenPicker(2);
     for (const char* name : {"P3Tracker", "P3Pick", "P4SelectedMap"}) EXPECT_EQ(Find(name)->GetSprite()->color, 0u);
+    for (const char* name : {"P3Label", "P4Label"}) EXPECT_EQ(Find(name)->GetLabel()->color, 0u) << name;
     EXPECT_NE(Find("P1Tracker")->GetSprite()->color, 0u);
+    EXPECT_NE(Find("P2Label")->GetLabel()->color, 0u);
     EXPECT_EQ(api::TextOf(Find("CoopCountLabel")), "Total players = 2");
     OpenPicker(4);
     EXPECT_NE(Find("P4Tracker")->GetSprite()->color, 0u);
@@ -105,6 +111,43 @@ TEST_F(SelectingTest, EveryPictureWithoutALevelShowsComingSoonAndTheOthersTheirL
         open += Selecting::LevelOpen(i) ? 1 : 0;
     }
     EXPECT_EQ(open, 3) << "the egg level, the food court and the runner";
+}
+
+// Every level picture with the game's own level files: the three that have a
+// level are entered (both players on it, X, the draw, X), the other five show
+// "coming soon" to both players and X leaves the picker where it is.
+TEST_F(SelectingTest, EveryPictureEntersItsLevelOrStaysComingSoon) {
+    const std::map<int, std::string> levels = {
+        {1, "MapData//Level1.xml"}, {2, "MapData//Level2.xml"}, {4, "MapData//Level4.xml"}};
+    for (int picture = 1; picture <= Selecting::kLevelCount; ++picture) {
+        SCOPED_TRACE("picture " + std::to_string(picture));
+        OpenPicker(2);
+        Tap('X');
+        engine->Step(60);
+        for (int step = 1; step < picture; ++step) {
+            Tap('A');
+            Tap(Engine::VK_RIGHT);
+        }
+        ASSERT_EQ(picker->index[0], picture);
+        ASSERT_EQ(picker->index[1], picture);
+        const auto level = levels.find(picture);
+        const bool open = level != levels.end();
+        for (const char* pick : {"P1SelectedMap", "P2SelectedMap"})
+            EXPECT_EQ(api::TextureOf(Find(pick)) == "CoopLevelSoon", !open) << pick;
+        if (!open) {
+            testing::internal::CaptureStdout();
+            Tap('X');
+            EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "no line about a missing level";
+            EXPECT_EQ(picker->phase, 2) << "a coming-soon picture was taken";
+            EXPECT_EQ(Level(), "MapData//CoopSelection.xml");
+            continue;
+        }
+        Tap('X');
+        EXPECT_EQ(picker->phase, 3);
+        engine->Step(200);
+        Tap('X');
+        EXPECT_EQ(Level(), level->second);
+    }
 }
 
 TEST_F(SelectingTest, AComingSoonPictureCannotBeTakenAndSaysNothingOnTheConsole) {

@@ -182,6 +182,27 @@ TEST_F(SkillFixture, TheFartCloudLastsFromTheFirstToTheThirdSecondAndNothingChan
     EXPECT_EQ(api::TextureOf(bomb), "Mark");
 }
 
+TEST_F(SkillFixture, TheFartBombRestsOnTheGroundInsteadOfSinkingThroughIt) {
+    Open(4, 1);
+    Place(P1(), {-3.0f, NAN}, true);
+    Step(2);
+    IndividualPlayerBehaviour* rure = Character(P1());
+    Bird(P1())->skillRequested = true;
+    Step(10);
+    Engine::GameObj* bomb = rure->fartBomb.Get();
+    ASSERT_NE(bomb, nullptr);
+    ASSERT_FALSE(rure->bombLaunched);
+    const float landed = api::Position(bomb).y;
+    const float groundTop = -7.0f;  // the range's ground: centre -8, height 2
+    EXPECT_LT(landed, groundTop + 0.6f) << "dropped from under a standing bird, it is at the ground at once";
+    Step(45);  // most of the fuse's second
+    ASSERT_FALSE(rure->bombLaunched);
+    EXPECT_NEAR(api::Position(bomb).y, landed, 0.05f) << "the bomb sinks on through the ground";
+    StepSeconds(0.2f);
+    EXPECT_TRUE(rure->bombLaunched);
+    EXPECT_NEAR(api::Position(bomb).y, landed, 0.05f) << "the cloud hangs where the bomb rested";
+}
+
 TEST_F(SkillFixture, TheCooldownRefusesASecondUseUntilItHasPassed) {
     Open(2, 1);  // VadozaVaza: a 1 s skill and a 7 s cooldown
     MainPlayerBehaviour* bird = Bird(P1());
