@@ -10,14 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "graphics/camera.h"
-#include "graphics/graphics.h"
-#include "graphics/renderable2d.h"
+#include "drawing_fixture.h"
 #include "graphics/texture.h"
 #include "graphics/texture_atlas.h"
 #include "graphics/texture_list.h"
-#include "support/gl_window_fixture.h"
-#include "support/scratch_dir.h"
 #include "test_images.h"
 
 using namespace Engine;
@@ -49,17 +45,11 @@ std::string ListEntry(const std::string& name, const std::string& path, int colu
            "\"/><Row Row=\"1\"/><Frame Frame=\"" + std::to_string(columns) + "\"/></Texture>";
 }
 
-class TextureAtlasTest : public TestSupport::GlWindowTest {
+class TextureAtlasTest : public TestSupport::DrawingTest {
 protected:
     void SetUp() override {
-        GlWindowTest::SetUp();
-        if (IsSkipped()) return;
-        TestSupport::PrepareRenderFiles(scratch);
-        graphics = std::make_unique<Graphics>(window->handle(), kWidth, kHeight, "");
-        graphics->showSetupFailure = nullptr;
-        ASSERT_TRUE(graphics->Initialize());
-        graphics->camera->ResetView();
-
+        DrawingTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         // The images as the art build draws them, and the page it packs them into.
         WriteImage("Sheet.tga", 8, 4, [](int x, int) { return x < 4 ? kRed : kGreen; });
         WriteImage("Dot.tga", 4, 4, [](int, int) { return kBlue; });
@@ -79,21 +69,14 @@ protected:
         registry.atlas.indexPath = "Atlas.xml";
     }
     void TearDown() override {
-        owned.clear();
-        registry.Clear();
-        graphics.reset();
-        GlWindowTest::TearDown();
+        registry.Clear();  // its pages go while the context is there
+        DrawingTest::TearDown();
     }
 
     Renderable2D* Quad(float x, float y, float w, float h, Texture* texture) {
-        auto sprite = std::make_unique<Sprite>(x, y);
-        sprite->SetSize(w, h);
-        sprite->color = 0xFFFFFFFF;
-        sprite->SetPosition({x, y, 0.0f});
-        sprite->SetTexture(texture);
-        graphics->AddRenderable(sprite.get());
-        owned.push_back(std::move(sprite));
-        return owned.back().get();
+        Renderable2D* quad = DrawingTest::Quad(x, y, w, h, 0xFFFFFFFF);
+        quad->SetTexture(texture);
+        return quad;
     }
 
     int MagentaPixels() const {
@@ -101,10 +84,7 @@ protected:
                                   0.1f);
     }
 
-    TestSupport::ScratchDir scratch;
-    std::unique_ptr<Graphics> graphics;
     TextureRegistry registry;
-    std::vector<std::unique_ptr<Renderable2D>> owned;
 };
 
 TEST_F(TextureAtlasTest, PackedNameResolvesToItsPageAndRectangle) {
