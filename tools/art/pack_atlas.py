@@ -19,7 +19,7 @@ packed image looks the same at every scale and nothing of a neighbour bleeds in.
 
 Images are packed by group so that what one screen draws shares a page: the
 sections of textures.txt that every match draws (birds, heads-up display,
-skills, pickups) form one group; every other section joins the sections whose
+skills, pickups, the pause menu) and a few single images form one group; every other section joins the sections whose
 titles start with the same two words ("Boss level", "Runner level", ...).
 A group goes on the first page with room for all of it.
 
@@ -50,7 +50,17 @@ PLAY_SECTIONS = (
     "Skills, ultimates and projectiles",
     "Extra sheets",
     "Dialogue portraits",
+    "Pause menu entries",
 )
+# Images of other sections that every match shows too: the pause menu laid over
+# it, the stamina bars, the bubbles of a level's opening dialogue, and a sparkle
+# two levels share.
+PLAY_IMAGES = {
+    "PauseBoard", "PauseIcon", "HowToPlay_Back",
+    "StaminaBarFrame", "StaminaBarFill",
+    "DialogBubbleLeft", "DialogBubbleRight",
+    "StarTwinkle",  # the egg level's and the runner's
+}
 INDEX_NAME = "Atlas.xml"
 
 
@@ -63,8 +73,8 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
-def group_of(section):
-    if section.startswith(PLAY_SECTIONS):
+def group_of(name, section):
+    if name in PLAY_IMAGES or section.startswith(PLAY_SECTIONS):
         return "play"
     return " ".join(section.replace(":", " ").split()[:2])
 
@@ -196,7 +206,7 @@ def main():
         if width + 2 * PADDING > args.page_size or height + 2 * PADDING > args.page_size:
             continue  # too big for a page: it stays its own texture
         item = Item(entry, path, width, height)
-        item.group = group_of(entry.section)
+        item.group = group_of(entry.name, entry.section)
         item.order = order
         items.append(item)
 
