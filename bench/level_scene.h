@@ -91,10 +91,17 @@ struct TexturesInView {
         Engine::graphics::Layer* world = graphics ? graphics->worldLayer() : nullptr;
         if (!world) return view;
         std::set<unsigned> pages, own;
+        std::set<const Engine::graphics::Texture*> shown;
         for (const Engine::graphics::Renderable2D* r : world->renderables) {
             if (!r || r->hidden || !r->texture || !r->texture->id) continue;
             (r->texture->ownsId ? own : pages).insert(r->texture->id);
+            shown.insert(r->texture);
         }
+        // TOLVEX_BENCH_LIST_TEXTURES=1 names them, with the GL texture each is drawn from.
+        const char* list = std::getenv("TOLVEX_BENCH_LIST_TEXTURES");
+        if (list && std::strcmp(list, "1") == 0)
+            for (const auto& [name, texture] : graphics->textures.textures)
+                if (shown.count(texture.get())) std::printf("  shown: %s (GL texture %u)\n", name.c_str(), texture->id);
         view.pages = pages.size();
         view.own = own.size();
         return view;

@@ -53,12 +53,13 @@ PLAY_SECTIONS = (
     "Pause menu entries",
 )
 # Images of other sections that every match shows too: the pause menu laid over
-# it, the stamina bars, the bubbles of a level's opening dialogue, and a sparkle
-# two levels share.
+# it, the stamina bars, the bubbles of a level's opening dialogue, the result
+# sheets laid over a decided match, and a sparkle two levels share.
 PLAY_IMAGES = {
     "PauseBoard", "PauseIcon", "HowToPlay_Back",
     "StaminaBarFrame", "StaminaBarFill",
     "DialogBubbleLeft", "DialogBubbleRight",
+    "Player1WinScene", "Player2WinScene", "GameDrawScene",
     "StarTwinkle",  # the egg level's and the runner's
 }
 INDEX_NAME = "Atlas.xml"
