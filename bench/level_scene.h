@@ -12,7 +12,10 @@
 // the buffers, issues its draw calls and swaps, and each frame ends with glFinish
 // so the driver's work is inside it. TOLVEX_BENCH_DRAW=discard turns on
 // GL_RASTERIZER_DISCARD: everything up to and including the vertex work, no
-// rasterisation. The measuring loops then also report draw calls per frame.
+// rasterisation. The measuring loops then also report draw calls per frame and
+// the textures those draws bound (atlas pages, images of their own, glyph atlases).
+// TOLVEX_BENCH_ATLAS=0 leaves the atlas pages out of the scratch copy, so every
+// image loads as its own texture, as before the game had an atlas.
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +28,7 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -35,6 +39,8 @@
 #include "graphics/batch_renderer2d.h"
 #include "graphics/graphics.h"
 #include "graphics/layer.h"
+#include "graphics/renderable2d.h"
+#include "graphics/texture.h"
 #include "objects/game_object_factory.h"
 #include "support/headless_engine.h"
 
@@ -48,22 +54,55 @@ inline DrawMode DrawModeFromEnvironment() {
     return std::strcmp(value, "discard") == 0 ? DrawMode::kNoRasterisation : DrawMode::kFull;
 }
 
-// Draw calls issued so far by the world layer's and the particle layer's renderers.
+// Draw calls issued so far by the world layer's and the particle layer's
+// renderers, and the texture slots they bound.
 struct DrawCalls {
     size_t world = 0;
     size_t particles = 0;
+    size_t worldTextures = 0;
 
     static DrawCalls Now() {
         DrawCalls calls;
         Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
         if (!graphics) return calls;
-        auto issued = [](Engine::graphics::Layer* layer) -> size_t {
-            auto* batch = layer ? dynamic_cast<Engine::graphics::BatchRenderer2D*>(layer->renderer()) : nullptr;
-            return batch ? batch->drawCalls : 0;
+        auto batchOf = [](Engine::graphics::Layer* layer) {
+            return layer ? dynamic_cast<Engine::graphics::BatchRenderer2D*>(layer->renderer()) : nullptr;
         };
-        calls.world = issued(graphics->worldLayer());
-        calls.particles = issued(graphics->particleLayer());
+        const Engine::graphics::BatchRenderer2D* world = batchOf(graphics->worldLayer());
+        const Engine::graphics::BatchRenderer2D* particles = batchOf(graphics->particleLayer());
+        calls.world = world ? world->drawCalls : 0;
+        calls.worldTextures = world ? world->texturesBound : 0;
+        calls.particles = particles ? particles->drawCalls : 0;
         return calls;
+    }
+};
+
+// How many atlas pages, and how many textures of their own, the world layer's
+// shown sprites use at this moment.
+struct TexturesInView {
+    size_t pages = 0;
+    size_t own = 0;
+
+    static TexturesInView Now() {
+        TexturesInView view;
+        Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance;
+        Engine::graphics::Layer* world = graphics ? graphics->worldLayer() : nullptr;
+        if (!world) return view;
+        std::set<unsigned> pages, own;
+        std::set<const Engine::graphics::Texture*> shown;
+        for (const Engine::graphics::Renderable2D* r : world->renderables) {
+            if (!r || r->hidden || !r->texture || !r->texture->id) continue;
+            (r->texture->ownsId ? own : pages).insert(r->texture->id);
+            shown.insert(r->texture);
+        }
+        // TOLVEX_BENCH_LIST_TEXTURES=1 names them, with the GL texture each is drawn from.
+        const char* list = std::getenv("TOLVEX_BENCH_LIST_TEXTURES");
+        if (list && std::strcmp(list, "1") == 0)
+            for (const auto& [name, texture] : graphics->textures.textures)
+                if (shown.count(texture.get())) std::printf("  shown: %s (GL texture %u)\n", name.c_str(), texture->id);
+        view.pages = pages.size();
+        view.own = own.size();
+        return view;
     }
 };
 
@@ -73,6 +112,11 @@ inline void ReportDrawCalls(benchmark::State& state, const DrawCalls& before, do
     const DrawCalls after = DrawCalls::Now();
     state.counters["draws_world"] = static_cast<double>(after.world - before.world) / frames;
     state.counters["draws_particles"] = static_cast<double>(after.particles - before.particles) / frames;
+    state.counters["textures_world"] = static_cast<double>(after.worldTextures - before.worldTextures) / frames;
+    // The pages of the last frame measured (the scenes end at their busiest).
+    const TexturesInView view = TexturesInView::Now();
+    state.counters["pages"] = static_cast<double>(view.pages);
+    state.counters["own_textures"] = static_cast<double>(view.own);
 }
 
 class LevelScene {
@@ -92,6 +136,8 @@ public:
         draw_ = DrawModeFromEnvironment();
         if (draw_ != DrawMode::kNone) {
             fs::copy(source_ / "Resources/Textures", scratch_ / "Resources/Textures", fs::copy_options::recursive);
+            const char* atlas = std::getenv("TOLVEX_BENCH_ATLAS");
+            if (atlas && std::strcmp(atlas, "0") == 0) fs::remove_all(scratch_ / "Resources/Textures/Atlas");
             fs::copy(source_ / "src/shaders", scratch_ / "src/shaders", fs::copy_options::recursive);
             SDL_InitSubSystem(SDL_INIT_VIDEO);
             window_ = SDL_CreateWindow("tolvex bench", 0, 0, kWidth, kHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);

@@ -6,7 +6,10 @@
 //     that rasterising does not count;
 //   - the frame time at 1280 x 720 with 32-pixel sprites, up to the moment the
 //     frame's pixels can be read back;
-// for both renderers, and the ratios ours / SDL's (below 1 is better). Both
+// for both renderers, and the ratios ours / SDL's (below 1 is better). With M > 1
+// each cell runs twice: the M images as M textures, and packed side by side on
+// one atlas page (each with a transparent margin, as tools/art/pack_atlas.py packs
+// the game's), which SDL then draws with source rectangles of one texture. Both
 // measurements alternate between the two renderers and each ratio is the median
 // of the paired ratios, which keeps load from other processes out of it.
 //
@@ -24,6 +27,7 @@
 #include <vector>
 
 #include "graphics/batch_renderer2d.h"
+#include "graphics/image_upload.h"
 #include "graphics/renderable2d.h"
 #include "graphics/shader.h"
 #include "graphics/texture.h"
@@ -54,6 +58,18 @@ std::vector<Placement> Placements(int n, int size) {
 }
 
 uint32_t ColourOf(int i) { return 0xFF000000u | (0x40u + static_cast<uint32_t>(i * 37 % 190)) << 8 | 0xC0u; }
+
+// The texels of image i, and where it lies on the one page that packs all M.
+constexpr int kImage = 32, kMargin = 2, kCell = kImage + 2 * kMargin;
+uint32_t TexelOf(int i) { return 0xFFFFFFFFu - static_cast<uint32_t>(i * 0x030201); }
+std::vector<uint32_t> PageTexels(int m) {
+    std::vector<uint32_t> page(static_cast<size_t>(kCell * m * kCell), 0u);
+    for (int i = 0; i < m; ++i)
+        for (int y = 0; y < kImage; ++y)
+            for (int x = 0; x < kImage; ++x)
+                page[static_cast<size_t>((y + kMargin) * kCell * m + i * kCell + kMargin + x)] = TexelOf(i);
+    return page;
+}
 
 // ---- ours -------------------------------------------------------------------
 class OurRenderer {
@@ -86,19 +102,34 @@ public:
     ~OurRenderer() {
         sprites_.clear();
         textures_.clear();
+        page_.reset();
         renderer_.reset();
         shader_.reset();
         SDL_GL_DeleteContext(context_);
     }
 
-    void Prepare(int n, int m, int size) {
+    void Prepare(int n, int m, int size, bool atlas) {
         SDL_GL_MakeCurrent(window_, context_);
         textures_.clear();
-        for (int i = 0; i < m; ++i) {
+        page_.reset();
+        if (atlas) {
+            const std::vector<uint32_t> texels = PageTexels(m);
+            page_ = UploadRgbaImage(reinterpret_cast<const unsigned char*>(texels.data()), kCell * m, kCell);
+            for (int i = 0; i < m; ++i) {
+                AtlasImage image;
+                image.x = i * kCell + kMargin;
+                image.y = kMargin;
+                image.width = image.height = kImage;
+                AtlasPlacement placement = PlacementOf(image, kCell * m, kCell);
+                placement.page = page_.get();
+                textures_.push_back(std::make_unique<Texture>("", 1, 1, 1, placement));
+            }
+        }
+        for (int i = 0; i < m && !atlas; ++i) {
             auto texture = std::make_unique<Texture>();
             glGenTextures(1, &texture->id);
             glBindTexture(GL_TEXTURE_2D, texture->id);
-            std::vector<uint32_t> texels(32 * 32, 0xFFFFFFFFu - static_cast<uint32_t>(i * 0x030201));
+            std::vector<uint32_t> texels(32 * 32, TexelOf(i));
             glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 32, 32, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -150,6 +181,7 @@ private:
     std::unique_ptr<Shader> shader_;
     std::unique_ptr<BatchRenderer2D> renderer_;
     std::vector<std::unique_ptr<Texture>> textures_;
+    GlTexture page_;  // the atlas page, in an atlas cell
     std::vector<std::unique_ptr<Sprite>> sprites_;
 };
 
@@ -174,12 +206,22 @@ public:
     }
     bool ok() const { return renderer_ != nullptr; }
 
-    void Prepare(int n, int m, int size) {
+    void Prepare(int n, int m, int size, bool atlas) {
         for (SDL_Texture* t : textures_) SDL_DestroyTexture(t);
         textures_.clear();
-        for (int i = 0; i < m; ++i) {
+        sources_.clear();
+        if (atlas) {
+            SDL_Texture* t =
+                SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, kCell * m, kCell);
+            const std::vector<uint32_t> texels = PageTexels(m);
+            SDL_UpdateTexture(t, nullptr, texels.data(), kCell * m * 4);
+            SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+            textures_.push_back(t);
+            for (int i = 0; i < m; ++i) sources_.push_back({i * kCell + kMargin, kMargin, kImage, kImage});
+        }
+        for (int i = 0; i < m && !atlas; ++i) {
             SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 32, 32);
-            std::vector<uint32_t> texels(32 * 32, 0xFFFFFFFFu - static_cast<uint32_t>(i * 0x030201));
+            std::vector<uint32_t> texels(32 * 32, TexelOf(i));
             SDL_UpdateTexture(t, nullptr, texels.data(), 32 * 4);
             SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
             textures_.push_back(t);
@@ -194,10 +236,11 @@ public:
         const auto t0 = Clock::now();
         for (size_t i = 0; i < rects_.size(); ++i) {
             SDL_Texture* t = textures_[i % textures_.size()];
+            const SDL_Rect* source = sources_.empty() ? nullptr : &sources_[i % sources_.size()];
             const uint32_t c = ColourOf(static_cast<int>(i));
             // The colour modulation our quads carry per vertex.
             SDL_SetTextureColorMod(t, c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-            SDL_RenderCopy(renderer_, t, nullptr, &rects_[i]);
+            SDL_RenderCopy(renderer_, t, source, &rects_[i]);
         }
         SDL_RenderFlush(renderer_);
         return Seconds(t0, Clock::now());
@@ -221,6 +264,7 @@ public:
 private:
     SDL_Renderer* renderer_;
     std::vector<SDL_Texture*> textures_;
+    std::vector<SDL_Rect> sources_;  // of the one atlas texture, in an atlas cell
     std::vector<SDL_Rect> rects_;
 };
 
@@ -235,9 +279,9 @@ double Median(std::vector<double> samples) {
 
 // CPU time per sprite of both renderers, one frame of each in turn (the first
 // of a pair alternates), so that load from other processes falls on both alike.
-Paired MedianCpuPerSprite(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
-    ours.Prepare(n, m, 1);
-    peer.Prepare(n, m, 1);
+Paired MedianCpuPerSprite(OurRenderer& ours, SdlRenderer& peer, int n, int m, bool atlas, int reps) {
+    ours.Prepare(n, m, 1, atlas);
+    peer.Prepare(n, m, 1, atlas);
     ours.Submit();  // warm up
     ours.Finish();
     peer.Submit();
@@ -272,9 +316,9 @@ double MedianQueuePerSprite(OurRenderer& r, int n, int reps) {
 
 // Frames of the two renderers alternate, so that load from other processes on
 // the shared machine falls on both alike.
-Paired MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, int reps) {
-    ours.Prepare(n, m, 32);
-    peer.Prepare(n, m, 32);
+Paired MedianFrames(OurRenderer& ours, SdlRenderer& peer, int n, int m, bool atlas, int reps) {
+    ours.Prepare(n, m, 32, atlas);
+    peer.Prepare(n, m, 32, atlas);
     ours.Frame();
     peer.Frame();
     std::vector<double> ourSamples, peerSamples, ratios;
@@ -310,20 +354,23 @@ int main(int argc, char** argv) {
             status = 1;
         } else {
             std::printf("GL: %s | SDL renderer: %s\n", glGetString(GL_RENDERER), peer.name);
-            std::printf("%6s %3s | %12s %12s %12s %6s | %11s %11s %6s\n", "N", "M", "queue ns/spr", "ours ns/spr",
-                        "SDL ns/spr", "ratio", "ours ms/fr", "SDL ms/fr", "ratio");
+            std::printf("%6s %3s %8s | %12s %12s %12s %6s | %11s %11s %6s\n", "N", "M", "images", "queue ns/spr",
+                        "ours ns/spr", "SDL ns/spr", "ratio", "ours ms/fr", "SDL ms/fr", "ratio");
             for (int n : {1000, 10000, 60000}) {
                 for (int m : {1, 8, 40}) {
                     if (onlyN && (n != onlyN || m != onlyM)) continue;
-                    const int reps = n >= 60000 ? 5 : 15;
-                    const Paired cpu = MedianCpuPerSprite(*ours, peer, n, m, reps);
-                    const double ourQueue = MedianQueuePerSprite(*ours, n, reps);
-                    const int frameReps = n >= 60000 ? 3 : 7;
-                    const Paired frame = MedianFrames(*ours, peer, n, m, frameReps);
-                    std::printf("%6d %3d | %12.1f %12.1f %12.1f %6.2f | %11.2f %11.2f %6.2f\n", n, m,
-                                ourQueue * 1e9, cpu.ours * 1e9, cpu.peer * 1e9, cpu.ratio, frame.ours * 1e3,
-                                frame.peer * 1e3, frame.ratio);
-                    std::fflush(stdout);
+                    for (bool atlas : {false, true}) {
+                        if (atlas && m == 1) continue;
+                        const int reps = n >= 60000 ? 5 : 15;
+                        const Paired cpu = MedianCpuPerSprite(*ours, peer, n, m, atlas, reps);
+                        const double ourQueue = MedianQueuePerSprite(*ours, n, reps);
+                        const int frameReps = n >= 60000 ? 3 : 7;
+                        const Paired frame = MedianFrames(*ours, peer, n, m, atlas, frameReps);
+                        std::printf("%6d %3d %8s | %12.1f %12.1f %12.1f %6.2f | %11.2f %11.2f %6.2f\n", n, m,
+                                    atlas ? "one page" : "apart", ourQueue * 1e9, cpu.ours * 1e9, cpu.peer * 1e9,
+                                    cpu.ratio, frame.ours * 1e3, frame.peer * 1e3, frame.ratio);
+                        std::fflush(stdout);
+                    }
                 }
             }
         }

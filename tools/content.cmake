@@ -23,7 +23,7 @@ foreach(texture_line ${tolvex_texture_lines})
 endforeach()
 
 file(GLOB TOLVEX_ART_SOURCES CONFIGURE_DEPENDS ${TOLVEX_ART_DIR}/*.py)
-list(FILTER TOLVEX_ART_SOURCES EXCLUDE REGEX "contact_sheet\\.py$")
+list(FILTER TOLVEX_ART_SOURCES EXCLUDE REGEX "(contact_sheet|pack_atlas)\\.py$")
 set(TOLVEX_ART_STAMP ${CMAKE_BINARY_DIR}/art/textures.stamp)
 
 add_custom_command(
@@ -36,6 +36,24 @@ add_custom_command(
   COMMENT "Drawing the textures (tools/art)"
   VERBATIM)
 add_custom_target(tolvex_art ALL DEPENDS ${TOLVEX_ART_STAMP})
+
+# The atlas: the drawn images packed into a few pages, with the index the game
+# resolves texture names by (Resources/Textures/Atlas/Atlas.xml). The texture
+# list stays as it is; an image that is not packed loads on its own.
+set(TOLVEX_ATLAS_DIR ${TOLVEX_TEXTURE_DIR}/Atlas)
+set(TOLVEX_ATLAS_INDEX ${TOLVEX_ATLAS_DIR}/Atlas.xml)
+set(TOLVEX_ATLAS_STAMP ${CMAKE_BINARY_DIR}/art/atlas.stamp)
+add_custom_command(
+  OUTPUT ${TOLVEX_ATLAS_STAMP} ${TOLVEX_ATLAS_INDEX}
+  COMMAND ${Python3_EXECUTABLE} ${TOLVEX_ART_DIR}/pack_atlas.py
+          --images ${TOLVEX_TEXTURE_DIR} --out ${TOLVEX_ATLAS_DIR} --root ${PROJECT_SOURCE_DIR}
+          --stamp ${TOLVEX_ATLAS_STAMP}
+  DEPENDS ${TOLVEX_ART_STAMP} ${TOLVEX_ART_DIR}/pack_atlas.py ${TOLVEX_ART_DIR}/generate.py
+          ${TOLVEX_TEXTURE_LIST_SOURCE}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  COMMENT "Packing the textures into atlas pages"
+  VERBATIM)
+add_custom_target(tolvex_atlas ALL DEPENDS ${TOLVEX_ATLAS_STAMP})
 
 # The window icon: RoziDoro's portrait, as a PNG (what the window loads) and an
 # .ico beside it for file managers.
@@ -90,5 +108,5 @@ add_custom_target(tolvex_fonts ALL DEPENDS ${tolvex_font_files})
 
 # The content check loads every image the texture list names.
 if(TARGET test_content)
-  add_dependencies(test_content tolvex_art tolvex_fonts)
+  add_dependencies(test_content tolvex_art tolvex_atlas tolvex_fonts)
 endif()

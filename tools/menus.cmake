@@ -1,7 +1,7 @@
 # The menu tests play the game's sounds and read its textures: build both first.
 foreach(menu_consumer test_game_menus)
   if(TARGET ${menu_consumer})
-    add_dependencies(${menu_consumer} tolvex_sounds tolvex_art tolvex_fonts)
+    add_dependencies(${menu_consumer} tolvex_sounds tolvex_art tolvex_atlas tolvex_fonts)
   endif()
 endforeach()
 

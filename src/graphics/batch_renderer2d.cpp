@@ -113,6 +113,7 @@ void BatchRenderer2D::flush() {
         indexBuffer_->bind();
         glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
         ++drawCalls;
+        texturesBound += textureSlots.size();
         if (singleTexture) {
             glUseProgram(shader_->program());
             ++singleTextureDraws;
@@ -152,6 +153,11 @@ void BatchRenderer2D::WriteRenderableQuad(const Renderable2D& r, float tid, bool
     const vec3 corners[4] = {{x, y, z}, {x, y + h, z}, {x + w, y + h, z}, {x + w, y, z}};
     const int uvIndex[4] = {1, 0, 3, 2};
 
+    // Sprites keep their coordinates in their own image; a packed image lies in
+    // a rectangle of its atlas page (the whole texture otherwise: origin 0, scale 1).
+    const vec2 origin = r.texture ? r.texture->uvOrigin : vec2(0.0f, 0.0f);
+    const vec2 scale = r.texture ? r.texture->uvScale : vec2(1.0f, 1.0f);
+
     bool clipRight = false, clipLeft = false;
     float halfW = 0.0f;
     if (edgeDepth) {
@@ -166,7 +172,8 @@ void BatchRenderer2D::WriteRenderableQuad(const Renderable2D& r, float tid, bool
             p.z = (halfW - p.x) / w * 2.0f - 1.0f;
         else if (clipLeft)
             p.z = -1.0f - (-halfW - p.x) / w * 2.0f;
-        Put(p, r.uvs[uvIndex[i]], tid, r.color);
+        const vec2& uv = r.uvs[uvIndex[i]];
+        Put(p, {origin.x + uv.x * scale.x, origin.y + uv.y * scale.y}, tid, r.color);
     }
     indexCount += 6;
 }

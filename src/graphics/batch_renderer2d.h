@@ -54,6 +54,9 @@ public:
     // shader's single-texture variant.
     size_t drawCalls = 0;
     size_t singleTextureDraws = 0;
+    // Texture slots bound by those draw calls, summed: with one draw a frame,
+    // the textures (atlas pages, images of their own, glyph atlases) it used.
+    size_t texturesBound = 0;
 
 private:
     // Makes room for one more quad, drawing the full batch first when needed.

@@ -4,8 +4,10 @@
 #include <SOIL/SOIL.h>
 
 #include <iostream>
+#include <utility>
 
 #include "graphics/graphics.h"
+#include "graphics/image_upload.h"
 
 namespace Engine::graphics {
 
@@ -25,23 +27,38 @@ Texture::Texture(const std::string& path_, int32_t columns_, int32_t rows_, int3
     }
     width = w;
     height = h;
-    glGenTextures(1, &id);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_BORDER);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // Core profiles have no texture environment; the shaders multiply the texel by
-    // the vertex colour, which is what modulate mode did.
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    id = UploadRgbaImage(pixels, w, h).release();
     SOIL_free_image_data(pixels);
 }
 
+Texture::Texture(const std::string& path_, int32_t columns_, int32_t rows_, int32_t frames_,
+                 const AtlasPlacement& placement)
+    : path(path_),
+      id(placement.page),
+      width(placement.width),
+      height(placement.height),
+      rows(rows_),
+      columns(columns_),
+      frames(frames_),
+      uvOrigin(placement.uvOrigin),
+      uvScale(placement.uvScale),
+      ownsId(false) {}
+
 Texture::~Texture() {
-    if (id) glDeleteTextures(1, &id);
+    if (id && ownsId) glDeleteTextures(1, &id);
+}
+
+void Texture::TakeImageOf(Texture& other) {
+    std::swap(id, other.id);
+    std::swap(ownsId, other.ownsId);
+    path = other.path;
+    width = other.width;
+    height = other.height;
+    columns = other.columns;
+    rows = other.rows;
+    frames = other.frames;
+    uvOrigin = other.uvOrigin;
+    uvScale = other.uvScale;
 }
 
 }  // namespace Engine::graphics

@@ -6,6 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "core/maths.h"
+#include "graphics/texture_atlas.h"
+
 namespace Engine::graphics {
 
 struct Texture {
@@ -13,6 +16,8 @@ struct Texture {
     // Stores the fields and loads the image; with `upload` false (no GL context)
     // the image is not read and the texture stays without GL name or size.
     Texture(const std::string& path, int32_t columns, int32_t rows, int32_t frames, bool upload);
+    // A texture drawn from its rectangle on an atlas page, which the atlas owns.
+    Texture(const std::string& path, int32_t columns, int32_t rows, int32_t frames, const AtlasPlacement& placement);
     ~Texture();
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
@@ -25,6 +30,16 @@ struct Texture {
     int32_t rows = 1;
     int32_t columns = 1;
     int32_t frames = 1;
+    // Where the image lies in the GL texture `id`: texture coordinates in 0..1 of
+    // the image map to uvOrigin + uv * uvScale. The whole texture unless packed.
+    vec2 uvOrigin{0.0f, 0.0f};
+    vec2 uvScale{1.0f, 1.0f};
+    // False when `id` is an atlas page, which outlives its textures.
+    bool ownsId = true;
+
+    // Takes over `other`'s image (GL name, size, rectangle, grid, path); `other`
+    // gets this one's old image, to be freed with it.
+    void TakeImageOf(Texture& other);
 
     // One sprite-sheet cell as a fraction of the image. A sheet with no columns or
     // rows counts as a single cell.
@@ -34,6 +49,8 @@ struct Texture {
 
 // The textures read from the texture list; the graphics system owns one.
 struct TextureRegistry {
+    // Declared before the textures, so that it goes after them.
+    TextureAtlas atlas;
     // Texture name -> texture, ordered by name. An entry may hold no texture.
     std::map<std::string, std::unique_ptr<Texture>> textures;
     // Entries of the texture list read so far, entries the list held when it was
@@ -49,6 +66,7 @@ struct TextureRegistry {
         loaded = 0;
         listed = 0;
         allLoaded = false;
+        atlas.Clear();
     }
 };
 

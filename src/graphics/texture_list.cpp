@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <iostream>
 
@@ -47,19 +48,19 @@ bool LoadTextureBatch(TextureRegistry& registry, int count, bool upload, const s
         const TiXmlElement* third = Next(second);
         const TiXmlElement* fourth = Next(third);
         const std::string name = FirstValue(entry);
-        auto texture = std::make_unique<Texture>(FirstValue(file), std::atoi(FirstValue(second)),
-                                                 std::atoi(FirstValue(third)), std::atoi(FirstValue(fourth)), upload);
+        const std::string imagePath = FirstValue(file);
+        const int columns = std::atoi(FirstValue(second)), rows = std::atoi(FirstValue(third));
+        const int frames = std::atoi(FirstValue(fourth));
+        // A packed image is drawn from its atlas page; any other loads on its own.
+        const std::optional<AtlasPlacement> packed =
+            upload ? registry.atlas.Resolve(name, imagePath) : std::nullopt;
+        auto texture = packed ? std::make_unique<Texture>(imagePath, columns, rows, frames, *packed)
+                              : std::make_unique<Texture>(imagePath, columns, rows, frames, upload);
         std::unique_ptr<Texture>& slot = registry.textures[name];
         if (slot) {
             // A name listed twice: sprites may already point at the first texture,
             // so it takes over the new image and the old one is freed.
-            std::swap(slot->id, texture->id);
-            slot->path = texture->path;
-            slot->width = texture->width;
-            slot->height = texture->height;
-            slot->columns = texture->columns;
-            slot->rows = texture->rows;
-            slot->frames = texture->frames;
+            slot->TakeImageOf(*texture);
         } else {
             slot = std::move(texture);
         }

@@ -18,8 +18,7 @@
 #include "graphics/renderable2d.h"
 #include "graphics/shader.h"
 #include "graphics/texture.h"
-#include "support/gl_window_fixture.h"
-#include "support/scratch_dir.h"
+#include "drawing_fixture.h"
 #include "test_images.h"
 
 using namespace Engine;
@@ -30,40 +29,11 @@ using namespace TestImages;
 
 namespace {
 
-class RenderSceneTest : public TestSupport::GlWindowTest {
+class RenderSceneTest : public TestSupport::DrawingTest {
 protected:
-    void SetUp() override {
-        GlWindowTest::SetUp();
-        if (IsSkipped()) return;
-        TestSupport::PrepareRenderFiles(scratch);
-        graphics = std::make_unique<Graphics>(window->handle(), kWidth, kHeight, "");
-        graphics->showSetupFailure = nullptr;
-        ASSERT_TRUE(graphics->Initialize());
-        graphics->camera->ResetView();  // the main camera at the origin, zoom 1
-    }
-    void TearDown() override {
-        owned.clear();
-        graphics.reset();
-        GlWindowTest::TearDown();
-    }
-
-    Renderable2D* Quad(float x, float y, float w, float h, uint32_t color) {
-        auto sprite = std::make_unique<Sprite>(x, y);
-        sprite->SetSize(w, h);
-        sprite->color = color;
-        sprite->SetPosition({x, y, 0.0f});
-        graphics->AddRenderable(sprite.get());
-        owned.push_back(std::move(sprite));
-        return owned.back().get();
-    }
-
     std::unique_ptr<Texture> LoadTexture(const std::string& path, int columns, int rows) {
         return std::make_unique<Texture>(path, columns, rows, columns * rows, true);
     }
-
-    TestSupport::ScratchDir scratch;
-    std::unique_ptr<Graphics> graphics;
-    std::vector<std::unique_ptr<Renderable2D>> owned;
 };
 
 TEST_F(RenderSceneTest, SceneOfEveryKindOfQuadLandsWhereItIsPlaced) {
