@@ -181,10 +181,13 @@ int RunGame(int argc, char** argv) {
         }
         return simulate(options, command.options.simulate);
     }
-    if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
-    if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
+    const bool online = command.options.hostPort != 0 || !command.options.joinAddress.empty();
+    if (!online && !command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
+    if (online)
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
-                                   command.options.inputDelay, command.options.computerStrength});
+                                   command.options.inputDelay, command.options.computerStrength,
+                                   command.options.onlineLevel, static_cast<uint32_t>(command.options.onlineSeed),
+                                   command.options.headless, command.options.recordPath});
     return RunMenusAndOnline(options);
 }
 
