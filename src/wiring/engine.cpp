@@ -120,7 +120,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     // Recorded and replayed runs play with the game's own controls: a recording's
     // keys must mean the same wherever it is played back.
     settings = std::make_unique<SettingsKeeper>(options.files.soundSettingsFile, sound, input, logic, !options.windowed,
-                                                options.inputFrame == nullptr);
+                                                options.inputFrame == nullptr, &core->online);
 
     // Window first so input sees this frame's events; scripts before physics; drawing last.
     if (window) core->Register(window);

@@ -8,6 +8,7 @@
 #include "graphics/label.h"
 #include "support/menu_fixture.h"
 #include "wiring/recent_addresses.h"
+#include "wiring/user_settings.h"
 
 namespace {
 
@@ -90,6 +91,36 @@ TEST_F(OnlineScreenTest, TheInputDelayStaysWithinOneToEightFrames) {
     EXPECT_NE(Shown().find("< 8 frames >"), std::string::npos) << Shown();
     for (int i = 0; i < 9; ++i) Tap('A');
     EXPECT_EQ(screen->inputDelay, 1);
+}
+
+// The delay and the port chosen on the screen are kept with the player's
+// settings and come back at the next start of the game.
+TEST_F(OnlineScreenTest, TheChosenDelayAndPortComeBackAtTheNextStart) {
+    OpenOnline();
+    const int usualPort = screen->hostPort;
+    ASSERT_EQ(usualPort, api::OnlinePort());
+    Tap('S');
+    Tap('S');
+    Tap('D');
+    Tap('D');  // delay 5
+    Tap('W');
+    Tap('W');
+    Tap('F');
+    ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
+    Tap('D');
+    Tap('W');  // port + 101
+    Tap(Engine::VK_ESCAPE);
+    Tap(Engine::VK_ESCAPE);  // back to the title
+    engine.reset();          // the game quits
+
+    const auto kept = Engine::ReadUserSettings(dir.path() + "/src/sound/sound.xml");
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->online.hostPort, usualPort + 101);
+    EXPECT_EQ(kept->online.inputDelay, 5);
+    OpenOnline();
+    EXPECT_EQ(screen->hostPort, usualPort + 101);
+    EXPECT_EQ(screen->inputDelay, 5);
+    EXPECT_NE(Shown().find("< 5 frames >"), std::string::npos) << Shown();
 }
 
 TEST_F(OnlineScreenTest, HostShowsThePortAndAsksTheWiringToHost) {
