@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "graphics/graphics.h"
 #include "input/frame_key_source.h"
 #include "input/frame_pad_source.h"
 #include "input/scripted_key_state_source.h"
@@ -25,6 +26,7 @@
 #include "wiring/lockstep_frames.h"
 #include "wiring/online_computer_hook.h"
 #include "wiring/online_match_hook.h"
+#include "wiring/online_status.h"
 #include "wiring/world_hash.h"
 
 #ifndef TOLVEX_VERSION
@@ -36,20 +38,6 @@ namespace Engine {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The window's title carries the round trip and the stall indicator: they are
-// this machine's own news and must not enter the game both machines share.
-void ShowStatus(const EngineSystems& systems, const net::LockstepSession& session, bool hosting, int port) {
-    if (!systems.window || !systems.window->sdlWindow) return;
-    std::ostringstream title;
-    title << "Tolvex online";
-    if (session.State() == net::SessionState::Connecting)
-        title << (hosting ? " - waiting for your friend on port " + std::to_string(port) : " - connecting");
-    else
-        title << " - round trip " << static_cast<int>(session.RoundTripMs() + 0.5) << " ms"
-              << (session.Waiting() ? " - waiting for the other player" : "");
-    SDL_SetWindowTitle(systems.window->sdlWindow, title.str().c_str());
-}
 
 std::unique_ptr<net::NetHost> OpenLink(const net::EnetLibrary& library, const OnlineCommand& command) {
     if (command.hostPort != 0) {
@@ -170,6 +158,7 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
     bool backWasDown = true;
     bool cancelled = false;
     std::string result;
+    OnlineStatus status(command.hostPort != 0, command.hostPort);
     for (int turn = 0; systems.core->active && !session.Ended() && result.empty(); ++turn) {
         if (!announced && session.Running()) {
             announced = true;
@@ -185,15 +174,19 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         }
         backWasDown = backDown;
         const bool ran = game.Turn(*localFrame, computerActions);
-        // While connecting or waiting, the window still answers (and can be closed).
+        if (systems.graphics) status.Update(session, ran, systems.graphics->notes);
+        // While connecting or waiting, the window still answers (and can be
+        // closed), and the picture is drawn again with the stall mark.
         if (!ran && systems.window) systems.window->Update(0.0f);
+        if (!ran && systems.graphics) systems.graphics->Redraw();
         if (ran) result = game.MatchResult();
         if (command.headless) {
             // As fast as both games go; a short nap while the friend's input is on its way.
             if (!ran) std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
-        if (turn % 15 == 0) ShowStatus(systems, session, command.hostPort != 0, command.hostPort);
+        if (turn % 15 == 0 && systems.window && systems.window->sdlWindow)
+            SDL_SetWindowTitle(systems.window->sdlWindow, status.Title(session).c_str());
         next += step;
         const Clock::time_point now = Clock::now();
         if (next < now - 2 * step) next = now;  // fell behind: do not race to catch up
