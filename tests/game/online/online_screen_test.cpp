@@ -42,6 +42,11 @@ struct OnlineScreenTest : MenuFixture {
     void Type(const std::string& keys) {
         for (char c : keys) Tap(static_cast<Engine::VirtualKey>(c));
     }
+    // From the first entry: the delay stepped up `delaySteps` times, then Host.
+    void HostWithDelayRaisedBy(int delaySteps) {
+        Type("SS" + std::string(static_cast<size_t>(delaySteps), 'D') + "WWF");
+        ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
+    }
 };
 
 TEST_F(MenuFixture, OOrPadXOnTheTitleOpensTheOnlineScreenThatTheFootNames) {
@@ -99,14 +104,7 @@ TEST_F(OnlineScreenTest, TheChosenDelayAndPortComeBackAtTheNextStart) {
     OpenOnline();
     const int usualPort = screen->hostPort;
     ASSERT_EQ(usualPort, api::OnlinePort());
-    Tap('S');
-    Tap('S');
-    Tap('D');
-    Tap('D');  // delay 5
-    Tap('W');
-    Tap('W');
-    Tap('F');
-    ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
+    HostWithDelayRaisedBy(2);  // delay 5
     Tap('D');
     Tap('W');  // port + 101
     Tap(Engine::VK_ESCAPE);
@@ -125,13 +123,7 @@ TEST_F(OnlineScreenTest, TheChosenDelayAndPortComeBackAtTheNextStart) {
 
 TEST_F(OnlineScreenTest, HostShowsThePortAndAsksTheWiringToHost) {
     OpenOnline();
-    Tap('S');
-    Tap('S');
-    Tap('D');  // delay 4
-    Tap('W');
-    Tap('W');
-    Tap('F');
-    ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
+    HostWithDelayRaisedBy(1);  // delay 4
     EXPECT_NE(Shown().find(":" + std::to_string(api::OnlinePort())), std::string::npos) << Shown();
     // Another port: one up with D, a hundred up with W, one down with A.
     Tap('D');
