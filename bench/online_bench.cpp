@@ -4,15 +4,20 @@
 // from them and report a world hash (every 60th frame is compared). Each
 // iteration runs one frame on both sides, so the time per side is half of it.
 // The counter InputDelayMs is the delay the default D = 3 puts on every input.
+// With the argument 1 each turn also writes the online status (the round-trip
+// readout and the stall mark) into the screen notes, as the game's loop does;
+// 0 leaves it out, so one run shows both side by side.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "graphics/screen_notes.h"
 #include "input/virtual_keys.h"
 #include "net/action_keys.h"
 #include "net/enet_library.h"
 #include "net/lockstep_session.h"
 #include "net/net_host.h"
+#include "wiring/online_status.h"
 
 namespace {
 
@@ -23,12 +28,16 @@ struct Side {
     std::unique_ptr<LockstepSession> session;
     Engine::InputFrame local;
     uint32_t framesRun = 0;
+    bool withStatus = false;
+    Engine::OnlineStatus status{true, 47360};
+    Engine::graphics::ScreenNotes notes;
 
     // One frame of this side: false while it waits for the peer.
     bool Frame() {
         session->Pump();
         if (session->NeedsLocalInput()) session->SubmitLocalInput(ActionsFromLocalInput(local));
         const std::optional<FrameInputs> inputs = session->NextFrame();
+        if (withStatus) status.Update(*session, inputs.has_value(), notes);
         if (!inputs) return false;
         const Engine::InputFrame run = LockstepInputFrame(*inputs);
         benchmark::DoNotOptimize(run);
@@ -63,6 +72,7 @@ void BM_LockstepFrameBothSides(benchmark::State& state) {
         host.session->Pump();
         guest.session->Pump();
     }
+    host.withStatus = guest.withStatus = state.range(0) == 1;
     host.local.keys.set('D');
     guest.local.keys.set('W');
     int64_t waits = 0;
@@ -77,7 +87,7 @@ void BM_LockstepFrameBothSides(benchmark::State& state) {
     state.counters["RoundTripMs"] = host.session->RoundTripMs();
     if (host.session->Ended() || guest.session->Ended()) state.SkipWithError("a session ended during the run");
 }
-BENCHMARK(BM_LockstepFrameBothSides)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(BM_LockstepFrameBothSides)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 }  // namespace
 

@@ -13,18 +13,35 @@ namespace api {
 namespace {
 Engine::OnlineRequest* Request() { return Engine::Core::instance ? &Engine::Core::instance->online : nullptr; }
 
-void Start(bool host, const std::string& address, int inputDelay) {
+void Start(bool host, const std::string& address, int port, int inputDelay) {
     Engine::OnlineRequest* request = Request();
     if (!request) return;
     request->pending = true;
     request->host = host;
     request->joinAddress = address;
-    request->inputDelay = std::clamp(inputDelay, 1, 8);
+    KeepOnlineChoices(port, inputDelay);
     Quit();
 }
 }  // namespace
 
 int OnlinePort() { return Engine::net::kDefaultPort; }
+
+int ChosenHostPort() {
+    const Engine::OnlineRequest* request = Request();
+    return request && request->hostPort != 0 ? request->hostPort : OnlinePort();
+}
+
+int ChosenInputDelay() {
+    const Engine::OnlineRequest* request = Request();
+    return request ? std::clamp(request->inputDelay, kLeastInputDelay, kMostInputDelay) : 3;
+}
+
+void KeepOnlineChoices(int port, int inputDelay) {
+    Engine::OnlineRequest* request = Request();
+    if (!request) return;
+    request->hostPort = std::clamp(port, kLowestOnlinePort, kHighestOnlinePort);
+    request->inputDelay = std::clamp(inputDelay, kLeastInputDelay, kMostInputDelay);
+}
 
 std::vector<std::string> HostAddresses() { return Engine::net::LocalAddresses(); }
 
@@ -36,16 +53,14 @@ std::vector<std::string> RecentAddresses() {
 bool JoinableAddress(const std::string& text) { return Engine::LooksLikeAddress(text); }
 
 void HostOnline(int inputDelay, int port) {
-    Start(true, std::string(), inputDelay);
-    if (Engine::OnlineRequest* request = Request())
-        request->hostPort = std::clamp(port, kLowestOnlinePort, kHighestOnlinePort);
+    Start(true, std::string(), port, inputDelay);
 }
 
 void JoinOnline(const std::string& address, int inputDelay) {
     if (const Engine::OnlineRequest* request = Request(); request && !request->recentAddressesFile.empty())
         Engine::WriteRecentAddresses(request->recentAddressesFile,
                                      Engine::WithRecentAddress(RecentAddresses(), address));
-    Start(false, address, inputDelay);
+    Start(false, address, ChosenHostPort(), inputDelay);
 }
 
 std::string TakeOnlineEnd() {

@@ -9,10 +9,18 @@
 
 namespace api {
 
-// The port a host listens on unless another is chosen, and the range a choice keeps to.
+// The usual port (a guest's when the address names none), and the range a host's choice keeps to.
 int OnlinePort();
 constexpr int kLowestOnlinePort = 1024;
 constexpr int kHighestOnlinePort = 65535;
+constexpr int kLeastInputDelay = 1;
+constexpr int kMostInputDelay = 8;
+// The port to host on and the input delay the player chose last (kept with the
+// player's settings; the usual port and 3 frames at first).
+int ChosenHostPort();
+int ChosenInputDelay();
+// Keeps the player's choices; they are written with the settings.
+void KeepOnlineChoices(int port, int inputDelay);
 // This machine's addresses a friend can join ("192.168.1.20"), loopback left out.
 std::vector<std::string> HostAddresses();
 // The addresses last joined, newest first.

@@ -57,6 +57,7 @@ Graphics::Graphics(SDL_Window* const* window, int width, int height, const std::
 
 Graphics::~Graphics() {
     if (initialized && LoadTextureBatch(2)) SaveTextureList();
+    notes.Drop();
     fonts.clear();
     textures.Clear();
     mainLayers.clear();
@@ -182,8 +183,28 @@ void Graphics::Render(float dt) {
     if (EditorMode())
         if (Layer* grid = gridLayer()) grid->Render();
     for (auto& layer : mainLayers) layer->Render();
+    DrawNotes();
     const bool focused = (SDL_GetWindowFlags(*window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
     overlay_.FinishFrame(focused);
+}
+
+void Graphics::Redraw() {
+    if (displayLost_ || !hasGl()) return;
+    DrawStill();
+    SDL_GL_SwapWindow(*window_);
+}
+
+void Graphics::DrawStill() {
+    if (!hasGl()) return;
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetUniforms();
+    for (auto& layer : mainLayers) layer->Render();
+    DrawNotes();
+}
+
+void Graphics::DrawNotes() {
+    if (!shaders.empty()) notes.Render(shaders[0].get(), HalfExtentProjection(16.0f, 9.0f));
 }
 
 void Graphics::SetUniforms() {

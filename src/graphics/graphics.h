@@ -10,6 +10,7 @@
 
 #include "core/system.h"
 #include "graphics/debug_overlay.h"
+#include "graphics/screen_notes.h"
 #include "graphics/texture.h"
 #include "graphics/texture_list.h"
 #include "objects/level_listener.h"
@@ -48,6 +49,11 @@ public:
     bool Initialize() override;
     // Draws a frame and swaps buffers.
     void Update(float dt) override;
+    // Draws the picture again as it stands, with the screen notes, and swaps:
+    // nothing moves or animates (for a game that waits between frames).
+    void Redraw();
+    // The drawing of Redraw, without the swap.
+    void DrawStill();
     // Clears, renders and reports a pending GL error, without swapping.
     void DrawFrame(float dt);
     // Updates renderables, particle systems and animators, uploads the camera, draws.
@@ -134,11 +140,14 @@ public:
     std::vector<std::unique_ptr<Particles>> particlePool;
     // The main camera (also published as Camera::main).
     std::unique_ptr<Camera> camera;
+    // Text over the picture outside the world (screen_notes.h); drawn with every frame.
+    ScreenNotes notes;
     // Shows a set-up failure to the user; a message box by default (tests replace it).
     std::function<void(const char*)> showSetupFailure;
 
 private:
     bool Fail(const char* message);
+    void DrawNotes();
     void CreateLayers();
 
     SDL_Window* const* window_;

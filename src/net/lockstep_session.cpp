@@ -20,6 +20,7 @@ LockstepSession::LockstepSession(PeerLink& link, const SessionClock& clock, Sess
     : link_(link), clock_(clock), config_(std::move(config)) {
     inputDelay_ = std::clamp(config_.inputDelay, kMinInputDelay, kMaxInputDelay);
     seed_ = config_.seed;
+    startLevel_ = config_.startLevel;
     startTime_ = clock_.Now();
     lastHeard_ = startTime_;
 }
@@ -100,7 +101,7 @@ void LockstepSession::OnPacket(const Packet& packet) {
                 OnHello(p);
             } else if constexpr (std::is_same_v<T, StartPacket>) {
                 if (config_.role == SessionRole::Guest && helloAccepted_ && state_ == SessionState::Connecting)
-                    OnStart(p.inputDelay, p.seed);
+                    OnStart(p);
             } else if constexpr (std::is_same_v<T, InputsPacket>) {
                 if (Running()) OnInputs(p);
             } else if constexpr (std::is_same_v<T, HashPacket>) {
@@ -137,14 +138,16 @@ void LockstepSession::OnHello(const HelloPacket& hello) {
     }
     helloAccepted_ = true;
     if (config_.role == SessionRole::Host) {
-        Send(StartPacket{seed_, static_cast<uint8_t>(inputDelay_)}, Delivery::Reliable);
-        OnStart(static_cast<uint8_t>(inputDelay_), seed_);
+        const StartPacket start{seed_, static_cast<uint8_t>(inputDelay_), startLevel_};
+        Send(start, Delivery::Reliable);
+        OnStart(start);
     }
 }
 
-void LockstepSession::OnStart(uint8_t inputDelay, uint32_t seed) {
-    inputDelay_ = inputDelay;
-    seed_ = seed;
+void LockstepSession::OnStart(const StartPacket& start) {
+    inputDelay_ = start.inputDelay;
+    seed_ = start.seed;
+    startLevel_ = start.level;
     state_ = SessionState::Running;
     // The first D frames have no input from anyone: both sides know them already.
     local_.assign(static_cast<size_t>(inputDelay_), PlayerActions{});

@@ -31,6 +31,7 @@ struct SessionConfig {
     std::string buildId;
     int inputDelay = 3;              // the host's choice, sent to the guest
     uint32_t seed = 1;               // the host's choice, sent to the guest
+    std::string startLevel;          // the host's choice, sent to the guest (empty: the title)
     double silenceTimeout = 5.0;     // seconds without a word from the peer
     double connectTimeout = 15.0;    // seconds a guest waits for a host to answer at all
     double pingInterval = 0.25;      // seconds
@@ -91,6 +92,8 @@ public:
     int LocalPlayer() const { return config_.role == SessionRole::Host ? 0 : 1; }
     int InputDelay() const { return inputDelay_; }
     uint32_t Seed() const { return seed_; }
+    // The level key both games start in, once running (empty: from the title).
+    const std::string& StartLevel() const { return startLevel_; }
     uint32_t NextFrameNumber() const { return frame_; }
     // Smoothed round-trip time in milliseconds (0 before the first answer).
     double RoundTripMs() const { return roundTripMs_; }
@@ -101,7 +104,7 @@ public:
 private:
     void OnPacket(const Packet& packet);
     void OnHello(const HelloPacket& hello);
-    void OnStart(uint8_t inputDelay, uint32_t seed);
+    void OnStart(const StartPacket& start);
     void OnInputs(const InputsPacket& inputs);
     void OnHash(const HashPacket& hash);
     void CompareHashes(uint32_t frame);
@@ -122,6 +125,7 @@ private:
     bool helloAccepted_ = false;
     int inputDelay_ = 3;
     uint32_t seed_ = 0;
+    std::string startLevel_;
 
     uint32_t frame_ = 0;                   // the next frame to run
     std::vector<PlayerActions> local_;     // this side's actions, from frame 0

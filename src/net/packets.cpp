@@ -84,6 +84,7 @@ struct EncodeVisitor {
         Writer w(PacketType::Start);
         w.U32(p.seed);
         w.U8(p.inputDelay);
+        w.Text(p.level);
         return w.Take();
     }
     std::vector<uint8_t> operator()(const InputsPacket& p) const {
@@ -148,8 +149,8 @@ std::optional<Packet> PacketReader::Read(const uint8_t* data, size_t size, uint3
             StartPacket p;
             p.seed = in.U32();
             p.inputDelay = in.U8();
-            valid = p.inputDelay >= 1 && p.inputDelay <= 8;
-            packet = p;
+            valid = p.inputDelay >= 1 && p.inputDelay <= 8 && in.Text(p.level);
+            packet = std::move(p);
             break;
         }
         case PacketType::Inputs: {

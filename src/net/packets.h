@@ -13,7 +13,7 @@
 
 namespace Engine::net {
 
-constexpr uint8_t kProtocolVersion = 1;
+constexpr uint8_t kProtocolVersion = 2;
 // The most frames one input packet carries (the newest and the ones before it
 // that the peer has not confirmed yet).
 constexpr int kMaxInputsPerPacket = 32;
@@ -27,11 +27,13 @@ struct HelloPacket {
     std::string buildId;
 };
 
-// The host's answer to a matching hello: the seed both games start from and the
-// input delay both use.
+// The host's answer to a matching hello: the seed both games start from, the
+// input delay both use, and the level both games start in (its key in the
+// level-path table; empty: both start from the title).
 struct StartPacket {
     uint32_t seed = 0;
     uint8_t inputDelay = 3;
+    std::string level;
 };
 
 // The sender's actions for frames first .. first + actions.size() - 1 (none: the

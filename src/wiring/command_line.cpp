@@ -60,6 +60,12 @@ const Flag kFlags[] = {
      [](CommandLineOptions& o, const std::string& v) {
          return (v == "easy" || v == "normal" || v == "hard") && !(o.computerStrength = v).empty();
      }},
+    {"--level", "LEVEL", "online host: both games start in LEVEL (egg, foodcourt, runner, boss) and end at its result",
+     [](CommandLineOptions& o, const std::string& v) { return !(o.onlineLevel = v).empty(); }},
+    {"--seed", "N", "online host: the seed both games start from (default: from the clock)",
+     [](CommandLineOptions& o, const std::string& v) { return ParseCount(v, o.onlineSeed); }},
+    {"--headless", nullptr, "online: no window and no sound, frames as fast as both games go (for tests)",
+     [](CommandLineOptions& o, const std::string&) { return o.headless = true; }},
     // Takes the rest of the command line as its operands (ParseCommandLine).
     {"--simulate", "LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]",
      "play computer players' matches headless, print wins, losses and draws",
@@ -123,10 +129,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
     const bool online = result.options.hostPort != 0 || !result.options.joinAddress.empty();
     if (result.options.hostPort != 0 && !result.options.joinAddress.empty())
         result.error = "Options --host and --join cannot be used together";
-    else if (online && (!result.options.recordPath.empty() || !result.options.replayPath.empty()))
-        result.error = "Online play (--host, --join) records itself; --record and --replay are for play on one machine";
+    else if (online && !result.options.replayPath.empty())
+        result.error = "Option --replay plays on one machine: not with --host or --join";
     if (result.error.empty() && !online && !result.options.computerStrength.empty())
         result.error = "Option --computer plays an online seat: give --host or --join too";
+    if (result.error.empty() && !online && result.options.headless)
+        result.error = "Option --headless runs an online game: give --host or --join too";
+    if (result.error.empty() && result.options.hostPort == 0 &&
+        (!result.options.onlineLevel.empty() || result.options.onlineSeed != 0))
+        result.error = "Options --level and --seed are the host's choice: give --host too";
     if (result.error.empty() && !result.options.simulate.empty() &&
         (online || !result.options.recordPath.empty() || !result.options.replayPath.empty()))
         result.error = "Option --simulate plays on its own: not with --record, --replay, --host or --join";

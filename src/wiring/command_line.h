@@ -29,6 +29,13 @@ struct CommandLineOptions {
     // Online: this machine's seat is played by the computer at this strength
     // ("easy", "normal", "hard"); empty: by the person at the keys.
     std::string computerStrength;
+    // Online host: both games start in this level ("egg", "foodcourt", "runner",
+    // "boss" or a level key) and end at its result; empty: from the title.
+    std::string onlineLevel;
+    // Online host: the seed both games start from (0: from the clock).
+    int onlineSeed = 0;
+    // Online: no window, no sound, no pacing: frames run as fast as both games go.
+    bool headless = false;
     // Play computer-only matches headless and print the tally (docs/balance.md):
     // LEVEL BIRD_A BIRD_B STRENGTH_A STRENGTH_B MATCHES [SEED]; empty: not asked.
     std::vector<std::string> simulate;

@@ -120,7 +120,7 @@ EngineSystems::EngineSystems(const EngineOptions& options) : core(std::make_uniq
     // Recorded and replayed runs play with the game's own controls: a recording's
     // keys must mean the same wherever it is played back.
     settings = std::make_unique<SettingsKeeper>(options.files.soundSettingsFile, sound, input, logic, !options.windowed,
-                                                options.inputFrame == nullptr);
+                                                options.inputFrame == nullptr, &core->online);
 
     // Window first so input sees this frame's events; scripts before physics; drawing last.
     if (window) core->Register(window);
@@ -181,10 +181,13 @@ int RunGame(int argc, char** argv) {
         }
         return simulate(options, command.options.simulate);
     }
-    if (!command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
-    if (command.options.hostPort != 0 || !command.options.joinAddress.empty())
+    const bool online = command.options.hostPort != 0 || !command.options.joinAddress.empty();
+    if (!online && !command.options.recordPath.empty()) return RunRecording(options, command.options.recordPath);
+    if (online)
         return RunOnline(options, {command.options.hostPort, command.options.hostAddress, command.options.joinAddress,
-                                   command.options.inputDelay, command.options.computerStrength});
+                                   command.options.inputDelay, command.options.computerStrength,
+                                   command.options.onlineLevel, static_cast<uint32_t>(command.options.onlineSeed),
+                                   command.options.headless, command.options.recordPath});
     return RunMenusAndOnline(options);
 }
 

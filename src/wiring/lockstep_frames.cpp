@@ -10,7 +10,9 @@
 #include "window/window.h"
 #include "net/action_keys.h"
 #include "objects/atomic_file.h"
+#include "objects/game_object_factory.h"
 #include "wiring/engine.h"
+#include "wiring/online_match_hook.h"
 #include "wiring/world_hash.h"
 
 namespace Engine {
@@ -58,14 +60,7 @@ bool LockstepFrames::Turn(const InputFrame& local, const std::function<net::Play
     }
     const std::optional<net::FrameInputs> inputs = session_.NextFrame();
     if (!inputs) return false;
-    if (!started_) {
-        // Both games start from the host's seed, with input answering, whatever
-        // either machine's window focus did before.
-        started_ = true;
-        systems_.core->random.Seed(session_.Seed());
-        if (systems_.input) systems_.input->active = true;
-        recording_.header.seed = systems_.core->random.State();
-    }
+    if (!started_) Start();
     *runFrame_ = net::LockstepInputFrame(*inputs);
     ReplayFrame frame;
     frame.input = *runFrame_;
@@ -77,10 +72,43 @@ bool LockstepFrames::Turn(const InputFrame& local, const std::function<net::Play
     return true;
 }
 
+void LockstepFrames::Start() {
+    // Both games start from the host's seed, with input answering, whatever
+    // either machine's window focus did before.
+    started_ = true;
+    const std::string& level = session_.StartLevel();
+    const OnlineMatchCalls& match = RegisteredOnlineMatch();
+    if (!level.empty() && match.Complete() && systems_.factory) {
+        // Straight into the host's level, as the test harness starts a level:
+        // the boot frame, a fresh match, the seed, then the level. The recording
+        // starts in that level and plays back in the harness.
+        systems_.core->RunFrame(Core::kFrameSeconds);
+        match.prepareMatch();
+        systems_.core->random.Seed(session_.Seed());
+        const std::string path = systems_.factory->levelPaths[level];
+        if (path.empty()) std::cout << "The online match's level " << level << " is not in this game" << std::endl;
+        else systems_.factory->LoadLevel(path);
+        recording_.header.start = path.empty() ? recording_.header.start : path;
+        inMatch_ = !path.empty();
+    } else {
+        systems_.core->random.Seed(session_.Seed());
+    }
+    if (systems_.input) systems_.input->active = true;
+    recording_.header.seed = systems_.core->random.State();
+}
+
+std::string LockstepFrames::MatchResult() const {
+    const OnlineMatchCalls& match = RegisteredOnlineMatch();
+    return inMatch_ && match.Complete() ? match.matchResult() : std::string();
+}
+
 std::string LockstepFrames::SaveOutOfStepRecording(const std::string& folder) const {
     const uint32_t frame = session_.OutOfStepFrame().value_or(static_cast<uint32_t>(FramesRun()));
-    const std::string path = folder + "/online-out-of-step-frame-" + std::to_string(frame) + "-" +
-                             (session_.LocalPlayer() == 0 ? "host" : "guest") + ".tolvex-replay";
+    return SaveRecording(folder + "/online-out-of-step-frame-" + std::to_string(frame) + "-" +
+                         (session_.LocalPlayer() == 0 ? "host" : "guest") + ".tolvex-replay");
+}
+
+std::string LockstepFrames::SaveRecording(const std::string& path) const {
     std::ostringstream text;
     ReplayWriter writer(text, recording_.header);
     for (const ReplayFrame& f : recording_.frames) writer.Write(f);

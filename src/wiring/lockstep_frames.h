@@ -36,18 +36,27 @@ public:
     bool Turn(const InputFrame& local, const std::function<net::PlayerActions()>& computer = {});
 
     int FramesRun() const { return static_cast<int>(recording_.frames.size()); }
+    // When the session names a start level (the host's --level): the result
+    // line of its match once the level recorded one, else empty.
+    std::string MatchResult() const;
     const Replay& Recording() const { return recording_; }
 
     // Writes the recording into `folder` as online-out-of-step-frame-N-<host|guest>.tolvex-replay
     // and returns its path; empty (with one line on standard output) when it cannot.
     std::string SaveOutOfStepRecording(const std::string& folder) const;
+    // Writes the recording to `path` (atomically) and returns it; empty (with one line) when it cannot.
+    std::string SaveRecording(const std::string& path) const;
 
 private:
+    // Before the first frame: the host's seed and, when the session names one, its start level.
+    void Start();
+
     EngineSystems& systems_;
     net::LockstepSession& session_;
     std::shared_ptr<InputFrame> runFrame_;
     Replay recording_;
     bool started_ = false;
+    bool inMatch_ = false;           // started in the session's start level
     bool pausedAfterFrame_ = false;  // the pause flag as the last frame left it
 };
 

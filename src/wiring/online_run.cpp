@@ -6,9 +6,11 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <thread>
 
+#include "graphics/graphics.h"
 #include "input/frame_key_source.h"
 #include "input/frame_pad_source.h"
 #include "input/scripted_key_state_source.h"
@@ -23,6 +25,8 @@
 #include "wiring/engine.h"
 #include "wiring/lockstep_frames.h"
 #include "wiring/online_computer_hook.h"
+#include "wiring/online_match_hook.h"
+#include "wiring/online_status.h"
 #include "wiring/world_hash.h"
 
 #ifndef TOLVEX_VERSION
@@ -34,20 +38,6 @@ namespace Engine {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The window's title carries the round trip and the stall indicator: they are
-// this machine's own news and must not enter the game both machines share.
-void ShowStatus(const EngineSystems& systems, const net::LockstepSession& session, bool hosting, int port) {
-    if (!systems.window || !systems.window->sdlWindow) return;
-    std::ostringstream title;
-    title << "Tolvex online";
-    if (session.State() == net::SessionState::Connecting)
-        title << (hosting ? " - waiting for your friend on port " + std::to_string(port) : " - connecting");
-    else
-        title << " - round trip " << static_cast<int>(session.RoundTripMs() + 0.5) << " ms"
-              << (session.Waiting() ? " - waiting for the other player" : "");
-    SDL_SetWindowTitle(systems.window->sdlWindow, title.str().c_str());
-}
 
 std::unique_ptr<net::NetHost> OpenLink(const net::EnetLibrary& library, const OnlineCommand& command) {
     if (command.hostPort != 0) {
@@ -97,17 +87,38 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         return 1;
     }
 
+    // The host's start level, named on the command line, is checked before anything loads.
+    std::string startLevel;
+    if (command.hostPort != 0 && !command.startLevel.empty()) {
+        const OnlineMatchCalls& match = RegisteredOnlineMatch();
+        startLevel = match.Complete() ? match.levelKey(command.startLevel) : std::string();
+        if (startLevel.empty()) {
+            std::cout << "Cannot start an online match in " << command.startLevel
+                      << ": give egg, foodcourt, runner or boss" << std::endl;
+            if (ended) *ended = "There is no level " + command.startLevel + " to play online.";
+            return 2;
+        }
+    }
+
     // The game reads only the frame both machines run; this machine's devices
-    // are read into a frame of their own.
+    // are read into a frame of their own (none when headless: only a computer plays).
     EngineOptions options = given;
     auto runFrame = std::make_shared<InputFrame>();
     options.inputFrame = runFrame;
     options.scriptedInput = true;
+    if (command.headless) {
+        options.window = false;
+        options.silentSound = true;
+    }
     EngineSystems systems(options);
     if (!systems.Initialize()) return 1;
     auto localFrame = std::make_shared<InputFrame>();
-    FrameKeySource localKeys(localFrame, std::make_unique<SdlKeyStateSource>());
-    FramePadSource localPads(localFrame, std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
+    std::optional<FrameKeySource> localKeys;
+    std::optional<FramePadSource> localPads;
+    if (!command.headless) {
+        localKeys.emplace(localFrame, std::make_unique<SdlKeyStateSource>());
+        localPads.emplace(localFrame, std::make_unique<SdlGamepadSource>(options.files.controllerMappingsFile));
+    }
 
     // The session's clock starts now: loading the game is no silence of the peer.
     net::SteadySessionClock clock;
@@ -116,23 +127,25 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
     config.gameVersion = OnlineGameVersion();
     config.buildId = OnlineBuildId();
     config.inputDelay = command.inputDelay;
-    config.seed = static_cast<uint32_t>(Clock::now().time_since_epoch().count());
+    config.seed = command.seed != 0 ? command.seed : static_cast<uint32_t>(Clock::now().time_since_epoch().count());
+    config.startLevel = startLevel;
     net::LockstepSession session(*link, clock, config);
     LockstepFrames game(systems, session, runFrame);
 
     // A computer player in this machine's seat thinks on this machine only, on
-    // its own keyboard; what it presses goes out as this machine's input.
+    // its own keyboard; what it presses goes out as this machine's input. Its
+    // random numbers come from the host's seed, so a seeded match repeats.
     std::unique_ptr<KeyThinker> computer;
     ScriptedKeyStateSource computerKeys;
     const int seat = config.role == net::SessionRole::Host ? 0 : 1;
-    if (!command.computerStrength.empty()) {
-        const OnlineComputerMaker maker = RegisteredOnlineComputer();
-        computer = maker ? maker(seat + 1, command.computerStrength, config.seed) : nullptr;
-        if (!computer) std::cout << "This program has no computer players; you play your seat yourself" << std::endl;
-    }
+    const OnlineComputerMaker maker = command.computerStrength.empty() ? nullptr : RegisteredOnlineComputer();
+    if (!command.computerStrength.empty() && !maker)
+        std::cout << "This program has no computer players; you play your seat yourself" << std::endl;
     std::function<net::PlayerActions()> computerActions;
-    if (computer)
-        computerActions = [&] {
+    if (maker)
+        computerActions = [&]() -> net::PlayerActions {
+            if (!computer) computer = maker(seat + 1, command.computerStrength, session.Seed() + static_cast<unsigned>(seat));
+            if (!computer) return {};
             computer->Think(computerKeys);
             return net::ActionsFromPlayerKeys(computerKeys, seat);
         };
@@ -144,23 +157,36 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
     // from the screen before does not count until it is let go.
     bool backWasDown = true;
     bool cancelled = false;
-    for (int turn = 0; systems.core->active && !session.Ended(); ++turn) {
+    std::string result;
+    OnlineStatus status(command.hostPort != 0, command.hostPort);
+    for (int turn = 0; systems.core->active && !session.Ended() && result.empty(); ++turn) {
         if (!announced && session.Running()) {
             announced = true;
             std::cout << "Online game started: you are player " << session.LocalPlayer() + 1 << ", input delay "
                       << session.InputDelay() << " frames" << std::endl;
         }
-        localKeys.BeginFrame();
-        localPads.BeginFrame();
+        if (localKeys) localKeys->BeginFrame();
+        if (localPads) localPads->BeginFrame();
         const bool backDown = net::ActionsFromLocalInput(*localFrame).Has(net::Action::Back);
         if (session.State() == net::SessionState::Connecting && backDown && !backWasDown) {
             cancelled = true;
             break;
         }
         backWasDown = backDown;
-        // While connecting or waiting, the window still answers (and can be closed).
-        if (!game.Turn(*localFrame, computerActions) && systems.window) systems.window->Update(0.0f);
-        if (turn % 15 == 0) ShowStatus(systems, session, command.hostPort != 0, command.hostPort);
+        const bool ran = game.Turn(*localFrame, computerActions);
+        if (systems.graphics) status.Update(session, ran, systems.graphics->notes);
+        // While connecting or waiting, the window still answers (and can be
+        // closed), and the picture is drawn again with the stall mark.
+        if (!ran && systems.window) systems.window->Update(0.0f);
+        if (!ran && systems.graphics) systems.graphics->Redraw();
+        if (ran) result = game.MatchResult();
+        if (command.headless) {
+            // As fast as both games go; a short nap while the friend's input is on its way.
+            if (!ran) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            continue;
+        }
+        if (turn % 15 == 0 && systems.window && systems.window->sdlWindow)
+            SDL_SetWindowTitle(systems.window->sdlWindow, status.Title(session).c_str());
         next += step;
         const Clock::time_point now = Clock::now();
         if (next < now - 2 * step) next = now;  // fell behind: do not race to catch up
@@ -174,6 +200,8 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
         if (ended) *ended = line;
         return 0;
     }
+    // Both games see a match's result after the same frame and end there.
+    if (!result.empty()) std::cout << "Match result: " << result << std::endl;
     if (!session.Ended()) {
         // Quitting: let the friend's game have every input of the frames run here
         // (at most a second), then say goodbye.
@@ -194,6 +222,8 @@ int RunOnline(const EngineOptions& given, const OnlineCommand& command, std::str
             if (!saved.empty()) std::cout << "This game's recording is saved as " << saved << std::endl;
         }
     }
+    if (!command.recordPath.empty() && !game.SaveRecording(command.recordPath).empty())
+        std::cout << "The online match's recording is saved as " << command.recordPath << std::endl;
     std::cout << WorldHashLine(game.FramesRun()) << std::endl;
     return 0;
 }

@@ -2,6 +2,7 @@
 // `tolvex --host PORT` / `tolvex --join ADDRESS[:PORT]`: the game with its window,
 // driven in lockstep with a friend's game over the network (docs/online.md).
 
+#include <cstdint>
 #include <string>
 
 namespace Engine {
@@ -14,6 +15,10 @@ struct OnlineCommand {
     std::string joinAddress;   // else joining this address
     int inputDelay = 3;
     std::string computerStrength;  // this machine's seat played by the computer when not empty
+    std::string startLevel;        // host: both games start in this level and end at its result
+    uint32_t seed = 0;             // host: the seed both games start from (0: from the clock)
+    bool headless = false;         // no window or sound; frames as fast as both games go
+    std::string recordPath;        // where the match's recording goes when it ends (empty: nowhere)
 };
 
 // The version and build identity both games must share: the game's version and

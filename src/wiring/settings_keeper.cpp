@@ -4,6 +4,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "core/online_request.h"
 #include "input/input.h"
 #include "logic/game_logic.h"
 #include "sound/sound.h"
@@ -13,11 +14,12 @@ namespace Engine {
 SettingsKeeper* SettingsKeeper::instance = nullptr;
 
 SettingsKeeper::SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay,
-                               bool useControls)
+                               bool useControls, OnlineRequest* online)
     : file_(std::move(file)),
       sound_(sound),
       input_(input),
       logic_(logic),
+      online_(online),
       keepDisplay_(keepDisplay),
       useControls_(useControls) {
     std::error_code error;
@@ -35,6 +37,10 @@ SettingsKeeper::SettingsKeeper(std::string file, Sound* sound, Input* input, Gam
         if (keepDisplay_) logic_->fullscreen = stored_.display.fullscreen;
         logic_->SetVsync(stored_.display.vsync);
     }
+    if (online_) {
+        online_->hostPort = stored_.online.hostPort;
+        online_->inputDelay = stored_.online.inputDelay;
+    }
     instance = this;
 }
 
@@ -45,6 +51,7 @@ SettingsKeeper::~SettingsKeeper() {
 
 UserSettings SettingsKeeper::Current() const {
     UserSettings now = stored_;
+    if (online_) now.online = {online_->hostPort, online_->inputDelay};
     if (sound_) now.sound = sound_->CurrentSettings();
     if (input_ && useControls_) now.controls = input_->actions;
     if (logic_) {

@@ -1,7 +1,8 @@
 #pragma once
 // Keeps the player's settings file: reads it once at start and hands each
 // system its part (the sound's volumes and mute, the display's full screen and
-// vsync, the input's action map); Save() gathers them back and writes the file
+// vsync, the input's action map, the Online screen's port and delay in the
+// Core's online request); Save() gathers them back and writes the file
 // only when something differs from what was read or last written. A damaged
 // file gives one line and the defaults, and stays as it is until the player
 // changes something.
@@ -15,6 +16,7 @@ namespace Engine {
 class Sound;
 class Input;
 class GameLogic;
+struct OnlineRequest;
 
 class SettingsKeeper {
 public:
@@ -24,7 +26,7 @@ public:
     // leaves the player's stored ones as they are (recordings and replays,
     // whose keys must mean the same on every machine).
     SettingsKeeper(std::string file, Sound* sound, Input* input, GameLogic* logic, bool keepDisplay = true,
-                   bool useControls = true);
+                   bool useControls = true, OnlineRequest* online = nullptr);
     ~SettingsKeeper();
     SettingsKeeper(const SettingsKeeper&) = delete;
     SettingsKeeper& operator=(const SettingsKeeper&) = delete;
@@ -43,6 +45,7 @@ private:
     Sound* sound_;
     Input* input_;
     GameLogic* logic_;
+    OnlineRequest* online_;
     bool keepDisplay_;
     bool useControls_;
     // What the file holds (the defaults when it could not be read).

@@ -15,6 +15,13 @@ bool Flag(const TiXmlElement* element, const char* name, bool otherwise) {
     return std::string(text) == "1";
 }
 
+// The attribute when it is a whole number within lowest..highest, else `otherwise`.
+int Within(const TiXmlElement* element, const char* name, int lowest, int highest, int otherwise) {
+    int value = 0;
+    if (!element || element->QueryIntAttribute(name, &value) != TIXML_SUCCESS) return otherwise;
+    return value >= lowest && value <= highest ? value : otherwise;
+}
+
 void ReadControls(const TiXmlElement* controls, ActionMap& map) {
     if (!controls) return;
     for (const TiXmlElement* player = controls->FirstChildElement("Player"); player;
@@ -47,6 +54,10 @@ std::optional<UserSettings> ReadUserSettings(const std::string& file) {
     const TiXmlElement* display = root->FirstChildElement("Display");
     settings.display.fullscreen = Flag(display, "FullScreen", true);
     settings.display.vsync = Flag(display, "VSync", true);
+    const TiXmlElement* online = root->FirstChildElement("Online");
+    const OnlineSettings usual;
+    settings.online.hostPort = Within(online, "Port", 1024, 65535, usual.hostPort);
+    settings.online.inputDelay = Within(online, "InputDelay", 1, 8, usual.inputDelay);
     ReadControls(root->FirstChildElement("Controls"), settings.controls);
     return settings;
 }
@@ -60,6 +71,10 @@ bool WriteUserSettings(const std::string& file, const UserSettings& settings) {
     display->SetAttribute("FullScreen", settings.display.fullscreen ? 1 : 0);
     display->SetAttribute("VSync", settings.display.vsync ? 1 : 0);
     root->LinkEndChild(display);
+    auto* online = new TiXmlElement("Online");
+    online->SetAttribute("Port", settings.online.hostPort);
+    online->SetAttribute("InputDelay", settings.online.inputDelay);
+    root->LinkEndChild(online);
     auto* controls = new TiXmlElement("Controls");
     root->LinkEndChild(controls);
     for (int number = 1; number <= kActionPlayers; ++number) {

@@ -7,13 +7,14 @@
 //       <Volume Volume="1" Music="0.6" Effects="0.8" />
 //       <Mute Mute="0" />
 //       <Display FullScreen="1" VSync="1" />
+//       <Online Port="47360" InputDelay="3" />
 //       <Controls>
 //           <Player Number="1">
 //               <Flap Key="W" Pad="A" />
 //               ...
 //
-// A missing Display or Controls element, action or attribute keeps its
-// default. A file that is not XML, or lacks the sound elements, is damaged.
+// A missing Display, Online or Controls element, action or attribute keeps its
+// default, as does an online port or delay out of its range. A file that is not XML, or lacks the sound elements, is damaged.
 
 #include <optional>
 #include <string>
@@ -31,12 +32,24 @@ struct DisplaySettings {
     }
 };
 
+// The Online screen's last choices: the port to host on (1024..65535) and the
+// input delay (1..8 frames).
+struct OnlineSettings {
+    int hostPort = 47360;
+    int inputDelay = 3;
+    bool operator==(const OnlineSettings& other) const {
+        return hostPort == other.hostPort && inputDelay == other.inputDelay;
+    }
+};
+
 struct UserSettings {
     SoundSettings sound;
     DisplaySettings display;
+    OnlineSettings online;
     ActionMap controls;
     bool operator==(const UserSettings& other) const {
-        return sound == other.sound && display == other.display && controls == other.controls;
+        return sound == other.sound && display == other.display && online == other.online &&
+               controls == other.controls;
     }
     bool operator!=(const UserSettings& other) const { return !(*this == other); }
 };

@@ -6,7 +6,7 @@ import os
 import struct
 import sys
 
-HEADER = b"TV\x01"
+HEADER = b"TV\x02"
 
 
 def packet(kind, body):
@@ -19,7 +19,7 @@ def text(s):
 
 PACKETS = {
     "hello": packet(1, text("0.1.0") + text("build")),
-    "start": packet(2, struct.pack("<IB", 1234, 3)),
+    "start": packet(2, struct.pack("<IB", 1234, 3) + text("Level1")),
     "inputs": packet(3, struct.pack("<iIB", 4, 3, 3) + struct.pack("<III", 1, 2, 0x3FFF)),
     "ack": packet(3, struct.pack("<iIB", 10, 11, 0)),
     "hash": packet(4, struct.pack("<IQ", 60, 0x0123456789ABCDEF)),

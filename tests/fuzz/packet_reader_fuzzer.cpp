@@ -57,7 +57,7 @@ void FeedSession(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> hello = Encode(HelloPacket{"1.0", "fuzz"});
     link.incoming.push_back({LinkEvent::Kind::Received, hello});
     if (config.role == SessionRole::Guest)
-        link.incoming.push_back({LinkEvent::Kind::Received, Encode(StartPacket{5, 3})});
+        link.incoming.push_back({LinkEvent::Kind::Received, Encode(StartPacket{5, 3, ""})});
     for (size_t at = 1; at < size;) {
         const size_t length = std::min<size_t>(data[at], size - at - 1);
         link.incoming.push_back(

@@ -326,4 +326,51 @@ TEST_F(RenderSceneTest, ContextFailureIsShownAndInitializeFails) {
     EXPECT_EQ(shown, std::vector<std::string>{"Failed to create and activate render context"});
 }
 
+// The screen notes are drawn over the picture, fixed to the screen wherever the
+// camera looks, both in a frame and in a redraw of the still picture, and are
+// gone once their text is cleared.
+TEST_F(RenderSceneTest, TheScreenNotesBannerShowsOverThePictureWhereverTheCameraLooksUntilCleared) {
+    // A white world far bigger than the screen, so a moved camera still sees white.
+    Quad(0, 0, 400, 400, 0xFFFFFFFF);
+    // Pixels of the window's middle row (the banner's) that are not the white world.
+    const auto darkenedAcrossTheMiddle = [this] {
+        int count = 0;
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgba c = window->Pixel(x, kHeight / 2);
+            count += (c.r < 200 || c.g < 200 || c.b < 200) ? 1 : 0;
+        }
+        return count;
+    };
+    // Amber ink pixels (the banner's text) in the band around the middle.
+    const auto amberInTheBand = [this] {
+        int count = 0;
+        for (int y = kHeight / 2 - 12; y < kHeight / 2 + 12; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const Rgba c = window->Pixel(x, y);
+                count += (c.r > 180 && c.g > 150 && c.b < 110) ? 1 : 0;
+            }
+        return count;
+    };
+    graphics->DrawFrame(0.0f);
+    ASSERT_EQ(darkenedAcrossTheMiddle(), 0) << "the world alone is white";
+
+    graphics->notes.Set(ScreenNotes::kBanner, "Waiting for the other player...");
+    graphics->DrawFrame(0.0f);
+    const int band = darkenedAcrossTheMiddle();
+    EXPECT_GT(band, kWidth / 3) << "a dark band across the middle";
+    EXPECT_LT(band, kWidth) << "the band is as wide as its text, not the whole screen";
+    EXPECT_GT(amberInTheBand(), 20) << "its text in amber";
+
+    // The camera moves off; the banner stays where it was on the screen, in a
+    // redraw of the still picture as in a frame.
+    graphics->camera->SetPosition({7.0f, -5.0f, 0.0f});
+    graphics->DrawStill();
+    EXPECT_EQ(darkenedAcrossTheMiddle(), band);
+
+    graphics->notes.Set(ScreenNotes::kBanner, "");
+    graphics->DrawStill();
+    EXPECT_EQ(darkenedAcrossTheMiddle(), 0) << "a cleared banner is gone";
+    EXPECT_EQ(amberInTheBand(), 0);
+}
+
 }  // namespace

@@ -21,10 +21,14 @@ TEST(Packets, EveryKindReadsBackAsWritten) {
     EXPECT_EQ(std::get<HelloPacket>(*hello).gameVersion, "0.1.0");
     EXPECT_EQ(std::get<HelloPacket>(*hello).buildId, "abc123");
 
-    const auto start = ReadBack(StartPacket{0xDEADBEEF, 8}, reader);
+    const auto start = ReadBack(StartPacket{0xDEADBEEF, 8, "Level2"}, reader);
     ASSERT_TRUE(start && std::holds_alternative<StartPacket>(*start));
     EXPECT_EQ(std::get<StartPacket>(*start).seed, 0xDEADBEEFu);
     EXPECT_EQ(std::get<StartPacket>(*start).inputDelay, 8);
+    EXPECT_EQ(std::get<StartPacket>(*start).level, "Level2");
+    const auto fromTitle = ReadBack(StartPacket{1, 3, ""}, reader);
+    ASSERT_TRUE(fromTitle && std::holds_alternative<StartPacket>(*fromTitle));
+    EXPECT_EQ(std::get<StartPacket>(*fromTitle).level, "");
 
     InputsPacket inputs{41, 40, {PlayerActions{1}, PlayerActions{0x3FFF}, PlayerActions{0xFFFFFFFF}}};
     const auto readInputs = ReadBack(inputs, reader, 10);
@@ -78,12 +82,13 @@ std::vector<uint8_t> Grown(std::vector<uint8_t> bytes) {
 TEST(Packets, BadPacketsAreDroppedAndCountedByReason) {
     const std::vector<uint8_t> hash = Encode(HashPacket{60, 5});
     const std::vector<uint8_t> inputs = Encode(InputsPacket{-1, 3, {PlayerActions{1}, PlayerActions{2}}});
-    const std::vector<uint8_t> start = Encode(StartPacket{1, 3});
+    const std::vector<uint8_t> start = Encode(StartPacket{1, 3, "Level1"});
     const std::vector<uint8_t> hello = Encode(HelloPacket{"1.0", "b"});
     const BadPacket cases[] = {
         {"empty", {}, &DroppedPackets::wrongSize},
         {"header only, cut", {'T', 'V', 1}, &DroppedPackets::wrongSize},
-        {"another protocol version", WithByte(hash, 2, 2), &DroppedPackets::wrongVersion},
+        {"the protocol before start levels", WithByte(hash, 2, 1), &DroppedPackets::wrongVersion},
+        {"another protocol version", WithByte(hash, 2, 3), &DroppedPackets::wrongVersion},
         {"not our protocol", WithByte(hash, 0, 'X'), &DroppedPackets::wrongVersion},
         {"unknown type", WithByte(hash, 3, 99), &DroppedPackets::garbage},
         {"hash cut short", Cut(hash, 1), &DroppedPackets::wrongSize},
@@ -94,6 +99,9 @@ TEST(Packets, BadPacketsAreDroppedAndCountedByReason) {
         {"inputs claiming too many frames", WithByte(inputs, 12, 200), &DroppedPackets::garbage},
         {"input delay 0", WithByte(start, 8, 0), &DroppedPackets::garbage},
         {"input delay 9", WithByte(start, 8, 9), &DroppedPackets::garbage},
+        {"start level with a control character", WithByte(start, 10, 0x0A), &DroppedPackets::garbage},
+        {"start level cut short", Cut(start, 1), &DroppedPackets::wrongSize},
+        {"start with a byte more", Grown(start), &DroppedPackets::wrongSize},
         {"hello with a control character", WithByte(hello, 5, 0x07), &DroppedPackets::garbage},
         {"hello whose text runs past the end", WithByte(hello, 4, 60), &DroppedPackets::wrongSize},
         {"goodbye with an unknown reason", WithByte(Encode(GoodbyePacket{}), 4, 9), &DroppedPackets::garbage},

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "game/birds/individual_player_behaviour.h"
+#include "graphics/graphics.h"
 #include "input/frame_key_source.h"
 #include "input/frame_pad_source.h"
 #include "input/input.h"
@@ -16,6 +19,7 @@
 #include "net/net_host.h"
 #include "replay_fixture.h"
 #include "wiring/lockstep_frames.h"
+#include "wiring/online_status.h"
 #include "wiring/world_hash.h"
 
 namespace {
@@ -159,6 +163,58 @@ TEST_F(OnlineLockstep, GoingOutOfStepSavesTheRecordingUpToThatFrame) {
     EXPECT_EQ(read.replay.frames.size(), static_cast<size_t>(game.FramesRun()));
     EXPECT_EQ(read.replay.header.start, run.startName());
     EXPECT_EQ(read.replay.frames[30].input, game.Recording().frames[30].input);
+}
+
+// The stall mark is on the picture while the other player's input is missing
+// and gone once it arrives; the round trip is in the readout meanwhile.
+TEST_F(OnlineLockstep, TheStallMarkShowsWhileThePeersInputIsMissing) {
+    SessionConfig hostConfig, guestConfig;
+    Connect(hostConfig, guestConfig);
+    guestConfig.hashInterval = 0;
+    HarnessRun run(Start::kEggLevel);
+    auto runFrame = std::make_shared<Engine::InputFrame>();
+    ReadThroughFrame(run, runFrame);
+    Engine::graphics::ScreenNotes& notes = Engine::graphics::Graphics::instance->notes;
+    using Engine::graphics::ScreenNotes;
+    Engine::OnlineStatus status(true, hostLink->LocalPort());
+    LockstepSession host(*hostLink, clock, hostConfig);
+    // Nobody has joined yet: the host says it waits for its friend, on which port.
+    status.Update(host, false, notes);
+    EXPECT_EQ(notes.Text(ScreenNotes::kBanner), "Waiting for your friend on port " + std::to_string(hostLink->LocalPort()));
+
+    LockstepSession guest(*guestLink, clock, guestConfig);
+    Engine::LockstepFrames game(run.engine().systems(), host, runFrame, run.startName());
+    // The guest answers the handshake and pings but gives no input: the frames
+    // before the input delay run, then the game waits.
+    bool sawMark = false;
+    for (int turn = 0; turn < 4000 && !sawMark; ++turn) {
+        const bool ran = game.Turn(LocalKeys(game.FramesRun()));
+        status.Update(host, ran, notes);
+        guest.Pump();
+        sawMark = notes.Text(ScreenNotes::kBanner) == Engine::OnlineStatus::kStallMark;
+        if (!ran) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(sawMark) << notes.Text(ScreenNotes::kBanner);
+    EXPECT_EQ(game.FramesRun(), host.InputDelay()) << "only the frames nobody gives input for ran";
+    EXPECT_TRUE(host.Waiting());
+    EXPECT_EQ(notes.Text(ScreenNotes::kReadout).rfind("Online: round trip ", 0), 0u) << notes.Text(ScreenNotes::kReadout);
+
+    // The input arrives: frames run again and the mark goes.
+    int turns = 0;
+    for (; turns < 4000 && game.FramesRun() < 60; ++turns) {
+        guest.Pump();
+        if (guest.NeedsLocalInput()) guest.SubmitLocalInput(RemoteActions(guest.NextFrameNumber() + guest.InputDelay()));
+        guest.NextFrame();  // the bare guest runs no world, but moves on to its next frame's input
+        const bool ran = game.Turn(LocalKeys(game.FramesRun()));
+        status.Update(host, ran, notes);
+        if (ran) {
+            EXPECT_EQ(notes.Text(ScreenNotes::kBanner), "") << "frame " << game.FramesRun();
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    EXPECT_EQ(game.FramesRun(), 60);
+    EXPECT_EQ(notes.Text(ScreenNotes::kBanner), "");
 }
 
 }  // namespace

@@ -5,72 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <regex>
 #include <string>
 #include <thread>
 
 #include "core/core.h"
 #include "core/message.h"
 #include "input/virtual_keys.h"
-#include "net/enet_library.h"
-#include "net/net_host.h"
+#include "game_process.h"
 #include "replay_fixture.h"
 #include "support/loopback_relay.h"
 #include "wiring/world_hash.h"
 
-#ifndef TOLVEX_GAME_EXECUTABLE
-#error "the build names the game executable"
-#endif
-
 namespace {
 
-struct ProcessResult {
-    int code = -1;
-    std::string output;
-};
-
-// Starts the game in `directory` with `arguments`, its sound on OpenAL's null
-// device; its output is read from the pipe. `environment` goes before the command
-// (e.g. sanitizer options). The game's first line is "pid <its process id>".
-FILE* StartGame(const std::string& directory, const std::string& arguments, const std::string& environment = "") {
-    const std::string command = "cd '" + directory + "' && echo pid $$ && " + environment +
-                                " ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 exec '" + TOLVEX_GAME_EXECUTABLE + "' " +
-                                arguments + " 2>&1";
-    return popen(command.c_str(), "r");
-}
-
-// Reads a started game's output to its end and waits for it.
-ProcessResult FinishGame(FILE* pipe) {
-    ProcessResult result;
-    if (!pipe) return result;
-    char buffer[4096];
-    size_t read = 0;
-    while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, read);
-    const int status = pclose(pipe);
-    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    // The shell's "pid" line (unless GamePid already took it) is not the game's.
-    if (result.output.rfind("pid ", 0) == 0) result.output.erase(0, result.output.find('\n') + 1);
-    return result;
-}
-
-ProcessResult RunGame(const std::string& directory, const std::string& arguments,
-                      const std::string& environment = "") {
-    return FinishGame(StartGame(directory, arguments, environment));
-}
-
-// The last "World hash after N frames: H" line of the output, or "".
-std::string HashLine(const std::string& output) {
-    static const std::regex line("World hash after [0-9]+ frames: [0-9a-f]{16}");
-    std::string found;
-    for (std::sregex_iterator it(output.begin(), output.end(), line), end; it != end; ++it) found = it->str();
-    return found;
-}
+using namespace ReplayTests;
 
 // From boot: the loading screen (about 700 frames), then a walk over the
 // title's entries: down with S three times, the second while the window has
@@ -144,31 +97,11 @@ TEST(ReplayProcess, TheGameNamesABadRecordingAndFails) {
 
 namespace {
 
-// A UDP port on 127.0.0.1 that was free a moment ago.
-int FreeLoopbackPort() {
-    Engine::net::EnetLibrary library;
-    const std::unique_ptr<Engine::net::NetHost> probe = Engine::net::NetHost::Listen(library, 0, "127.0.0.1");
-    return probe ? probe->LocalPort() : 0;
-}
-
-// The process id the game's first output line names.
-pid_t GamePid(FILE* pipe) {
-    char line[64] = {};
-    if (!pipe || !std::fgets(line, sizeof line, pipe)) return 0;
-    return static_cast<pid_t>(std::atoi(line + 4));
-}
+using namespace ReplayTests;
 
 // The online games open windows: leak checking is off for them, as for the other
 // windowed runs (the GL driver's caches go with its unloaded module).
 const char* const kWindowedGame = "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1";
-
-// Reads the game's output up to a line that starts with `start`; false at its end.
-bool ReadUpTo(FILE* pipe, const std::string& start) {
-    char line[4096];
-    while (pipe && std::fgets(line, sizeof line, pipe))
-        if (std::string(line).rfind(start, 0) == 0) return true;
-    return false;
-}
 
 TEST(OnlineProcess, TwoGamesOnLoopbackRunTheSameFramesToTheSameHash) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs a display (run under xvfb-run)";
@@ -288,6 +221,8 @@ TEST(OnlineProcess, WhenTheLineGoesDeadBothGamesEndWithTheTimeoutLine) {
 }  // namespace
 
 namespace {
+
+using namespace ReplayTests;
 
 // Whether the process has ended (gone, or a zombie waiting for pclose).
 bool Ended(pid_t pid) {

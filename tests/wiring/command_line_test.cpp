@@ -100,8 +100,8 @@ TEST(CommandLine, OnlineFlagsTakeAPortAnAddressAndADelay) {
         {{"--input-delay", "9"}, 0, "", "", 3, "Option --input-delay has an unusable value: 9"},
         {{"--input-delay", "0"}, 0, "", "", 3, "Option --input-delay has an unusable value: 0"},
         {{"--host", "1", "--join", "a"}, 0, "", "", 3, "Options --host and --join cannot be used together"},
-        {{"--join", "a", "--record", "r.txt"}, 0, "", "", 3,
-         "Online play (--host, --join) records itself; --record and --replay are for play on one machine"},
+        {{"--join", "a", "--replay", "r.txt"}, 0, "", "", 3,
+         "Option --replay plays on one machine: not with --host or --join"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments[1]);
@@ -113,6 +113,29 @@ TEST(CommandLine, OnlineFlagsTakeAPortAnAddressAndADelay) {
         EXPECT_EQ(result.options.joinAddress, c.join);
         EXPECT_EQ(result.options.inputDelay, c.delay);
     }
+}
+
+// The host chooses the start level and the seed; a headless game is an online one.
+TEST(CommandLine, TheHostChoosesTheLevelAndTheSeed) {
+    const auto hosted = Engine::ParseCommandLine(
+        {"--host", "5000", "--level", "foodcourt", "--seed=77", "--headless", "--record", "match.txt"});
+    ASSERT_TRUE(hosted.ok()) << hosted.error;
+    EXPECT_EQ(hosted.options.onlineLevel, "foodcourt");
+    EXPECT_EQ(hosted.options.onlineSeed, 77);
+    EXPECT_TRUE(hosted.options.headless);
+    EXPECT_EQ(hosted.options.recordPath, "match.txt");
+    EXPECT_TRUE(Engine::ParseCommandLine({"--join", "a", "--headless"}).ok());
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } refused[] = {
+        {{"--join", "a", "--level", "egg"}, "Options --level and --seed are the host's choice: give --host too"},
+        {{"--join", "a", "--seed", "4"}, "Options --level and --seed are the host's choice: give --host too"},
+        {{"--level", "egg"}, "Options --level and --seed are the host's choice: give --host too"},
+        {{"--headless"}, "Option --headless runs an online game: give --host or --join too"},
+        {{"--host", "1", "--seed", "0"}, "Option --seed has an unusable value: 0"},
+    };
+    for (const auto& c : refused) EXPECT_EQ(Engine::ParseCommandLine(c.arguments).error, c.error) << c.arguments[1];
 }
 
 TEST(CommandLine, SimulateTakesTheRestOfTheLineAsItsOperands) {
@@ -148,7 +171,7 @@ TEST(CommandLine, TheUsageListsEveryFlag) {
     EXPECT_EQ(usage.rfind("Usage: tolvex [options]\n", 0), 0u);
     for (const char* flag : {"--help", "--version", "--windowed", "--quit-after-frames N", "--record FILE",
                              "--replay FILE", "--host [ADDRESS:]PORT", "--join ADDRESS", "--input-delay N",
-                             "--computer STRENGTH", "--simulate LEVEL"})
+                             "--computer STRENGTH", "--level LEVEL", "--seed N", "--headless", "--simulate LEVEL"})
         EXPECT_NE(usage.find(flag), std::string::npos) << flag;
     EXPECT_EQ(Engine::VersionLine().rfind("tolvex ", 0), 0u);
 }

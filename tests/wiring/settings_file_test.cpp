@@ -1,5 +1,5 @@
 // The player's settings file across starts of the game: what the player chose
-// (controls, full screen, vsync, both volumes) comes back at the next start; a
+// (controls, full screen, vsync, both volumes, the online port and delay) comes back at the next start; a
 // damaged file gives the defaults and one line and is left alone until the
 // player changes something; a file from before the two volumes gives its one
 // volume to both.
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "api/actions.h"
+#include "api/online.h"
 #include "api/script_api.h"
 #include "api/user_settings.h"
 #include "input/input.h"
@@ -55,6 +56,7 @@ TEST_F(SettingsFileTest, EveryChoiceSurvivesARestart) {
     api::SetMusicVolume(0.3f);
     api::SetEffectsVolume(0.7f);
     api::SetVsync(false);
+    api::KeepOnlineChoices(5000, 7);
     // F1 switches full screen off, as a player would.
     ASSERT_TRUE(engine->logic().fullscreen);
     engine->keys().Press(Engine::VK_F1);
@@ -70,6 +72,8 @@ TEST_F(SettingsFileTest, EveryChoiceSurvivesARestart) {
     EXPECT_FLOAT_EQ(api::MusicVolume(), 0.3f);
     EXPECT_FLOAT_EQ(api::EffectsVolume(), 0.7f);
     EXPECT_FALSE(api::Vsync());
+    EXPECT_EQ(api::ChosenHostPort(), 5000);
+    EXPECT_EQ(api::ChosenInputDelay(), 7);
     EXPECT_FALSE(engine->logic().fullscreen) << "the full-screen choice was forgotten";
     // Switching back is kept too.
     api::ToggleFullScreen();
@@ -128,6 +132,28 @@ TEST_F(SettingsFileTest, AHandEditedFileNeverGivesOneKeyToTwoActions) {
     EXPECT_EQ(map.PadOf(1, Action::kFlap), Engine::kButtonA);
     EXPECT_EQ(map.KeyOf(1, Action::kSkill), 0);
     Stop();
+}
+
+// A hand-edited port or delay out of its range (or no number at all) keeps the usual one.
+TEST_F(SettingsFileTest, AnOnlinePortOrDelayOutOfRangeKeepsTheUsualOne) {
+    const struct {
+        const char* online;
+        int port, delay;
+    } cases[] = {
+        {"<Online Port=\"6000\" InputDelay=\"8\" />", 6000, 8},
+        {"<Online Port=\"80\" InputDelay=\"0\" />", 47360, 3},
+        {"<Online Port=\"70000\" InputDelay=\"9\" />", 47360, 3},
+        {"<Online Port=\"x\" />", 47360, 3},
+        {"", 47360, 3},
+    };
+    for (const auto& c : cases) {
+        dir.Write(kFile, std::string("<Settings><Volume Volume=\"1\" /><Mute Mute=\"0\" />") + c.online +
+                             "</Settings>");
+        const auto read = Engine::ReadUserSettings(dir.path() + "/" + kFile);
+        ASSERT_TRUE(read.has_value()) << c.online;
+        EXPECT_EQ(read->online.hostPort, c.port) << c.online;
+        EXPECT_EQ(read->online.inputDelay, c.delay) << c.online;
+    }
 }
 
 }  // namespace

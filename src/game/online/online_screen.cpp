@@ -6,6 +6,7 @@
 #include "api/labels.h"
 #include "api/online.h"
 #include "api/stage.h"
+#include "api/user_settings.h"
 #include "game/menus/menu_flow.h"
 
 REGISTER_SCRIPT("OnlineScreen", OnlineScreen);
@@ -67,7 +68,8 @@ void OnlineScreen::Init() {
     message_ = api::Find(kMessage);
     for (int i = 0; i < kLineCount; ++i)
         lines_[i] = api::SpawnLabel(kRowLabel, kFont, kRowSize, {kRowLeft, kFirstRowY - kRowStep * i}, kInk, kRowLayer);
-    hostPort = api::OnlinePort();
+    hostPort = api::ChosenHostPort();
+    inputDelay = api::ChosenInputDelay();
     recent = api::RecentAddresses();
     lastEnd = api::TakeOnlineEnd();
     Show();
@@ -89,20 +91,9 @@ void OnlineScreen::Update(float dt) {
 
 void OnlineScreen::Choose() {
     if (menu_.back) return Back();
-    if (menu_.up || menu_.down) {
-        selected = std::clamp(selected + (menu_.down ? 1 : -1), 0, kEntryCount - 1);
-        menu_.TakeMove();
-        api::Play(kHover);
-        Show();
-        return;
-    }
-    if (selected == kDelay && (menu_.left || menu_.right)) {
-        inputDelay = std::clamp(inputDelay + (menu_.right ? 1 : -1), 1, 8);
-        menu_.TakeMove();
-        api::Play(kHover);
-        Show();
-        return;
-    }
+    if (menu_.up || menu_.down) return Move(menu_, selected, menu_.down ? 1 : -1, 0, kEntryCount - 1);
+    if (selected == kDelay && (menu_.left || menu_.right))
+        return Move(menu_, inputDelay, menu_.right ? 1 : -1, api::kLeastInputDelay, api::kMostInputDelay);
     if (!menu_.confirm) return;
     api::Play(kClick);
     switch (selected) {
@@ -122,12 +113,8 @@ void OnlineScreen::Host() {
     if (menu_.back) return Back();
     if (menu_.left || menu_.right || menu_.up || menu_.down) {
         // A D (pad left, right) step the port by one, W S (pad up, down) by a hundred.
-        const int step = menu_.left ? -1 : menu_.right ? 1 : menu_.up ? 100 : -100;
-        hostPort = std::clamp(hostPort + step, api::kLowestOnlinePort, api::kHighestOnlinePort);
-        menu_.TakeMove();
-        api::Play(kHover);
-        Show();
-        return;
+        const int by = menu_.left ? -1 : menu_.right ? 1 : menu_.up ? 100 : -100;
+        return Move(menu_, hostPort, by, api::kLowestOnlinePort, api::kHighestOnlinePort);
     }
     if (!menu_.confirm) return;
     api::Play(kClick);
@@ -138,13 +125,7 @@ void OnlineScreen::Host() {
 void OnlineScreen::Join() {
     if (joinMenu_.back) return Back();
     const int rows = 1 + static_cast<int>(recent.size());
-    if (joinMenu_.up || joinMenu_.down) {
-        selected = std::clamp(selected + (joinMenu_.down ? 1 : -1), 0, rows - 1);
-        joinMenu_.TakeMove();
-        api::Play(kHover);
-        Show();
-        return;
-    }
+    if (joinMenu_.up || joinMenu_.down) return Move(joinMenu_, selected, joinMenu_.down ? 1 : -1, 0, rows - 1);
     if (joinMenu_.confirm) {
         const std::string address = selected == 0 ? typed : recent[selected - 1];
         if (!api::JoinableAddress(address)) {
@@ -158,6 +139,15 @@ void OnlineScreen::Join() {
         return;
     }
     Type();
+}
+
+void OnlineScreen::Move(api::MenuInput& menu, int& value, int by, int lowest, int highest) {
+    value = std::clamp(value + by, lowest, highest);
+    menu.TakeMove();
+    api::Play(kHover);
+    // The port and the delay stay chosen for the next time (with the player's settings).
+    api::KeepOnlineChoices(hostPort, inputDelay);
+    Show();
 }
 
 void OnlineScreen::Type() {
@@ -179,6 +169,7 @@ void OnlineScreen::Back() {
     api::Play(kReturn);
     if (step == Step::Choose) {
         leaving_ = true;
+        api::SaveSettings();
         MenuFlow::LeaveTo(wipe_, kTitleScreen);
         return;
     }

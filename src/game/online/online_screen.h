@@ -1,6 +1,6 @@
 #pragma once
 // The title's Online screen: Host a game, Join a game, the input delay (1..8
-// frames, left and right) and Back. Host shows the addresses and the port to give
+// frames, left and right; kept with the player's settings, as the port is) and Back. Host shows the addresses and the port to give
 // the friend and then opens the game, which waits for the friend; Join takes an
 // address typed on the keyboard (Enter joins) or picked from the recent ones
 // (arrows or a pad). Escape or pad B goes back one step, from the first step to
@@ -30,8 +30,8 @@ public:
 
     Step step = Step::Choose;
     int selected = 0;       // the entry (Choose) or the row (Join: 0 typed, 1.. recent)
-    int inputDelay = 3;
-    int hostPort = 0;       // the port to host on, from the usual one (set in Init)
+    int inputDelay = 3;     // kept with the player's settings (set in Init)
+    int hostPort = 0;       // the port to host on, kept likewise (set in Init)
     std::string typed;      // the address typed so far
     std::vector<std::string> recent;
     std::string lastEnd;    // the last online game's end, shown on arrival
@@ -41,6 +41,9 @@ private:
     void Host();
     void Join();
     void Type();
+    // Steps `value` (an entry, a row, the delay, the port) by `by` within
+    // lowest..highest on a move of `menu`, keeps the choices and shows them.
+    void Move(api::MenuInput& menu, int& value, int by, int lowest, int highest);
     void Back();
     void Show();
     void SetLine(int index, const std::string& text, bool chosen = false);

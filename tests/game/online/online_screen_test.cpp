@@ -8,6 +8,7 @@
 #include "graphics/label.h"
 #include "support/menu_fixture.h"
 #include "wiring/recent_addresses.h"
+#include "wiring/user_settings.h"
 
 namespace {
 
@@ -40,6 +41,11 @@ struct OnlineScreenTest : MenuFixture {
     }
     void Type(const std::string& keys) {
         for (char c : keys) Tap(static_cast<Engine::VirtualKey>(c));
+    }
+    // From the first entry: the delay stepped up `delaySteps` times, then Host.
+    void HostWithDelayRaisedBy(int delaySteps) {
+        Type("SS" + std::string(static_cast<size_t>(delaySteps), 'D') + "WWF");
+        ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
     }
 };
 
@@ -92,15 +98,32 @@ TEST_F(OnlineScreenTest, TheInputDelayStaysWithinOneToEightFrames) {
     EXPECT_EQ(screen->inputDelay, 1);
 }
 
+// The delay and the port chosen on the screen are kept with the player's
+// settings and come back at the next start of the game.
+TEST_F(OnlineScreenTest, TheChosenDelayAndPortComeBackAtTheNextStart) {
+    OpenOnline();
+    const int usualPort = screen->hostPort;
+    ASSERT_EQ(usualPort, api::OnlinePort());
+    HostWithDelayRaisedBy(2);  // delay 5
+    Tap('D');
+    Tap('W');  // port + 101
+    Tap(Engine::VK_ESCAPE);
+    Tap(Engine::VK_ESCAPE);  // back to the title
+    engine.reset();          // the game quits
+
+    const auto kept = Engine::ReadUserSettings(dir.path() + "/src/sound/sound.xml");
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->online.hostPort, usualPort + 101);
+    EXPECT_EQ(kept->online.inputDelay, 5);
+    OpenOnline();
+    EXPECT_EQ(screen->hostPort, usualPort + 101);
+    EXPECT_EQ(screen->inputDelay, 5);
+    EXPECT_NE(Shown().find("< 5 frames >"), std::string::npos) << Shown();
+}
+
 TEST_F(OnlineScreenTest, HostShowsThePortAndAsksTheWiringToHost) {
     OpenOnline();
-    Tap('S');
-    Tap('S');
-    Tap('D');  // delay 4
-    Tap('W');
-    Tap('W');
-    Tap('F');
-    ASSERT_EQ(screen->step, OnlineScreen::Step::Host);
+    HostWithDelayRaisedBy(1);  // delay 4
     EXPECT_NE(Shown().find(":" + std::to_string(api::OnlinePort())), std::string::npos) << Shown();
     // Another port: one up with D, a hundred up with W, one down with A.
     Tap('D');
