@@ -43,13 +43,17 @@ def main():
     parser.add_argument("--runner-matches", type=int, default=2, help="matches per runner cell (even)")
     parser.add_argument("--strength", default="normal")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--levels", default=",".join(LEVELS), help="comma-separated subset of " + ",".join(LEVELS))
     parser.add_argument("--out", default="docs/balance.md")
     args = parser.parse_args()
 
     started = time.time()
     rows = []
     worst = 0.0
-    for level in LEVELS:
+    levels = [level for level in args.levels.split(",") if level]
+    for level in levels:
+        if level not in LEVELS:
+            sys.exit(f"unknown level {level}; expected one of {', '.join(LEVELS)}")
         matches = args.runner_matches if level == "runner" else args.matches
         half = max(1, matches // 2)
         for a, b in itertools.combinations(BIRDS, 2):
