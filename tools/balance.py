@@ -7,9 +7,11 @@ at the same strength, each bird half of the matches in either slot. Each cell
 runs `tolvex --simulate` twice (the birds swapped) and adds the results up.
 
     tools/balance.py [--game build/release/tolvex] [--matches 4] [--runner-matches 2]
-                     [--strength normal] [--seed 1] [--out docs/balance.md]
+                     [--egg-matches 0] [--strength normal] [--seed 1] [--levels egg,foodcourt,runner,boss]
+                     [--out docs/balance.md]
 
-A bird that wins more than 65 % of a cell's decided matches is marked.
+A bird that wins more than 65 % of a cell's decided matches is marked. The
+section "## State of the tuning" below the table is kept as it is.
 """
 
 import argparse
@@ -24,6 +26,7 @@ LEVELS = ["egg", "foodcourt", "runner", "boss"]
 BIRDS = ["RoziDoro", "VadozaVaza", "DovaDizavov", "DoruZuvo"]
 TALLY = re.compile(r"wins (\d+) losses (\d+) draws (\d+) unfinished (\d+)")
 LIMIT = 0.65
+NOTES = "## State of the tuning"
 
 
 def simulate(game, level, a, b, strength, matches, seed):
@@ -41,16 +44,24 @@ def main():
     parser.add_argument("--game", default="build/release/tolvex")
     parser.add_argument("--matches", type=int, default=4, help="matches per cell (even)")
     parser.add_argument("--runner-matches", type=int, default=2, help="matches per runner cell (even)")
+    parser.add_argument("--egg-matches", type=int, default=0,
+                        help="matches per egg cell (even; most end in a draw), 0 for --matches")
     parser.add_argument("--strength", default="normal")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--levels", default=",".join(LEVELS), help="comma-separated subset of " + ",".join(LEVELS))
     parser.add_argument("--out", default="docs/balance.md")
     args = parser.parse_args()
 
     started = time.time()
     rows = []
     worst = 0.0
-    for level in LEVELS:
+    levels = [level for level in args.levels.split(",") if level]
+    for level in levels:
+        if level not in LEVELS:
+            sys.exit(f"unknown level {level}; expected one of {', '.join(LEVELS)}")
         matches = args.runner_matches if level == "runner" else args.matches
+        if level == "egg" and args.egg_matches:
+            matches = args.egg_matches
         half = max(1, matches // 2)
         for a, b in itertools.combinations(BIRDS, 2):
             w1, l1, d1, u1 = simulate(args.game, level, a, b, args.strength, half, args.seed)
@@ -65,8 +76,12 @@ def main():
             print(rows[-1], flush=True)
     seconds = time.time() - started
 
-    command = (f"tools/balance.py --game {args.game} --matches {args.matches} "
+    command = (f"tools/balance.py --game build/release/tolvex --matches {args.matches} "
                f"--runner-matches {args.runner_matches} --strength {args.strength} --seed {args.seed}")
+    if args.egg_matches:
+        command += f" --egg-matches {args.egg_matches}"
+    if levels != LEVELS:
+        command += " --levels " + ",".join(levels)
     lines = [
         "# Balance table",
         "",
@@ -79,14 +94,24 @@ def main():
         f"    {command}",
         "",
         f"{args.matches} matches a cell ({args.runner_matches} in the runner, whose run lasts",
-        f"230 s of game time); the whole table took {seconds:.0f} s on this machine. So few",
-        "matches a cell make every figure coarse: one match moves a cell by 25 to 50 points.",
+        f"230 s of game time; {args.egg_matches or args.matches} on the egg level, where most matches are a draw:",
+        "each attacker wins its round). The runs took",
+        f"{seconds:.0f} s on this machine (one process,",
+        "beside other work). One match moves a cell's share by about 100 / d points, d being",
+        "the cell's decided matches: a cell of 12 decided matches at 67 % is one match from 58 %.",
         "",
         "| level | pairing | first wins | second wins | draws | unfinished | best share |",
         "|---|---|---|---|---|---|---|",
     ] + rows + ["", f"Largest best share: {worst * 100:.0f} %.", ""]
+    # The notes on the tuning below the table are written by hand: keep them.
+    kept = ""
+    if os.path.exists(args.out):
+        with open(args.out) as old:
+            text = old.read()
+        if NOTES in text:
+            kept = text[text.index(NOTES):]
     with open(args.out, "w") as out:
-        out.write("\n".join(lines))
+        out.write("\n".join(lines) + ("\n" + kept if kept else ""))
     print(f"wrote {args.out} in {seconds:.0f} s")
 
 

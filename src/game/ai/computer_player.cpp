@@ -19,9 +19,10 @@ namespace {
 // The gameplay levels a goal is chosen for.
 
 // What hurts a bird that comes at it: projectiles, debris, beams, rocks, meteors.
+// Not the runner's drifting asteroids and saucers (scenery without a body) nor
+// its minions (a pecking bird kills one for points, any other is only pushed).
 constexpr const char* kHazards[] = {
-    "BossBalls",    "L4Debris", "AsteroidArche", "PipeLazer", "ZurododavadBossRock",
-    "MeteorLevel1", "UFOArche", "Lightning",     "Minion",
+    "BossBalls", "L4Debris", "PipeLazer", "ZurododavadBossRock", "MeteorLevel1", "Lightning",
 };
 constexpr const char* kArmour[] = {"Armor", nullptr};
 // Scraps only: the food on a tray belongs to a customer, and a bird that keeps
@@ -224,10 +225,46 @@ ComputerPlayer::Goal ComputerPlayer::BossGoal(const Engine::GameObj* me) {
     return goal;
 }
 
+ComputerPlayer::Goal ComputerPlayer::RunnerGoal(const Engine::GameObj* me) {
+    // Points in the run: the checkpoint gate pays the first bird through it,
+    // a pecked minion pays too. Both players wait at the same distance from
+    // the left edge, one above the middle and one below, so neither slot is
+    // nearer the gate.
+    const Goal home{{-6.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
+    const Engine::vec2 at = api::Position(me);
+    // An unclaimed gate is drawn opaque; a claimed one is faded.
+    const Engine::GameObj* gate = api::Find("RunCheckpoint");
+    if (gate && OnScreen(api::Position(gate)) && api::Alpha(gate) > 0.99f && api::Position(gate).x > at.x - 1.0f)
+        return Goal{{api::Position(gate).x + 1.0f, at.y}, false, 1.5f};
+    float best = 1e9f;
+    Goal goal = home;
+    for (const Engine::GameObj* minion : api::FindAll("Minion")) {
+        const Engine::vec2 minionAt = api::Position(minion);
+        // Behind the bird's back near the left edge a minion is not worth the chase.
+        if (!OnScreen(minionAt) || minionAt.x < -13.0f) continue;
+        const float distance = LengthOf(minionAt - at);
+        if (distance < best) {
+            best = distance;
+            goal = Goal{minionAt, true, 1.6f};
+        }
+    }
+    return goal;
+}
+
+bool ComputerPlayer::MinionInLine(const Engine::GameObj* me) const {
+    const Engine::vec2 at = api::Position(me);
+    const bool facingRight = api::Scale(me).x >= 0.0f;
+    for (const Engine::GameObj* minion : api::FindAll("Minion")) {
+        const Engine::vec2 minionAt = api::Position(minion);
+        const float ahead = facingRight ? minionAt.x - at.x : at.x - minionAt.x;
+        if (OnScreen(minionAt) && ahead > 0.5f && ahead < 12.0f && std::fabs(minionAt.y - at.y) < 1.5f) return true;
+    }
+    return false;
+}
+
 ComputerPlayer::Goal ComputerPlayer::ChooseGoal(levels::Mode mode, const Engine::GameObj* me) {
     if (mode == levels::Mode::Egg) return EggGoal(me);
-    if (mode == levels::Mode::Runner)
-        return Goal{{player_ == 1 ? -8.0f : -5.0f, player_ == 1 ? 2.0f : -2.0f}, false, 1.5f};
+    if (mode == levels::Mode::Runner) return RunnerGoal(me);
     if (mode == levels::Mode::Boss) return BossGoal(me);
     // Waiting for scraps, it keeps above the customers' heads.
     if (mode == levels::Mode::FoodCourt) return NearestOf(me, kFood, Goal{{0.0f, 2.0f}, false, 1.5f}, 1.2f);
@@ -302,7 +339,8 @@ void ComputerPlayer::Think() {
     if (frame_ == 1 || frame_ % profile_.reactionFrames == 0) {
         // A look at the screen: where to go, and whether it notices what comes at it.
         const levels::LevelRow* level = levels::Current();
-        goal_ = ChooseGoal(level ? level->mode : levels::Mode::Practice, me);
+        mode_ = level ? level->mode : levels::Mode::Practice;
+        goal_ = ChooseGoal(mode_, me);
         // Far off it misses by its whole aim error; close by, the eye corrects it.
         const float error = profile_.aimError * std::min(1.0f, LengthOf(goal_.at - at) / 4.0f);
         aimOff_ = {Wobble() * error, Wobble() * error * 0.5f};
@@ -324,11 +362,22 @@ void ComputerPlayer::Think() {
         hands_.Hold(keys_.left, !right);
         if (hands_.Tap(keys_.peck)) ++pecks_;
     }
-    if (frame_ % profile_.skillEvery == player_ * 7) hands_.Tap(keys_.skill);
+    if (frame_ % profile_.skillEvery == player_ * 7) skillDue_ = true;
+    if (skillDue_ && (mode_ != levels::Mode::Runner || MinionInLine(me))) {
+        // In the runner the skill waits for a minion in front of the beak: it
+        // pays for every minion it hits.
+        hands_.Tap(keys_.skill);
+        skillDue_ = false;
+    }
     if (frame_ % profile_.ultimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
     const Engine::GameObj* other = api::Find(otherName_);
-    const bool somethingBelow = other && std::fabs(api::Position(other).x - at.x) < 2.0f &&
-                                api::Position(other).y < at.y - 1.0f;
+    const auto below = [&at](const Engine::GameObj* target) {
+        return target && std::fabs(api::Position(target).x - at.x) < 2.0f && api::Position(target).y < at.y - 1.0f &&
+               OnScreen(api::Position(target));
+    };
+    bool somethingBelow = below(other);
+    if (mode_ == levels::Mode::Runner)
+        for (const Engine::GameObj* minion : api::FindAll("Minion")) somethingBelow = somethingBelow || below(minion);
     if ((somethingBelow || frame_ % kDungEvery == player_ * 11) && frame_ % 20 == 0) hands_.Tap(keys_.dung);
 }
 

@@ -7,8 +7,9 @@
 // game's own rules decide.
 //
 // Every frame it picks a goal for the level it is in (the egg or an armour
-// piece in the egg level by the role its corner shows, a place to hold in the
-// runner, food in the food court, a stroll in the practice range; in the boss
+// piece in the egg level by the role its corner shows; in the runner the
+// checkpoint gate before the other bird gets it, a minion to peck, or a place
+// to hold; food in the food court, a stroll in the practice range; in the boss
 // level, its side of the floor where the energy orbs roll until it caught one,
 // then a place inside the boss, moved clear of a locked turret's line and of
 // the boss's aimed laser), dodges what comes at it, walks and flaps towards
@@ -62,6 +63,9 @@ private:
     Goal ChooseGoal(levels::Mode mode, const Engine::GameObj* me);
     Goal EggGoal(const Engine::GameObj* me);
     Goal BossGoal(const Engine::GameObj* me);
+    Goal RunnerGoal(const Engine::GameObj* me);
+    // A runner minion ahead of the way the bird faces, at the height of its beak.
+    bool MinionInLine(const Engine::GameObj* me) const;
     // Tier slots on this player's tier bar in the boss level (one per orb caught).
     int MyTiers() const;
     Goal NearestOf(const Engine::GameObj* me, const char* const* names, Goal otherwise, float reach);
@@ -84,6 +88,9 @@ private:
     Engine::vec2 aimOff_;
     std::string myName_, otherName_;
     int frame_ = 0;
+    levels::Mode mode_ = levels::Mode::Practice;
+    // Its strength has the skill in mind; it waits for a target where one is needed.
+    bool skillDue_ = false;
     int pecks_ = 0;
     int dodges_ = 0;
     Engine::vec2 lastPosition_;

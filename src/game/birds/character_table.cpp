@@ -23,16 +23,16 @@ const api::SoundEvent kMynaHit{"event:/Myna_Hit"}, kZuvaHit{"event:/Zuva_Hit"}, 
 
 const std::array<CharacterRow, 4>& Table() {
     static const std::array<CharacterRow, 4> table = {{
-        {kRoziDoro, "RoziDoro", {2.0f, 1.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.0f, 2.0f, 3.0f,
+        {kRoziDoro, "RoziDoro", {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 2.75f, 2.0f, 3.0f,
          {kRoziIdle, kRoziFlap, kRoziHurt, kRoziPeck, kRoziShit}, kRoziPortrait, kOrbIcon, kMynaPeck, kMynaHit,
          "MynaUlti"},
-        {kVadozaVaza, "VadozaVaza", {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 4.0f, 3.5f, 2.0f, 7.0f,
+        {kVadozaVaza, "VadozaVaza", {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 2.0f, 7.0f,
          {kVadoIdle, kVadoFlap, kVadoHurt, kVadoPeck, kVadoShit}, kVadoPortrait, kScreamIcon, kZuvaPeck, kZuvaHit,
          "DropTheBeat"},
-        {kDovaDizavov, "DovaDizavov", {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.5f, 3.0f,
+        {kDovaDizavov, "DovaDizavov", {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.75f, 3.0f,
          {kDovaIdle, kDovaFlap, kDovaHurt, kDovaPeck, kDovaShit}, kDovaPortrait, kCannonIcon, kZoraPeck, kZoraHit,
          "JackPirateShip"},
-        {kDoruZuvo, "DoruZuvo", {3.0f, 2.5f}, {2.0f, 1.5f}, 4.0f, 3.0f, 1.75f, 1.75f, 3.0f,
+        {kDoruZuvo, "DoruZuvo", {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 3.0f,
          {kDoruIdle, kDoruFlap, kDoruHurt, kDoruPeck, kDoruShit}, kDoruPortrait, kBigShitIcon, kRurePeck, kRureHit,
          "BigBirdShit"},
     }};

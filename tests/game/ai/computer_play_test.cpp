@@ -97,29 +97,57 @@ const IdleCase kIdleCases[] = {
 INSTANTIATE_TEST_SUITE_P(Levels, AgainstAnIdlePlayer, ::testing::ValuesIn(kIdleCases),
                          [](const ::testing::TestParamInfo<IdleCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ComputerPlay, HardBeatsEasyOverASeededBatch) {
-    // The boss level, where the birds race each other for hits on the boss.
-    // Each side plays hard in turn, with the birds swapped, so neither the slot
-    // nor the bird decides.
-    int hardWins = 0, easyWins = 0, draws = 0;
-    for (unsigned match = 0; match < 12; ++match) {
+struct BatchCase {
+    const char* name;
+    const char* level;
+    unsigned matches;
+};
+
+std::ostream& operator<<(std::ostream& out, const BatchCase& c) { return out << c.name; }
+
+class HardAgainstEasy : public ComputerPlay, public ::testing::WithParamInterface<BatchCase> {};
+
+TEST_P(HardAgainstEasy, HardWinsMostOfASeededBatchInEitherSlot) {
+    // Hard must win most of its matches in each slot, so a level or a bird that
+    // favours one slot cannot carry it.
+    const BatchCase& c = GetParam();
+    int hardWins[2] = {0, 0}, easyWins[2] = {0, 0}, draws[2] = {0, 0};
+    for (unsigned match = 0; match < c.matches; ++match) {
         ai::MatchSetup setup;
-        setup.levelKey = "Zurododavad";
+        setup.levelKey = c.level;
+        // Slots alternate every match, birds every second match: hard plays
+        // both birds in both slots.
         const bool hardFirst = match % 2 == 0;
-        setup.bird1 = hardFirst ? 1 : 3;
-        setup.bird2 = hardFirst ? 3 : 1;
+        const bool birdsSwapped = (match / 2) % 2 == 1;
+        setup.bird1 = birdsSwapped ? 3 : 1;
+        setup.bird2 = birdsSwapped ? 1 : 3;
         setup.seat1 = hardFirst ? Seat::ComputerHard : Seat::ComputerEasy;
         setup.seat2 = hardFirst ? Seat::ComputerEasy : Seat::ComputerHard;
         setup.seed = 100u + match;
         const ai::MatchOutcome outcome = Play(setup);
         ASSERT_TRUE(outcome.finished);
         const int hardSlot = hardFirst ? 1 : 2;
-        if (outcome.winner == 0) ++draws;
-        else if (outcome.winner == hardSlot) ++hardWins;
-        else ++easyWins;
+        const int i = hardSlot - 1;
+        if (outcome.winner == 0) ++draws[i];
+        else if (outcome.winner == hardSlot) ++hardWins[i];
+        else ++easyWins[i];
     }
-    EXPECT_GT(hardWins, easyWins + draws) << "hard " << hardWins << ", easy " << easyWins << ", draws " << draws;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_GT(hardWins[i], easyWins[i] + draws[i])
+            << "hard in slot " << i + 1 << ": hard " << hardWins[i] << ", easy " << easyWins[i] << ", draws "
+            << draws[i];
 }
+
+// The levels where the birds race each other for points: hits on the boss, and
+// in the runner the checkpoint gate, minions and staying alive (a run lasts
+// 230 s of game time, so its batch is smaller).
+const BatchCase kBatchCases[] = {
+    {"BossLevel", "Zurododavad", 12},
+    {"Runner", "Level4", 8},
+};
+
+INSTANTIATE_TEST_SUITE_P(Levels, HardAgainstEasy, ::testing::ValuesIn(kBatchCases),
+                         [](const ::testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
 
 // Wraps the game's seats and notes every key down after each of its thoughts.
 class WatchedSeats : public Engine::KeyThinker {

@@ -52,13 +52,13 @@ TEST_P(CharacterRowTest, TheBirdTakesItsCharactersRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourCharacters, CharacterRowTest,
-    ::testing::Values(Row{1, {2.0f, 1.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.0f, 2.0f, 3.0f, "RoziDoro_Idle",
+    ::testing::Values(Row{1, {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 2.75f, 2.0f, 3.0f, "RoziDoro_Idle",
                           "RoziDoro_Portrait", "OrbSkillIcon"},
-                      Row{2, {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 4.0f, 3.5f, 2.0f, 7.0f, "VadozaVaza_Idle",
+                      Row{2, {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 2.0f, 7.0f, "VadozaVaza_Idle",
                           "VadozaVaza_Portrait", "SoundScreamSkillIcon"},
-                      Row{3, {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.5f, 3.0f, "DovaDizavov_Idle",
+                      Row{3, {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.75f, 3.0f, "DovaDizavov_Idle",
                           "DovaDizavov_Portrait", "CannonSkillIcon"},
-                      Row{4, {3.0f, 2.5f}, {2.0f, 1.5f}, 4.0f, 3.0f, 1.75f, 1.75f, 3.0f, "DoruZuvo_Idle",
+                      Row{4, {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 3.0f, "DoruZuvo_Idle",
                           "DoruZuvo_Portrait", "BigShitSkillIcon"}));
 
 TEST(CharacterChoice, ByObjectName) {

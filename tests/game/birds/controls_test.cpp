@@ -80,8 +80,8 @@ TEST_P(WalkSpeed, HoldingRightWalksAtTwiceTheCharactersSpeed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, WalkSpeed,
-                         ::testing::Values(WalkCase{1, 2.0f}, WalkCase{2, 3.5f}, WalkCase{3, 3.0f},
-                                           WalkCase{4, 1.75f}));
+                         ::testing::Values(WalkCase{1, 2.75f}, WalkCase{2, 3.0f}, WalkCase{3, 3.0f},
+                                           WalkCase{4, 2.75f}));
 
 TEST_F(BirdFixture, PeckKnocksTheOtherBirdBackAndStunsItForHalfASecond) {
     OpenRange(3, 1);
