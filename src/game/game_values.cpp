@@ -41,6 +41,20 @@ std::string winnerName;
 std::string matchModeName;
 
 
+void ResetValues() {
+    player1Character = 3;
+    player2Character = 1;
+    chosenLevel = 1;
+    coopPlayerCount = 2;
+    coopBirdChoices = {};
+    coopTextureChoices = {};
+    seats = {};
+    matchResultReady = false;
+    winnerTag.clear();
+    winnerName.clear();
+    matchModeName.clear();
+}
+
 int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score) {
     const int winner = player1Score > player2Score ? 1 : player2Score > player1Score ? 2 : 0;
     matchModeName = modeName;

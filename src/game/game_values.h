@@ -40,6 +40,11 @@ extern std::string winnerName;     // "Player", "Player2", "Draw"
 extern std::string matchModeName;  // "Vozedoreroz", "Rudorarurozavir", "Zurododavad"
 
 
+// Puts every value back to what a fresh program starts with: the birds, the
+// level and the co-op choices, the seats, and no result. For a match that must
+// not depend on what this program played before (an online match, a test).
+void ResetValues();
+
 // Writes the result a match reached, a draw included, so no result screen can
 // show an earlier match's: the mode, "P1"/"P2"/"Draw" with "Player"/"Player2"/
 // "Draw", and the ready flag. Answers 1 or 2 for the winning player, 0 for a draw.

@@ -7,7 +7,6 @@
 #include "game/ai/simulation.h"
 #include "game/game_values.h"
 #include "game/menus/loading_logic.h"
-#include "graphics/graphics.h"
 #include "wiring/online_match_hook.h"
 
 namespace {
@@ -21,16 +20,8 @@ std::string LevelKey(const std::string& name) {
 // keys) on the birds a fresh program holds, with the loading screen's textures
 // and archetypes; whatever this program played before does not count.
 void PrepareMatch() {
-    Game::player1Character = 3;
-    Game::player2Character = 1;
-    Game::seats = {};
-    Game::matchResultReady = false;
-    Game::winnerTag.clear();
-    Game::winnerName.clear();
-    Game::matchModeName.clear();
-    Game::runnerDebrisCount = 0;
-    if (Engine::graphics::Graphics::instance) Engine::graphics::Graphics::instance->LoadTextureBatch(1 << 20);
-    LoadArchetypeList();
+    Game::ResetValues();
+    LoadContentAtOnce();
 }
 
 std::string MatchResult() {
