@@ -96,12 +96,14 @@ void ExpectTheSameDecidedMatch(const OnlineMatch& match) {
 TEST(OnlineMatchProcess, TwoComputersPlayWholeMatchesOnLoopbackToTheSameHashAndResult) {
     TestSupport::ScratchDir dir;
     CopyGameData(dir);
-    // Seeds whose matches end in a win (a draw is what two idle birds reach too).
+    // Seeds whose matches end in a win (a draw is what two idle birds reach too);
+    // a change to the birds' numbers can turn one into a draw, and then another
+    // seed is chosen.
     const struct {
         const char* level;
         int seed;
         Start start;
-    } matches[] = {{"egg", 2, Start::kEggLevel}, {"foodcourt", 2, Start::kFoodCourt}};
+    } matches[] = {{"egg", 3, Start::kEggLevel}, {"foodcourt", 2, Start::kFoodCourt}};
     for (const auto& m : matches) {
         SCOPED_TRACE(m.level);
         const OnlineMatch match = PlayOnline(dir, m.level, m.seed);
