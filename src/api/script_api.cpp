@@ -477,10 +477,6 @@ void Seed(unsigned seed) {
     if (Engine::Core* core = Engine::Core::instance) core->random.Seed(seed);
 }
 
-}  // namespace api
-
-namespace api {
-
 void AddCollider(GameObj* object) {
     if (object && !object->GetCollider()) object->AddComponent(Engine::kColliderKind);
 }

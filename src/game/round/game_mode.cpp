@@ -13,6 +13,7 @@
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
 #include "game/level_scripts/thunder_clouds.h"
+#include "game/levels/match_end.h"
 #include "game/menus/transition.h"
 #include "game/round/dialogue_gate.h"
 
@@ -38,7 +39,6 @@ const api::SoundEvent kLevelMusic{"event:/Level_BGM"};
 const api::SoundEvent kReady{"event:/Countdown_Ready"};
 const api::SoundEvent kThirty{"event:/Timer_Thirty_Seconds"};
 const api::TextureName kEggDestroyed{"EggDestroyed"};
-const api::LevelKey kCutScene{"CutScene"};
 // "ArmorBar_0" to "ArmorBar_5".
 const api::TextureName kArmorBars[] = {api::TextureName{"ArmorBar_0"}, api::TextureName{"ArmorBar_1"},
                                        api::TextureName{"ArmorBar_2"}, api::TextureName{"ArmorBar_3"},
@@ -395,7 +395,6 @@ void GameMode::PrepareNextRound() {
 }
 
 void GameMode::MatchEnd() {
-    Game::matchModeName = "Vozedoreroz";
     roundOver = true;
     api::SetLayer(blackLoadScreen.Get(), 10);
     api::SetColor(blackLoadScreen.Get(), 0xFF000000);
@@ -406,7 +405,7 @@ void GameMode::MatchEnd() {
     if (!resultWritten) {
         // Every match end writes the result it reached, a draw included, so no
         // screen can show the result of an earlier match.
-        Game::RecordMatchResult(Game::matchModeName, player1Wins, player2Wins);
+        levels::RecordResult(levels::Mode::Egg, player1Wins, player2Wins);
         resultWritten = true;
     }
     if (leaving) return;
@@ -416,14 +415,8 @@ void GameMode::MatchEnd() {
         return;
     }
     if (!api::IsStopped(kLevelMusic)) return;
-    if (Transition* wipe = Wipe()) {
-        leaving = true;
-        wipe->Start(kCutScene);
-        wipe->leaving = true;
-    } else if (api::LevelExists(kCutScene)) {
-        leaving = true;
-        api::LoadLevel(kCutScene);
-    }
+    leaving = true;
+    levels::MatchEnd(levels::Mode::Egg, player1Wins, player2Wins);
 }
 
 void GameMode::HashState(Engine::StateHasher& hasher) const {
