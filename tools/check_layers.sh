@@ -11,6 +11,11 @@
 # game/engine_includes.txt ("file header reason", paths under the game folder);
 # an entry without a reason, or one that no longer matches an include, fails.
 #
+# Within the game, two more rules: a bird's own scripts
+# (game/birds/*_player_behaviour.h) are included only in game/birds, everything
+# else sees a bird through game/birds/bird.h; and no include circle joins the
+# game's files (tools/include_circles.py names each one).
+#
 # Prints every offending include as file:line: the include line, and exits 1 if
 # there is one. A relative include ("../x/y.h", "./y.h") fails too: it would
 # reach another folder without naming it. The check fails on its own errors (a
@@ -108,6 +113,29 @@ for folder in "${!allowed[@]}"; do
 done
 [ "$folders_seen" -gt 0 ] || fail_check "$src holds none of the engine's folders"
 
+if [ -d "$src/game" ]; then
+  hits="$(includes_of "$src/game")" || { echo "$hits"; exit 2; }
+  while IFS= read -r hit; do
+    [ -n "$hit" ] || continue
+    file="${hit%%:*}"
+    rest="${hit#*:}"
+    [[ "$rest" =~ include[[:space:]]*\"game/birds/[a-z_]*player_behaviour\.h\" ]] || continue
+    [[ "${file#"$src"/}" == game/birds/* ]] && continue
+    text="${rest#*:}"
+    echo "${file#"$src"/}:${rest%%:*}: a bird's own script is the bird's; use game/birds/bird.h: ${text#"${text%%[![:space:]]*}"}"
+    violations=$((violations + 1))
+  done <<< "$hits"
+
+  circles_status=0
+  circles="$(python3 "$root/tools/include_circles.py" "$src" game 2>&1)" || circles_status=$?
+  if [ "$circles_status" -eq 1 ]; then
+    echo "$circles"
+    violations=$((violations + $(grep -c '^include circle:' <<< "$circles")))
+  elif [ "$circles_status" -ne 0 ]; then
+    fail_check "the include circle check failed: $circles"
+  fi
+fi
+
 for key in "${!excused[@]}"; do
   [ -n "${excuse_used[$key]+x}" ] && continue
   echo "game/engine_includes.txt: ${key%%|*} no longer includes ${key#*|}: take the entry out"
@@ -115,7 +143,7 @@ for key in "${!excused[@]}"; do
 done
 
 if [ "$violations" -gt 0 ]; then
-  echo "Layer check: $violations include(s) reach a folder above their own"
+  echo "Layer check: $violations include(s) break the layers"
   exit 1
 fi
 echo "Layer check: every include stays within its folder's layer"

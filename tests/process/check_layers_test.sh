@@ -62,6 +62,29 @@ out="$(bash "$root/tools/check_layers.sh" "$tree")"
 grep -q 'sim.cpp no longer includes wiring/engine.h' <<< "$out" || { echo "FAIL: stale entry not named:"; echo "$out"; exit 1; }
 rm "$tree/game/engine_includes.txt"
 
+# Outside the bird's folder, a bird's own script header fails; inside it passes.
+mkdir -p "$tree/game/birds" "$tree/game/boss"
+printf '#include "game/birds/bird.h"\n' > "$tree/game/birds/main_player_behaviour.h"
+printf '#include "game/birds/main_player_behaviour.h"\n' > "$tree/game/birds/round_player_behaviour.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: the bird's folder may use its scripts:"; echo "$out"; exit 1; }
+printf '#include "game/birds/main_player_behaviour.h"\n' > "$tree/game/boss/cage.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: a bird script included outside its folder passed"; echo "$out"; exit 1; }
+grep -q "game/boss/cage.cpp:1: a bird's own script is the bird's" <<< "$out" || { echo "FAIL: not named:"; echo "$out"; exit 1; }
+rm "$tree/game/boss/cage.cpp"
+
+# Two game files that include each other, by way of their headers, fail as a circle.
+printf '#include "game/boss/ball.h"\n' > "$tree/game/boss/thrower.cpp"
+printf '#pragma once\n' > "$tree/game/boss/thrower.h"
+printf '#pragma once\n' > "$tree/game/boss/ball.h"
+out="$(bash "$root/tools/check_layers.sh" "$tree")" || { echo "FAIL: a one-way include was rejected:"; echo "$out"; exit 1; }
+printf '#include "game/boss/thrower.h"\n' > "$tree/game/boss/ball.cpp"
+out="$(bash "$root/tools/check_layers.sh" "$tree")"
+[ $? -ne 0 ] || { echo "FAIL: an include circle passed"; echo "$out"; exit 1; }
+grep -q 'include circle: game/boss/ball -> game/boss/thrower -> game/boss/ball' <<< "$out" ||
+  { echo "FAIL: the circle is not named:"; echo "$out"; exit 1; }
+rm -r "$tree/game/boss" "$tree/game/birds"
+
 # The check's own errors fail it: a grep that cannot read, a missing root.
 shim="$(mktemp -d)"
 trap 'rm -rf "$tree" "$shim"' EXIT

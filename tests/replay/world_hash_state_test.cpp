@@ -17,6 +17,7 @@
 #include "game/round/game_mode.h"
 #include "replay_fixture.h"
 #include "wiring/world_hash.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -38,6 +39,20 @@ std::function<std::function<void()>()> Bump(const char* object, Field Script::*f
         const Field kept = script->*field;
         script->*field = other;
         return std::function<void()>([=] { script->*field = kept; });
+    };
+}
+
+// A bird's own field, changed the way tests change a bird.
+template <class Script, class State, class Field>
+std::function<std::function<void()>()> BumpBird(const char* object, Field State::*field, Field other) {
+    return [=] {
+        Script* script = api::FindScript<Script>(object);
+        EXPECT_NE(script, nullptr) << object;
+        if (!script) return std::function<void()>([] {});
+        State& state = Edit(script);
+        const Field kept = state.*field;
+        state.*field = other;
+        return std::function<void()>([=, &state] { state.*field = kept; });
     };
 }
 
@@ -73,13 +88,13 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, WorldHashState,
     ::testing::Values(
         FieldCase{"EggHealth", Bump<EggBehaviour, int32_t>("Egg", &EggBehaviour::health, 95)},
-        FieldCase{"BirdStamina", Bump<MainPlayerBehaviour, float>("Player", &MainPlayerBehaviour::stamina, 99.5f)},
-        FieldCase{"BirdDead", Bump<MainPlayerBehaviour, bool>("Player2", &MainPlayerBehaviour::dead, true)},
-        FieldCase{"SkillCooldown", Bump<MainPlayerBehaviour, float>("Player", &MainPlayerBehaviour::skillTimer, 0.25f)},
-        FieldCase{"DungCooldown", Bump<MainPlayerBehaviour, float>("Player2", &MainPlayerBehaviour::dungTimer, 1.5f)},
-        FieldCase{"Score", Bump<RoundPlayerBehaviour, int32_t>("Player", &RoundPlayerBehaviour::hitCount, 20)},
-        FieldCase{"ArmourPieces", Bump<RoundPlayerBehaviour, int32_t>("Player2", &RoundPlayerBehaviour::armorPieces, 2)},
-        FieldCase{"Immunity", Bump<RoundPlayerBehaviour, bool>("Player", &RoundPlayerBehaviour::immune, true)},
+        FieldCase{"BirdStamina", BumpBird<MainPlayerBehaviour, BirdBodyState, float>("Player", &BirdBodyState::stamina, 99.5f)},
+        FieldCase{"BirdDead", BumpBird<MainPlayerBehaviour, BirdBodyState, bool>("Player2", &BirdBodyState::dead, true)},
+        FieldCase{"SkillCooldown", BumpBird<MainPlayerBehaviour, BirdBodyState, float>("Player", &BirdBodyState::skillTimer, 0.25f)},
+        FieldCase{"DungCooldown", BumpBird<MainPlayerBehaviour, BirdBodyState, float>("Player2", &BirdBodyState::dungTimer, 1.5f)},
+        FieldCase{"Score", BumpBird<RoundPlayerBehaviour, BirdRoundState, int32_t>("Player", &BirdRoundState::hitCount, 20)},
+        FieldCase{"ArmourPieces", BumpBird<RoundPlayerBehaviour, BirdRoundState, int32_t>("Player2", &BirdRoundState::armorPieces, 2)},
+        FieldCase{"Immunity", BumpBird<RoundPlayerBehaviour, BirdRoundState, bool>("Player", &BirdRoundState::immune, true)},
         FieldCase{"RoundClock", Bump<GameMode, float>("GameLevelSettings", &GameMode::timeLeft, 42.0f)},
         FieldCase{"RoundWins", Bump<GameMode, int32_t>("GameLevelSettings", &GameMode::player2Wins, 1)},
         FieldCase{"MatchWinner", BumpShared<std::string>(&Game::winnerName, [](std::string w) { return w + "2"; })},

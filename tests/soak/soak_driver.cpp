@@ -148,7 +148,7 @@ private:
         for (const char* name : {"Player", "Player2"}) {
             const MainPlayerBehaviour* bird = api::FindScript<MainPlayerBehaviour>(name);
             if (!bird) continue;
-            for (const auto& [action, key] : bird->keyMap)
+            for (const auto& [action, key] : bird->State().keyMap)
                 if (std::find(keys_.begin(), keys_.end(), key) == keys_.end() && failure_.empty())
                     failure_ = "Key set: " + std::string(name) + "'s " + action + " key " + std::to_string(key) +
                                " on " + engine_->factory().currentLevelPath + " is never pressed by the soak";

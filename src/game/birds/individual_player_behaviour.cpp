@@ -2,9 +2,8 @@
 
 #include "api/actions.h"
 #include "api/script_api.h"
+#include "game/birds/bird.h"
 #include "game/birds/character_table.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
 #include "game/skills/skills.h"
 #include "api/controls.h"
 
@@ -38,8 +37,7 @@ std::array<Engine::VirtualKey, 7> BoundKeys(int player) {
 }
 
 void ShowRole(Engine::GameObj* banner, Engine::GameObj* bird) {
-    const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
-    const bool defending = round && round->isDefender;
+    const bool defending = birds::Bird::Of(bird).IsDefender();
     const std::string texture = defending ? kProtectTheEgg : kDestroyTheEgg;
     if (banner && api::TextureOf(banner) != texture) api::SetTexture(banner, texture);
 }
@@ -51,11 +49,7 @@ void IndividualPlayerBehaviour::Init() {
     // Any of the four slots' controllers will do.
     Engine::PlayerController* controller = api::ScriptOf<Engine::PlayerController>(owner);
     if (controller) controller->HandOver();
-    MainPlayerBehaviour* bird = Bird();
-    if (bird) {
-        if (controller) bird->pad = controller->gamepad;
-        bird->padWasConnected = bird->pad.IsConnected();
-    }
+    if (birds::BirdBody* bird = api::ScriptOf<birds::BirdBody>(owner)) bird->TakePad(controller ? &controller->gamepad : nullptr);
 
     // 2. Every character's animations.
     mynaAnimations = AnimationList(kRoziDoro);
@@ -84,8 +78,7 @@ void IndividualPlayerBehaviour::Init() {
 
     // 4. Skill objects and the ultimate.
     const CharacterRow* row = FindCharacter(characterId);
-    SpawnSkillObjects(*this);
-    if (row) owner->AddScript(row->ultimateScript);
+    AttachSkillAndUltimate(row);
 
     // 6. Animations and key map.
     currentAnimations = AnimationsOf(characterId);
@@ -121,27 +114,33 @@ void IndividualPlayerBehaviour::Update(float) {
             api::SetTexture(portrait, portraitTexture);
 }
 
-void IndividualPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) { ApplySkillHit(*this, other); }
+
+skills::SkillUser IndividualPlayerBehaviour::SkillUser() { return {birds::Bird::Of(owner), otherPlayer, skill}; }
+
+void IndividualPlayerBehaviour::AttachSkillAndUltimate(const CharacterRow* row) {
+    skills::SkillUser user = SkillUser();
+    skills::SpawnSharedObjects(user);
+    if (const skills::Skill* own = skills::SkillOf(characterId)) own->setUp(user);
+    if (!row || !row->ultimateScript) return;
+    owner->AddScript(row->ultimateScript);
+    // The bird's container may already be past the point where it starts new
+    // scripts: start the ultimate now (starting it twice changes nothing).
+    if (Engine::Ultimates* ultimate = api::ScriptOf<Engine::Ultimates>(owner)) ultimate->Init();
+}
+
+void IndividualPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
+    skills::ApplySkillHit(birds::Bird::Of(owner), other);
+}
 
 void IndividualPlayerBehaviour::RunSkill(float dt) {
-    switch (characterId) {
-        case kRoziDoro: LightningBallsSkill(*this, dt); break;
-        case kVadozaVaza: SoundScreamSkill(*this, dt); break;
-        case kDovaDizavov: CannonBallSkill(*this, dt); break;
-        case kDoruZuvo: FartBombSkill(*this, dt); break;
-        default:
-            // No skill for this bird: the request ends at once.
-            if (MainPlayerBehaviour* bird = Bird()) bird->skillRequested = false;
-            break;
-    }
+    skills::SkillUser user = SkillUser();
+    if (const skills::Skill* own = skills::SkillOf(characterId))
+        own->run(user, dt);
+    else
+        user.bird.EndSkill();  // no skill for this bird: the request ends at once
 }
 
-MainPlayerBehaviour* IndividualPlayerBehaviour::Bird() const { return api::ScriptOf<MainPlayerBehaviour>(owner); }
-RoundPlayerBehaviour* IndividualPlayerBehaviour::Round() const { return api::ScriptOf<RoundPlayerBehaviour>(owner); }
 const CharacterRow* IndividualPlayerBehaviour::Row() const { return FindCharacter(characterId); }
-MainPlayerBehaviour* IndividualPlayerBehaviour::OpponentBird() const {
-    return api::ScriptOf<MainPlayerBehaviour>(otherPlayer);
-}
 IndividualPlayerBehaviour* IndividualPlayerBehaviour::OpponentCharacter() const {
     return api::ScriptOf<IndividualPlayerBehaviour>(otherPlayer);
 }

@@ -2,8 +2,8 @@
 // A bird's identity: which of the four characters it plays, its animations,
 // size, statistics, default key bindings, skill objects and ultimate. The
 // bird's MainPlayerBehaviour takes the animations, bindings and statistics
-// from it on its first update; the character skill runs from here
-// (RunSkill, dispatching to the routines in game/skills/skills.h).
+// from it on its first update; the character's skill (game/skills/skills.h)
+// is set up and run from here.
 
 #include <array>
 #include <cstdint>
@@ -13,9 +13,8 @@
 #include "api/controls.h"
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/skills/skill_user.h"
 
-class MainPlayerBehaviour;
-class RoundPlayerBehaviour;
 struct CharacterRow;
 
 class IndividualPlayerBehaviour : public Engine::ScriptBase<IndividualPlayerBehaviour>, public Engine::TeamMember {
@@ -36,22 +35,17 @@ public:
     void OnCollisionEnter(Engine::GameObj* other) override;
 
     // One frame of this character's skill; the bird calls it every frame while
-    // its `skillRequested` is set, and the routine clears that when the skill ends.
+    // its skill is requested, and the skill ends the request when it is over.
     void RunSkill(float dt);
 
-    // The bird object, its other scripts and its character row (null when missing).
+    // The bird object and its character row (null when missing).
     Engine::GameObj* Object() const { return owner; }
-    MainPlayerBehaviour* Bird() const;
-    RoundPlayerBehaviour* Round() const;
     const CharacterRow* Row() const;
-    // The other bird's object and scripts, or null.
+    // The other bird's object, or null.
     Engine::GameObj* Opponent() const { return otherPlayer.Get(); }
-    MainPlayerBehaviour* OpponentBird() const;
     IndividualPlayerBehaviour* OpponentCharacter() const;
 
     int32_t characterId = 1;
-    bool skillStarted = false;
-    bool bombLaunched = false;
     std::array<std::string, 5> currentAnimations;
     std::array<std::string, 5> mynaAnimations;
     std::array<std::string, 5> zuvaAnimations;
@@ -63,17 +57,9 @@ public:
     api::ObjectRef attackDefendBanner1;
     api::ObjectRef attackDefendBanner2;
     std::string portraitTexture;
-    // Skill objects, spawned by SpawnSkillObjects (game/skills) when the bird starts.
-    api::ObjectRef screamObject;
-    api::ObjectRef fartBomb;
-    api::ObjectRef lightningBall1;
-    api::ObjectRef lightningBall2;
-    api::ObjectRef cannonBall;
-    api::ObjectRef finalFartFeedback;
+    // The skill's objects and its state between frames (game/skills).
+    skills::SkillState skill;
     api::ObjectRef otherPlayer;
-    std::array<float, 2> ballVelocities{};
-    float ballSpeedX = 0.0f;
-    float skillElapsed = 0.0f;
     std::array<Engine::VirtualKey, 7> keyCodes{};
     // The player whose bindings `keyCodes` follows (0: none, the keys stay as set).
     int boundPlayer = 0;
@@ -93,4 +79,7 @@ public:
 
 private:
     const std::array<std::string, 5>& AnimationsOf(int32_t id) const;
+    skills::SkillUser SkillUser();
+    // Spawns the skill's objects and adds the character's ultimate script.
+    void AttachSkillAndUltimate(const CharacterRow* row);
 };

@@ -8,11 +8,11 @@
 #include "api/controls.h"
 #include "api/drawing.h"
 #include "api/script_api.h"
+#include "game/birds/bird.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
 #include "game/birds/character_table.h"
 #include "game/birds/individual_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
 #include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("MainPlayerBehaviour", MainPlayerBehaviour);
@@ -68,7 +68,6 @@ uint8_t AlphaFraction(float part, float whole) {
     return value >= 255.0f ? 255 : static_cast<uint8_t>(value);
 }
 
-bool IsBirdName(const std::string& name) { return name == kPlayer.c_str() || name == kPlayer2.c_str(); }
 }  // namespace
 
 // ---- Lookups ----------------------------------------------------------------
@@ -78,26 +77,21 @@ bool MainPlayerBehaviour::IsPlayerOne() const { return owner->name == kPlayer.c_
 IndividualPlayerBehaviour* MainPlayerBehaviour::Character() const {
     return api::ScriptOf<IndividualPlayerBehaviour>(owner);
 }
-RoundPlayerBehaviour* MainPlayerBehaviour::Round() const { return api::ScriptOf<RoundPlayerBehaviour>(owner); }
-MainPlayerBehaviour* MainPlayerBehaviour::OpponentBird() const { return api::ScriptOf<MainPlayerBehaviour>(otherPlayer); }
+birds::BirdRound* MainPlayerBehaviour::Round() const { return api::ScriptOf<birds::BirdRound>(owner); }
 MatchRules* MainPlayerBehaviour::Rules() const { return api::ScriptOf<MatchRules>(levelSettings); }
 
 Engine::vec2 MainPlayerBehaviour::SpawnPoint() const {
-    const RoundPlayerBehaviour* round = Round();
-    return round ? round->spawnPoint : api::Position(owner);
+    const birds::BirdRound* round = Round();
+    return round ? round->SpawnPoint() : api::Position(owner);
 }
 
 bool MainPlayerBehaviour::IsProtected() const {
-    const RoundPlayerBehaviour* round = Round();
-    return invulnerable || (round && round->immune);
+    const birds::BirdRound* round = Round();
+    return invulnerable || (round && round->Immune());
 }
 bool MainPlayerBehaviour::IsAttacker() const {
-    const RoundPlayerBehaviour* round = Round();
-    return round && round->isAttacker;
-}
-bool MainPlayerBehaviour::IsDefender() const {
-    const RoundPlayerBehaviour* round = Round();
-    return round && round->isDefender;
+    const birds::BirdRound* round = Round();
+    return round && round->Attacker();
 }
 
 // ---- Operations for other scripts ----------------------------------------------
@@ -112,6 +106,27 @@ void MainPlayerBehaviour::Kill(bool byHazard) {
     dead = true;
     if (byHazard) killedByHazard = true;
 }
+
+void MainPlayerBehaviour::AddUltimateCharge(int32_t amount) { ultimateCharge = std::min(100, ultimateCharge + amount); }
+
+void MainPlayerBehaviour::ShowDeath(const api::ObjectRef& animation) {
+    api::Destroy(deathAnim.Get());
+    deathAnim = animation;
+    dead = true;
+}
+
+void MainPlayerBehaviour::TakePad(const Engine::Gamepad* controllerPad) {
+    if (controllerPad) pad = *controllerPad;
+    padWasConnected = pad.IsConnected();
+}
+
+void MainPlayerBehaviour::StartNewRound() {
+    stamina = maxStamina;
+    dead = false;
+    pad.Vibrate(0.0f, 0.0f);
+}
+
+bool MainPlayerBehaviour::FlapPressed() { return KeyAction("Flap") || pad.IsButtonTriggered(Engine::kButtonA); }
 
 void MainPlayerBehaviour::KnockBack(Engine::vec2 direction, float strength) {
     api::AddForce(owner, api::Normalized(direction) * strength);
@@ -144,10 +159,7 @@ void MainPlayerBehaviour::Init() {
 
     const bool one = IsPlayerOne();
     otherPlayer = api::Find(one ? kPlayer2 : kPlayer);
-    if (RoundPlayerBehaviour* round = Round()) {
-        round->spawnPoint = round->SpawnRule();
-        api::SetPosition(owner, round->spawnPoint);
-    }
+    if (birds::BirdRound* round = Round()) api::SetPosition(owner, round->RefreshSpawnPoint());
     dungIcon = api::Find(one ? kP1DungIcon : kP2DungIcon);
     skillIcon = api::Find(one ? kP1SkillIcon : kP2SkillIcon);
     ultimateIcon = api::Find(one ? kP1UltimateIcon : kP2UltimateIcon);
@@ -173,12 +185,12 @@ void MainPlayerBehaviour::Init() {
         staminaBarColour = birds::ColorOf(front);
         staminaBarWidth = api::Scale(front).x;
     }
-    if (levels::CurrentIs(levels::Mode::Runner)) {
+    if (!levels::CurrentBirdRules().staminaBar) {
         api::SetPosition(staminaBarBack.Get(), {-300.0f, -100.0f});
         api::SetPosition(staminaBarFront.Get(), {-120.0f, -120.0f});
     }
 
-    if (levels::CurrentIs(levels::Mode::Practice)) practiceHold = true;
+    if (levels::CurrentBirdRules().holdAtStart) practiceHold = true;
 
     stunFeedback = api::Spawn(kFeedbackTemplate, 120.0f, 120.0f);
     if (Engine::GameObj* stun = stunFeedback.Get()) {
@@ -240,7 +252,8 @@ void MainPlayerBehaviour::Update(float dt) {
 
     pendingVelocity = {0.0f, 0.0f};
     UpdatePad();
-    if (levels::CurrentIs(levels::Mode::Runner)) {
+    const levels::BirdRules& here = levels::CurrentBirdRules();
+    if (!here.staminaBar) {
         api::SetColor(staminaBarBack.Get(), kInvisibleWhite);
         api::SetColor(staminaBarFront.Get(), kInvisibleWhite);
     }
@@ -255,7 +268,7 @@ void MainPlayerBehaviour::Update(float dt) {
     UpdateHurtReaction(dt);
     UpdateHazardDeath();
     UpdateStamina(dt);
-    if (levels::CurrentIs(levels::Mode::Egg)) UpdateStaminaWarning(dt);
+    if (here.staminaWarning) UpdateStaminaWarning(dt);
     UpdateBlinking(dt);
 
     if (skillRequested) {
@@ -282,7 +295,7 @@ void MainPlayerBehaviour::Update(float dt) {
         UpdateControls(dt);
     }
 
-    if (!levels::CurrentIs(levels::Mode::Runner)) UpdateStaminaBar();
+    if (here.staminaBar) UpdateStaminaBar();
 }
 
 void MainPlayerBehaviour::ApplyUpgrades() {
@@ -370,7 +383,7 @@ void MainPlayerBehaviour::UpdateTeamIcon() {
     if (!icon) return;
     api::SetPosition(icon, api::Position(owner) + Engine::vec2{0.0f, 1.0f});
     bool attack;
-    if (levels::CurrentIs(levels::Mode::Runner) || levels::CurrentIs(levels::Mode::Boss))
+    if (levels::CurrentBirdRules().teamIconByPlayer)
         attack = IsPlayerOne();
     else
         attack = IsAttacker();
@@ -430,7 +443,7 @@ void MainPlayerBehaviour::UpdateStamina(float dt) {
         sinceLastFlap = 0.0f;
     if (sinceLastFlap > 1.0f && stamina <= maxStamina) {
         stamina += 50.0f * dt;
-        if (!levels::CurrentIs(levels::Mode::Runner)) api::SetColor(staminaBarFront.Get(), staminaBarColour);
+        if (levels::CurrentBirdRules().staminaBar) api::SetColor(staminaBarFront.Get(), staminaBarColour);
     }
     if (stamina > maxStamina) stamina = maxStamina;
 }
@@ -508,7 +521,7 @@ void MainPlayerBehaviour::UpdateDeath(float dt) {
         if (rules->EggMode()) respawnDelay = IsAttacker() ? 3.0f : 1.0f;
     api::SetVelocity(owner, {0.0f, 0.0f});
     SwitchAnimation("Injured");
-    RoundPlayerBehaviour* round = Round();
+    birds::BirdRound* round = Round();
     if (!deathReported) {
         if (round) round->BirdDied();
         deathReported = true;
@@ -522,16 +535,17 @@ void MainPlayerBehaviour::UpdateDeath(float dt) {
     api::SetColor(owner, kOpaqueWhite);
     if (round) round->ResetPowerUps();
     const MatchRules* rules = Rules();
-    if ((rules && rules->EggMode()) || levels::CurrentIs(levels::Mode::Practice)) {
+    const levels::BirdRules::Start start = levels::CurrentBirdRules().start;
+    if ((rules && rules->EggMode()) || start == levels::BirdRules::Start::Corners) {
         api::SetPosition(owner, SpawnPoint());
         facingRight = IsPlayerOne();
-    } else if (levels::CurrentIs(levels::Mode::Boss)) {
+    } else if (start == levels::BirdRules::Start::ArenaSides) {
         api::SetPosition(owner, IsPlayerOne() ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f});
         facingRight = IsPlayerOne();
     } else {
         api::SetPosition(owner, {-16.0f, -20.0f});
         facingRight = true;
-        if (round) round->walkingIn = true;
+        if (round) round->StartWalkIn();
         invulnerabilityDuration = 5.0f;
     }
     respawnCount += 1;
@@ -572,7 +586,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
     const bool flap = KeyAction("Flap") || PadAction(Engine::Action::kFlap);
     if (flap) {
         notFlapping = false;
-        const bool free = levels::CurrentIs(levels::Mode::Runner) || levels::CurrentIs(levels::Mode::Boss);
+        const bool free = !levels::CurrentBirdRules().flapsCostStamina;
         if (free || stamina > 3.0f) {
             api::AddForce(owner, {0.0f, 8.0f * flapStrength});
             if (!free) stamina -= 4.0f;
@@ -680,11 +694,8 @@ void MainPlayerBehaviour::PlayHitSound() const {
 
 void MainPlayerBehaviour::PeckedBy(Engine::GameObj* pecker, bool landing) {
     if (landing) {
-        if (levels::CurrentIs(levels::Mode::Runner))
-            if (RoundPlayerBehaviour* peckerRound = api::ScriptOf<RoundPlayerBehaviour>(pecker))
-                peckerRound->hitCount += 1;
-        if (MainPlayerBehaviour* peckerBird = api::ScriptOf<MainPlayerBehaviour>(pecker))
-            peckerBird->ultimateCharge = std::min(100, peckerBird->ultimateCharge + 2);
+        if (levels::CurrentBirdRules().pecksScore) birds::Bird::Of(pecker).AddScore(1);
+        birds::Bird::Of(pecker).AddUltimateCharge(2);
     }
     // Birds standing on the same spot have no direction between them: no push then.
     const float d = api::Distance(pecker, owner);
@@ -703,7 +714,8 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     const std::string& name = other->name;
     const bool isProtected = IsProtected();
 
-    if (name == "LeftBound" && levels::CurrentIs(levels::Mode::Runner) && !isProtected) {
+    const levels::BirdRules& here = levels::CurrentBirdRules();
+    if (name == "LeftBound" && here.leftEdgeKills && !isProtected) {
         api::SetPosition(owner, {100.0f, 100.0f});
         if (!deathAnim) {
             deathAnim = api::Spawn(kDeathByMeteorAnim, 100.0f, 100.0f);
@@ -712,7 +724,7 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
         api::Play(kDeathMeteor);
     }
     if ((name == "LeftBound" || name == "RightBound" || name == "LaserBeltRight" || name == "LaserBeltLeft") &&
-        levels::CurrentIs(levels::Mode::Boss) && !isProtected) {
+        here.arenaEdgesKill && !isProtected) {
         const Engine::vec2 at = api::Position(owner);
         if (!deathAnim) deathAnim = api::Spawn(kDeathByMeteorAnim, at.x, at.y);
         api::SetPosition(deathAnim.Get(), at);
@@ -754,7 +766,7 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
             PlayHitSound();
         }
     }
-    if (other != owner && IsBirdName(name) && !isProtected && !dead)
+    if (other != owner && birds::IsBirdName(name) && !isProtected && !dead)
         if (const MainPlayerBehaviour* pecker = api::ScriptOf<MainPlayerBehaviour>(other))
             if (pecker->pecking && !pecker->dead) PeckedBy(other, true);
     if (name == "Spiky" && !isProtected) {
@@ -792,7 +804,7 @@ void MainPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
     // A dead bird neither pecks nor is pecked: two birds killed together while
     // pecking are parked on the same spot, and a stun renewed by each other's
     // frozen peck every frame would hold both dead for ever.
-    if (other != owner && IsBirdName(other->name) && !IsProtected() && !dead)
+    if (other != owner && birds::IsBirdName(other->name) && !IsProtected() && !dead)
         if (const MainPlayerBehaviour* pecker = api::ScriptOf<MainPlayerBehaviour>(other))
             if (pecker->pecking && !pecker->dead) PeckedBy(other, false);
 }

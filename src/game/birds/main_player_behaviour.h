@@ -4,14 +4,8 @@
 // keeps stamina, cooldowns, stun, invulnerability, death and respawn and the
 // player's heads-up icons; reacts to everything it touches.
 //
-// Other scripts work with a bird through the public members below, found with
-// `api::FindScript<MainPlayerBehaviour>("Player")`:
-//   Stun(1.0f, true)        stun for 1 s, blink invulnerable afterwards
-//   Kill() / Kill(true)     die (respawn after the delay); true: a hazard's death animation
-//   KnockBack(dir, force)   push along a direction
-//   IsProtected()           immune power-up or blinking invulnerable: ignore harm
-//   dead, stunned, invulnerable, stamina, ultimateCharge, pecking ... read freely
-//   Round()->hitCount, IsAttacker(), IsDefender()
+// Other scripts work with a bird through `birds::Bird` (game/birds/bird.h),
+// which this script answers as a `birds::BirdBody`; its state is its own.
 
 #include <array>
 #include <cstdint>
@@ -22,52 +16,16 @@
 #include "api/maths.h"
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/birds/bird.h"
 
 class IndividualPlayerBehaviour;
-class RoundPlayerBehaviour;
 class MatchRules;
+struct BirdTestAccess;
 
-class MainPlayerBehaviour : public Engine::ScriptBase<MainPlayerBehaviour>, public Engine::HashedState {
-public:
-    using ScriptBase::ScriptBase;
-
+// The body's state, in the order the game keeps it; private to the bird.
+struct BirdBodyState {
     static constexpr float kParkedDungX = -20.0f;
 
-    void Init() override;
-    void Update(float dt) override;
-    void HashState(Engine::StateHasher& hasher) const override;
-    void OnCollisionEnter(Engine::GameObj* other) override;
-    void OnCollisionStay(Engine::GameObj* other) override;
-    void OnCollisionExit(Engine::GameObj* other) override;
-
-    // ---- For other scripts ----
-    // Stuns the bird for `duration` seconds; with `blinkAfter` it blinks
-    // invulnerable for `invulnerabilityDuration` once the stun ends.
-    void Stun(float duration, bool blinkAfter);
-    // The bird dies and respawns after its delay; `byHazard` also shows the
-    // hazard death animation and moves the bird out of sight.
-    void Kill(bool byHazard = false);
-    // Adds `direction` x `strength` to the body's pending force; a zero
-    // direction pushes nothing.
-    void KnockBack(Engine::vec2 direction, float strength);
-    // Immune (power-up) or blinking invulnerable: harmful contacts are ignored.
-    bool IsProtected() const;
-    bool IsAttacker() const;
-    bool IsDefender() const;
-    // Switches to the animation of an action ("Idle", "Flap", "Injured", "Peck", "Shit").
-    void SwitchAnimation(const std::string& action);
-    // The bird's other scripts and the other bird (null when missing).
-    IndividualPlayerBehaviour* Character() const;
-    RoundPlayerBehaviour* Round() const;
-    MainPlayerBehaviour* OpponentBird() const;
-    // Where the bird stands at the start and after a respawn.
-    Engine::vec2 SpawnPoint() const;
-    // The level's match rules on "GameLevelSettings", or null.
-    MatchRules* Rules() const;
-    // Whether the action's key went down this frame (held, for "Left"/"Right").
-    bool KeyAction(const std::string& action);
-
-    // ---- State, in the order the game keeps it ----
     Engine::Gamepad pad{1};
     Engine::GamepadState padState;
     // Whether `pad` was connected at the last check, to notice unplugging once.
@@ -162,9 +120,76 @@ public:
     bool killedByHazard = false;
     bool holdInvulnerable = false;
     float respawnDelay = 1.5f;
+};
+
+class MainPlayerBehaviour : public Engine::ScriptBase<MainPlayerBehaviour>,
+                            public Engine::HashedState,
+                            public birds::BirdBody,
+                            private BirdBodyState {
+public:
+    using ScriptBase::ScriptBase;
+
+    void Init() override;
+    void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
+    void OnCollisionEnter(Engine::GameObj* other) override;
+    void OnCollisionStay(Engine::GameObj* other) override;
+    void OnCollisionExit(Engine::GameObj* other) override;
+
+    // ---- The face (birds::BirdBody) ----
+    bool Dead() const override { return dead; }
+    bool Pecking() const override { return pecking; }
+    bool Stunned() const override { return stunned; }
+    bool ControlsLocked() const override { return controlsLocked; }
+    bool FacingRight() const override { return facingRight; }
+    bool Blinking() const override { return invulnerable; }
+    int32_t UltimateCharge() const override { return ultimateCharge; }
+    // The bird dies and respawns after its delay; `byHazard` also shows the
+    // hazard death animation and moves the bird out of sight.
+    void Kill(bool byHazard) override;
+    // Stuns the bird for `duration` seconds; with `blinkAfter` it blinks
+    // invulnerable for `invulnerabilityDuration` once the stun ends.
+    void Stun(float duration, bool blinkAfter) override;
+    // The stun ends on the next update.
+    void EndStun() override { stunDuration = 0.0f; }
+    // Adds `direction` x `strength` to the body's pending force; a zero
+    // direction pushes nothing.
+    void KnockBack(Engine::vec2 direction, float strength) override;
+    // Switches to the animation of an action ("Idle", "Flap", "Injured", "Peck", "Shit").
+    void SwitchAnimation(const std::string& action) override;
+    void LockControls(bool locked) override { controlsLocked = locked; }
+    void FaceRight(bool right) override { facingRight = right; }
+    void ReadyUltimate() override { ultimateReady = true; }
+    void AddUltimateCharge(int32_t amount) override;
+    void SetDungReady(bool ready) override { dungReady = ready; }
+    void EndSkill() override { skillRequested = false; }
+    void SetRespawnBlink(float seconds) override { invulnerabilityDuration = seconds; }
+    void ShowDeath(const api::ObjectRef& animation) override;
+    void TakePad(const Engine::Gamepad* controllerPad) override;
+    void HoldInvulnerable(bool hold) override { invulnerable = holdInvulnerable = hold; }
+    void StartNewRound() override;
+    bool FlapPressed() override;
+    bool PeckTriggerPressed() override { return pad.IsRightTriggerTriggered(); }
+
+    // Immune (power-up) or blinking invulnerable: harmful contacts are ignored.
+    bool IsProtected() const;
+    // Where the bird stands at the start and after a respawn.
+    Engine::vec2 SpawnPoint() const;
+    // Whether the action's key went down this frame (held, for "Left"/"Right").
+    bool KeyAction(const std::string& action);
+
+    // The state, for reading (the world hash, the tests).
+    const BirdBodyState& State() const { return *this; }
 
 private:
+    friend struct BirdTestAccess;
     bool IsPlayerOne() const;
+    // The bird's character script and round companion (null when missing).
+    IndividualPlayerBehaviour* Character() const;
+    birds::BirdRound* Round() const;
+    bool IsAttacker() const;
+    // The level's match rules on "GameLevelSettings", or null.
+    MatchRules* Rules() const;
     void FirstUpdate();
     void ApplyUpgrades();
     void ChargeUltimate(float dt);

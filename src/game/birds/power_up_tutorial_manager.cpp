@@ -1,8 +1,8 @@
 #include "game/birds/power_up_tutorial_manager.h"
 
 #include "api/script_api.h"
+#include "game/birds/bird.h"
 #include "game/birds/bird_looks.h"
-#include "game/birds/round_player_behaviour.h"
 
 REGISTER_SCRIPT("PowerUpTutorialManager", PowerUpTutorialManager);
 
@@ -35,8 +35,7 @@ void PowerUpTutorialManager::Init() {
 void PowerUpTutorialManager::OnCollisionEnter(Engine::GameObj* other) {
     if (!other || !available) return;
     if (other->name != kPlayer.c_str() && other->name != kPlayer2.c_str()) return;
-    const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(other);
-    if (round && round->powerUpBusy) return;
+    if (birds::Bird::Of(other).PowerUpBusy()) return;
     const Engine::vec2 at = api::Position(owner);
     if (Engine::GameObj* shown = collectedFeedback.Get()) api::Destroy(shown);
     collectedFeedback = api::Spawn(kCollected, at.x, at.y);
@@ -64,15 +63,11 @@ void PowerUpTutorialManager::Update(float dt) {
     }
     if (grantPending) {
         grantPending = false;
-        if (RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(toucher)) {
+        if (const birds::Bird bird = birds::Bird::Of(toucher)) {
             if (toucher->name == kPlayer.c_str()) {
-                if (!round->powerUpBusy) {
-                    round->immune = immunity;
-                    round->eggHealthPickup = false;
-                    round->laxative = laxative;
-                }
+                if (!bird.PowerUpBusy()) bird.SetPickup(immunity, laxative);
             } else {
-                round->Grant(immunity, false, laxative, false, grantsUltimate, false);
+                bird.Grant(immunity, false, laxative, false, grantsUltimate, false);
             }
         }
     }

@@ -2,9 +2,9 @@
 
 #include "api/bodies.h"
 #include "api/script_api.h"
+#include "game/birds/bird.h"
 #include "game/birds/bird_links.h"
 #include "game/birds/bird_looks.h"
-#include "game/birds/main_player_behaviour.h"
 #include "game/levels/level_table.h"
 #include "game/menus/transition.h"
 
@@ -12,7 +12,6 @@ REGISTER_SCRIPT("RoundPlayerBehaviour", RoundPlayerBehaviour);
 
 namespace {
 const api::ObjectName kPlayer{"Player"};
-const api::ObjectName kPlayer2{"Player2"};
 const api::ObjectName kLevelSettings{"GameLevelSettings"};
 const api::ObjectName kEgg{"Egg"};
 const api::ObjectName kCorner1{"Player1Corner"};
@@ -34,7 +33,16 @@ constexpr uint32_t kLaxativeColour = 0xFF00FFFF;
 constexpr uint32_t kHazardColour = 0xFF000000;
 }  // namespace
 
-MainPlayerBehaviour* RoundPlayerBehaviour::Bird() const { return api::ScriptOf<MainPlayerBehaviour>(owner); }
+Engine::vec2 RoundPlayerBehaviour::RefreshSpawnPoint() {
+    UpdateSpawnPoint();
+    return spawnPoint;
+}
+
+void RoundPlayerBehaviour::SetPickup(bool immunity, bool laxativeGrant) {
+    immune = immunity;
+    eggHealthPickup = false;
+    laxative = laxativeGrant;
+}
 
 void RoundPlayerBehaviour::Init() {
     levelSettings = api::Find(kLevelSettings);
@@ -80,19 +88,20 @@ Engine::vec2 RoundPlayerBehaviour::SpawnRule() const {
         const MatchRules* rules = api::ScriptOf<MatchRules>(settings);
         return rules && rules->EggMode() ? corners() : spawnPoint;
     }
-    if (levels::CurrentIs(levels::Mode::Practice)) return corners();
-    if (levels::CurrentIs(levels::Mode::Boss)) return one ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f};
+    const levels::BirdRules::Start start = levels::CurrentBirdRules().start;
+    if (start == levels::BirdRules::Start::Corners) return corners();
+    if (start == levels::BirdRules::Start::ArenaSides) return one ? Engine::vec2{-10.0f, 2.0f} : Engine::vec2{10.0f, 2.0f};
     return one ? Engine::vec2{-12.5f, 1.5f} : Engine::vec2{-12.5f, -1.5f};
 }
 
 void RoundPlayerBehaviour::Update(float dt) {
-    MainPlayerBehaviour* bird = Bird();
+    const birds::Bird bird = birds::Bird::Of(owner);
     if (Revealed()) {
         UpdateSpawnPoint();
-        if (!levelSettings && !levels::CurrentIs(levels::Mode::Practice) && !levels::CurrentIs(levels::Mode::Boss)) UpdateWalkIn(dt);
+        if (!levelSettings && levels::CurrentBirdRules().WalksIn()) UpdateWalkIn(dt);
         UpdatePowerUps(dt);
         if (laxativeDropping) UpdateLaxativeRain(dt);
-        if (bird && bird->dead) {
+        if (bird.IsDead()) {
             laxativeDropTimer = 0.0f;
             laxativeTimer = 0.0f;
             laxativeDropping = false;
@@ -107,8 +116,8 @@ void RoundPlayerBehaviour::UpdateSpawnPoint() { spawnPoint = SpawnRule(); }
 
 void RoundPlayerBehaviour::UpdateWalkIn(float dt) {
     if (!walkingIn) return;
-    MainPlayerBehaviour* bird = Bird();
-    if (bird) bird->controlsLocked = true;
+    const birds::Bird bird = birds::Bird::Of(owner);
+    bird.LockControls(true);
     Engine::vec2 at = api::Position(owner);
     at.y = spawnPoint.y;
     if (at.x < spawnPoint.x) {
@@ -119,14 +128,14 @@ void RoundPlayerBehaviour::UpdateWalkIn(float dt) {
     }
     api::SetPosition(owner, at);
     walkingIn = false;
-    if (bird) bird->controlsLocked = false;
+    bird.LockControls(false);
 }
 
 void RoundPlayerBehaviour::ParkFeedback() { api::SetPosition(powerUpFeedback.Get(), kFeedbackPark); }
 
 void RoundPlayerBehaviour::UpdatePowerUps(float dt) {
     Engine::GameObj* shown = powerUpFeedback.Get();
-    MainPlayerBehaviour* bird = Bird();
+    const birds::Bird bird = birds::Bird::Of(owner);
     const Engine::vec2 here = api::Position(owner);
 
     // Egg health.
@@ -178,13 +187,13 @@ void RoundPlayerBehaviour::UpdatePowerUps(float dt) {
         api::SetPosition(shown, here);
         api::SetColor(shown, kLaxativeColour);
         laxativeDropping = true;
-        if (bird) bird->dungReady = false;
+        bird.SetDungReady(false);
         laxativeTimer += dt;
         if (laxativeTimer > 3.5f) {
             laxativeTimer = 0.0f;
             laxativeDropTimer = 0.0f;
             laxativeDropping = false;
-            if (bird) bird->dungReady = true;
+            bird.SetDungReady(true);
             ParkFeedback();
             laxative = false;
             powerUpBusy = false;
@@ -240,9 +249,7 @@ void RoundPlayerBehaviour::Grant(bool immunity, bool eggHealth, bool laxativeGra
 }
 
 void RoundPlayerBehaviour::BirdDied() {
-    const MainPlayerBehaviour* bird = Bird();
-    const bool named = owner->name == kPlayer.c_str() || owner->name == kPlayer2.c_str();
-    if (!named || !bird || !bird->dead) return;
+    if (!birds::IsBirdObject(owner) || !birds::Bird::Of(owner).IsDead()) return;
     hitCount = std::max(0, hitCount - 5);
 }
 
@@ -260,18 +267,17 @@ void RoundPlayerBehaviour::PushBack(Engine::GameObj* other, float strength) {
 
 void RoundPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (!other) return;
-    if (levels::CurrentIs(levels::Mode::Runner) && other->name == "LeftBound") {
-        if (MainPlayerBehaviour* bird = Bird()) {
-            bird->dead = true;
-            bird->invulnerabilityDuration = 5.0f;
-        }
+    if (levels::CurrentBirdRules().leftEdgeKills && other->name == "LeftBound") {
+        const birds::Bird bird = birds::Bird::Of(owner);
+        bird.Kill(false);
+        bird.SetRespawnBlink(5.0f);
     }
-    if (levels::CurrentIs(levels::Mode::Egg) && barrier && other->name == barrier->name) PushBack(other, 30.0f);
+    if (levels::CurrentBirdRules().barrierPushes && barrier && other->name == barrier->name) PushBack(other, 30.0f);
 }
 
 void RoundPlayerBehaviour::OnCollisionStay(Engine::GameObj* other) {
     if (!other) return;
-    if (levels::CurrentIs(levels::Mode::Egg) && barrier && other->name == barrier->name) PushBack(other, 5.0f);
+    if (levels::CurrentBirdRules().barrierPushes && barrier && other->name == barrier->name) PushBack(other, 5.0f);
 }
 
 void RoundPlayerBehaviour::HashState(Engine::StateHasher& hasher) const {

@@ -11,34 +11,13 @@
 #include "api/maths.h"
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/birds/bird.h"
 
-class MainPlayerBehaviour;
+struct BirdTestAccess;
 
-class RoundPlayerBehaviour : public Engine::ScriptBase<RoundPlayerBehaviour>, public Engine::HashedState {
-public:
-    using ScriptBase::ScriptBase;
-
+// The companion's state, in the order the game keeps it; private to the bird.
+struct BirdRoundState {
     static constexpr int kLaxativeDungCount = 10;
-
-    void Init() override;
-    void Update(float dt) override;
-    void HashState(Engine::StateHasher& hasher) const override;
-    void OnCollisionEnter(Engine::GameObj* other) override;
-    void OnCollisionStay(Engine::GameObj* other) override;
-
-    // A power-up pickup: Immunity, Egg health and Laxative are taken only while
-    // no power-up is showing; Hazard and the two further flags always.
-    void Grant(bool immunity, bool eggHealth, bool laxativeGrant, bool hazardGrant, bool a, bool b);
-    // Called once per death by the bird: the death costs 5 hits, not below 0.
-    void BirdDied();
-    // Called when the bird respawns: the power-ups end.
-    void ResetPowerUps();
-
-    MainPlayerBehaviour* Bird() const;
-    // Where the level's rules put this bird now (the corners of the egg level and
-    // the practice range, fixed points elsewhere); the current spawn point when
-    // the level has rules outside the egg rounds or a corner is missing.
-    Engine::vec2 SpawnRule() const;
 
     bool isAttacker = false;
     bool isDefender = false;
@@ -72,8 +51,55 @@ public:
     bool walkingIn = false;
     int32_t hitCount = 0;
     bool laxativeDropping = false;
+};
+
+class RoundPlayerBehaviour : public Engine::ScriptBase<RoundPlayerBehaviour>,
+                             public Engine::HashedState,
+                             public birds::BirdRound,
+                             private BirdRoundState {
+public:
+    using ScriptBase::ScriptBase;
+
+    void Init() override;
+    void Update(float dt) override;
+    void HashState(Engine::StateHasher& hasher) const override;
+    void OnCollisionEnter(Engine::GameObj* other) override;
+    void OnCollisionStay(Engine::GameObj* other) override;
+
+    // ---- The face (birds::BirdRound) ----
+    bool Immune() const override { return immune; }
+    bool Attacker() const override { return isAttacker; }
+    bool Defender() const override { return isDefender; }
+    bool PowerUpBusy() const override { return powerUpBusy; }
+    int32_t Hits() const override { return hitCount; }
+    void AddHits(int32_t hits) override { hitCount += hits; }
+    int32_t Armour() const override { return armorPieces; }
+    void SetArmour(int32_t pieces) override { armorPieces = pieces; }
+    void SetRole(bool attacker) override {
+        isAttacker = attacker;
+        isDefender = !attacker;
+    }
+    Engine::vec2 SpawnPoint() const override { return spawnPoint; }
+    void StartWalkIn() override { walkingIn = true; }
+    Engine::vec2 RefreshSpawnPoint() override;
+    void SetPickup(bool immunity, bool laxativeGrant) override;
+    // A power-up pickup: Immunity, Egg health and Laxative are taken only while
+    // no power-up is showing; Hazard and the two further flags always.
+    void Grant(bool immunity, bool eggHealth, bool laxativeGrant, bool hazardGrant, bool a, bool b) override;
+    // Called once per death by the bird: the death costs 5 hits, not below 0.
+    void BirdDied() override;
+    // Called when the bird respawns: the power-ups end.
+    void ResetPowerUps() override;
+    // Where the level's rules put this bird now (the corners of the egg level and
+    // the practice range, fixed points elsewhere); the current spawn point when
+    // the level has rules outside the egg rounds or a corner is missing.
+    Engine::vec2 SpawnRule() const override;
+
+    // The state, for reading (the world hash, the tests).
+    const BirdRoundState& State() const { return *this; }
 
 private:
+    friend struct BirdTestAccess;
     bool Revealed() const;
     void UpdateSpawnPoint();
     void UpdateWalkIn(float dt);

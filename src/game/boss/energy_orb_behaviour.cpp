@@ -5,8 +5,7 @@
 
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/boss/boss_kit.h"
-#include "game/boss/zurododavad_player_behaviour.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("EnergyOrbBehaviour", EnergyOrbBehaviour);
@@ -50,8 +49,7 @@ void EnergyOrbBehaviour::Update(float dt) {
 bool EnergyOrbBehaviour::FlyTo(Engine::GameObj* bar, Engine::GameObj* bird, float dt) {
     if (!bar) {
         // Nowhere to go: the orb still counts for its bird.
-        if (ZurododavadPlayerBehaviour* upgrades = api::ScriptOf<ZurododavadPlayerBehaviour>(bird))
-            upgrades->tier += 1;
+        if (OrbCollector* upgrades = api::ScriptOf<OrbCollector>(bird)) upgrades->CollectOrb();
         Vanish();
         return true;
     }
@@ -62,8 +60,7 @@ bool EnergyOrbBehaviour::FlyTo(Engine::GameObj* bar, Engine::GameObj* bird, floa
     // further than 0.1 in a frame and would otherwise overshoot the bar forever.
     const float distance = api::Distance(owner, bar);
     if (distance < std::max(0.1f, kFlightSpeed * dt)) {
-        if (ZurododavadPlayerBehaviour* upgrades = api::ScriptOf<ZurododavadPlayerBehaviour>(bird))
-            upgrades->tier += 1;
+        if (OrbCollector* upgrades = api::ScriptOf<OrbCollector>(bird)) upgrades->CollectOrb();
         toTierBar1 = toTierBar2 = false;
         api::Play(kArmorGet);
         api::SetVelocity(owner, {0.0f, 0.0f});

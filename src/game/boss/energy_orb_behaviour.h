@@ -7,6 +7,14 @@
 #include "api/object_ref.h"
 #include "api/script.h"
 
+// Where an orb's energy goes: the upgrade tiers of the bird it flew to (the
+// bird's ZurododavadPlayerBehaviour implements it).
+class OrbCollector {
+public:
+    virtual ~OrbCollector() = default;
+    virtual void CollectOrb() = 0;
+};
+
 class EnergyOrbBehaviour : public Engine::ScriptBase<EnergyOrbBehaviour> {
 public:
     using ScriptBase::ScriptBase;

@@ -1,7 +1,6 @@
 #include "game/boss/fight_state.h"
 
 #include "api/script_api.h"
-#include "game/boss/zurododavad_level_control.h"
 
 namespace boss {
 
@@ -11,8 +10,8 @@ const FightState kNoFight{};
 }  // namespace
 
 FightState* Fight() {
-    ZurododavadLevelControl* control = api::FindScript<ZurododavadLevelControl>(kControl);
-    return control ? &control->fight : nullptr;
+    FightOwner* owner = api::FindScript<FightOwner>(kControl);
+    return owner ? &owner->OwnedFight() : nullptr;
 }
 
 const FightState& FightNow() {

@@ -13,6 +13,13 @@ struct FightState {
     int32_t orbCount = 0;     // energy orbs the boss has absorbed, 0 to kMaxOrbs
 };
 
+// The script that owns the fight (the level's control script implements it).
+class FightOwner {
+public:
+    virtual ~FightOwner() = default;
+    virtual FightState& OwnedFight() = 0;
+};
+
 // The loaded level's fight, or null outside a boss level.
 FightState* Fight();
 // The loaded level's fight to read: one that never began outside a boss level.

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "api/script_api.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("LaserHazardBehaviour", LaserHazardBehaviour);
@@ -77,7 +78,7 @@ void LaserHazardBehaviour::Fire(float dt) {
         boss::SetAnimating(b, true);
         const Engine::vec2 d{std::cos(angle * kDegrees), std::sin(angle * kDegrees)};
         for (Engine::GameObj* bird : boss::BirdsOnSegment(api::Position(owner), d, kReach, {0.0f, 0.0f}))
-            boss::KillUnprotected(bird);
+            birds::Bird::Of(bird).KillUnlessProtected(true);
         return;
     }
     if (fireTimer >= -8.0f) {

@@ -7,7 +7,8 @@
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/fight_state.h"
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
@@ -174,7 +175,7 @@ void ZurododavadBossBehaviour::WriteResult(int32_t player1Hits, int32_t player2H
 void ZurododavadBossBehaviour::EndMatch() {
     matchEnded = true;
     // Without a wipe the storyboard loads at once instead of leaving the game white.
-    levels::MatchEnd(levels::Mode::Boss, boss::HitsOf(birds[0].Get()), boss::HitsOf(birds[1].Get()));
+    levels::MatchEnd(levels::Mode::Boss, birds::Bird::Of(birds[0].Get()).Score(), birds::Bird::Of(birds[1].Get()).Score());
 }
 
 void ZurododavadBossBehaviour::HashState(Engine::StateHasher& hasher) const {

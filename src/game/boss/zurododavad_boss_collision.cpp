@@ -1,7 +1,8 @@
 #include "game/boss/zurododavad_boss_collision.h"
 
 #include "api/script_api.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/fight_state.h"
@@ -27,8 +28,8 @@ void ZurododavadBossCollision::OnCollisionEnter(Engine::GameObj* other) {
     // A dead boss (its death sequence running) scores nothing more.
     const ZurododavadBossBehaviour* life = api::ScriptOf<ZurododavadBossBehaviour>(owner);
     if (life && life->bossHealth < 1) return;
-    if (other->owner == "Player") boss::AddHits(player1.Get(), kSkillHit);
-    if (other->owner == "Player2") boss::AddHits(player2.Get(), kSkillHit);
+    if (other->owner == "Player") birds::Bird::Of(player1.Get()).AddScore(kSkillHit);
+    if (other->owner == "Player2") birds::Bird::Of(player2.Get()).AddScore(kSkillHit);
     if (ZurododavadFinalBossMode* mode = api::ScriptOf<ZurododavadFinalBossMode>(owner)) mode->hitFlash = true;
     if (name == "LightningBall") api::Play(kLightningHit);
     if (name == "Dung") api::Play(kShitImpact);

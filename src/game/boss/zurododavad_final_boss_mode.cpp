@@ -6,10 +6,9 @@
 #include "api/camera_view.h"
 #include "api/drawing.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
-#include "game/boss/zurododavad_player_behaviour.h"
 #include "game/boss/fight_state.h"
 
 REGISTER_SCRIPT("ZurododavadFinalBossMode", ZurododavadFinalBossMode);
@@ -33,7 +32,7 @@ constexpr uint32_t kShadowColours[3] = {0xFFFF0000, 0xFF00FF00, 0xFF00FFFF};
 constexpr float kRadians = 180.0f / 3.14159265358979f;
 }  // namespace
 
-MainPlayerBehaviour* ZurododavadFinalBossMode::BirdScript(size_t i) const { return boss::BirdOf(birds[i].Get()); }
+birds::Bird ZurododavadFinalBossMode::BirdScript(size_t i) const { return birds::Bird::Of(birds[i]); }
 
 void ZurododavadFinalBossMode::Init() {
     birds = {api::Find(kPlayer1), api::Find(kPlayer2)};
@@ -61,8 +60,7 @@ void ZurododavadFinalBossMode::ClearAttacks() {
     }
     // Birds still held by the arms go free with the boss's end.
     for (size_t i = 0; i < birds.size(); ++i) {
-        if (ZurododavadPlayerBehaviour* cage = api::ScriptOf<ZurododavadPlayerBehaviour>(birds[i].Get()))
-            cage->Release();
+        if (BossGrab* cage = api::ScriptOf<BossGrab>(birds[i])) cage->Release();
     }
     api::SetColor(shadow.Get(), 0x00FFFFFF);
     attackState = kTelegraph;
@@ -154,11 +152,10 @@ void ZurododavadFinalBossMode::Barrier(float dt) {
     const float reach = api::Length(api::Scale(feedback));
     for (size_t i = 0; i < birds.size(); ++i) {
         Engine::GameObj* bird = birds[i].Get();
-        MainPlayerBehaviour* main = BirdScript(i);
-        if (!main || main->IsProtected() || main->stunned) continue;
+        const birds::Bird main = BirdScript(i);
+        if (!main || main.IsProtected() || main.IsStunned()) continue;
         if (api::Distance(owner, bird) > reach) continue;
-        main->stunDuration = 2.0f;
-        main->stunned = true;
+        main.Stun(2.0f);
         api::SetVelocity(bird, api::DirectionTo(owner, bird) * 5.0f);
     }
 }
@@ -197,7 +194,7 @@ void ZurododavadFinalBossMode::Laser(float dt) {
         api::SetColor(lockOn.Get(), 0x00FFFFFF);
         for (Engine::GameObj* bird :
              boss::BirdsOnSegment(api::Position(owner), laserAim, kLaserReach, {0.0f, kLaserWidth}))
-            boss::KillUnprotected(bird);
+            birds::Bird::Of(bird).KillUnlessProtected(true);
         return;
     }
     attackState = kTelegraph;
@@ -223,15 +220,15 @@ void ZurododavadFinalBossMode::Grab() {
             Engine::GameObj* smash = api::Spawn(kSmash, at.x, at.y + 1.0f);
             boss::SheetFrames(smash, 1, 2, 0.1f);
             (i == 0 ? smashFeedback1 : smashFeedback2) = smash;
-            if (ZurododavadPlayerBehaviour* cage = api::ScriptOf<ZurododavadPlayerBehaviour>(bird)) cage->Catch();
+            if (BossGrab* cage = api::ScriptOf<BossGrab>(bird)) cage->Catch();
         }
         return;
     }
     bool anyLeft = false;
     for (size_t i = 0; i < arms.size() && i < birds.size(); ++i) {
         if (!arms[i]) continue;
-        const MainPlayerBehaviour* main = BirdScript(i);
-        if (!main || !main->controlsLocked) {
+        const birds::Bird main = BirdScript(i);
+        if (!main.ControlsLocked()) {
             api::Destroy((i == 0 ? smashFeedback1 : smashFeedback2).Get());
             api::Destroy(arms[i].Get());
             arms[i].Reset();

@@ -12,8 +12,20 @@
 #include "api/maths.h"
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/birds/bird.h"
 
-class MainPlayerBehaviour;
+
+// What the boss's grab does to a bird (the bird's ZurododavadPlayerBehaviour
+// implements it).
+class BossGrab {
+public:
+    virtual ~BossGrab() = default;
+    // The bird is held whatever its state, controls locked and collider off,
+    // until it escapes or dies.
+    virtual void Catch() = 0;
+    // Lets a held bird go (the boss died while holding it).
+    virtual void Release() = 0;
+};
 
 class ZurododavadFinalBossMode : public Engine::ScriptBase<ZurododavadFinalBossMode> {
 public:
@@ -49,7 +61,7 @@ public:
     Engine::vec2 laserAim{0.0f, -1.0f};
 
 private:
-    MainPlayerBehaviour* BirdScript(size_t i) const;
+    birds::Bird BirdScript(size_t i) const;
     void Telegraph(float dt);
     void Barrier(float dt);
     void Laser(float dt);

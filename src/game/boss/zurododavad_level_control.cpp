@@ -6,9 +6,8 @@
 #include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/energy_orb_behaviour.h"
 #include "game/boss/zurododavad_player_behaviour.h"
 #include "game/story/dialog_scene.h"
@@ -69,9 +68,9 @@ bool ZurododavadLevelControl::DialogueOver() {
         return true;
     }
     for (api::ObjectRef* bird : {&player1, &player2}) {
-        const RoundPlayerBehaviour* round = boss::RoundOf(bird->Get());
-        if (!round) continue;
-        api::SetPosition(bird->Get(), round->SpawnRule());
+        const birds::Bird face = birds::Bird::Of(*bird);
+        if (!face) continue;
+        api::SetPosition(bird->Get(), face.SpawnRule());
         api::SetVelocity(bird->Get(), {0.0f, 0.0f});
     }
     return fight.started;

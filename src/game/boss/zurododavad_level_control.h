@@ -12,7 +12,9 @@
 #include "api/script.h"
 #include "game/boss/fight_state.h"
 
-class ZurododavadLevelControl : public Engine::ScriptBase<ZurododavadLevelControl>, public Engine::HashedState {
+class ZurododavadLevelControl : public Engine::ScriptBase<ZurododavadLevelControl>,
+                                public boss::FightOwner,
+                                public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
     ~ZurododavadLevelControl() override;
@@ -40,6 +42,7 @@ public:
     api::ObjectRef countdownLabel;
     // The fight this level holds; the other boss scripts reach it through boss::Fight().
     boss::FightState fight;
+    boss::FightState& OwnedFight() override { return fight; }
 
 private:
     // True once the dialogue is over; until then the birds stand at their spawn points.

@@ -2,8 +2,8 @@
 
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/energy_orb_behaviour.h"
 #include "game/boss/fight_state.h"
 
@@ -89,7 +89,7 @@ void ZurododavadMinionBehaviour::Update(float dt) {
 
 void ZurododavadMinionBehaviour::Killed(Engine::GameObj* bird) {
     killed_ = true;
-    boss::AddHits(bird, kKillBonus);
+    birds::Bird::Of(bird).AddScore(kKillBonus);
     if (Engine::GameObj* label = bonusLabel.Get()) {
         api::SetPosition(label, api::Position(owner) + Engine::vec2{-0.6f, 1.0f});
         bonusTimer_ = 1.0f;
@@ -105,16 +105,15 @@ void ZurododavadMinionBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     }
     // A minion scores once: the bird's own script may have released it on this contact already.
     if (killed_) return;
-    if (boss::IsBirdName(name)) {
-        const MainPlayerBehaviour* bird = boss::BirdOf(other);
-        if (bird && bird->pecking) {
+    if (birds::IsBirdName(name)) {
+        if (birds::Bird::Of(other).IsPecking()) {
             Killed(other);
             api::Play(kMinionDeath);
         }
         return;
     }
     if (name == "LightningBall" || name == "Dung" || name == "FartBomb" || name == "SoundScream") {
-        if (boss::IsBirdName(other->owner)) Killed(api::Find(other->owner));
+        if (birds::IsBirdName(other->owner)) Killed(api::Find(other->owner));
         released = true;
         if (name == "LightningBall") api::Play(kLightningHit);
         if (name == "Dung") api::Play(kShitImpact);
@@ -123,6 +122,6 @@ void ZurododavadMinionBehaviour::OnCollisionEnter(Engine::GameObj* other) {
 }
 
 void ZurododavadMinionBehaviour::OnCollisionStay(Engine::GameObj* other) {
-    if (!other || gone_ || !boss::IsBirdName(other->name)) return;
-    if (fuse >= -0.1f && fuse <= 0.0f) boss::KillUnprotected(other);
+    if (!other || gone_ || !birds::IsBirdName(other->name)) return;
+    if (fuse >= -0.1f && fuse <= 0.0f) birds::Bird::Of(other).KillUnlessProtected(true);
 }

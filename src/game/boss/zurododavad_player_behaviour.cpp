@@ -8,9 +8,8 @@
 #include "api/controls.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_minion_behaviour.h"
@@ -38,7 +37,7 @@ const char* const kTierTextures[ZurododavadPlayerBehaviour::kTiers] = {kTierStre
 constexpr Engine::vec2 kSlotParked{-40.0f, -50.0f};
 }  // namespace
 
-MainPlayerBehaviour* ZurododavadPlayerBehaviour::Bird() const { return boss::BirdOf(owner); }
+birds::Bird ZurododavadPlayerBehaviour::Face() const { return birds::Bird::Of(owner); }
 
 void ZurododavadPlayerBehaviour::Init() {
     const bool one = owner && owner->name == "Player";
@@ -62,9 +61,8 @@ void ZurododavadPlayerBehaviour::Init() {
 }
 
 void ZurododavadPlayerBehaviour::Update(float dt) {
-    MainPlayerBehaviour* bird = Bird();
-    if (bird) api::SetText(chargeLabel.Get(), std::to_string(bird->ultimateCharge));
-    api::SetText(hitLabel.Get(), std::to_string(boss::HitsOf(owner)));
+    if (const birds::Bird bird = Face()) api::SetText(chargeLabel.Get(), std::to_string(bird.UltimateCharge()));
+    api::SetText(hitLabel.Get(), std::to_string(birds::Bird::Of(owner).Score()));
     ShowTiers();
     if (upgradeChosen && !upgradesRolled) RollUpgrades();
     UpdateCage(dt);
@@ -103,11 +101,10 @@ void ZurododavadPlayerBehaviour::RollUpgrades() {
 }
 
 void ZurododavadPlayerBehaviour::Catch() {
-    MainPlayerBehaviour* bird = Bird();
+    const birds::Bird bird = Face();
     if (!bird) return;
-    bird->Stun(2.0f, false);
-    bird->stunDuration = 9999.0f;
-    bird->controlsLocked = true;
+    bird.Stun(9999.0f);  // until the cage opens
+    bird.LockControls(true);
     cageTimer = kCageStart;
     cageCount = 0;
     api::SetVelocity(owner, {0.0f, 0.0f});
@@ -122,11 +119,11 @@ void ZurododavadPlayerBehaviour::Release() {
 }
 
 void ZurododavadPlayerBehaviour::OpenCage(bool escaped) {
-    MainPlayerBehaviour* bird = Bird();
+    const birds::Bird bird = Face();
     if (bird) {
-        bird->controlsLocked = false;
-        bird->stunDuration = 0.0f;
-        if (!escaped) bird->Kill(true);
+        bird.LockControls(false);
+        bird.EndStun();
+        if (!escaped) bird.Kill(true);
     }
     boss::SwitchColliderOn(owner, colliderSize);
     cageTimer = 0.0f;
@@ -135,8 +132,8 @@ void ZurododavadPlayerBehaviour::OpenCage(bool escaped) {
 }
 
 void ZurododavadPlayerBehaviour::UpdateCage(float dt) {
-    MainPlayerBehaviour* bird = Bird();
-    if (!bird || !bird->controlsLocked || !caged_) return;
+    const birds::Bird bird = Face();
+    if (!bird.ControlsLocked() || !caged_) return;
     cageTimer += dt;
     api::SetPosition(owner, cagePoint);
     api::SetVelocity(owner, {0.0f, 0.0f});
@@ -144,18 +141,18 @@ void ZurododavadPlayerBehaviour::UpdateCage(float dt) {
         OpenCage(true);
     } else if (cageTimer > kCageDeath) {
         OpenCage(false);
-    } else if (bird->KeyAction("Flap") || bird->pad.IsButtonTriggered(Engine::kButtonA)) {
+    } else if (bird.FlapPressed()) {
         cageCount += 1;
         api::Play(kCageStruggle);
     }
 }
 
 void ZurododavadPlayerBehaviour::Peck(Engine::GameObj* other, bool stay) {
-    MainPlayerBehaviour* bird = Bird();
+    const birds::Bird bird = Face();
     if (!bird || !other) return;
     const std::string& name = other->name;
     if (name == "ZurododavadMinion") {
-        if (bird->pecking)
+        if (bird.IsPecking())
             if (ZurododavadMinionBehaviour* minion = api::ScriptOf<ZurododavadMinionBehaviour>(other))
                 minion->released = true;
         return;
@@ -163,10 +160,9 @@ void ZurododavadPlayerBehaviour::Peck(Engine::GameObj* other, bool stay) {
     if (name == "ZurododavadBossRock") {
         const Engine::RigidBody* body = api::Body(other);
         if (body && body->MotionType == Engine::kDynamicMotion) {
-            bird->dead = true;
-            if (stay) bird->killedByHazard = true;
-        } else if (stay && bird->pecking) {
-            boss::AddHits(owner, 20);
+            bird.Kill(stay);
+        } else if (stay && bird.IsPecking()) {
+            birds::Bird::Of(owner).AddScore(20);
             if (ZurododavadRockBehaviour* rock = api::ScriptOf<ZurododavadRockBehaviour>(other)) rock->hitPoints -= 1;
         }
         return;
@@ -174,8 +170,8 @@ void ZurododavadPlayerBehaviour::Peck(Engine::GameObj* other, bool stay) {
     if (name == "Level4Boss" && stay && boss::FightNow().vulnerable && api::Position(other).y >= 0.0f) {
         ZurododavadBossBehaviour* life = api::ScriptOf<ZurododavadBossBehaviour>(other);
         if (!life || life->bossHealth < 1) return;
-        if (!bird->pecking && !bird->pad.IsRightTriggerTriggered()) return;
-        boss::AddHits(owner, strength);
+        if (!bird.IsPecking() && !bird.PeckTriggerPressed()) return;
+        birds::Bird::Of(owner).AddScore(strength);
         life->bossHealth -= strength;
         if (ZurododavadFinalBossMode* mode = api::ScriptOf<ZurododavadFinalBossMode>(other)) mode->hitFlash = true;
     }

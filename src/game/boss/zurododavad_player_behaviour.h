@@ -11,11 +11,17 @@
 #include "api/maths.h"
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/birds/bird.h"
 #include "game/birds/bird_links.h"
+#include "game/boss/energy_orb_behaviour.h"
+#include "game/boss/zurododavad_final_boss_mode.h"
 
-class MainPlayerBehaviour;
 
-class ZurododavadPlayerBehaviour : public Engine::ScriptBase<ZurododavadPlayerBehaviour>, public BirdUpgrades, public Engine::HashedState {
+class ZurododavadPlayerBehaviour : public Engine::ScriptBase<ZurododavadPlayerBehaviour>,
+                                   public BirdUpgrades,
+                                   public OrbCollector,
+                                   public BossGrab,
+                                   public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -37,11 +43,8 @@ public:
     float SpeedBonus() const override { return speedBonus; }
     bool UltimateTier() const override { return ultimateTier; }
 
-    // The boss's grab: the bird is held whatever its state, controls locked and
-    // collider off, until it escapes or dies.
-    void Catch();
-    // Lets a held bird go (the boss died while holding it).
-    void Release();
+    void Catch() override;
+    void Release() override;
 
     // Strength, Speed, Poop, Stopwatch, Ultimate.
     std::array<bool, kTiers> tierFlags{};
@@ -55,6 +58,7 @@ public:
     int32_t cageCount = 0;
     float cageTimer = 0.0f;
     int32_t tier = 0;
+    void CollectOrb() override { tier += 1; }
     int32_t strength = 1;
     float speedBonus = 0.0f;
     float poopBonus = 0.0f;
@@ -65,7 +69,7 @@ public:
     Engine::vec2 cagePoint{0.0f, 0.0f};
 
 private:
-    MainPlayerBehaviour* Bird() const;
+    birds::Bird Face() const;
     void ShowTiers();
     void RollUpgrades();
     void UpdateCage(float dt);

@@ -5,9 +5,8 @@
 
 #include "api/bodies.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/birds/bird.h"
+#include "game/boss/boss_shapes.h"
 #include "game/egg/bug_behaviour.h"
 
 REGISTER_SCRIPT("ZurododavadPowerUpSpawner", ZurododavadPowerUpSpawner);
@@ -80,14 +79,13 @@ void ZurododavadPowerUpSpawner::Launch(Engine::GameObj* bug, BugBehaviour& scrip
 void ZurododavadPowerUpSpawner::PickUps(Engine::GameObj* bug, BugBehaviour& script) {
     for (const char* name : {kPlayer1.c_str(), kPlayer2.c_str()}) {
         Engine::GameObj* bird = api::Find(name);
-        MainPlayerBehaviour* main = boss::BirdOf(bird);
-        if (!main || main->dead || !api::Overlaps(bug, bird)) continue;
+        const birds::Bird face = birds::Bird::Of(bird);
+        if (!face || face.IsDead() || !api::Overlaps(bug, bird)) continue;
         api::Play(kPowerUpGet);
         if (script.immunity) api::Play(kInvulnGet);
         if (script.laxative) api::Play(kLaxativeGet);
-        if (script.ultimate) main->ultimateReady = true;
-        if (RoundPlayerBehaviour* round = boss::RoundOf(bird))
-            round->Grant(script.immunity, false, script.laxative, false, false, false);
+        if (script.ultimate) face.ReadyUltimate();
+        face.Grant(script.immunity, false, script.laxative, false, false, false);
         script.Withdraw();
         return;
     }

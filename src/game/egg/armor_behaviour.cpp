@@ -1,8 +1,8 @@
 #include "game/egg/armor_behaviour.h"
 
 #include "api/script_api.h"
-#include "game/birds/round_player_behaviour.h"
-#include "game/egg/armor_spawn.h"
+#include "game/birds/bird.h"
+#include "game/egg/pickup_spawner.h"
 
 REGISTER_SCRIPT("ArmorBehaviour", ArmorBehaviour);
 
@@ -28,17 +28,17 @@ void ArmorBehaviour::Withdraw() {
 
 void ArmorBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (!active || !other || (other->name != "Player" && other->name != "Player2")) return;
-    RoundPlayerBehaviour* bird = api::ScriptOf<RoundPlayerBehaviour>(other);
-    if (bird && bird->isAttacker) {
+    const birds::Bird bird = birds::Bird::Of(other);
+    if (bird.IsAttacker()) {
         api::Play(kDestroyed);
         api::Park(owner);
     } else {
-        if (bird) bird->armorPieces += 1;
+        bird.SetArmour(bird.Armour() + 1);
         flying = true;
         flightDistance = api::Distance(owner, egg.Get());
     }
     active = false;
-    if (ArmorSpawn* spawn = api::ScriptOf<ArmorSpawn>(spawner)) spawn->Restart();
+    if (ArmourSpawner* spawn = api::ScriptOf<ArmourSpawner>(spawner)) spawn->Restart();
 }
 
 void ArmorBehaviour::Update(float dt) {

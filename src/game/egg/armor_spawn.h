@@ -6,8 +6,9 @@
 
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/egg/pickup_spawner.h"
 
-class ArmorSpawn : public Engine::ScriptBase<ArmorSpawn> {
+class ArmorSpawn : public Engine::ScriptBase<ArmorSpawn>, public ArmourSpawner {
 public:
     using ScriptBase::ScriptBase;
 
@@ -17,7 +18,7 @@ public:
     // Between rounds: the piece goes away and the wait starts over.
     void Reset();
     // After a pickup or a loss: a new delay and side, the wait starts over.
-    void Restart();
+    void Restart() override;
 
     api::ObjectRef armor;
     bool spawned = false;

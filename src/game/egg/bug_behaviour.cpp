@@ -2,11 +2,10 @@
 
 #include "api/drawing.h"
 #include "api/script_api.h"
-#include "game/birds/round_player_behaviour.h"
-#include "game/egg/power_bugs.h"
+#include "game/birds/bird.h"
+#include "game/egg/pickup_spawner.h"
 #include "game/level_scripts/thunder_clouds.h"
-#include "game/round/game_mode.h"
-#include "game/runner/l4_power_up_spawner.h"
+#include "game/birds/bird_links.h"
 
 REGISTER_SCRIPT("BugBehaviour", BugBehaviour);
 
@@ -43,14 +42,14 @@ void BugBehaviour::Withdraw() {
 }
 
 void BugBehaviour::RestartSpawner() {
-    if (PowerBugs* bugs = api::ScriptOf<PowerBugs>(spawner)) bugs->Restart();
-    if (L4PowerUpSpawner* bugs = api::ScriptOf<L4PowerUpSpawner>(runnerSpawner)) bugs->Restart();
+    if (BugSpawner* bugs = api::ScriptOf<BugSpawner>(spawner)) bugs->Restart();
+    if (BugSpawner* bugs = api::ScriptOf<BugSpawner>(runnerSpawner)) bugs->Restart();
 }
 
-bool BugBehaviour::InRunnerPool() const { return api::ScriptOf<L4PowerUpSpawner>(runnerSpawner) != nullptr; }
+bool BugBehaviour::InRunnerPool() const { return api::ScriptOf<BugSpawner>(runnerSpawner) != nullptr; }
 
 bool BugBehaviour::SpawnerRuns() const {
-    return api::ScriptOf<PowerBugs>(spawner) || api::ScriptOf<L4PowerUpSpawner>(runnerSpawner);
+    return api::ScriptOf<BugSpawner>(spawner) || api::ScriptOf<BugSpawner>(runnerSpawner);
 }
 
 void BugBehaviour::OnCollisionEnter(Engine::GameObj* other) {
@@ -115,18 +114,16 @@ void BugBehaviour::PlayPickupSounds(Engine::GameObj* bird) const {
     if (immunity) api::Play(kInvulnGet);
     if (laxative) api::Play(kLaxativeGet);
     if (eggHealth) {
-        const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
-        api::Play(round && round->isDefender ? kHealGet : kInvulnGet);
+        api::Play(birds::Bird::Of(bird).IsDefender() ? kHealGet : kInvulnGet);
     }
 }
 
 void BugBehaviour::Grant() {
     pendingGrant = false;
-    const GameMode* mode = api::ScriptOf<GameMode>(levelSettings);
-    if (mode && mode->mode != 1) return;
+    const MatchRules* rules = api::ScriptOf<MatchRules>(levelSettings);
+    if (rules && !rules->EggMode()) return;
     api::GameObj* bird = touchedByPlayer1 ? player1.Get() : touchedByPlayer2 ? player2.Get() : nullptr;
-    if (RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(bird))
-        round->Grant(grantImmunity_, grantEggHealth_, grantLaxative_, grantHazard_, grantUltimate_, grantCloud_);
+    birds::Bird::Of(bird).Grant(grantImmunity_, grantEggHealth_, grantLaxative_, grantHazard_, grantUltimate_, grantCloud_);
 }
 
 void BugBehaviour::ShowFeedback(float dt) {

@@ -1,7 +1,7 @@
 #include "game/egg/eagle_egg_ai.h"
 
 #include "api/script_api.h"
-#include "game/birds/round_player_behaviour.h"
+#include "game/birds/bird.h"
 #include "game/menus/transition.h"
 
 REGISTER_SCRIPT("EagleEggAI", EagleEggAI);
@@ -43,8 +43,7 @@ void EagleEggAI::Update(float dt) {
     const api::vec2 at = api::Position(owner);
     if (at.y <= downY + 4.0f) goingUp = true;
     if (at.y >= upY - 4.0f) goingUp = false;
-    const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(player1);
-    const bool player1Attacks = round && round->isAttacker;
+    const bool player1Attacks = birds::Bird::Of(player1).IsAttacker();
     // The egg keeps to the defender's half of the field.
     const float turnRightAt = leftX + (player1Attacks ? 14.0f : 8.0f);
     const float turnLeftAt = rightX - (player1Attacks ? 8.0f : 14.0f);

@@ -1,7 +1,7 @@
 #include "game/egg/explosion_bug_behaviour.h"
 
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
+#include "game/birds/bird.h"
 
 REGISTER_SCRIPT("ExplosionBugs", ExplosionBugBehaviour);
 
@@ -28,8 +28,7 @@ void ExplosionBugBehaviour::Update(float dt) {
     if (!armed) return;
     countdown -= dt;
     if (countdown > 0.0f) return;
-    if (MainPlayerBehaviour* victim = api::ScriptOf<MainPlayerBehaviour>(touchedByPlayer1 ? player2 : player1))
-        victim->dead = true;
+    birds::Bird::Of(touchedByPlayer1 ? player2 : player1).Kill();
     armed = false;
     countdown = kFuse;
 }

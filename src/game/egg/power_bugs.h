@@ -7,10 +7,11 @@
 
 #include "api/object_ref.h"
 #include "api/script.h"
+#include "game/egg/pickup_spawner.h"
 
 class BugBehaviour;
 
-class PowerBugs : public Engine::ScriptBase<PowerBugs> {
+class PowerBugs : public Engine::ScriptBase<PowerBugs>, public BugSpawner {
 public:
     using ScriptBase::ScriptBase;
 
@@ -26,7 +27,7 @@ public:
     // Between rounds: the bug goes away, the timers start over.
     void Reset();
     // After a pickup or an exit: a new delay and side, the wait starts over.
-    void Restart();
+    void Restart() override;
 
     int32_t side = 1;
     float delay = 0.0f;

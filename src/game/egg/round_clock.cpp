@@ -1,9 +1,9 @@
 #include "game/egg/round_clock.h"
 
 #include "api/script_api.h"
-#include "game/birds/round_player_behaviour.h"
+#include "game/birds/bird.h"
 #include "game/egg/egg_behaviour.h"
-#include "game/round/game_mode.h"
+#include "game/egg/round_state.h"
 
 namespace EggLevel {
 
@@ -14,11 +14,11 @@ DelayInputs ReadDelayInputs(const api::ObjectRef& egg, const api::ObjectRef& lev
         in.health = static_cast<float>(eggScript->health);
         in.maxHealth = static_cast<float>(eggScript->maxHealth);
     }
-    if (const GameMode* mode = api::ScriptOf<GameMode>(levelSettings)) {
-        in.timeLeft = mode->timeLeft;
-        in.roundTime = mode->roundTime;
+    if (const RoundState* round = api::ScriptOf<RoundState>(levelSettings)) {
+        in.timeLeft = round->TimeLeft();
+        in.roundTime = round->RoundTime();
         // The armour that counts is the defender's: only a defender collects it.
-        if (const RoundPlayerBehaviour* defender = mode->RoundOf(mode->Defender())) in.armor = defender->armorPieces;
+        if (const birds::Bird defender = birds::Bird::Of(round->DefendingBird())) in.armor = defender.Armour();
     }
     return in;
 }

@@ -7,7 +7,7 @@
 
 namespace EggLevel {
 
-// Reads the egg ("Egg"'s EggBehaviour) and the round (`GameMode` on
+// Reads the egg ("Egg"'s EggBehaviour) and the round (`RoundState` on
 // `levelSettings`); missing pieces leave the defaults (a full egg, a full round).
 DelayInputs ReadDelayInputs(const api::ObjectRef& egg, const api::ObjectRef& levelSettings, bool useTime);
 

@@ -5,7 +5,7 @@
 #include "api/bodies.h"
 #include "api/drawing.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
+#include "game/birds/bird.h"
 #include "game/foodcourt/food_court.h"
 
 REGISTER_SCRIPT("HumanCustomerBehaviour", HumanCustomerBehaviour);
@@ -186,7 +186,7 @@ void HumanCustomerBehaviour::Leave(float dt) {
 void HumanCustomerBehaviour::Bumped() {
     Stop();
     if (bumpTimer > kBumpLimit) {
-        if (auto* bird = api::ScriptOf<MainPlayerBehaviour>(bumper)) bird->Kill();
+        birds::Bird::Of(bumper).Kill();
         bumper.Reset();
         // The next bird starts a count of its own.
         bumpTimer = 0.0f;

@@ -3,8 +3,7 @@
 #include "api/drawing.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
+#include "game/birds/bird.h"
 
 REGISTER_SCRIPT("LightningBehaviour", LightningBehaviour);
 
@@ -29,17 +28,13 @@ void LightningBehaviour::Update(float) { api::SetLayer(owner, -1); }
 
 void LightningBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     if (!other || (other->name != "Player" && other->name != "Player2")) return;
-    const RoundPlayerBehaviour* round = api::ScriptOf<RoundPlayerBehaviour>(other);
-    if (round && round->immune) return;
-    MainPlayerBehaviour* bird = api::ScriptOf<MainPlayerBehaviour>(other);
-    if (!bird) return;
+    const birds::Bird bird = birds::Bird::Of(other);
+    if (!bird || bird.IsImmune()) return;
     api::GameObj* anim = api::Spawn(kDeathAnim, 0.0f, 0.0f);
-    api::Destroy(bird->deathAnim.Get());
-    bird->deathAnim = anim;
+    bird.ShowDeath(anim);
     api::SetPosition(anim, api::Position(other));
     if (Engine::graphics::Animator* animator = api::AnimatorOf(anim)) animator->frameTime = 0.1f;
     api::PlayAnimation(anim);
     api::SetPosition(other, {api::Position(other).x, 100.0f});
-    bird->dead = true;
     api::Play(kDeath);
 }

@@ -9,11 +9,11 @@ namespace levels {
 namespace {
 
 const LevelRow kRows[] = {
-    {api::LevelKey{"Level1"}, Mode::Egg, "The egg! It's mineee!", "Hoo? No, that's mine!"},
-    {api::LevelKey{"Level2"}, Mode::FoodCourt, nullptr, nullptr},
-    {api::LevelKey{"Level4"}, Mode::Runner, "The Spaceship's Ahead!", "The ship's mine! Waaa!"},
-    {api::LevelKey{"Zurododavad"}, Mode::Boss, "The boss? Wake him?", "Noooo!! Peck him!!!"},
-    {api::LevelKey{"PracticeRange"}, Mode::Practice, nullptr, nullptr},
+    {api::LevelKey{"Level1"}, Mode::Egg, "The egg! It's mineee!", "Hoo? No, that's mine!", EggRoundBirds()},
+    {api::LevelKey{"Level2"}, Mode::FoodCourt, nullptr, nullptr, PlainBirds()},
+    {api::LevelKey{"Level4"}, Mode::Runner, "The Spaceship's Ahead!", "The ship's mine! Waaa!", RunnerBirds()},
+    {api::LevelKey{"Zurododavad"}, Mode::Boss, "The boss? Wake him?", "Noooo!! Peck him!!!", BossArenaBirds()},
+    {api::LevelKey{"PracticeRange"}, Mode::Practice, nullptr, nullptr, PracticeBirds()},
 };
 
 }  // namespace
@@ -33,5 +33,11 @@ bool CurrentIs(Mode mode) {
 }
 
 bool InPlayedLevel() { return Current() != nullptr; }
+
+const BirdRules& CurrentBirdRules() {
+    static const BirdRules kPlain = PlainBirds();
+    const LevelRow* row = Current();
+    return row ? row->birds : kPlain;
+}
 
 }  // namespace levels

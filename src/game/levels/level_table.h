@@ -5,6 +5,7 @@
 // and its key in MapData/LevelPaths.xml (docs/architecture.md, "Adding a level").
 
 #include "api/names.h"
+#include "game/levels/bird_rules.h"
 
 namespace levels {
 
@@ -22,6 +23,7 @@ struct LevelRow {
     Mode mode;
     const char* openingLine1;  // the opening dialogue's two lines, or null for none
     const char* openingLine2;
+    BirdRules birds;           // how the birds play here
 };
 
 // Every played level. A played level has the pause menu, pauses when the window

@@ -61,6 +61,6 @@ void Confirmation::Update(float dt) {
         api::Quit();  // the program stops once this frame is over
     } else {
         api::Play(kReturn);
-        MenuFlow::LeaveTo(wipe_, kTitle);
+        MenuFlow::LeaveTo(wipe_.Get(), kTitle);
     }
 }

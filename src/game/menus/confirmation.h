@@ -4,6 +4,7 @@
 // the screen; a level without a wipe never reacts.
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/oscillator.h"
 
 class Transition;
@@ -27,7 +28,7 @@ private:
     api::ObjectRef yes_;
     api::ObjectRef no_;
     api::ObjectRef arrow_;
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     // Either player answers; button A counts when it comes up.
     api::MenuInput menu_{{1, 2}, {}, true};
     Oscillator pulse_{kPulseSeconds};

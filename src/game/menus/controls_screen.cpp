@@ -6,6 +6,7 @@
 #include "api/labels.h"
 #include "api/stage.h"
 #include "game/menus/menu_flow.h"
+#include "game/menus/transition.h"
 
 REGISTER_SCRIPT("ControlsScreen", ControlsScreen);
 
@@ -48,5 +49,5 @@ void ControlsScreen::Update(float dt) {
     if (editor.Update(dt) == ControlsEditor::Outcome::kEditing) return;
     leaving_ = true;
     if (wipe_) api::Play(kReturn);
-    MenuFlow::LeaveTo(wipe_, kOptions);
+    MenuFlow::LeaveTo(wipe_.Get(), kOptions);
 }

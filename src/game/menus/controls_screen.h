@@ -4,6 +4,7 @@
 // ("P1Heading", "P2Heading"). Keeping or backing out returns to the options.
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/controls_editor.h"
 
 class Transition;
@@ -18,6 +19,6 @@ public:
     ControlsEditor editor;
 
 private:
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     bool leaving_ = false;
 };

@@ -6,6 +6,7 @@
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "game/menus/menu_flow.h"
+#include "game/menus/transition.h"
 
 REGISTER_SCRIPT("MainMenu", MainMenu);
 
@@ -101,7 +102,7 @@ void MainMenu::Update(float dt) {
     if (menu_.confirm) {
         // Without a wipe this loads the next level at once and this script is gone.
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kEntries[selected()].leavesTo);
+        MenuFlow::LeaveTo(wipe_.Get(), kEntries[selected()].leavesTo);
         return;
     }
     // The co-op title and the Online screen each have a key and a pad button.
@@ -112,6 +113,6 @@ void MainMenu::Update(float dt) {
     const bool coop = pressed(kCoopKey, Engine::kButtonY);
     if (coop || pressed(kOnlineKey, Engine::kButtonX)) {
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, coop ? kCoopTitle : kOnlineScreen);
+        MenuFlow::LeaveTo(wipe_.Get(), coop ? kCoopTitle : kOnlineScreen);
     }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/oscillator.h"
 #include "game/menus/selection_pulse.h"
 
@@ -41,7 +42,7 @@ private:
     void Select(int index);
     void Sway(float dt);
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     api::ObjectRef zora_;
     api::ObjectRef vidi_;
     api::ObjectRef ribbon_;

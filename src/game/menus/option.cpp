@@ -130,7 +130,7 @@ void Option::Back() {
     api::SaveSettings();
     // Without a wipe this unloads the level, this script included.
     if (wipe_) api::Play(kReturn);
-    MenuFlow::LeaveTo(wipe_, kTitle);
+    MenuFlow::LeaveTo(wipe_.Get(), kTitle);
 }
 
 void Option::Update(float dt) {
@@ -162,6 +162,6 @@ void Option::Update(float dt) {
     if (controls) {
         api::SaveSettings();
         api::Play(kClick);
-        MenuFlow::LeaveTo(wipe_, kControls);
+        MenuFlow::LeaveTo(wipe_.Get(), kControls);
     }
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/oscillator.h"
 #include "game/menus/selection_pulse.h"
 
@@ -52,7 +53,7 @@ private:
     void Confirm();
     void Back();
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     std::array<Slider, 3> sliders_{};
     api::ObjectRef muteTick_;
     api::ObjectRef muteBox_;

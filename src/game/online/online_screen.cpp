@@ -8,6 +8,7 @@
 #include "api/stage.h"
 #include "api/user_settings.h"
 #include "game/menus/menu_flow.h"
+#include "game/menus/transition.h"
 
 REGISTER_SCRIPT("OnlineScreen", OnlineScreen);
 
@@ -170,7 +171,7 @@ void OnlineScreen::Back() {
     if (step == Step::Choose) {
         leaving_ = true;
         api::SaveSettings();
-        MenuFlow::LeaveTo(wipe_, kTitleScreen);
+        MenuFlow::LeaveTo(wipe_.Get(), kTitleScreen);
         return;
     }
     selected = step == Step::Host ? kHost : kJoin;

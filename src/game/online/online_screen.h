@@ -12,6 +12,7 @@
 
 #include "api/menu_input.h"
 #include "api/script_api.h"
+#include "api/script_ref.h"
 
 class Transition;
 
@@ -48,7 +49,7 @@ private:
     void Show();
     void SetLine(int index, const std::string& text, bool chosen = false);
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     bool leaving_ = false;
     api::MenuInput menu_{{1}};
     // Typing takes the letters, so joining moves with the arrows, Enter and Escape only.

@@ -45,6 +45,6 @@ void HowToPlayScript::Update(float dt) {
     }
     if (menu_.back) {
         api::Play(kReturn);
-        leaving_ = MenuFlow::LeaveTo(wipe_, kTitle);
+        leaving_ = MenuFlow::LeaveTo(wipe_.Get(), kTitle);
     }
 }

@@ -6,6 +6,7 @@
 // and the keyboard pages' legends each player's keys as bound.
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/control_prompts.h"
 #include "game/menus/oscillator.h"
 #include "game/pause/key_legend.h"
@@ -33,7 +34,7 @@ public:
 private:
     void Show(int newPage);
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     api::ObjectRef midGround_;
     api::ObjectRef ribbon_;
     api::MenuInput menu_{{1}};

@@ -195,7 +195,7 @@ bool PauseBehaviour::LeaveFor(const std::string& key) {
     // This runs in AlwaysUpdate, while the rest of the level is mid-frame: the
     // level changes from a wipe's Update in the next frame instead, never from
     // here. A level without a wipe gets one, which covers at once and leaves.
-    Transition* wipe = wipe_;
+    Transition* wipe = wipe_.Get();
     if (!wipe) {
         Engine::GameObj* cover = api::Spawn(kWipeArchetype, 0.0f, 0.0f);
         wipe = api::ScriptOf<Transition>(cover);

@@ -24,6 +24,7 @@
 #include <string>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/control_prompts.h"
 #include "game/pause/key_legend.h"
 #include "game/pause/pause_controls_overlay.h"
@@ -88,7 +89,7 @@ private:
     ControlPrompts::HintLabel hint_;
     HowToPlayPages::KeyLegend legend_;
     PauseControlsOverlay controls_;
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     api::MenuInput menu_{{1, 2}, {}, true};
     MenuPad start1_{1};
     MenuPad start2_{2};

@@ -4,8 +4,7 @@
 #include "api/labels.h"
 #include "api/script_api.h"
 #include "api/stage.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
+#include "game/birds/bird.h"
 #include "game/egg/armor_spawn.h"
 #include "game/egg/egg_behaviour.h"
 #include "game/egg/platform_spawner.h"
@@ -124,12 +123,6 @@ void GameMode::Init() {
 
 Transition* GameMode::Wipe() const { return api::ScriptOf<Transition>(transitionObject); }
 ThunderClouds* GameMode::Clouds() const { return api::ScriptOf<ThunderClouds>(cloudSpawner); }
-RoundPlayerBehaviour* GameMode::RoundOf(const api::ObjectRef& bird) const {
-    return api::ScriptOf<RoundPlayerBehaviour>(bird);
-}
-MainPlayerBehaviour* GameMode::BirdOf(const api::ObjectRef& bird) const {
-    return api::ScriptOf<MainPlayerBehaviour>(bird);
-}
 EggBehaviour* GameMode::Egg() const { return api::ScriptOf<EggBehaviour>(egg); }
 
 bool GameMode::DialogueDone() const {
@@ -167,8 +160,8 @@ void GameMode::ResetPositions() {
                          (pad2.IsConnected() && pad2.IsButtonTriggered(13)) || api::KeyTriggered(0x52);
     if (!pressed) return;
     for (const api::ObjectRef* bird : {&player1, &player2})
-        if (MainPlayerBehaviour* b = BirdOf(*bird)) {
-            api::SetPosition(bird->Get(), b->SpawnPoint());
+        if (const birds::Bird b = birds::Bird::Of(*bird)) {
+            api::SetPosition(bird->Get(), b.SpawnPoint());
             api::SetVelocity(bird->Get(), {0.0f, 0.0f});
         }
 }
@@ -195,16 +188,8 @@ void GameMode::ShowRoles() {
 }
 
 void GameMode::SetRoles() {
-    RoundPlayerBehaviour* r1 = RoundOf(player1);
-    RoundPlayerBehaviour* r2 = RoundOf(player2);
-    if (r1) {
-        r1->isAttacker = attackingSide == 1;
-        r1->isDefender = attackingSide != 1;
-    }
-    if (r2) {
-        r2->isAttacker = attackingSide != 1;
-        r2->isDefender = attackingSide == 1;
-    }
+    birds::Bird::Of(player1).SetRole(attackingSide == 1);
+    birds::Bird::Of(player2).SetRole(attackingSide != 1);
 }
 
 void GameMode::RoundLogic(float dt) {
@@ -218,13 +203,11 @@ void GameMode::RoundLogic(float dt) {
     if (roundNumber > 2) matchOver = true;
     if (countdown && !matchOver) Countdown(dt);
 
-    MainPlayerBehaviour* b1 = BirdOf(player1);
-    MainPlayerBehaviour* b2 = BirdOf(player2);
     EggBehaviour* eggScript = Egg();
-    if (b1 && b2 && RoundOf(player1) && RoundOf(player2) && eggScript) {
+    if (birds::Bird::Of(player1) && birds::Bird::Of(player2) && eggScript) {
         if (!countdown && !matchOver) {
             api::SetTextColor(timerLabel.Get(), kWhite);
-            if (RoundPlayerBehaviour* defender = RoundOf(Defender())) defenderArmor = defender->armorPieces;
+            if (const birds::Bird defender = birds::Bird::Of(Defender())) defenderArmor = defender.Armour();
             const int32_t bar = defenderArmor < 0 ? 0 : defenderArmor > 5 ? 5 : defenderArmor;
             api::SetTexture(armorBar.Get(), kArmorBars[bar]);
         }
@@ -274,10 +257,7 @@ void GameMode::PlayRound(float dt) {
 
 void GameMode::EndRound() {
     for (const api::ObjectRef* bird : {&player1, &player2})
-        if (MainPlayerBehaviour* b = BirdOf(*bird)) {
-            b->invulnerable = true;
-            b->holdInvulnerable = true;
-        }
+        birds::Bird::Of(*bird).HoldInvulnerable(true);
     api::SetTimeScale(0.5f);
     timeLeft = roundTime;
     roundOver = true;
@@ -293,9 +273,9 @@ void GameMode::EndRound() {
 
 void GameMode::DecideRoundResult() {
     const EggBehaviour* eggScript = Egg();
-    const RoundPlayerBehaviour* defender = RoundOf(Defender());
+    const birds::Bird defender = birds::Bird::Of(Defender());
     if (!eggScript || !defender) return;
-    const int32_t armor = defender->armorPieces;
+    const int32_t armor = defender.Armour();
     const RoundWinner winner = DecideRound(eggScript->health, eggScript->maxHealth, armor);
     const bool player1Attacks = attackingSide == 1;
     const bool attackerWon = winner == kAttackerWins || winner == kBothWin;
@@ -372,12 +352,9 @@ void GameMode::PrepareNextRound() {
         api::SetColor(egg.Get(), kWhite);
     }
     for (const api::ObjectRef* bird : {&player1, &player2}) {
-        if (RoundPlayerBehaviour* round = RoundOf(*bird)) round->armorPieces = 0;
-        if (MainPlayerBehaviour* b = BirdOf(*bird)) {
-            b->stamina = b->maxStamina;
-            b->dead = false;
-            b->pad.Vibrate(0.0f, 0.0f);
-        }
+        const birds::Bird b = birds::Bird::Of(*bird);
+        b.SetArmour(0);
+        b.StartNewRound();
     }
     attackingSide = attackingSide == 1 ? 2 : 1;
     api::SetPosition(p1Icon.Get(), {-50.0f, 0.0f});
@@ -387,9 +364,8 @@ void GameMode::PrepareNextRound() {
     api::SetTexture(armorBar.Get(), kArmorBars[0]);
     api::SetColor(thirtySeconds.Get(), 0u);
     for (const api::ObjectRef* bird : {&player1, &player2})
-        if (MainPlayerBehaviour* b = BirdOf(*bird)) {
-            b->invulnerable = false;
-            b->holdInvulnerable = false;
+        if (const birds::Bird b = birds::Bird::Of(*bird)) {
+            b.HoldInvulnerable(false);
             api::SetColor(bird->Get(), kWhite);
         }
 }

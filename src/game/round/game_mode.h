@@ -18,15 +18,14 @@
 #include "api/object_ref.h"
 #include "api/script.h"
 #include "game/birds/bird_links.h"
+#include "game/egg/round_state.h"
 #include "game/menus/control_prompts.h"
 
 class ThunderClouds;
 class Transition;
-class RoundPlayerBehaviour;
-class MainPlayerBehaviour;
 class EggBehaviour;
 
-class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules, public Engine::HashedState {
+class GameMode : public Engine::ScriptBase<GameMode>, public MatchRules, public RoundState, public Engine::HashedState {
 public:
     using ScriptBase::ScriptBase;
 
@@ -89,11 +88,12 @@ public:
 
     Transition* Wipe() const;
     ThunderClouds* Clouds() const;
-    RoundPlayerBehaviour* RoundOf(const api::ObjectRef& bird) const;
-    MainPlayerBehaviour* BirdOf(const api::ObjectRef& bird) const;
     EggBehaviour* Egg() const;
     const api::ObjectRef& Attacker() const { return attackingSide == 1 ? player1 : player2; }
     const api::ObjectRef& Defender() const { return attackingSide == 1 ? player2 : player1; }
+    float TimeLeft() const override { return timeLeft; }
+    float RoundTime() const override { return roundTime; }
+    const api::ObjectRef& DefendingBird() const override { return Defender(); }
 
 private:
     void ResetPositions();

@@ -4,8 +4,8 @@
 
 #include "api/bodies.h"
 #include "api/drawing.h"
+#include "game/birds/bird.h"
 #include "game/runner/boss_bullet.h"
-#include "game/runner/runner_birds.h"
 #include "game/runner/runner_hud.h"
 
 REGISTER_SCRIPT("Boss", Boss);
@@ -322,27 +322,27 @@ void Boss::Move(float dt) {
 }
 
 void Boss::ScoreHit(Engine::GameObj* bird, int points) {
-    runner::AddScore(bird, points);
+    birds::Bird::Of(bird).AddScore(points);
     hitFlash = true;
 }
 
 void Boss::OnCollisionEnter(Engine::GameObj* other) {
     if (!other) return;
     if (other->name == kDung.c_str()) {
-        Engine::GameObj* bird = runner::BirdNamed(other->owner);
+        Engine::GameObj* bird = birds::Bird::Named(other->owner).Object();
         if (!bird) return;
         api::SetPosition(other, {-50.0f, -50.0f});
         ScoreHit(bird, 5);
         api::Play(kShitImpact);
     } else if (other->name == kSoundScream.c_str() || other->name == kLightningBall.c_str() ||
                other->name == kFartBomb.c_str()) {
-        ScoreHit(runner::BirdNamed(other->owner), 5);
+        ScoreHit(birds::Bird::Named(other->owner).Object(), 5);
         if (other->name == kLightningBall.c_str()) api::Play(kLightningHit);
     }
 }
 
 void Boss::OnCollisionStay(Engine::GameObj* other) {
-    if (runner::IsBird(other) && runner::IsPecking(other)) ScoreHit(other, 2);
+    if (birds::IsBirdObject(other) && birds::Bird::Of(other).IsPecking()) ScoreHit(other, 2);
 }
 
 void Boss::ResetBalls() {

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "api/script_api.h"
+#include "game/runner/boss_bullet.h"
 
-class Boss : public Engine::ScriptBase<Boss> {
+class Boss : public Engine::ScriptBase<Boss>, public BallThrower {
 public:
     enum Attack : int32_t { kFourWay = 0, kHoming = 1, kArrow = 2, kAttackCount = 3 };
 
@@ -25,7 +26,7 @@ public:
     // The point balls leave from: the middle of the boss's left edge.
     api::vec2 LeftEdge() const;
     // A ball that flew out was recycled.
-    void BallRecycled();
+    void BallRecycled() override;
     // Ends the running attack: the timers restart and the next pattern is drawn,
     // any of the three whatever came before.
     void EndAttack();

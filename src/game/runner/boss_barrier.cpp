@@ -1,6 +1,6 @@
 #include "game/runner/boss_barrier.h"
+#include "game/birds/bird.h"
 
-#include "game/runner/runner_birds.h"
 
 REGISTER_SCRIPT("BossBarrier", BossBarrier);
 
@@ -15,5 +15,5 @@ void BossBarrier::Init() {
 }
 
 void BossBarrier::OnCollisionEnter(Engine::GameObj* other) {
-    if (runner::IsBird(other) && !runner::IsProtected(other)) runner::Kill(other);
+    if (birds::IsBirdObject(other) && !birds::Bird::Of(other).IsProtected()) birds::Bird::Of(other).Kill();
 }

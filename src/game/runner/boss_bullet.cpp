@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "game/runner/boss.h"
-#include "game/runner/runner_birds.h"
+#include "game/birds/bird.h"
 
 REGISTER_SCRIPT("BossBullet", BossBullet);
 
@@ -63,7 +62,7 @@ void BossBullet::Update(float) {
 void BossBullet::Recycle() {
     homing = false;
     if (fired)
-        if (Boss* script = api::ScriptOf<Boss>(boss)) script->BallRecycled();
+        if (BallThrower* thrower = api::ScriptOf<BallThrower>(boss)) thrower->BallRecycled();
     fired = false;
     api::SetPosition(owner, ParkingSpot(kRecycled, owner));
     api::SetVelocity(owner, {0.0f, 0.0f});
@@ -73,8 +72,8 @@ void BossBullet::OnCollisionEnter(Engine::GameObj* other) {
     if (!other) return;
     if (IsBound(other)) {
         Recycle();
-    } else if (runner::IsBird(other) && !runner::IsProtected(other)) {
-        runner::Kill(other);
+    } else if (birds::IsBirdObject(other) && !birds::Bird::Of(other).IsProtected()) {
+        birds::Bird::Of(other).Kill();
         Recycle();
     }
 }

@@ -5,6 +5,15 @@
 
 #include "api/script_api.h"
 
+// What a ball tells the boss that threw it (the boss implements it), so the
+// ball needs nothing else of the boss.
+class BallThrower {
+public:
+    virtual ~BallThrower() = default;
+    // One ball fewer in flight.
+    virtual void BallRecycled() = 0;
+};
+
 class BossBullet : public Engine::ScriptBase<BossBullet> {
 public:
     using ScriptBase::ScriptBase;

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "api/drawing.h"
-#include "game/runner/runner_birds.h"
+#include "game/birds/bird.h"
+#include "game/runner/score_anchor.h"
 
 REGISTER_SCRIPT("L4Checkpoint", L4Checkpoint);
 
@@ -62,7 +63,7 @@ void L4Checkpoint::Update(float dt) {
         api::SetPosition(eagleTop.Get(), {at.x, kEagleTopY});
         api::SetPosition(owner, {at.x - speed * dt, at.y});
     }
-    if (payout && payout->Update(dt)) runner::AddScore(claimer.Get(), prize);
+    if (payout && payout->Update(dt)) birds::Bird::Of(claimer.Get()).AddScore(prize);
 }
 
 void L4Checkpoint::OnCollisionEnter(Engine::GameObj* other) {
@@ -71,7 +72,7 @@ void L4Checkpoint::OnCollisionEnter(Engine::GameObj* other) {
         resetPending = true;
         return;
     }
-    if (claimed || !runner::IsBird(other)) return;
+    if (claimed || !birds::IsBirdObject(other)) return;
     claimed = true;
     claimer = other;
     api::SetColor(owner, kClaimedTint);

@@ -4,7 +4,8 @@
 
 #include "api/bodies.h"
 #include "api/drawing.h"
-#include "game/runner/runner_birds.h"
+#include "game/birds/bird.h"
+#include "game/runner/score_anchor.h"
 
 REGISTER_SCRIPT("L4Collidable", L4Collidable);
 
@@ -95,12 +96,12 @@ void L4Collidable::Update(float dt) {
 }
 
 void L4Collidable::OnCollisionEnter(Engine::GameObj* other) {
-    if (!runner::IsBird(other)) return;
+    if (!birds::IsBirdObject(other)) return;
     if (isTunnel) {
-        if (!runner::IsProtected(other)) runner::KillWithPush(other);
+        if (!birds::Bird::Of(other).IsProtected()) birds::Bird::Of(other).KillWithPush();
         return;
     }
-    runner::AddScore(other, kPipePay);
+    birds::Bird::Of(other).AddScore(kPipePay);
     if (payout)
         payout->Launch(std::to_string(kPipePay), api::Position(other) + api::vec2{0.0f, 1.0f},
                        runner::ScoreAnchorOf(other));

@@ -1,8 +1,8 @@
 #include "game/runner/l4_debris.h"
 
 #include "api/drawing.h"
+#include "game/birds/bird.h"
 #include "game/runner/level4.h"
-#include "game/runner/runner_birds.h"
 
 REGISTER_SCRIPT("L4Cloud", L4Debris);
 
@@ -93,5 +93,5 @@ void L4Debris::Update(float dt) {
 }
 
 void L4Debris::OnCollisionEnter(Engine::GameObj* other) {
-    if (runner::IsBird(other) && !runner::IsProtected(other)) runner::KillWithPush(other);
+    if (birds::IsBirdObject(other) && !birds::Bird::Of(other).IsProtected()) birds::Bird::Of(other).KillWithPush();
 }

@@ -2,12 +2,12 @@
 
 #include "api/bodies.h"
 #include "api/drawing.h"
+#include "game/birds/bird.h"
 #include "game/game_values.h"
 #include "game/levels/match_end.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_minion.h"
 #include "game/runner/l4_power_up_spawner.h"
-#include "game/runner/runner_birds.h"
 
 REGISTER_SCRIPT("L4Goal", L4Goal);
 
@@ -82,8 +82,8 @@ void L4Goal::BlowUp(float dt) {
         bossScript->ResetBalls();
         bossScript->dead = true;
     }
-    runner::HoldStill(player1.Get());
-    runner::HoldStill(player2.Get());
+    birds::Bird::Of(player1.Get()).HoldStill();
+    birds::Bird::Of(player2.Get()).HoldStill();
     if (L4Minion* minions = api::ScriptOf<L4Minion>(spawners)) minions->enabled = false;
     if (L4PowerUpSpawner* bugs = api::ScriptOf<L4PowerUpSpawner>(spawners)) bugs->enabled = false;
     if (chosen < 0) chosen = api::Rand() % 3;
@@ -103,8 +103,8 @@ void L4Goal::BlowUp(float dt) {
 
 void L4Goal::Finish(float dt) {
     if (chosen >= 0) api::SetColor(explosions[static_cast<size_t>(chosen)].Get(), kClear);
-    runner::HoldStill(player1.Get());
-    runner::HoldStill(player2.Get());
+    birds::Bird::Of(player1.Get()).HoldStill();
+    birds::Bird::Of(player2.Get()).HoldStill();
     Engine::GameObj* bossObject = boss.Get();
     api::SetColor(bossObject, kWhite);
     if (timer <= 5.5f) api::SetPosition(bigExplosion.Get(), api::Position(bossObject));
@@ -124,7 +124,7 @@ void L4Goal::Finish(float dt) {
     if (timer <= kFlyOffTime) return;
     for (Engine::GameObj* bird : {player1.Get(), player2.Get()}) {
         api::SetVelocity(bird, {10.0f, 0.0f});
-        runner::SetFacingRight(bird, true);
+        birds::Bird::Of(bird).FaceRight(true);
     }
     const bool gone = (!player1 || api::Position(player1.Get()).x > kExitX) &&
                       (!player2 || api::Position(player2.Get()).x > kExitX);
@@ -154,7 +154,7 @@ void L4Goal::FadeAndDecide(float dt) {
 
 void L4Goal::Decide() {
     resultWritten = true;
-    const int p1 = runner::Score(player1.Get());
-    const int p2 = runner::Score(player2.Get());
+    const int p1 = birds::Bird::Of(player1.Get()).Score();
+    const int p2 = birds::Bird::Of(player2.Get()).Score();
     levels::MatchEnd(levels::Mode::Runner, p1, p2);
 }

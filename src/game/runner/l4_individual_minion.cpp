@@ -1,8 +1,7 @@
 #include "game/runner/l4_individual_minion.h"
 
 #include "api/drawing.h"
-#include "game/runner/l4_minion.h"
-#include "game/runner/runner_birds.h"
+#include "game/birds/bird.h"
 
 REGISTER_SCRIPT("L4IndividualMinion", L4IndividualMinion);
 
@@ -58,19 +57,19 @@ void L4IndividualMinion::Update(float dt) {
 
 void L4IndividualMinion::Kill(Engine::GameObj* bird) {
     lastPos = api::Position(owner);
-    runner::AddScore(bird, reward);
+    birds::Bird::Of(bird).AddScore(reward);
     active = false;
     showPopup = true;
     popupTimer = 0.0f;
     if (Engine::GameObj* boom = explosion.Get()) api::PlayAnimation(boom);
-    if (L4Minion* sender = api::ScriptOf<L4Minion>(spawners)) sender->timer = 0.0f;
+    if (MinionSender* sender = api::ScriptOf<MinionSender>(spawners)) sender->RestartTimer();
     api::SetPosition(owner, kMinionParking);
     api::SetVelocity(owner, {0.0f, 0.0f});
 }
 
 void L4IndividualMinion::Bump(Engine::GameObj* bird, bool withSound) {
-    if (!runner::IsProtected(bird)) {
-        if (runner::IsPecking(bird)) {
+    if (!birds::Bird::Of(bird).IsProtected()) {
+        if (birds::Bird::Of(bird).IsPecking()) {
             Kill(bird);
             api::Play(kMinionDeath);
             return;
@@ -83,7 +82,7 @@ void L4IndividualMinion::Bump(Engine::GameObj* bird, bool withSound) {
         }
         return;
     }
-    if (runner::IsPecking(bird) && !runner::IsDead(bird)) {
+    if (birds::Bird::Of(bird).IsPecking() && !birds::Bird::Of(bird).IsDead()) {
         Kill(bird);
         api::Play(kMinionDeath);
     }
@@ -100,19 +99,19 @@ void L4IndividualMinion::OnCollisionEnter(Engine::GameObj* other) {
     }
     if (name == kDung.c_str() || name == kFartBomb.c_str() || name == kSoundScream.c_str() ||
         (active && name == kLightningBall.c_str())) {
-        Kill(runner::BirdNamed(other->owner));
+        Kill(birds::Bird::Named(other->owner).Object());
         if (name == kLightningBall.c_str()) api::Play(kLightningHit);
         if (name == kDung.c_str()) api::Play(kShitImpact);
         if (name == kFartBomb.c_str()) api::Play(kFartGag);
         return;
     }
     if (active && name == kMynaBeam.c_str()) {
-        Kill(runner::BirdNamed(other->owner));
+        Kill(birds::Bird::Named(other->owner).Object());
         return;
     }
-    if (active && runner::IsBird(other)) Bump(other, true);
+    if (active && birds::IsBirdObject(other)) Bump(other, true);
 }
 
 void L4IndividualMinion::OnCollisionStay(Engine::GameObj* other) {
-    if (active && runner::IsBird(other)) Bump(other, false);
+    if (active && birds::IsBirdObject(other)) Bump(other, false);
 }

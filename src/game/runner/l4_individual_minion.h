@@ -8,6 +8,14 @@
 #include "api/script_api.h"
 #include "game/runner/runner_hud.h"
 
+// What a minion tells the spawner that sent it (the spawner implements it).
+class MinionSender {
+public:
+    virtual ~MinionSender() = default;
+    // The minion is gone: the next one comes after the full delay.
+    virtual void RestartTimer() = 0;
+};
+
 class L4IndividualMinion : public Engine::ScriptBase<L4IndividualMinion> {
 public:
     using ScriptBase::ScriptBase;

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "api/script_api.h"
+#include "game/runner/l4_individual_minion.h"
 
-class L4Minion : public Engine::ScriptBase<L4Minion> {
+class L4Minion : public Engine::ScriptBase<L4Minion>, public MinionSender {
 public:
     explicit L4Minion(Engine::GameObj* owner = nullptr);
 
     void Init() override;
     void Update(float dt) override;
+    void RestartTimer() override { timer = 0.0f; }
 
     static constexpr float kEntryX = 15.0f;
 

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "api/script_api.h"
+#include "game/egg/pickup_spawner.h"
 
-class L4PowerUpSpawner : public Engine::ScriptBase<L4PowerUpSpawner> {
+class L4PowerUpSpawner : public Engine::ScriptBase<L4PowerUpSpawner>, public BugSpawner {
 public:
     enum Kind : int32_t { kImmunity = 0, kLaxative = 1, kUltimate = 2 };
 
@@ -17,7 +18,7 @@ public:
     void Init() override;
     void Update(float dt) override;
     // A bug was picked up or left the screen: the next one waits a full delay.
-    void Restart() { timer = 0.0f; }
+    void Restart() override { timer = 0.0f; }
 
     static constexpr int32_t kPoolSize = 5;
     static constexpr float kEntryX = 15.0f;

@@ -5,13 +5,13 @@
 
 #include "api/bodies.h"
 #include "api/drawing.h"
+#include "game/birds/bird.h"
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
 #include "game/menus/transition.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_checkpoint.h"
 #include "game/runner/l4_minion.h"
-#include "game/runner/runner_birds.h"
 #include "game/story/dialog_scene.h"
 
 REGISTER_SCRIPT("Level4", Level4);
@@ -123,14 +123,14 @@ void Level4::Update(float dt) {
         firstUpdate = false;
         for (Engine::GameObj* bird : {player1.Get(), player2.Get()}) {
             api::SetPosition(bird, {-16.0f, -20.0f});
-            runner::StartWalkIn(bird);
+            birds::Bird::Of(bird).StartWalkIn();
         }
     }
     if (clock < 170.0f && api::KeyTriggered('B')) clock += kSkipStep;
     if (!Revealed()) return;
 
     for (Engine::GameObj* bird : {player1.Get(), player2.Get()})
-        if (bird && api::Position(bird).y <= -10.0f) runner::Kill(bird);
+        if (bird && api::Position(bird).y <= -10.0f) birds::Bird::Of(bird).Kill();
 
     clock += dt;
     RunPhases(dt);
@@ -222,7 +222,7 @@ void Level4::UpdateScores() {
     const Engine::GameObj* birds[] = {player1.Get(), player2.Get()};
     for (int i = 0; i < 2; ++i) {
         if (!scoreLabels[i]) continue;
-        scoreLabels[i]->text = std::to_string(runner::Score(birds[i]));
+        scoreLabels[i]->text = std::to_string(birds::Bird::Of(birds[i]).Score());
         scoreLabels[i]->order = 9;
     }
     runner::SortLayers();

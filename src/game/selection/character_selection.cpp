@@ -239,7 +239,7 @@ void CharacterSelection::Update(float dt) {
         // A level that cannot open keeps both here (one printed line, not one a frame).
         if (!triedToLeave_) {
             triedToLeave_ = true;
-            leaving_ = MenuFlow::LeaveTo(wipe_, practice ? kPracticeRange : kLevelSelection);
+            leaving_ = MenuFlow::LeaveTo(wipe_.Get(), practice ? kPracticeRange : kLevelSelection);
             if (leaving_) return;
         }
     } else {
@@ -247,7 +247,7 @@ void CharacterSelection::Update(float dt) {
     }
     if (input_[0].back) {
         api::Play(kReturn);
-        leaving_ = MenuFlow::LeaveTo(wipe_, kTitle);
+        leaving_ = MenuFlow::LeaveTo(wipe_.Get(), kTitle);
         if (leaving_) return;
     }
     // Each player's skill control shows the bird's card.

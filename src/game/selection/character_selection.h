@@ -13,6 +13,7 @@
 #include <array>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 
 class Transition;
 
@@ -61,7 +62,7 @@ private:
     // The character under a cursor, 0 when it stands on no portrait.
     int CharacterUnder(const Engine::GameObj* cursor) const;
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     std::array<Side, 2> sides_;
     std::array<api::ObjectRef, 4> portraits_;
     std::array<api::MenuInput, 2> input_;

@@ -41,6 +41,6 @@ void LevelSelector::Update(float dt) {
     }
     if (menu_.back) {
         api::Play(kReturn);
-        leaving_ = MenuFlow::LeaveTo(wipe_, kBirdSelection);
+        leaving_ = MenuFlow::LeaveTo(wipe_.Get(), kBirdSelection);
     }
 }

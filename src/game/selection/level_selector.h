@@ -4,6 +4,7 @@
 // the bird selection.
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 
 class Transition;
 
@@ -17,7 +18,7 @@ public:
     void Update(float dt) override;
 
 private:
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     api::MenuInput menu_;
     bool leaving_ = false;
 };

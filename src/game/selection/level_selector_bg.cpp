@@ -82,7 +82,7 @@ void LevelSelectorBG::Update(float dt) {
 
     if (menu_.confirm) {
         api::Play(kClick);
-        leaving_ = MenuFlow::LeaveTo(wipe_, kVersus);
+        leaving_ = MenuFlow::LeaveTo(wipe_.Get(), kVersus);
         return;
     }
     if (api::KeyTriggered(api::ActionKey(1, Engine::Action::kSkill)) || menu_.pads[0].Triggered(Engine::kButtonX)) {

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 #include "game/menus/control_prompts.h"
 
 class Transition;
@@ -29,7 +30,7 @@ public:
 private:
     void Restyle(size_t row);
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     api::ObjectRef selector_;
     std::array<api::ObjectRef, 3> slots_;
     api::ObjectRef currentText_;

@@ -83,7 +83,7 @@ void VSscreen::Update(float dt) {
     if (menu_.back) {
         leaving = true;
         api::Play(kReturn);
-        MenuFlow::LeaveTo(wipe_, kLevelSelection);
+        MenuFlow::LeaveTo(wipe_.Get(), kLevelSelection);
         return;
     }
     for (Slider& slider : birds_) Slide(slider, dt);
@@ -98,7 +98,7 @@ void VSscreen::Update(float dt) {
     // A missing or finished event counts as stopped, so this wait always ends.
     if (api::IsStopped(kMusic) && !nextMissing) {
         // A level that does not exist keeps the player here with one printed line.
-        if (MenuFlow::LeaveTo(wipe_, nextKey))
+        if (MenuFlow::LeaveTo(wipe_.Get(), nextKey))
             leaving = true;
         else
             nextMissing = true;

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "api/script_api.h"
+#include "api/script_ref.h"
 
 class Transition;
 
@@ -38,7 +39,7 @@ private:
     };
     void Slide(Slider& slider, float dt);
 
-    Transition* wipe_ = nullptr;
+    api::ScriptRef<Transition> wipe_;
     std::array<Slider, 2> birds_;
     api::MenuInput menu_{{1, 2}};
 };

@@ -3,10 +3,8 @@
 // a dung hit.
 
 #include "api/script_api.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/skills/skill_kit.h"
-#include "game/skills/skill_steps.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -19,28 +17,28 @@ constexpr float kMuzzleSpeed = 10.0f;
 void ResetHitWhenTheShotEnds() { api::CallBackWhenStopped(kFire); }
 }  // namespace
 
-void CannonBallSkill(IndividualPlayerBehaviour& bird, float dt) {
-    MainPlayerBehaviour* main = bird.Bird();
+void skills::CannonBallSkill(skills::SkillUser& bird, float dt) {
+    const birds::Bird& main = bird.bird;
     Engine::GameObj* self = bird.Object();
-    Engine::GameObj* ball = bird.cannonBall.Get();
+    Engine::GameObj* ball = bird.state.cannonBall.Get();
     if (!main || !self || !ball) {
         skills::EndSkill(bird);
         return;
     }
 
-    bird.skillElapsed += dt;
-    if (!bird.skillStarted) {
+    bird.state.skillElapsed += dt;
+    if (!bird.state.skillStarted) {
         api::SetPosition(ball, api::Position(self) + Engine::vec2(0.0f, 1.0f));
-        api::SetVelocity(ball, {main->facingRight ? kMuzzleSpeed : -kMuzzleSpeed, 0.0f});
+        api::SetVelocity(ball, {main.FacingRight() ? kMuzzleSpeed : -kMuzzleSpeed, 0.0f});
         api::SetGravityScale(ball, 1.0f);
         ball->owner = self->name;
         skills::EmitterOf(ball).SetEmitting(true);
         api::Play(kFire);
         ResetHitWhenTheShotEnds();
-        bird.skillStarted = true;
+        bird.state.skillStarted = true;
     }
 
-    if (bird.skillElapsed >= kDuration) {
+    if (bird.state.skillElapsed >= kDuration) {
         api::Park(ball);
         api::SetGravityScale(ball, 0.0f);
         skills::EmitterOf(ball).SetEmitting(false);

@@ -2,10 +2,8 @@
 // then bursts into a 5 x 5 gas cloud that hangs there until the third second.
 
 #include "api/script_api.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/skills/skill_kit.h"
-#include "game/skills/skill_steps.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -33,23 +31,23 @@ void Shape(Engine::GameObj* bomb, float size) {
 }
 }  // namespace
 
-void FartBombSkill(IndividualPlayerBehaviour& bird, float dt) {
-    MainPlayerBehaviour* main = bird.Bird();
+void skills::FartBombSkill(skills::SkillUser& bird, float dt) {
+    const birds::Bird& main = bird.bird;
     Engine::GameObj* self = bird.Object();
-    Engine::GameObj* bomb = bird.fartBomb.Get();
+    Engine::GameObj* bomb = bird.state.fartBomb.Get();
     if (!main || !self || !bomb) {
         skills::EndSkill(bird);
         return;
     }
-    const skills::EmitterRef cloud = skills::EmitterOf(bird.finalFartFeedback.Get());
+    const skills::EmitterRef cloud = skills::EmitterOf(bird.state.finalFartFeedback.Get());
 
-    bird.skillElapsed += dt;
-    if (bird.skillElapsed < kFuse) {
-        if (!bird.skillStarted) {
+    bird.state.skillElapsed += dt;
+    if (bird.state.skillElapsed < kFuse) {
+        if (!bird.state.skillStarted) {
             api::SetPosition(bomb, api::Position(self) - Engine::vec2(0.0f, 1.0f));
             api::SetVelocity(bomb, {});
             api::Play(kFart);
-            bird.skillStarted = true;
+            bird.state.skillStarted = true;
         }
         // It sinks slowly, and rests where it meets the ground: the bomb passes
         // through birds, so it would sink through the floor as well.
@@ -63,16 +61,16 @@ void FartBombSkill(IndividualPlayerBehaviour& bird, float dt) {
         Shape(bomb, kBombSize);
         bomb->owner = self->name;
     }
-    if (bird.skillElapsed > kFuse) {
-        if (!bird.bombLaunched) api::SetTexture(bomb, kCloud);
-        bird.bombLaunched = true;
+    if (bird.state.skillElapsed > kFuse) {
+        if (!bird.state.bombLaunched) api::SetTexture(bomb, kCloud);
+        bird.state.bombLaunched = true;
         api::SetVelocity(bomb, {});
         api::SetGravityScale(bomb, 0.0f);
         Shape(bomb, kCloudSize);
-        api::SetPosition(bird.finalFartFeedback.Get(), api::Position(bomb));
+        api::SetPosition(bird.state.finalFartFeedback.Get(), api::Position(bomb));
         cloud.SetEmitting(true);
         bomb->owner = self->name;
-        if (bird.skillElapsed > kDuration) {
+        if (bird.state.skillElapsed > kDuration) {
             cloud.SetEmitting(false);
             api::Park(bomb);
             api::SetTexture(bomb, kBomb);

@@ -2,10 +2,8 @@
 // up or down towards the other bird's height while keeping apart.
 
 #include "api/script_api.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/skills/skill_kit.h"
-#include "game/skills/skill_steps.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -21,42 +19,42 @@ float Climb(bool facingRight) {
     return static_cast<float>(facingRight ? api::RandomInt(2, 4) : api::RandomInt(1, 2));
 }
 
-void ParkBalls(IndividualPlayerBehaviour& bird) {
-    for (const api::ObjectRef* ball : {&bird.lightningBall1, &bird.lightningBall2}) {
+void ParkBalls(skills::SkillUser& bird) {
+    for (const api::ObjectRef* ball : {&bird.state.lightningBall1, &bird.state.lightningBall2}) {
         api::Park(ball->Get());
         skills::EmitterOf(ball->Get()).SetEmitting(false);
     }
 }
 }  // namespace
 
-void LightningBallsSkill(IndividualPlayerBehaviour& bird, float dt) {
-    MainPlayerBehaviour* main = bird.Bird();
+void skills::LightningBallsSkill(skills::SkillUser& bird, float dt) {
+    const birds::Bird& main = bird.bird;
     Engine::GameObj* self = bird.Object();
-    Engine::GameObj* ball1 = bird.lightningBall1.Get();
-    Engine::GameObj* ball2 = bird.lightningBall2.Get();
+    Engine::GameObj* ball1 = bird.state.lightningBall1.Get();
+    Engine::GameObj* ball2 = bird.state.lightningBall2.Get();
     if (!main || !self || !ball1 || !ball2) {
         skills::EndSkill(bird);
         return;
     }
 
-    bird.skillElapsed += dt;
-    if (bird.skillElapsed >= kDuration) {
+    bird.state.skillElapsed += dt;
+    if (bird.state.skillElapsed >= kDuration) {
         ParkBalls(bird);
         skills::EndSkill(bird);
         return;
     }
 
-    const bool right = main->facingRight;
-    if (!bird.skillStarted) {
+    const bool right = main.FacingRight();
+    if (!bird.state.skillStarted) {
         api::Play(kLaunch);
         skills::EmitterOf(ball1).SetEmitting(true);
         skills::EmitterOf(ball2).SetEmitting(true);
-        bird.skillStarted = true;
+        bird.state.skillStarted = true;
         const Engine::vec2 at = api::Position(self) + Engine::vec2(0.0f, right ? 1.0f : 0.0f);
         api::SetPosition(ball1, at);
         api::SetPosition(ball2, at);
-        bird.ballSpeedX = right ? kSpeedX : -kSpeedX;
-        bird.ballVelocities = {0.0f, 0.0f};
+        bird.state.ballSpeedX = right ? kSpeedX : -kSpeedX;
+        bird.state.ballVelocities = {0.0f, 0.0f};
         ball1->owner = ball2->owner = self->name;
     }
 
@@ -68,14 +66,14 @@ void LightningBallsSkill(IndividualPlayerBehaviour& bird, float dt) {
         const float b1 = api::Position(ball1).y;
         const float b2 = api::Position(ball2).y;
         if (t < b1 && b2 > b1 - kSpread)
-            bird.ballVelocities[0] = -Climb(right);
+            bird.state.ballVelocities[0] = -Climb(right);
         else if (t > b1)
-            bird.ballVelocities[0] = Climb(right);
+            bird.state.ballVelocities[0] = Climb(right);
         if (t < b2)
-            bird.ballVelocities[1] = -Climb(right);
+            bird.state.ballVelocities[1] = -Climb(right);
         else if (t > b2 && b1 > b2 + kSpread)
-            bird.ballVelocities[1] = Climb(right);
+            bird.state.ballVelocities[1] = Climb(right);
     }
-    api::SetVelocity(ball1, {bird.ballSpeedX, bird.ballVelocities[0]});
-    api::SetVelocity(ball2, {bird.ballSpeedX, bird.ballVelocities[1]});
+    api::SetVelocity(ball1, {bird.state.ballSpeedX, bird.state.ballVelocities[0]});
+    api::SetVelocity(ball2, {bird.state.ballSpeedX, bird.state.ballVelocities[1]});
 }

@@ -1,10 +1,10 @@
-// What the other bird's skill objects do to a bird that touches them.
+// What the other bird's skill objects do to a bird that touches them, and the
+// end every skill comes to.
 
 #include <string>
 
 #include "api/script_api.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/birds/main_player_behaviour.h"
+#include "game/birds/bird.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -22,15 +22,25 @@ float StunOf(const std::string& name) {
 }
 }  // namespace
 
-void ApplySkillHit(IndividualPlayerBehaviour& target, Engine::GameObj* other) {
-    const Engine::GameObj* self = target.Object();
+namespace skills {
+
+void ApplySkillHit(const birds::Bird& target, api::GameObj* other) {
+    const api::GameObj* self = target.Object();
     if (!other || !self) return;
     const float stun = StunOf(other->name);
     if (stun <= 0.0f || other->owner == self->name) return;
-    MainPlayerBehaviour* bird = target.Bird();
-    if (!bird || bird->IsProtected()) return;
+    if (!target || target.IsProtected()) return;
 
-    bird->Stun(stun, false);
+    target.Stun(stun, false);
     if (other->name == kBall.c_str()) api::Play(kLightningHit);
-    bird->SwitchAnimation("Injured");
+    target.ShowInjured();
 }
+
+void EndSkill(SkillUser& user) {
+    user.state.skillElapsed = 0.0f;
+    user.state.skillStarted = false;
+    user.state.bombLaunched = false;
+    user.bird.EndSkill();
+}
+
+}  // namespace skills

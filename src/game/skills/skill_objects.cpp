@@ -1,10 +1,9 @@
 // The objects a bird's skill reuses, spawned once when the bird starts and
-// parked far away between uses, and the ultimate script the bird carries.
+// parked far away between uses, and the table of the four skills.
 
 #include "api/script_api.h"
 #include "game/birds/character_table.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/skills/skill_kit.h"
+#include "game/skills/skill_effects.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -26,23 +25,23 @@ Engine::GameObj* SpawnOwned(const char* archetype, const Engine::GameObj& bird) 
     return object;
 }
 
-void SpawnLightningBalls(IndividualPlayerBehaviour& bird, const Engine::GameObj& self) {
-    for (api::ObjectRef* ball : {&bird.lightningBall1, &bird.lightningBall2}) {
+void SpawnLightningBalls(skills::SkillUser& bird, const Engine::GameObj& self) {
+    for (api::ObjectRef* ball : {&bird.state.lightningBall1, &bird.state.lightningBall2}) {
         Engine::GameObj* object = SpawnOwned(kLightningBall, self);
         skills::ShowSheet(object, kThunderball, 0.3f, 5);
         api::SetGravityScale(object, 0.0f);
         *ball = object;
     }
-    bird.ballVelocities = {0.0f, 0.0f};
+    bird.state.ballVelocities = {0.0f, 0.0f};
 }
 
-void SpawnScream(IndividualPlayerBehaviour& bird, const Engine::GameObj& self) {
+void SpawnScream(skills::SkillUser& bird, const Engine::GameObj& self) {
     Engine::GameObj* scream = SpawnOwned(kSoundScream, self);
     api::SetTexture(scream, kScream);
-    bird.screamObject = scream;
+    bird.state.screamObject = scream;
 }
 
-void SpawnCannonBall(IndividualPlayerBehaviour& bird, const Engine::GameObj& self) {
+void SpawnCannonBall(skills::SkillUser& bird, const Engine::GameObj& self) {
     Engine::GameObj* ball = SpawnOwned(kDung, self);
     if (!ball) return;
     skills::ShowSheet(ball, kCannonBall, 0.1f, 5);
@@ -61,18 +60,18 @@ void SpawnCannonBall(IndividualPlayerBehaviour& bird, const Engine::GameObj& sel
     }
     trail.SetTexture(kCannonBall);
     trail.SetEmitting(false);
-    bird.cannonBall = ball;
+    bird.state.cannonBall = ball;
 }
 
-void SpawnFartBomb(IndividualPlayerBehaviour& bird, const Engine::GameObj& self) {
+void SpawnFartBomb(skills::SkillUser& bird, const Engine::GameObj& self) {
     Engine::GameObj* bomb = SpawnOwned(kFartBomb, self);
     api::SetScale(bomb, {1.0f, 1.0f});
     api::SetGravityScale(bomb, 1.0f);
     api::SetTexture(bomb, kMark);
-    bird.fartBomb = bomb;
+    bird.state.fartBomb = bomb;
 }
 
-void SpawnFinalFart(IndividualPlayerBehaviour& bird, const Engine::GameObj& self) {
+void SpawnFinalFart(skills::SkillUser& bird, const Engine::GameObj& self) {
     Engine::GameObj* cloud = SpawnOwned(kFinalFart, self);
     skills::EmitterLook look;
     look.texture = kGas.c_str();
@@ -84,25 +83,27 @@ void SpawnFinalFart(IndividualPlayerBehaviour& bird, const Engine::GameObj& self
     look.colorMin = 0x00000000;
     look.colorMax = 0x64FFFFFF;
     skills::AddEmitter(cloud, look);
-    bird.finalFartFeedback = cloud;
+    bird.state.finalFartFeedback = cloud;
 }
 }  // namespace
 
-void SpawnSkillObjects(IndividualPlayerBehaviour& bird) {
-    Engine::GameObj* self = bird.Object();
-    if (!self) return;
-    SpawnFinalFart(bird, *self);
-    switch (bird.characterId) {
-        case kRoziDoro: SpawnLightningBalls(bird, *self); break;
-        case kVadozaVaza: SpawnScream(bird, *self); break;
-        case kDovaDizavov: SpawnCannonBall(bird, *self); break;
-        case kDoruZuvo: SpawnFartBomb(bird, *self); break;
-        default: break;
-    }
-    const CharacterRow* row = FindCharacter(bird.characterId);
-    if (!row || !row->ultimateScript) return;
-    self->AddScript(row->ultimateScript);
-    // The bird's container may already be past the point where it starts new
-    // scripts: start the ultimate now (starting it twice changes nothing).
-    if (Engine::Ultimates* ultimate = api::ScriptOf<Engine::Ultimates>(self)) ultimate->Init();
+namespace skills {
+
+void SpawnSharedObjects(SkillUser& bird) {
+    if (const Engine::GameObj* self = bird.Object()) SpawnFinalFart(bird, *self);
 }
+
+const Skill* SkillOf(int32_t characterId) {
+    // Each skill's set-up spawns its objects for the bird whose name they carry.
+    static const Skill kSkills[] = {
+        {[](SkillUser& b) { if (b.Object()) SpawnLightningBalls(b, *b.Object()); }, LightningBallsSkill},
+        {[](SkillUser& b) { if (b.Object()) SpawnScream(b, *b.Object()); }, SoundScreamSkill},
+        {[](SkillUser& b) { if (b.Object()) SpawnCannonBall(b, *b.Object()); }, CannonBallSkill},
+        {[](SkillUser& b) { if (b.Object()) SpawnFartBomb(b, *b.Object()); }, FartBombSkill},
+    };
+    static_assert(kRoziDoro == 1 && kVadozaVaza == 2 && kDovaDizavov == 3 && kDoruZuvo == 4);
+    if (characterId < 1 || characterId > 4) return nullptr;
+    return &kSkills[characterId - 1];
+}
+
+}  // namespace skills

@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "api/script_api.h"
-#include "game/birds/individual_player_behaviour.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/skills/skill_steps.h"
+#include "game/birds/bird.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -14,23 +12,23 @@ const api::SoundEvent kScream{"event:/Zuva_Scream_Skill"};
 constexpr float kDuration = 1.0f;
 }  // namespace
 
-void SoundScreamSkill(IndividualPlayerBehaviour& bird, float dt) {
-    MainPlayerBehaviour* main = bird.Bird();
+void skills::SoundScreamSkill(skills::SkillUser& bird, float dt) {
+    const birds::Bird& main = bird.bird;
     Engine::GameObj* self = bird.Object();
-    Engine::GameObj* scream = bird.screamObject.Get();
+    Engine::GameObj* scream = bird.state.screamObject.Get();
     if (!main || !self || !scream) {
         skills::EndSkill(bird);
         return;
     }
 
-    if (!bird.skillStarted) {
+    if (!bird.state.skillStarted) {
         api::Play(kScream);
-        bird.skillStarted = true;
+        bird.state.skillStarted = true;
         scream->owner = self->name;
     }
-    bird.skillElapsed += dt;
+    bird.state.skillElapsed += dt;
 
-    if (bird.skillElapsed < kDuration) {
+    if (bird.state.skillElapsed < kDuration) {
         // The bird's x scale is negative while it faces left, so half of it is
         // its front edge on either side. The scream picture opens towards -x:
         // mirrored (negative x scale) it opens to the right.
@@ -38,7 +36,7 @@ void SoundScreamSkill(IndividualPlayerBehaviour& bird, float dt) {
         api::SetPosition(scream, {at.x + api::Scale(self).x / 2.0f, at.y});
         const Engine::vec2 size = api::Scale(scream);
         const float width = std::fabs(size.x);
-        api::SetScale(scream, {main->facingRight ? -width : width, size.y});
+        api::SetScale(scream, {main.FacingRight() ? -width : width, size.y});
         return;
     }
     api::Park(scream);

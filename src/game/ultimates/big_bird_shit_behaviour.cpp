@@ -2,8 +2,9 @@
 
 #include "api/camera_view.h"
 #include "api/script_api.h"
-#include "game/skills/skill_kit.h"
-#include "game/ultimates/ultimate_kit.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
+#include "game/ultimates/boss_hits.h"
 
 REGISTER_SCRIPT("BigBirdShitBehaviour", BigBirdShitBehaviour);
 
@@ -41,23 +42,23 @@ void BigBirdShitBehaviour::OnCollisionEnter(Engine::GameObj* other) {
 
 void BigBirdShitBehaviour::Land() {
     landed = true;
-    target = ultimates::FindBird(skills::OtherBirdName(ownerName));
+    target = birds::Bird::Named(birds::OpponentName(ownerName)).Object();
     if (Engine::GameObj* victim = target.Get()) {
         if (api::Distance(owner, victim) < kKillRadius) {
-            ultimates::ShowInjured(victim);
-            ultimates::KillBird(victim, false);
+            birds::Bird::Of(victim).ShowInjured();
+            birds::Bird::Of(victim).Kill(false);
         } else {
-            ultimates::StunBird(victim, kStun);
+            birds::Bird::Of(victim).Stun(kStun);
         }
     }
-    if (ultimates::RunnerBossPresent()) ultimates::CreditHits(ownerBird.Get(), kHits);
+    if (ultimates::RunnerBossPresent()) birds::Bird::Of(ownerBird.Get()).AddScore(kHits);
     api::SetParameter(kFarto, "Target_Hit", 1.0f);
     skills::ShowSheet(owner, kExplosionSheet, 0.1f, 12);
     api::SetVelocity(owner, {0.0f, 0.0f});
     // The explosion stays where the dropping landed.
     api::SetGravityScale(owner, 0.0f);
     if (owner) owner->RemoveCollider();
-    if (ultimates::DamageBoss(kHits)) ultimates::CreditHits(ownerBird.Get(), kHits);
+    if (ultimates::DamageBoss(kHits)) birds::Bird::Of(ownerBird.Get()).AddScore(kHits);
 }
 
 void BigBirdShitBehaviour::Vanish() {

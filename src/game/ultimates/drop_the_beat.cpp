@@ -2,8 +2,8 @@
 
 #include "api/camera_view.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/ultimates/ultimate_kit.h"
+#include "game/birds/bird.h"
+#include "game/ultimates/boss_hits.h"
 
 REGISTER_SCRIPT("DropTheBeat", DropTheBeat);
 
@@ -43,7 +43,7 @@ void DropTheBeat::Init() {
 void DropTheBeat::Update(float dt) {
     if (activate) {
         if (!started) {
-            target = ultimates::FindBird(skills::OtherBirdName(owner ? owner->name : std::string()));
+            target = birds::Bird::Named(birds::OpponentName(owner ? owner->name : std::string())).Object();
             api::Play(kTechno);
             started = true;
         }
@@ -70,15 +70,16 @@ void DropTheBeat::Beat() {
     Engine::GameObj* other = target.Get();
     // Away from the Zuva; a target standing exactly on it is stunned but not
     // pushed, as there is no direction to push it in.
-    if (ultimates::StunBird(other, kStun)) {
+    if (const birds::Bird hit = birds::Bird::Of(other)) {
+        hit.Stun(kStun);
         api::SetVelocity(other, {0.0f, 0.0f});
         api::AddForce(other, api::DirectionTo(owner, other) * kPush);
     }
     noteParticles.SetEmitting(true);
     beatTimer = 0.0f;
     zooming = true;
-    if (ultimates::RunnerBossPresent()) ultimates::CreditHits(owner, kBeatHits);
-    if (ultimates::DamageBoss(kBeatHits)) ultimates::CreditHits(owner, kBeatHits);
+    if (ultimates::RunnerBossPresent()) birds::Bird::Of(owner).AddScore(kBeatHits);
+    if (ultimates::DamageBoss(kBeatHits)) birds::Bird::Of(owner).AddScore(kBeatHits);
 }
 
 void DropTheBeat::End() {

@@ -7,7 +7,7 @@
 
 #include "api/object_ref.h"
 #include "api/script.h"
-#include "game/skills/skill_kit.h"
+#include "game/skills/skill_effects.h"
 
 class DropTheBeat : public Engine::ScriptBase<DropTheBeat, Engine::Ultimates> {
 public:

@@ -3,8 +3,9 @@
 #include "api/bodies.h"
 #include "api/camera_view.h"
 #include "api/script_api.h"
-#include "game/skills/skill_kit.h"
-#include "game/ultimates/ultimate_kit.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
+#include "game/ultimates/boss_hits.h"
 
 REGISTER_SCRIPT("JackPirateShip", JackPirateShip);
 
@@ -45,7 +46,7 @@ JackPirateShip::~JackPirateShip() {
 void JackPirateShip::Init() {
     if (ready_) return;
     ready_ = true;
-    targetName = skills::OtherBirdName(owner ? owner->name : std::string());
+    targetName = birds::OpponentName(owner ? owner->name : std::string());
     ship = api::Find(kShipName);
     // A level without its own ship gets one, waiting above the field.
     if (!ship) ship = api::Spawn(kShipArchetype, 0.0f, kDockedY);
@@ -94,7 +95,7 @@ void JackPirateShip::SpawnBeams() {
     // Under the ship's hull, over the field.
     skills::SortDrawOrder();
     api::Play(kBroadside);
-    if (ultimates::DamageBoss(kBossDamage)) ultimates::CreditHits(owner, kBossDamage);
+    if (ultimates::DamageBoss(kBossDamage)) birds::Bird::Of(owner).AddScore(kBossDamage);
 }
 
 void JackPirateShip::SweepBeams() {
@@ -102,11 +103,11 @@ void JackPirateShip::SweepBeams() {
         for (const api::ObjectRef& touched : api::CastBox(sweep.from, sweep.extent, kSweepLength, sweep.direction)) {
             Engine::GameObj* object = touched.Get();
             if (!object) continue;
-            if (object->name == targetName && ultimates::BirdOf(object)) {
-                ultimates::KillBird(object, true);
+            if (object->name == targetName && birds::Bird::Of(object)) {
+                birds::Bird::Of(object).Kill(true);
                 break;
             }
-            if (object->name == "Boss") ultimates::CreditHits(owner, 1);
+            if (object->name == "Boss") birds::Bird::Of(owner).AddScore(1);
         }
     }
 }

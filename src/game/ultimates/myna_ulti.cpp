@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/skills/skill_kit.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
 #include "game/ultimates/myna_ulti_beam_behaviour.h"
 
 REGISTER_SCRIPT("MynaUlti", MynaUlti);
@@ -16,7 +16,7 @@ const api::TextureName kBeamSheet{"MynaNewBeam"};
 const api::TextureName kSpark{"Particle_CircleWhite"};
 }  // namespace
 
-MainPlayerBehaviour* MynaUlti::OwnerBird() const { return api::ScriptOf<MainPlayerBehaviour>(owner); }
+birds::Bird MynaUlti::OwnerBird() const { return birds::Bird::Of(owner); }
 
 void MynaUlti::Init() {
     if (ready_) return;
@@ -68,8 +68,7 @@ void MynaUlti::Fire() {
         behaviour->ownerName = owner ? owner->name : std::string();
     }
     skills::ShowSheet(fired, kBeamSheet, 0.1f, 5);
-    const MainPlayerBehaviour* bird = OwnerBird();
-    const bool right = bird ? bird->facingRight : true;
+    const bool right = OwnerBird().FacingRight();
     const float reach = std::fabs(api::Scale(fired).x) / 2.0f + 1.0f;
     api::SetPosition(fired, {at.x + (right ? reach : -reach), at.y});
 }

@@ -4,9 +4,9 @@
 
 #include "api/object_ref.h"
 #include "api/script.h"
-#include "game/skills/skill_kit.h"
+#include "game/birds/bird.h"
+#include "game/skills/skill_effects.h"
 
-class MainPlayerBehaviour;
 
 class MynaUlti : public Engine::ScriptBase<MynaUlti, Engine::Ultimates> {
 public:
@@ -22,7 +22,7 @@ public:
     skills::EmitterRef chargeParticles;
     // The last beam fired, while it lasts.
     api::ObjectRef beam;
-    MainPlayerBehaviour* OwnerBird() const;
+    birds::Bird OwnerBird() const;
 
 private:
     void Fire();

@@ -2,8 +2,8 @@
 
 #include "api/camera_view.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/ultimates/ultimate_kit.h"
+#include "game/birds/bird.h"
+#include "game/ultimates/boss_hits.h"
 
 REGISTER_SCRIPT("MynaUltiBeamBehaviour", MynaUltiBeamBehaviour);
 
@@ -12,8 +12,6 @@ const api::SoundEvent kBeamSound{"event:/Myna_Beam_Ulti"};
 const api::TextureName kSpark{"Particle_CircleWhite"};
 const api::ObjectName kBoss{"Level4Boss"};
 constexpr int kShakePeriod = 5;
-
-bool IsBirdName(const std::string& name) { return name == "Player" || name == "Player2"; }
 }  // namespace
 
 MynaUltiBeamBehaviour::~MynaUltiBeamBehaviour() {
@@ -42,7 +40,7 @@ void MynaUltiBeamBehaviour::Init() {
 
 void MynaUltiBeamBehaviour::Update(float dt) {
     if (firstFrame_) {
-        if (const MainPlayerBehaviour* bird = ultimates::BirdOf(ownerBird.Get())) facingRight = bird->facingRight;
+        if (const birds::Bird bird = birds::Bird::Of(ownerBird)) facingRight = bird.FacingRight();
         firstFrame_ = false;
     }
     beamTimer += dt;
@@ -65,13 +63,13 @@ void MynaUltiBeamBehaviour::OnCollisionEnter(Engine::GameObj* other) {
 
 void MynaUltiBeamBehaviour::OnCollisionStay(Engine::GameObj* other) {
     if (!other) return;
-    if (IsBirdName(other->name) && other->name != ownerName && ultimates::BirdOf(other)) {
-        ultimates::ShowInjured(other);
+    if (birds::IsBirdName(other->name) && other->name != ownerName && birds::Bird::Of(other)) {
+        birds::Bird::Of(other).ShowInjured();
         if (beamTimer <= kDeadly)
-            ultimates::KillBird(other, true);
+            birds::Bird::Of(other).Kill(true);
         else
-            ultimates::StunBird(other, 2.0f);
+            birds::Bird::Of(other).Stun(2.0f);
         return;
     }
-    if (other->name == "Boss" || other->name == "Minion") ultimates::CreditHits(ownerBird.Get(), 1);
+    if (other->name == "Boss" || other->name == "Minion") birds::Bird::Of(ownerBird.Get()).AddScore(1);
 }

@@ -39,7 +39,7 @@ void BirdFixture::WaitUntilFree() {
     for (int frame = 0; frame < 400; ++frame) {
         const MainPlayerBehaviour* a = Main("Player");
         const MainPlayerBehaviour* b = Main("Player2");
-        if (a && b && !a->practiceHold && !b->practiceHold && !a->invulnerable && !b->invulnerable) {
+        if (a && b && !a->State().practiceHold && !b->State().practiceHold && !a->State().invulnerable && !b->State().invulnerable) {
             // Let them settle on the ground.
             engine->Step(30);
             return;

@@ -2,6 +2,7 @@
 // team taken from the controller.
 #include "api/script_api.h"
 #include "bird_fixture.h"
+#include "game/birds/bird.h"
 #include "game/birds/character_table.h"
 #include "input/player_slots.h"
 #include "physics/collider.h"
@@ -35,12 +36,12 @@ TEST_P(CharacterRowTest, TheBirdTakesItsCharactersRow) {
         EXPECT_FLOAT_EQ(object->transform->scale.y, row.scale.y);
         EXPECT_FLOAT_EQ(object->GetCollider()->width, row.collider.x);
         EXPECT_FLOAT_EQ(object->GetCollider()->height, row.collider.y);
-        EXPECT_FLOAT_EQ(bird->peckKnockback, row.knockback * 20.0f);
-        EXPECT_FLOAT_EQ(bird->maxStamina, row.stamina * 10.0f);
-        EXPECT_FLOAT_EQ(bird->moveSpeed, row.speed);
-        EXPECT_FLOAT_EQ(bird->flapStrength, row.flap);
-        EXPECT_FLOAT_EQ(bird->skillCooldown, row.cooldown);
-        EXPECT_EQ(bird->animationMap["Idle"], row.idle);
+        EXPECT_FLOAT_EQ(bird->State().peckKnockback, row.knockback * 20.0f);
+        EXPECT_FLOAT_EQ(bird->State().maxStamina, row.stamina * 10.0f);
+        EXPECT_FLOAT_EQ(bird->State().moveSpeed, row.speed);
+        EXPECT_FLOAT_EQ(bird->State().flapStrength, row.flap);
+        EXPECT_FLOAT_EQ(bird->State().skillCooldown, row.cooldown);
+        EXPECT_EQ(bird->State().animationMap.at("Idle"), row.idle);
         EXPECT_EQ(api::TextureOf(object), row.idle);
         EXPECT_EQ(character->portraitTexture, row.portrait);
     }
@@ -74,8 +75,8 @@ TEST_F(BirdFixture, TheSecondControllerPutsItsBirdInTeamTwo) {
     Step();
     EXPECT_EQ(Character("Player")->team, 1);
     EXPECT_EQ(Character("Player2")->team, 2);
-    ASSERT_NE(Main("Player2")->teamIcon.Get(), nullptr);
-    EXPECT_EQ(Main("Player2")->teamIcon->name, "Team2_Icon");
+    ASSERT_NE(Main("Player2")->State().teamIcon.Get(), nullptr);
+    EXPECT_EQ(Main("Player2")->State().teamIcon->name, "Team2_Icon");
 }
 
 // Every gameplay level: each bird wears its own player's marker, with its own
@@ -106,11 +107,11 @@ TEST_P(TeamMarkerTest, EachBirdWearsItsOwnPlayersMarker) {
         ASSERT_NE(Character(b.bird), nullptr);
         EXPECT_EQ(Character(b.bird)->team, b.team);
         const MainPlayerBehaviour* bird = Main(b.bird);
-        ASSERT_NE(bird->teamIcon.Get(), nullptr);
-        EXPECT_EQ(bird->teamIcon->name, b.icon);
-        const bool attacks = GetParam().fixedRoles ? b.team == 1 : bird->IsAttacker();
-        EXPECT_EQ(api::TextureOf(bird->teamIcon.Get()), attacks ? b.attack : b.defend);
-        EXPECT_EQ(bird->pad.userIndex, Engine::PlayerSlot(b.slot)->userIndex);
+        ASSERT_NE(bird->State().teamIcon.Get(), nullptr);
+        EXPECT_EQ(bird->State().teamIcon->name, b.icon);
+        const bool attacks = GetParam().fixedRoles ? b.team == 1 : birds::Bird::Of(api::Find(b.bird)).IsAttacker();
+        EXPECT_EQ(api::TextureOf(bird->State().teamIcon.Get()), attacks ? b.attack : b.defend);
+        EXPECT_EQ(bird->State().pad.userIndex, Engine::PlayerSlot(b.slot)->userIndex);
     }
 }
 
@@ -162,9 +163,9 @@ TEST_P(AnyControllerTest, TheTeamAndPadFollowTheSlot) {
     const ControllerCase& c = GetParam();
     EXPECT_EQ(Character("Player2")->team, c.team);
     const MainPlayerBehaviour* bird = Main("Player2");
-    ASSERT_NE(bird->teamIcon.Get(), nullptr);
-    EXPECT_EQ(bird->teamIcon->name, c.team == 2 ? "Team2_Icon" : "Team1_Icon");
-    EXPECT_EQ(bird->pad.userIndex, c.slot - 1);
+    ASSERT_NE(bird->State().teamIcon.Get(), nullptr);
+    EXPECT_EQ(bird->State().teamIcon->name, c.team == 2 ? "Team2_Icon" : "Team1_Icon");
+    EXPECT_EQ(bird->State().pad.userIndex, c.slot - 1);
     EXPECT_EQ(Character("Player")->team, 1) << "the first bird keeps its own";
 }
 
@@ -181,12 +182,12 @@ TEST_F(BirdFixture, TheSkillKeyRunsTheSkillAndItsCooldownRestartsWhenItEnds) {
     OpenRange();
     Step(240);
     MainPlayerBehaviour* bird = Main("Player");
-    ASSERT_GT(bird->skillTimer, bird->skillCooldown);
+    ASSERT_GT(bird->State().skillTimer, bird->State().skillCooldown);
     Tap('H');
-    EXPECT_TRUE(bird->skillRequested) << "the skill runs";
+    EXPECT_TRUE(bird->State().skillRequested) << "the skill runs";
     Step(static_cast<int>(4.2f * 60));  // the longest skill, the cannon ball, runs 4 s
-    EXPECT_FALSE(bird->skillRequested);
-    EXPECT_LT(bird->skillTimer, 0.3f) << "the cooldown restarts";
+    EXPECT_FALSE(bird->State().skillRequested);
+    EXPECT_LT(bird->State().skillTimer, 0.3f) << "the cooldown restarts";
     Tap(Engine::VK_LSHIFT);  // no ultimate ready: nothing
-    EXPECT_FALSE(bird->ultimateReady);
+    EXPECT_FALSE(bird->State().ultimateReady);
 }

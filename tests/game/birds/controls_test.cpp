@@ -5,6 +5,7 @@
 #include "api/script_api.h"
 #include "bird_fixture.h"
 #include "graphics/renderable2d.h"
+#include "support/bird_test_access.h"
 
 namespace {
 constexpr Engine::VirtualKey kW = 'W', kD = 'D', kA = 'A', kF = 'F', kG = 'G', kH = 'H';
@@ -18,24 +19,24 @@ TEST_F(BirdFixture, FlapSpendsStaminaAndLiftsTheBird) {
     OpenRange(1, 1);  // RoziDoro: 30 stamina, flap strength 2
     WaitUntilFree();
     MainPlayerBehaviour* bird = Main("Player");
-    ASSERT_FLOAT_EQ(bird->stamina, 30.0f);
+    ASSERT_FLOAT_EQ(bird->State().stamina, 30.0f);
     const float y0 = Bird1()->transform->position.y;
     Tap(kW);
-    EXPECT_FLOAT_EQ(bird->stamina, 26.0f);
+    EXPECT_FLOAT_EQ(bird->State().stamina, 26.0f);
     EXPECT_GT(Bird1()->transform->position.y, y0);
     EXPECT_GT(api::Velocity(Bird1()).y, 0.0f);
     EXPECT_TRUE(Played("event:/Bird_Flap"));
 
     // Seven flaps in a row leave 2: the eighth press plays the sound, lifts nothing, costs nothing.
     for (int i = 0; i < 6; ++i) Tap(kW);
-    EXPECT_FLOAT_EQ(bird->stamina, 2.0f);
+    EXPECT_FLOAT_EQ(bird->State().stamina, 2.0f);
     Step(40);
     Played("event:/Bird_Flap");
     const float vyBefore = api::Velocity(Bird1()).y;
-    bird->stamina = 2.0f;
+    Edit(bird).stamina = 2.0f;
     Press(kW);
     Step();
-    EXPECT_FLOAT_EQ(bird->stamina, 2.0f);
+    EXPECT_FLOAT_EQ(bird->State().stamina, 2.0f);
     EXPECT_LE(api::Velocity(Bird1()).y, vyBefore + 1e-3f);
     EXPECT_TRUE(Played("event:/Bird_Flap"));
     Release(kW);
@@ -46,11 +47,11 @@ TEST_F(BirdFixture, StaminaComesBackOnlyAfterASecondWithoutFlapping) {
     WaitUntilFree();
     MainPlayerBehaviour* bird = Main("Player");
     Tap(kW);
-    const float spent = bird->stamina;
+    const float spent = bird->State().stamina;
     Step(50);  // 0.83 s after the press
-    EXPECT_FLOAT_EQ(bird->stamina, spent);
+    EXPECT_FLOAT_EQ(bird->State().stamina, spent);
     Step(20);
-    EXPECT_GT(bird->stamina, spent);
+    EXPECT_GT(bird->State().stamina, spent);
 }
 
 struct WalkCase {
@@ -68,7 +69,7 @@ TEST_P(WalkSpeed, HoldingRightWalksAtTwiceTheCharactersSpeed) {
     // The script sets the speed; the ground's friction then takes 1 % off in the step.
     const float speed = 2.0f * GetParam().moveSpeed;
     EXPECT_NEAR(api::Velocity(Bird1()).x, speed, 0.015f * speed);
-    EXPECT_TRUE(Main("Player")->facingRight);
+    EXPECT_TRUE(Main("Player")->State().facingRight);
     EXPECT_GT(Bird1()->transform->scale.x, 0.0f);
     // Both held: left wins, and the bird turns (negative x scale).
     Press(kA);
@@ -92,21 +93,21 @@ TEST_F(BirdFixture, PeckKnocksTheOtherBirdBackAndStunsItForHalfASecond) {
     api::SetPosition(Bird2(), {0.0f, -6.5f});
     Step(3);
     MainPlayerBehaviour* victim = Main("Player2");
-    ASSERT_FALSE(victim->stunned);
-    const float peckerCharge = static_cast<float>(Main("Player")->ultimateCharge);
+    ASSERT_FALSE(victim->State().stunned);
+    const float peckerCharge = static_cast<float>(Main("Player")->State().ultimateCharge);
     Press(kF);
     Step();
     Release(kF);
     // The contact reaches the scripts a step later.
     int frames = 0;
-    while (!victim->stunned && frames < 40) {
+    while (!victim->State().stunned && frames < 40) {
         Step();
         ++frames;
     }
-    ASSERT_TRUE(victim->stunned);
-    EXPECT_FLOAT_EQ(victim->stunDuration, 0.5f);
+    ASSERT_TRUE(victim->State().stunned);
+    EXPECT_FLOAT_EQ(victim->State().stunDuration, 0.5f);
     const float xHit = Bird2()->transform->position.x;
-    EXPECT_GE(Main("Player")->ultimateCharge, peckerCharge + 2);
+    EXPECT_GE(Main("Player")->State().ultimateCharge, peckerCharge + 2);
     EXPECT_TRUE(Played("event:/Peck_Impact"));
     EXPECT_TRUE(Played("event:/Myna_Hit"));  // Player2 is RoziDoro
 
@@ -115,15 +116,15 @@ TEST_F(BirdFixture, PeckKnocksTheOtherBirdBackAndStunsItForHalfASecond) {
     // Keep the birds apart so no further peck lands, and time the stun.
     api::SetPosition(Bird1(), {-10.0f, -6.5f});
     Step(2);
-    victim->stunTimer = 0.0f;
-    victim->stunned = true;
+    Edit(victim).stunTimer = 0.0f;
+    Edit(victim).stunned = true;
     int stunFrames = 0;
-    while (victim->stunned && stunFrames < 100) {
+    while (victim->State().stunned && stunFrames < 100) {
         Step();
         ++stunFrames;
     }
     EXPECT_NEAR(stunFrames * kFrame, 0.5f, 2.5f * kFrame);
-    EXPECT_FALSE(victim->invulnerable) << "a peck stun does not blink afterwards";
+    EXPECT_FALSE(victim->State().invulnerable) << "a peck stun does not blink afterwards";
 }
 
 TEST_F(BirdFixture, DungCooldownAndItsIcon) {
@@ -135,9 +136,9 @@ TEST_F(BirdFixture, DungCooldownAndItsIcon) {
     const Engine::vec2 iconScale = icon->transform->scale;
     EXPECT_EQ(AlphaOf(icon), 255);
     Tap(kG);
-    EXPECT_FALSE(bird->dungReady);
+    EXPECT_FALSE(bird->State().dungReady);
     EXPECT_TRUE(Played("event:/Bird_Shit"));
-    Engine::GameObj* dung = bird->dung.Get();
+    Engine::GameObj* dung = bird->State().dung.Get();
     ASSERT_NE(dung, nullptr);
     EXPECT_EQ(dung->owner, "Player");
     EXPECT_LT(api::Velocity(dung).y, 0.0f);
@@ -146,22 +147,22 @@ TEST_F(BirdFixture, DungCooldownAndItsIcon) {
     EXPECT_GT(AlphaOf(icon), early);
     EXPECT_LT(AlphaOf(icon), 200);
     Tap(kG);  // not ready: nothing
-    EXPECT_FALSE(bird->dungReady);
+    EXPECT_FALSE(bird->State().dungReady);
     int frames = 0;
-    while (!bird->dungReady && frames < 200) {
+    while (!bird->State().dungReady && frames < 200) {
         Step();
         ++frames;
     }
-    EXPECT_TRUE(bird->dungReady);
+    EXPECT_TRUE(bird->State().dungReady);
     EXPECT_NEAR((124 + frames) * kFrame, 4.0f, 4.0f * kFrame);
     // The icon pulses: grows past its size, then comes back and the cooldown sound plays.
     float largest = 0.0f;
     Played("event:/Cooldown_Complete");
-    for (int i = 0; i < 120 && bird->dungIconPulse; ++i) {
+    for (int i = 0; i < 120 && bird->State().dungIconPulse; ++i) {
         Step();
         largest = std::max(largest, icon->transform->scale.x);
     }
-    EXPECT_FALSE(bird->dungIconPulse);
+    EXPECT_FALSE(bird->State().dungIconPulse);
     EXPECT_TRUE(Played("event:/Cooldown_Complete"));
     EXPECT_GT(largest, 2.5f * iconScale.x);
     EXPECT_FLOAT_EQ(icon->transform->scale.x, iconScale.x);
@@ -179,25 +180,25 @@ TEST_F(BirdFixture, DungStunsTheOtherBirdWhichThenBlinksInvulnerable) {
     Step();
     Release(kG);
     int frames = 0;
-    while (!victim->stunned && frames < 60) {
+    while (!victim->State().stunned && frames < 60) {
         Step();
         ++frames;
     }
-    ASSERT_TRUE(victim->stunned);
-    EXPECT_FLOAT_EQ(victim->stunDuration, 1.0f);
+    ASSERT_TRUE(victim->State().stunned);
+    EXPECT_FLOAT_EQ(victim->State().stunDuration, 1.0f);
     EXPECT_TRUE(Played("event:/Shit_Impact"));
-    EXPECT_FALSE(Main("Player")->stunned) << "never hit by its own dung";
+    EXPECT_FALSE(Main("Player")->State().stunned) << "never hit by its own dung";
     int stunFrames = 0;
-    while (victim->stunned && stunFrames < 200) {
+    while (victim->State().stunned && stunFrames < 200) {
         Step();
         ++stunFrames;
     }
     EXPECT_NEAR(stunFrames * kFrame, 1.0f, 3.0f * kFrame);
-    ASSERT_TRUE(victim->invulnerable);
+    ASSERT_TRUE(victim->State().invulnerable);
     // Blinking: hidden after 0.2 s, shown again after 0.4 s, over 1.5 s in all.
     bool hidden = false, shownAgain = false;
     int blinkFrames = 0;
-    while (victim->invulnerable && blinkFrames < 200) {
+    while (victim->State().invulnerable && blinkFrames < 200) {
         Step();
         ++blinkFrames;
         if (AlphaOf(Bird2()) == 0) hidden = true;
@@ -214,26 +215,26 @@ TEST_F(BirdFixture, ADeadBirdRespawnsAtItsSpawnPointAfterTheDelay) {
     WaitUntilFree();
     MainPlayerBehaviour* bird = Main("Player2");
     RoundPlayerBehaviour* round = Round("Player2");
-    round->hitCount = 7;
-    const Engine::vec2 spawn = round->spawnPoint;
+    Edit(round).hitCount = 7;
+    const Engine::vec2 spawn = round->State().spawnPoint;
     api::SetPosition(Bird2(), {5.0f, 0.0f});
-    bird->Kill();
+    bird->Kill(false);
     int frames = 0;
-    while (bird->dead && frames < 300) {
+    while (bird->State().dead && frames < 300) {
         Step();
         ++frames;
-        if (bird->dead) {
+        if (bird->State().dead) {
             // Held still; only this frame's gravity shows.
             EXPECT_EQ(api::Velocity(Bird2()).x, 0.0f);
             EXPECT_LE(std::fabs(api::Velocity(Bird2()).y), 10.0f * kFrame + 1e-4f);
         }
     }
-    EXPECT_FALSE(bird->dead);
+    EXPECT_FALSE(bird->State().dead);
     EXPECT_NEAR(frames * kFrame, 1.5f, 2.0f * kFrame);
-    EXPECT_EQ(round->hitCount, 2) << "a death costs five hits";
-    EXPECT_EQ(bird->respawnCount, 1);
-    EXPECT_TRUE(bird->invulnerable);
-    EXPECT_FALSE(bird->facingRight) << "Player2 respawns facing left";
+    EXPECT_EQ(round->State().hitCount, 2) << "a death costs five hits";
+    EXPECT_EQ(bird->State().respawnCount, 1);
+    EXPECT_TRUE(bird->State().invulnerable);
+    EXPECT_FALSE(bird->State().facingRight) << "Player2 respawns facing left";
     EXPECT_NEAR(Bird2()->transform->position.x, spawn.x, 1e-3f);
     EXPECT_NEAR(Bird2()->transform->position.y, spawn.y, 0.1f);
     EXPECT_NEAR(spawn.x, 13.6f - 0.8f, 1e-4f);

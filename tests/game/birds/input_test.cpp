@@ -17,14 +17,14 @@ struct CoutCapture {
 TEST_F(BirdFixture, BothPlayersFlappingInTheSameFrameEachGetTheirEdgeOnTheKeyboard) {
     OpenRange(1, 1);
     WaitUntilFree();
-    const float s1 = Main("Player")->stamina, s2 = Main("Player2")->stamina;
+    const float s1 = Main("Player")->State().stamina, s2 = Main("Player2")->State().stamina;
     Press('W');
     Press(Engine::VK_UP);
     Step();
     Release('W');
     Release(Engine::VK_UP);
-    EXPECT_FLOAT_EQ(Main("Player")->stamina, s1 - 4.0f);
-    EXPECT_FLOAT_EQ(Main("Player2")->stamina, s2 - 4.0f);
+    EXPECT_FLOAT_EQ(Main("Player")->State().stamina, s1 - 4.0f);
+    EXPECT_FLOAT_EQ(Main("Player2")->State().stamina, s2 - 4.0f);
     Step();
     // And both drop dung and peck in one frame.
     Press('G');
@@ -32,10 +32,10 @@ TEST_F(BirdFixture, BothPlayersFlappingInTheSameFrameEachGetTheirEdgeOnTheKeyboa
     Press('F');
     Press(Engine::VK_OEM_2);
     Step();
-    EXPECT_FALSE(Main("Player")->dungReady);
-    EXPECT_FALSE(Main("Player2")->dungReady);
-    EXPECT_TRUE(Main("Player")->pecking);
-    EXPECT_TRUE(Main("Player2")->pecking);
+    EXPECT_FALSE(Main("Player")->State().dungReady);
+    EXPECT_FALSE(Main("Player2")->State().dungReady);
+    EXPECT_TRUE(Main("Player")->State().pecking);
+    EXPECT_TRUE(Main("Player2")->State().pecking);
 }
 
 TEST_F(BirdFixture, BothPlayersFlappingInTheSameFrameEachGetTheirEdgeOnTheirPads) {
@@ -43,22 +43,22 @@ TEST_F(BirdFixture, BothPlayersFlappingInTheSameFrameEachGetTheirEdgeOnTheirPads
     engine->pads().Plug(0);
     engine->pads().Plug(1);
     WaitUntilFree();
-    const float s1 = Main("Player")->stamina, s2 = Main("Player2")->stamina;
+    const float s1 = Main("Player")->State().stamina, s2 = Main("Player2")->State().stamina;
     PadButton(0, Engine::PadBits::kA, true);
     PadButton(1, Engine::PadBits::kA, true);
     Step();
-    EXPECT_FLOAT_EQ(Main("Player")->stamina, s1 - 4.0f);
-    EXPECT_FLOAT_EQ(Main("Player2")->stamina, s2 - 4.0f);
+    EXPECT_FLOAT_EQ(Main("Player")->State().stamina, s1 - 4.0f);
+    EXPECT_FLOAT_EQ(Main("Player2")->State().stamina, s2 - 4.0f);
     Step();  // still held: no second flap
-    EXPECT_FLOAT_EQ(Main("Player")->stamina, s1 - 4.0f);
+    EXPECT_FLOAT_EQ(Main("Player")->State().stamina, s1 - 4.0f);
     PadButton(0, Engine::PadBits::kA, false);
     PadButton(1, Engine::PadBits::kA, false);
     // Triggers drop dung on both pads at once.
     Pad(0)->leftTrigger = 255;
     Pad(1)->leftTrigger = 1;  // the lightest touch counts
     Step();
-    EXPECT_FALSE(Main("Player")->dungReady);
-    EXPECT_FALSE(Main("Player2")->dungReady);
+    EXPECT_FALSE(Main("Player")->State().dungReady);
+    EXPECT_FALSE(Main("Player2")->State().dungReady);
 }
 
 TEST_F(BirdFixture, AnUnpluggedPadPrintsOneLineAndTheKeyboardStillPlays) {
@@ -84,5 +84,5 @@ TEST_F(BirdFixture, AnUnpluggedPadPrintsOneLineAndTheKeyboardStillPlays) {
     EXPECT_NEAR(api::Velocity(Bird1()).x, -6.0f, 0.2f);
     Release('A');
     Tap('W');
-    EXPECT_LT(Main("Player")->stamina, Main("Player")->maxStamina);
+    EXPECT_LT(Main("Player")->State().stamina, Main("Player")->State().maxStamina);
 }

@@ -7,21 +7,22 @@
 #include "objects/game_object_factory.h"
 #include "objects/level_paths.h"
 #include "physics/rigid_body.h"
+#include "support/bird_test_access.h"
 
 TEST_F(BirdFixture, APeckFromTheSameSpotGivesNoNaN) {
     OpenRange();
     WaitUntilFree();
     MainPlayerBehaviour* pecker = Main("Player2");
     MainPlayerBehaviour* victim = Main("Player");
-    victim->invulnerable = false;
-    pecker->pecking = true;
+    Edit(victim).invulnerable = false;
+    Edit(pecker).pecking = true;
     api::SetPosition(Bird1(), {0.0f, 0.0f});
     api::SetPosition(Bird2(), {0.0f, 0.0f});
     victim->OnCollisionEnter(Bird2());
     victim->OnCollisionStay(Bird2());
     const Engine::RigidBody* body = Bird1()->GetRigidBody();
     EXPECT_TRUE(std::isfinite(body->force.x) && std::isfinite(body->force.y));
-    EXPECT_TRUE(victim->stunned) << "the hit still lands";
+    EXPECT_TRUE(victim->State().stunned) << "the hit still lands";
     Step(2);
     EXPECT_TRUE(std::isfinite(Bird1()->transform->position.x));
     EXPECT_TRUE(std::isfinite(Bird1()->transform->position.y));
@@ -41,8 +42,8 @@ TEST_F(BirdFixture, ObjectsOfAnEarlierLevelAreNotFound) {
     engine->Step();
     engine->factory().LoadLevel(Engine::GameObjectFactory::instance->levelPaths["PracticeRange"]);
     engine->Step();
-    EXPECT_EQ(Main("Player")->egg.Get(), nullptr);
-    EXPECT_EQ(Main("Player")->levelSettings.Get(), nullptr);
-    EXPECT_EQ(Round("Player")->egg.Get(), nullptr);
-    EXPECT_TRUE(Main("Player")->practiceHold) << "no level rules: the practice hold runs";
+    EXPECT_EQ(Main("Player")->State().egg.Get(), nullptr);
+    EXPECT_EQ(Main("Player")->State().levelSettings.Get(), nullptr);
+    EXPECT_EQ(Round("Player")->State().egg.Get(), nullptr);
+    EXPECT_TRUE(Main("Player")->State().practiceHold) << "no level rules: the practice hold runs";
 }

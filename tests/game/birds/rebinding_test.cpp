@@ -17,28 +17,28 @@ TEST_F(BirdFixture, ARebindingChangesWhatTheBirdDoesAndSurvivesARestart) {
     engine->pads().Plug(0);
     WaitUntilFree();
     MainPlayerBehaviour* bird = Main("Player");
-    const float full = bird->stamina;
+    const float full = bird->State().stamina;
     Tap('W');
     Step(2);
-    EXPECT_FLOAT_EQ(bird->stamina, full) << "the old flap key still flaps";
+    EXPECT_FLOAT_EQ(bird->State().stamina, full) << "the old flap key still flaps";
     Tap('Q');
-    EXPECT_FLOAT_EQ(bird->stamina, full - 4.0f) << "the new flap key does not flap";
+    EXPECT_FLOAT_EQ(bird->State().stamina, full - 4.0f) << "the new flap key does not flap";
 
     PadButton(0, Engine::PadBits::kA, true);
     Step();
     PadButton(0, Engine::PadBits::kA, false);
     Step();
-    EXPECT_FLOAT_EQ(bird->stamina, full - 4.0f) << "the old pad button still flaps";
+    EXPECT_FLOAT_EQ(bird->State().stamina, full - 4.0f) << "the old pad button still flaps";
     PadButton(0, Engine::PadBits::kLeftShoulder, true);
     Step();
     PadButton(0, Engine::PadBits::kLeftShoulder, false);
-    EXPECT_FLOAT_EQ(bird->stamina, full - 8.0f) << "the new pad button does not flap";
+    EXPECT_FLOAT_EQ(bird->State().stamina, full - 8.0f) << "the new pad button does not flap";
 
     Step(30);
     Tap(Engine::VK_OEM_2);
-    EXPECT_FALSE(Main("Player2")->pecking) << "player 2's old peck key still pecks";
+    EXPECT_FALSE(Main("Player2")->State().pecking) << "player 2's old peck key still pecks";
     Press('P');
     Step();
-    EXPECT_TRUE(Main("Player2")->pecking);
+    EXPECT_TRUE(Main("Player2")->State().pecking);
     Release('P');
 }

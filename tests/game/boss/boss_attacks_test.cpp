@@ -14,6 +14,7 @@
 #include "game/boss/zurododavad_player_behaviour.h"
 #include "game/game_values.h"
 #include "graphics/renderable2d.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -56,21 +57,21 @@ TEST_P(Barrier, StunsAndPushesOnlyAnUnprotectedBirdInItsReach) {
     api::SetScale(wave, {2.0f, 2.0f});  // after one frame of growth: 3.67, a reach of 5.2
     MainPlayerBehaviour* one = Bird(P1());
     MainPlayerBehaviour* two = Bird(P2());
-    one->invulnerable = c.invulnerable;
-    Round(P1())->immune = c.immune;
+    Edit(one).invulnerable = c.invulnerable;
+    Edit(Round(P1())).immune = c.immune;
     if (c.alreadyStunned) one->Stun(0.5f, false);
     const Engine::vec2 boss = api::Position(Boss());
     Place(P1(), boss + Engine::vec2{-c.distance, 0.0f});
     Place(P2(), boss + Engine::vec2{14.0f, 0.0f});
     Begin(ZurododavadFinalBossMode::kBarrier, 4.0f);
     Step();
-    const bool stunnedByWave = one->stunned && one->stunDuration == 2.0f;
+    const bool stunnedByWave = one->State().stunned && one->State().stunDuration == 2.0f;
     EXPECT_EQ(stunnedByWave, c.stunned);
     if (c.stunned) {
         // Pushed straight away from the boss.
         EXPECT_LT(api::Velocity(P1()).x, -1.0f);
     }
-    EXPECT_FALSE(two->stunned) << "the bird far away is out of this frame's reach";
+    EXPECT_FALSE(two->State().stunned) << "the bird far away is out of this frame's reach";
     Step(Frames(1.5f));
     EXPECT_EQ(mode->attackState, ZurododavadFinalBossMode::kTelegraph);
 }
@@ -102,8 +103,8 @@ TEST_F(BossAttacks, TheLaserKillsOnItsLineAndSparesABirdAboveIt) {
         Place(target, boss + Engine::vec2{-8.0f, t < 1.0f ? 0.0f : 0.5f});
         Place(other, boss + Engine::vec2{-8.0f, 5.0f});
         Step();
-        targetDied = targetDied || Bird(target)->dead;
-        otherDied = otherDied || Bird(other)->dead;
+        targetDied = targetDied || Bird(target)->State().dead;
+        otherDied = otherDied || Bird(other)->State().dead;
     }
     EXPECT_TRUE(targetDied);
     EXPECT_FALSE(otherDied);
@@ -124,10 +125,10 @@ TEST_F(BossAttacks, TheLaserAlsoKillsTheOtherBirdOnItsLineButNotAProtectedOne) {
     for (int frame = 0; frame < Frames(4.2f); ++frame) {
         Place(target, boss + Engine::vec2{0.0f, -9.0f + 1.0f});  // below the boss: aim straight down
         Place(other, boss + Engine::vec2{0.5f, -4.0f});
-        Bird(target)->invulnerable = true;
+        Edit(Bird(target)).invulnerable = true;
         Step();
-        targetDied = targetDied || Bird(target)->dead;
-        otherDied = otherDied || Bird(other)->dead;
+        targetDied = targetDied || Bird(target)->State().dead;
+        otherDied = otherDied || Bird(other)->State().dead;
     }
     EXPECT_FALSE(targetDied);
     EXPECT_TRUE(otherDied);
@@ -142,7 +143,7 @@ TEST_F(BossAttacks, TwoBirdsTheLaserKillsTogetherWhilePeckingBothComeBack) {
     Engine::GameObj* target = mode->laserTarget.Get();
     ASSERT_NE(target, nullptr);
     Engine::GameObj* other = target == P1() ? P2() : P1();
-    const auto peckKey = [](Engine::GameObj* bird) { return Bird(bird)->keyMap.at("Peck"); };
+    const auto peckKey = [](Engine::GameObj* bird) { return Bird(bird)->State().keyMap.at("Peck"); };
     while (mode->attackTimer < 2.3f) {
         Place(target, boss + Engine::vec2{-8.0f, 0.0f});
         Place(other, boss + Engine::vec2{-5.0f, 0.0f});
@@ -153,18 +154,18 @@ TEST_F(BossAttacks, TwoBirdsTheLaserKillsTogetherWhilePeckingBothComeBack) {
     Step();
     engine->keys().Release(peckKey(P1()));
     engine->keys().Release(peckKey(P2()));
-    for (int frame = 0; frame < Frames(0.4f) && !(Bird(P1())->dead && Bird(P2())->dead); ++frame) {
-        ASSERT_TRUE(Bird(P1())->pecking && Bird(P2())->pecking);
+    for (int frame = 0; frame < Frames(0.4f) && !(Bird(P1())->State().dead && Bird(P2())->State().dead); ++frame) {
+        ASSERT_TRUE(Bird(P1())->State().pecking && Bird(P2())->State().pecking);
         Place(target, boss + Engine::vec2{-8.0f, 0.0f});
         Place(other, boss + Engine::vec2{-5.0f, 0.0f});
         Step();
     }
-    ASSERT_TRUE(Bird(P1())->dead && Bird(P2())->dead) << "the laser should have killed both birds";
+    ASSERT_TRUE(Bird(P1())->State().dead && Bird(P2())->State().dead) << "the laser should have killed both birds";
     // The respawn delay is 1.5 s; give it a little more.
     StepSeconds(2.5f);
     for (Engine::GameObj* bird : {P1(), P2()}) {
-        EXPECT_FALSE(Bird(bird)->dead) << bird->name << " never came back";
-        EXPECT_FALSE(Bird(bird)->stunned) << bird->name;
+        EXPECT_FALSE(Bird(bird)->State().dead) << bird->name << " never came back";
+        EXPECT_FALSE(Bird(bird)->State().stunned) << bird->name;
         EXPECT_LT(std::fabs(api::Position(bird).x), 16.0f) << bird->name << " is still parked off the screen";
     }
 }
@@ -191,30 +192,30 @@ TEST_F(BossAttacks, ALockOnOnTheBossCentreFiresDownInsteadOfDividingByZero) {
 TEST_F(BossAttacks, TheGrabCatchesBothBirdsEightFlapsFreeOneAndTheOtherDies) {
     Place(P1(), {-8.0f, 2.0f});
     Place(P2(), {8.0f, 2.0f});
-    Bird(P2())->invulnerable = true;  // caught all the same
+    Edit(Bird(P2())).invulnerable = true;  // caught all the same
     Begin(ZurododavadFinalBossMode::kGrab);
     Step(2);
     ASSERT_EQ(mode->arms.size(), 2u);
     for (Engine::GameObj* bird : {P1(), P2()}) {
-        EXPECT_TRUE(Bird(bird)->controlsLocked) << bird->name;
+        EXPECT_TRUE(Bird(bird)->State().controlsLocked) << bird->name;
         EXPECT_EQ(api::ColliderOf(bird), nullptr) << bird->name << " keeps its collider in the cage";
     }
-    Bird(P2())->invulnerable = false;
+    Edit(Bird(P2())).invulnerable = false;
     const Engine::VirtualKey flap = FlapKey(P1());
     ASSERT_NE(flap, Engine::VirtualKey{});
     for (int press = 0; press < 8; ++press) Tap(flap);
     Step(2);
-    EXPECT_FALSE(Bird(P1())->controlsLocked);
-    EXPECT_FALSE(Bird(P1())->dead);
+    EXPECT_FALSE(Bird(P1())->State().controlsLocked);
+    EXPECT_FALSE(Bird(P1())->State().dead);
     EXPECT_NE(api::ColliderOf(P1()), nullptr);
     EXPECT_NEAR(api::Position(P2()).y, 2.0f, 0.01f) << "a caught bird is held where it was caught";
     bool died = false;
     for (int frame = 0; frame < Frames(3.5f); ++frame) {
         Step();
-        died = died || Bird(P2())->dead;
+        died = died || Bird(P2())->State().dead;
     }
     EXPECT_TRUE(died);
-    EXPECT_FALSE(Bird(P2())->controlsLocked);
+    EXPECT_FALSE(Bird(P2())->State().controlsLocked);
     EXPECT_NE(api::ColliderOf(P2()), nullptr);
     EXPECT_TRUE(mode->arms.empty());
     EXPECT_EQ(mode->attackState, ZurododavadFinalBossMode::kTelegraph);
@@ -226,21 +227,21 @@ TEST_F(BossAttacks, TheBossesDeathLetsBothCaughtBirdsGoAlive) {
     Begin(ZurododavadFinalBossMode::kGrab);
     Step(2);
     ASSERT_EQ(mode->arms.size(), 2u);
-    for (Engine::GameObj* bird : {P1(), P2()}) ASSERT_TRUE(Bird(bird)->controlsLocked) << bird->name;
+    for (Engine::GameObj* bird : {P1(), P2()}) ASSERT_TRUE(Bird(bird)->State().controlsLocked) << bird->name;
     ZurododavadBossBehaviour* life = BossLife();
     ASSERT_NE(life, nullptr);
     life->bossHealth = 0;
     Step(2);
     EXPECT_TRUE(mode->arms.empty());
     for (Engine::GameObj* bird : {P1(), P2()}) {
-        EXPECT_FALSE(Bird(bird)->controlsLocked) << bird->name << " is still held by a dead boss";
+        EXPECT_FALSE(Bird(bird)->State().controlsLocked) << bird->name << " is still held by a dead boss";
         EXPECT_NE(api::ColliderOf(bird), nullptr) << bird->name;
     }
     // Past the cage's deadly hold: a bird let go is not killed by the cage later.
     bool died = false;
     for (int frame = 0; frame < Frames(4.0f) && api::CurrentLevelPath() == kLevel; ++frame) {
         Step();
-        died = died || Bird(P1())->dead || Bird(P2())->dead;
+        died = died || Bird(P1())->State().dead || Bird(P2())->State().dead;
     }
     EXPECT_FALSE(died) << "a bird let go died in its cage";
 }
@@ -308,8 +309,8 @@ TEST_P(Turret, KillsWhoeverIsOnTheLineWhileItFires) {
         Place(P2(), c.otherOnLineWhenFiring && (!warning || fire < -1.5f) && locked ? farOnLine : offLine + Engine::vec2{6.0f, 0.0f});
         Step();
         locked = locked || turret->locked;
-        died1 = died1 || Bird(P1())->dead;
-        died2 = died2 || Bird(P2())->dead;
+        died1 = died1 || Bird(P1())->State().dead;
+        died2 = died2 || Bird(P2())->State().dead;
     }
     EXPECT_TRUE(locked);
     EXPECT_EQ(died1, c.player1Dies);

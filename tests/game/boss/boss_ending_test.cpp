@@ -12,7 +12,7 @@
 #include "game/boss/fight_state.h"
 #include "game/birds/main_player_behaviour.h"
 #include "game/birds/round_player_behaviour.h"
-#include "game/boss/boss_kit.h"
+#include "game/boss/boss_shapes.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/zurododavad_final_boss_mode.h"
 #include "game/boss/zurododavad_player_behaviour.h"
@@ -20,6 +20,7 @@
 #include "objects/components.h"
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -52,15 +53,15 @@ TEST_F(BossEnding, APeckOnTheRisenBossTakesHealthAndScoresByStrength) {
     int frames = 0;
     for (; frames < 10; ++frames) {
         Place(P1(), api::Position(Boss()) + Engine::vec2{-1.0f, 0.0f});
-        bird->pecking = true;
+        Edit(bird).pecking = true;
         Step();
     }
     const int32_t taken = health - life->bossHealth;
     EXPECT_GT(taken, 0);
     EXPECT_EQ(taken % 3, 0);
-    EXPECT_EQ(Round(P1())->hitCount, taken);
+    EXPECT_EQ(Round(P1())->State().hitCount, taken);
     EXPECT_TRUE(BossMode()->hitFlash);
-    EXPECT_EQ(Round(P2())->hitCount, 0);
+    EXPECT_EQ(Round(P2())->State().hitCount, 0);
 }
 
 struct SkillCase {
@@ -92,8 +93,8 @@ TEST_P(SkillHits, ScoreFiveForTheOwnerOnlyWhileTheBossLivesAndTakeNoHealth) {
     Step(3);
     api::Destroy(skill);
     Step();
-    EXPECT_EQ(Round(P1())->hitCount, c.player1Hits);
-    EXPECT_EQ(Round(P2())->hitCount, c.player2Hits);
+    EXPECT_EQ(Round(P1())->State().hitCount, c.player1Hits);
+    EXPECT_EQ(Round(P2())->State().hitCount, c.player2Hits);
     EXPECT_EQ(life->bossHealth, health);
 }
 
@@ -159,8 +160,8 @@ struct Result : BossEnding, ::testing::WithParamInterface<ResultCase> {};
 
 TEST_P(Result, TheBossDeathLeadsToTheStoryboardWithTheResultRecorded) {
     const ResultCase& c = GetParam();
-    Round(P1())->hitCount = c.player1Hits;
-    Round(P2())->hitCount = c.player2Hits;
+    Edit(Round(P1())).hitCount = c.player1Hits;
+    Edit(Round(P2())).hitCount = c.player2Hits;
     life->bossHealth = 0;
     Step();
     EXPECT_EQ(api::TextureOf(Boss()), "ZurododavadBossDeath");
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Boss, Result, ::testing::ValuesIn(kResults),
 TEST_F(BossEnding, WithoutAWipeTheEndingStillReachesTheStoryboard) {
     api::Destroy(api::Find("TransitionBird"));
     Step();
-    Round(P1())->hitCount = 5;
+    Edit(Round(P1())).hitCount = 5;
     life->bossHealth = 0;
     ASSERT_TRUE(RunUntilLeaving(12.0f));
     EXPECT_EQ(api::CurrentLevelPath(), "MapData//CutScene.xml");
@@ -192,7 +193,7 @@ TEST_F(BossEnding, WithoutAWipeTheEndingStillReachesTheStoryboard) {
 
 TEST_F(BossEnding, WithoutTheStoryboardTheEndingSaysSoAndGoesToTheTitle) {
     std::filesystem::remove(dir.path() + "/MapData/CutScene.xml");
-    Round(P2())->hitCount = 5;
+    Edit(Round(P2())).hitCount = 5;
     life->bossHealth = 0;
     testing::internal::CaptureStdout();
     const bool left = RunUntilLeaving(12.0f);

@@ -18,6 +18,7 @@
 #include "game/story/dialog_scene.h"
 #include "graphics/graphics.h"
 #include "objects/game_object_factory.h"
+#include "support/bird_test_access.h"
 
 BossFixture::BossFixture() {
     dir.CopyGameData();
@@ -70,12 +71,12 @@ void BossFixture::Quiet() {
 void BossFixture::MakeReady(Engine::GameObj* bird) {
     MainPlayerBehaviour* main = Bird(bird);
     ASSERT_NE(main, nullptr);
-    main->invulnerable = false;
-    main->invulnerableVisible = false;
-    main->holdInvulnerable = false;
-    main->controlsLocked = false;
-    main->skillTimer = 100.0f;
-    if (RoundPlayerBehaviour* round = Round(bird)) round->walkingIn = false;
+    Edit(main).invulnerable = false;
+    Edit(main).invulnerableVisible = false;
+    Edit(main).holdInvulnerable = false;
+    Edit(main).controlsLocked = false;
+    Edit(main).skillTimer = 100.0f;
+    if (RoundPlayerBehaviour* round = Round(bird)) Edit(round).walkingIn = false;
 }
 
 void BossFixture::Place(Engine::GameObj* bird, Engine::vec2 at) {
@@ -102,8 +103,8 @@ void BossFixture::Tap(Engine::VirtualKey key) {
 Engine::VirtualKey BossFixture::FlapKey(Engine::GameObj* bird) const {
     const MainPlayerBehaviour* main = Bird(bird);
     if (!main) return Engine::VirtualKey{};
-    const auto found = main->keyMap.find("Flap");
-    return found != main->keyMap.end() ? found->second : Engine::VirtualKey{};
+    const auto found = main->State().keyMap.find("Flap");
+    return found != main->State().keyMap.end() ? found->second : Engine::VirtualKey{};
 }
 
 Engine::GameObj* BossFixture::P1() const { return api::Find("Player"); }

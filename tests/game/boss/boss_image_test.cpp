@@ -22,6 +22,7 @@
 #include "graphics/graphics.h"
 #include "objects/game_object_factory.h"
 #include "support/drawn_game.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -89,14 +90,14 @@ TEST_F(BossImageTest, TheFightShowsTheBossHealthItsNextAttackAndTheBirds) {
     ASSERT_NE(life, nullptr);
     ASSERT_NE(mode, nullptr);
     life->bossHealth = 3600;
-    api::ScriptOf<RoundPlayerBehaviour>(p1)->hitCount = 412;
-    api::ScriptOf<RoundPlayerBehaviour>(p2)->hitCount = 385;
+    Edit(api::ScriptOf<RoundPlayerBehaviour>(p1)).hitCount = 412;
+    Edit(api::ScriptOf<RoundPlayerBehaviour>(p2)).hitCount = 385;
     // Four seconds into a telegraph; the belts halfway in from the sides.
     mode->attackState = ZurododavadFinalBossMode::kTelegraph;
     mode->attackTimer = 0.0f;
     mode->nextAttack = -1;
     for (Engine::GameObj* bird : {p1, p2})
-        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(bird)) main->invulnerable = false;
+        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(bird)) Edit(main).invulnerable = false;
     for (int frame = 0; frame < 60 * 4; ++frame) {
         api::SetPosition(p1, {-5.2f, 1.4f});
         api::SetPosition(p2, {5.4f, -1.2f});
@@ -113,8 +114,8 @@ TEST_F(BossImageTest, TheFightShowsTheBossHealthItsNextAttackAndTheBirds) {
             turret->locked = false;
             turret->angle = 200.0f;
         }
-        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(p1)) main->facingRight = true;
-        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(p2)) main->facingRight = false;
+        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(p1)) Edit(main).facingRight = true;
+        if (MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(p2)) Edit(main).facingRight = false;
         engine->Step();
     }
     const int attack = mode->nextAttack;

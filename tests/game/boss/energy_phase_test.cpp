@@ -16,6 +16,7 @@
 #include "objects/components.h"
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -135,8 +136,8 @@ TEST_F(EnergyPhase, TiersReachedTogetherAllShowAndTheirUpgradesApplyWhenTheFight
     MainPlayerBehaviour* bird = Bird(P2());
     ASSERT_NE(two, nullptr);
     ASSERT_NE(bird, nullptr);
-    const float moveSpeed = bird->moveSpeed;
-    const float skillCooldown = bird->skillCooldown;
+    const float moveSpeed = bird->State().moveSpeed;
+    const float skillCooldown = bird->State().skillCooldown;
     two->tier = 5;  // five orbs arriving in one frame
     Step();
     for (size_t k = 0; k < 5; ++k) EXPECT_TRUE(two->tierFlags[k]) << "tier " << k + 1;
@@ -150,9 +151,9 @@ TEST_F(EnergyPhase, TiersReachedTogetherAllShowAndTheirUpgradesApplyWhenTheFight
     EXPECT_TRUE(two->upgradesRolled);
     EXPECT_GE(two->strength, 2);
     EXPECT_LE(two->strength, 4);
-    EXPECT_FLOAT_EQ(bird->moveSpeed, moveSpeed + 2.0f);
-    EXPECT_LE(bird->skillCooldown, skillCooldown - 1.0f);
-    EXPECT_TRUE(bird->passiveUltimateCharge);
+    EXPECT_FLOAT_EQ(bird->State().moveSpeed, moveSpeed + 2.0f);
+    EXPECT_LE(bird->State().skillCooldown, skillCooldown - 1.0f);
+    EXPECT_TRUE(bird->State().passiveUltimateCharge);
     // Player 1 took no orb: strength 1, only the stopwatch's base second.
     EXPECT_EQ(Upgrades(P1())->strength, 1);
 }
@@ -193,16 +194,16 @@ TEST_F(EnergyPhase, MinionsComeFromTwentyTwoAndAHalfSecondsAndScoreFiftyWhenPeck
     ASSERT_NE(minion, nullptr);
     api::SetVelocity(minion, {0.0f, 0.0f});
     MainPlayerBehaviour* bird = Bird(P1());
-    const int32_t before = Round(P1())->hitCount;
+    const int32_t before = Round(P1())->State().hitCount;
     for (int frame = 0; frame < 20; ++frame) {
         Place(P1(), {0.0f, 6.0f});
         api::SetPosition(minion, {0.0f, 6.0f});
         api::SetVelocity(minion, {0.0f, 0.0f});
-        bird->pecking = true;
+        Edit(bird).pecking = true;
         Step();
     }
-    EXPECT_EQ(Round(P1())->hitCount, before + 50);
-    EXPECT_EQ(Round(P2())->hitCount, 0);
+    EXPECT_EQ(Round(P1())->State().hitCount, before + 50);
+    EXPECT_EQ(Round(P2())->State().hitCount, 0);
 }
 
 TEST_F(EnergyPhase, ASkillOfPlayer2ThatHitsAMinionCreditsPlayer2OnceAndFreesTheOrb) {
@@ -225,8 +226,8 @@ TEST_F(EnergyPhase, ASkillOfPlayer2ThatHitsAMinionCreditsPlayer2OnceAndFreesTheO
         api::SetPosition(skill, api::Position(minion));
         Step();
     }
-    EXPECT_EQ(Round(P2())->hitCount, 50);
-    EXPECT_EQ(Round(P1())->hitCount, 0);
+    EXPECT_EQ(Round(P2())->State().hitCount, 50);
+    EXPECT_EQ(Round(P1())->State().hitCount, 0);
     EXPECT_TRUE(api::ScriptOf<ZurododavadMinionBehaviour>(minion)->released);
     // The orb falls free where the minion was, with a collider for either bird.
     ASSERT_TRUE(orb);

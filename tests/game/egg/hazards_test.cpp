@@ -19,6 +19,7 @@
 #include "graphics/particle_system.h"
 #include "graphics/renderable2d.h"
 #include "logic/script_registry.h"
+#include "support/bird_test_access.h"
 
 TEST_F(EggFixture, AUfoStrikeKillsABirdThatIsNotImmuneAndSparesOneThatIs) {
     OpenLevel();
@@ -27,7 +28,7 @@ TEST_F(EggFixture, AUfoStrikeKillsABirdThatIsNotImmuneAndSparesOneThatIs) {
     ASSERT_NE(clouds, nullptr);
     ThunderCloudsBehaviour* ufo = clouds->Ufo();
     ASSERT_NE(ufo, nullptr);
-    Round("Player2")->immune = true;
+    Edit(Round("Player2")).immune = true;
     // A pass starts at once (as after a Hazard pickup) and strikes where the birds wait.
     clouds->startNow = true;
     engine->Step();
@@ -45,14 +46,14 @@ TEST_F(EggFixture, AUfoStrikeKillsABirdThatIsNotImmuneAndSparesOneThatIs) {
         api::SetVelocity(bird, {0.0f, 0.0f});
     }
     // Whatever the birds caught on the way, one is immune and the other is not.
-    Round("Player")->immune = false;
-    Round("Player2")->immune = true;
+    Edit(Round("Player")).immune = false;
+    Edit(Round("Player2")).immune = true;
     engine->Step(3);
-    EXPECT_TRUE(Bird("Player")->dead);
+    EXPECT_TRUE(Bird("Player")->State().dead);
     EXPECT_NEAR(api::Position(Find("Player")).y, 100.0f, 0.1f);
     EXPECT_NEAR(api::Position(Find("Player")).x, beamX, 0.1f);
-    EXPECT_TRUE(static_cast<bool>(Bird("Player")->deathAnim));
-    EXPECT_FALSE(Bird("Player2")->dead);
+    EXPECT_TRUE(static_cast<bool>(Bird("Player")->State().deathAnim));
+    EXPECT_FALSE(Bird("Player2")->State().dead);
     EXPECT_LT(api::Position(Find("Player2")).y, 0.0f);
     // The beam is gone after its three seconds and the UFO leaves.
     ASSERT_TRUE(StepUntil([&] { return !ufo->beam; }, 60 * 4));
@@ -88,7 +89,7 @@ TEST_F(EggFixture, ArmourCollectedOnTopOfTheEggArrivesWithoutDividingByZero) {
     api::SetPosition(spawn->armor.Get(), api::Position(egg));
     piece->OnCollisionEnter(Find("Player2"));
     EXPECT_TRUE(piece->flying);
-    EXPECT_EQ(Round("Player2")->armorPieces, 1);
+    EXPECT_EQ(Round("Player2")->State().armorPieces, 1);
     engine->Step();
     EXPECT_FALSE(piece->flying);
     const api::vec2 velocity = api::Velocity(spawn->armor.Get());
@@ -108,7 +109,7 @@ TEST_F(EggFixture, TheAttackerBreaksArmourWithoutCountingIt) {
     piece->OnCollisionEnter(Find("Player"));  // "Player" attacks in round one
     EXPECT_FALSE(piece->active);
     EXPECT_FALSE(piece->flying);
-    EXPECT_EQ(Round("Player")->armorPieces, 0);
+    EXPECT_EQ(Round("Player")->State().armorPieces, 0);
     EXPECT_TRUE(api::IsParked(spawn->armor.Get()));
 }
 
@@ -176,17 +177,17 @@ TEST_F(EggFixture, TheUltimateBugReadiesTheUltimateOfTheBirdThatCatchesIt) {
     Engine::GameObj* ultimate = bugs->ultimateBug.Get();
     ASSERT_NE(ultimate, nullptr);
     ASSERT_TRUE(api::ScriptOf<BugBehaviour>(ultimate)->ultimate);
-    EXPECT_FALSE(Bird("Player2")->ultimateReady);
+    EXPECT_FALSE(Bird("Player2")->State().ultimateReady);
     Engine::GameObj* bird = Find("Player2");
     ASSERT_TRUE(StepUntil(
         [&] {
-            if (Bird("Player2")->ultimateReady) return true;
+            if (Bird("Player2")->State().ultimateReady) return true;
             api::SetPosition(bird, api::Position(bugs->ultimateBug.Get()));
             api::SetVelocity(bird, {0.0f, 0.0f});
             return false;
         },
         30));
-    EXPECT_EQ(Bird("Player2")->ultimateCharge, 100);
+    EXPECT_EQ(Bird("Player2")->State().ultimateCharge, 100);
     engine->Step(2);
     EXPECT_FALSE(bugs->ultimateBug) << "a caught ultimate bug is gone";
 }

@@ -50,7 +50,7 @@ struct KeysToResult : EggFixture {
 TEST_F(KeysToResult, DungSkillAndPecksFromTheKeysBreakTheEggAndWinTheMatch) {
     OpenLevel();
     WaitForRoundStart();
-    ASSERT_TRUE(Round("Player")->isAttacker);
+    ASSERT_TRUE(Round("Player")->State().isAttacker);
     MainPlayerBehaviour* attacker = Bird("Player");
     MainPlayerBehaviour* defender = Bird("Player2");
 
@@ -61,16 +61,16 @@ TEST_F(KeysToResult, DungSkillAndPecksFromTheKeysBreakTheEggAndWinTheMatch) {
         const api::vec2 at = api::Position(Find("Player"));
         const bool above = std::fabs(at.x - target.x) < 0.5f && at.y > target.y - 1.0f;
         SteerStep(target, above && frame % 4 == 0 ? kDung : 0);
-        stunnedByDung = defender->stunned;
+        stunnedByDung = defender->State().stunned;
     }
     EXPECT_TRUE(stunnedByDung) << "the dung from G never stunned the defender";
 
     // Skill: H once its cooldown is over.
-    for (int i = 0; i < 60 * 4 && attacker->skillTimer <= attacker->skillCooldown; ++i) LetGo();
+    for (int i = 0; i < 60 * 4 && attacker->State().skillTimer <= attacker->State().skillCooldown; ++i) LetGo();
     Keys().Press(kSkill);
     engine->Step();
     Keys().Release(kSkill);
-    EXPECT_TRUE(attacker->skillRequested) << "H did not start the skill";
+    EXPECT_TRUE(attacker->State().skillRequested) << "H did not start the skill";
 
     // Pecks: to the egg and F every 40 frames until the round is decided.
     EggBehaviour* egg = Egg();
@@ -93,7 +93,7 @@ TEST_F(KeysToResult, DungSkillAndPecksFromTheKeysBreakTheEggAndWinTheMatch) {
 
     // Round two: "Player" defends and nobody touches the egg; a short round
     // keeps the test quick and runs out with the egg whole.
-    ASSERT_TRUE(StepUntil([&] { return Round("Player")->isDefender && Mode()->countdown; }, 60 * 10));
+    ASSERT_TRUE(StepUntil([&] { return Round("Player")->State().isDefender && Mode()->countdown; }, 60 * 10));
     Mode()->roundTime = Mode()->timeLeft = 5.0f;
     WaitForRoundStart();
     Mode()->timeLeft = std::min(Mode()->timeLeft, 5.0f);

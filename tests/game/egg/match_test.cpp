@@ -15,6 +15,7 @@
 #include "graphics/renderable2d.h"
 #include "input/virtual_keys.h"
 #include "objects/game_object_factory.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -59,9 +60,9 @@ TEST_F(MatchTest, TheAttackerBreaksTheEggInRoundOneAndTheRolesSwap) {
     OpenLevel();
     ShortenRounds(*Mode());
     WaitForRoundStart();
-    EXPECT_TRUE(Round("Player")->isAttacker);
-    EXPECT_TRUE(Round("Player2")->isDefender);
-    EXPECT_FALSE(Round("Player2")->isAttacker);
+    EXPECT_TRUE(Round("Player")->State().isAttacker);
+    EXPECT_TRUE(Round("Player2")->State().isDefender);
+    EXPECT_FALSE(Round("Player2")->State().isAttacker);
 
     Egg()->health = 0;
     WaitForRoundEnd();
@@ -71,8 +72,8 @@ TEST_F(MatchTest, TheAttackerBreaksTheEggInRoundOneAndTheRolesSwap) {
     EXPECT_EQ(Mode()->player2Wins, 0);
     // The egg is whole again and the second round's countdown gives Player2 the attack.
     EXPECT_EQ(Egg()->health, Egg()->maxHealth);
-    ASSERT_TRUE(StepUntil([&] { return Round("Player2")->isAttacker; }, 60));
-    EXPECT_TRUE(Round("Player")->isDefender);
+    ASSERT_TRUE(StepUntil([&] { return Round("Player2")->State().isAttacker; }, 60));
+    EXPECT_TRUE(Round("Player")->State().isDefender);
     EXPECT_EQ(Mode()->attackingSide, 2);
 
     // Player2 breaks it too: one round each, a draw.
@@ -99,7 +100,7 @@ TEST_F(MatchTest, TheDefenderCollectsFiveArmourPiecesAndWinsTheRound) {
                 api::SetPosition(defender, api::Position(spawn->armor.Get()));
                 api::SetVelocity(defender, {0.0f, 0.0f});
             }
-            collected = Round("Player2")->armorPieces;
+            collected = Round("Player2")->State().armorPieces;
             return Mode()->roundOver;
         },
         60 * 75);
@@ -112,7 +113,7 @@ TEST_F(MatchTest, TheDefenderCollectsFiveArmourPiecesAndWinsTheRound) {
     EXPECT_EQ(Mode()->player2Wins, 1);
     EXPECT_EQ(Mode()->player1Wins, 0);
     // Armour starts over for the next round.
-    EXPECT_EQ(Round("Player2")->armorPieces, 0);
+    EXPECT_EQ(Round("Player2")->State().armorPieces, 0);
 }
 
 TEST_F(MatchTest, BothRoundsRunOutOfTimeWithTheEggUntouched) {
@@ -163,7 +164,7 @@ TEST_F(MatchTest, TwoRoundsForOneBirdAreThatBirdsVictory) {
     ShortenRounds(*Mode());
     WaitForRoundStart();
     // Player defends the second round with four pieces: the threshold is 20 and the egg stays above it.
-    Round("Player")->armorPieces = 4;
+    Edit(Round("Player")).armorPieces = 4;
     Egg()->health = 50;
     WaitForRoundEnd();
     ASSERT_TRUE(WaitForLeaving());
@@ -182,7 +183,7 @@ struct ResultSheetTest : MatchTest {
         BreakEgg();
         ShortenRounds(*Mode());
         WaitForRoundStart();
-        Round("Player")->armorPieces = 4;
+        Edit(Round("Player")).armorPieces = 4;
         Egg()->health = 50;
         WaitForRoundEnd();
     }

@@ -43,7 +43,7 @@ struct BumpTest : FoodCourtFixture {
             api::SetVelocity(bird, {0.0f, 0.0f});
             Step();
             held += kFrame;
-            if (diedAt < 0.0f && Bird(name)->dead) diedAt = held;
+            if (diedAt < 0.0f && Bird(name)->State().dead) diedAt = held;
         }
         return diedAt;
     }
@@ -51,7 +51,7 @@ struct BumpTest : FoodCourtFixture {
 
 TEST_F(BumpTest, ABirdPushingForMoreThanThreeSecondsDies) {
     ASSERT_NE(Bird("Player"), nullptr);
-    ASSERT_FALSE(Bird("Player")->dead);
+    ASSERT_FALSE(Bird("Player")->State().dead);
     const float diedAt = Hold("Player", 0.5f);
     EXPECT_EQ(diedAt, -1.0f);
     EXPECT_EQ(customer->state, State::kBumped);
@@ -76,7 +76,7 @@ TEST_F(BumpTest, ABirdThatStepsAwayLivesAndItsNextPushCountsFromZero) {
     EXPECT_EQ(customer->bumpTimer, 0.0f);
     // Back for another 2.5 s: 5 s of pushing in all, but never 3 s in a row.
     EXPECT_EQ(Hold("Player", 2.5f), -1.0f);
-    EXPECT_FALSE(Bird("Player")->dead);
+    EXPECT_FALSE(Bird("Player")->State().dead);
     EXPECT_LT(customer->bumpTimer, 2.6f);
 }
 
@@ -108,8 +108,8 @@ TEST_F(BumpTest, ASecondBirdJoiningTheFirstDoesNotLeaveTheCustomerStuck) {
     api::SetPosition(p2, {30.0f, -5.7f});
     Step(4);
     EXPECT_EQ(customer->state, State::kSit);
-    EXPECT_FALSE(Bird("Player")->dead);
-    EXPECT_FALSE(Bird("Player2")->dead);
+    EXPECT_FALSE(Bird("Player")->State().dead);
+    EXPECT_FALSE(Bird("Player2")->State().dead);
 }
 
 TEST_F(BumpTest, AWalkingCustomerStopsForABirdAndWalksOnAfterwards) {

@@ -113,19 +113,19 @@ TEST_F(FoodCourtLevelTest, ABirdThatKeepsPushingACustomerDiesAndWalksBackIn) {
     ASSERT_TRUE(StepUntil([&] { return customer->state == HumanCustomerBehaviour::kSit; }, 5.0f));
     auto* bird = api::FindScript<MainPlayerBehaviour>("Player");
     ASSERT_NE(bird, nullptr);
-    ASSERT_FALSE(bird->dead);
+    ASSERT_FALSE(bird->State().dead);
     Engine::GameObj* self = Find("Player");
     const api::vec2 at = api::Position(customer->owner);
     bool died = false;
     for (int i = 0; i < 60 * 4 && !died; ++i) {
         api::SetPosition(self, {at.x, -5.7f});
         Step();
-        died = bird->dead;
+        died = bird->State().dead;
     }
     ASSERT_TRUE(died);
     EXPECT_EQ(customer->state, HumanCustomerBehaviour::kSit) << "the customer sits on";
-    ASSERT_TRUE(StepUntil([&] { return !bird->dead; }, 3.0f)) << "the bird comes back";
-    ASSERT_TRUE(StepUntil([&] { return !bird->controlsLocked; }, 5.0f)) << "after walking in";
+    ASSERT_TRUE(StepUntil([&] { return !bird->State().dead; }, 3.0f)) << "the bird comes back";
+    ASSERT_TRUE(StepUntil([&] { return !bird->State().controlsLocked; }, 5.0f)) << "after walking in";
     const api::vec2 back = api::Position(self);
     EXPECT_NEAR(back.x, -12.5f, 0.2f);
     EXPECT_GT(back.y, -6.5f);

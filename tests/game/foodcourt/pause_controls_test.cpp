@@ -13,6 +13,7 @@
 #include "game/pause/pause_behaviour.h"
 #include "graphics/label.h"
 #include "wiring/user_settings.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ struct PauseControlsTest : FoodCourtFixture {
         timer = api::FindScript<Lv2Timer>("Timer");
         score = api::FindScript<Player1Level2Behaviour>("Player");
         ASSERT_TRUE(menu && bird && timer && score);
-        ASSERT_TRUE(StepUntil([&] { return !bird->controlsLocked; }, 5.0f));
+        ASSERT_TRUE(StepUntil([&] { return !bird->State().controlsLocked; }, 5.0f));
         Step(30);
     }
     void Tap(Engine::VirtualKey key) {
@@ -66,11 +67,11 @@ struct PauseControlsTest : FoodCourtFixture {
     }
     // Stamina a tap of `key` takes: a flap costs some, anything else none.
     float StaminaSpentBy(Engine::VirtualKey key) {
-        bird->stamina = bird->maxStamina;
+        Edit(bird).stamina = bird->State().maxStamina;
         engine->keys().Press(key);
         Step();
         engine->keys().Release(key);
-        const float spent = bird->maxStamina - bird->stamina;
+        const float spent = bird->State().maxStamina - bird->State().stamina;
         Step(40);
         return spent;
     }

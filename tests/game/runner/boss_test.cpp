@@ -8,6 +8,7 @@
 #include "game/runner/boss_bullet.h"
 #include "graphics/renderable2d.h"
 #include "runner_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -239,10 +240,10 @@ TEST_F(BossFixture, DungSkillsAndPecksScoreOnTheBossForTheirBird) {
     boss->OnCollisionEnter(dung);
     EXPECT_EQ(Score(bird1()), 5);
     auto* main = api::ScriptOf<MainPlayerBehaviour>(bird1());
-    main->pecking = true;
+    Edit(main).pecking = true;
     for (int frame = 0; frame < 3; ++frame) boss->OnCollisionStay(bird1());
     EXPECT_EQ(Score(bird1()), 11);
-    main->pecking = false;
+    Edit(main).pecking = false;
     boss->OnCollisionStay(bird1());
     EXPECT_EQ(Score(bird1()), 11);
     Step(10);

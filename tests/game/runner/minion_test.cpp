@@ -13,6 +13,7 @@
 #include "objects/level_paths.h"
 #include "physics/rigid_body.h"
 #include "runner_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ TEST_F(MinionFixture, APeckKillsForTheReward) {
     Start();
     L4IndividualMinion* minion = Place(1, {0.0f, 1.0f});
     api::SetPosition(bird2(), {0.5f, 1.0f});
-    api::ScriptOf<MainPlayerBehaviour>(bird2())->pecking = true;
+    Edit(api::ScriptOf<MainPlayerBehaviour>(bird2())).pecking = true;
     SetScore(bird2(), 0);
     minion->OnCollisionEnter(bird2());
     EXPECT_FALSE(minion->active);

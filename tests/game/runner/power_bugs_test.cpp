@@ -6,6 +6,7 @@
 #include "game/egg/bug_behaviour.h"
 #include "game/runner/l4_power_up_spawner.h"
 #include "runner_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -46,19 +47,19 @@ TEST_P(RunnerPowerBug, ABirdThatTouchesItTakesItsPowerAndTheBugLeavesPlay) {
     MainPlayerBehaviour* main = api::ScriptOf<MainPlayerBehaviour>(bird1());
     ASSERT_NE(round, nullptr);
     ASSERT_NE(main, nullptr);
-    main->ultimateReady = false;
-    round->powerUpBusy = false;
+    Edit(main).ultimateReady = false;
+    Edit(round).powerUpBusy = false;
     Touch(bird1(), bug);
     Step();
     const BugBehaviour* script = api::ScriptOf<BugBehaviour>(bug);
     EXPECT_FALSE(script->active) << "a picked bug leaves play";
     EXPECT_LT(api::Position(bug).x, -100.0f) << "and is parked";
     switch (GetParam().kind) {
-        case L4PowerUpSpawner::kImmunity: EXPECT_TRUE(round->immune); break;
-        case L4PowerUpSpawner::kLaxative: EXPECT_TRUE(round->laxative); break;
-        case L4PowerUpSpawner::kUltimate: EXPECT_TRUE(main->ultimateReady); break;
+        case L4PowerUpSpawner::kImmunity: EXPECT_TRUE(round->State().immune); break;
+        case L4PowerUpSpawner::kLaxative: EXPECT_TRUE(round->State().laxative); break;
+        case L4PowerUpSpawner::kUltimate: EXPECT_TRUE(main->State().ultimateReady); break;
     }
-    EXPECT_FALSE(api::ScriptOf<RoundPlayerBehaviour>(bird2())->immune) << "only the bird that touched it";
+    EXPECT_FALSE(api::ScriptOf<RoundPlayerBehaviour>(bird2())->State().immune) << "only the bird that touched it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RunnerPowerBug,

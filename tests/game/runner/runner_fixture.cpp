@@ -8,6 +8,7 @@
 #include "objects/game_object_factory.h"
 #include "objects/level_paths.h"
 #include "physics/rigid_body.h"
+#include "support/bird_test_access.h"
 
 RunnerFixture::RunnerFixture() {
     dir.CopyGameData();
@@ -29,7 +30,7 @@ void RunnerFixture::Open() {
     auto walkingIn = [this] {
         for (Engine::GameObj* bird : {bird1(), bird2()}) {
             const auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
-            if (!round || round->walkingIn || Dead(bird)) return true;
+            if (!round || round->State().walkingIn || Dead(bird)) return true;
         }
         return false;
     };
@@ -58,24 +59,24 @@ void RunnerFixture::ParkBirds() {
 
 void RunnerFixture::SetProtected(Engine::GameObj* bird, bool protectedBird) {
     if (auto* main = api::ScriptOf<MainPlayerBehaviour>(bird)) {
-        main->invulnerable = protectedBird;
-        main->dead = false;
+        Edit(main).invulnerable = protectedBird;
+        Edit(main).dead = false;
     }
-    if (auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird)) round->immune = false;
+    if (auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird)) Edit(round).immune = false;
 }
 
 bool RunnerFixture::Dead(Engine::GameObj* bird) const {
     const auto* main = api::ScriptOf<MainPlayerBehaviour>(bird);
-    return main && main->dead;
+    return main && main->State().dead;
 }
 
 int RunnerFixture::Score(Engine::GameObj* bird) const {
     const auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird);
-    return round ? round->hitCount : -1;
+    return round ? round->State().hitCount : -1;
 }
 
 void RunnerFixture::SetScore(Engine::GameObj* bird, int score) {
-    if (auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird)) round->hitCount = score;
+    if (auto* round = api::ScriptOf<RoundPlayerBehaviour>(bird)) Edit(round).hitCount = score;
 }
 
 void RunnerFixture::Touch(Engine::GameObj* bird, Engine::GameObj* object) {

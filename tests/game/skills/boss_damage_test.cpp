@@ -6,6 +6,7 @@
 #include "game/ultimates/boss_target.h"
 #include "logic/script_registry.h"
 #include "skill_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -48,14 +49,14 @@ TEST_P(BossDamage, TakesHealthOnlyFromAVulnerableBossInTheBossLevel) {
     Place(P1(), {-6.0f, NAN}, true);
     Place(P2(), {-12.0f, 6.0f}, false);
     Step(2);
-    Bird(P1())->ultimateReady = true;
+    Edit(Bird(P1())).ultimateReady = true;
     Tap(kUltiKey);
     for (int frame = 0; frame < 6 * 60; ++frame) {
         Place(P2(), {-12.0f, 6.0f}, false);  // out of every ultimate's way
         Step();
     }
     EXPECT_EQ(boss->health, c.health);
-    EXPECT_EQ(Round(P1())->hitCount, c.hits);
+    EXPECT_EQ(Round(P1())->State().hitCount, c.hits);
 }
 
 INSTANTIATE_TEST_SUITE_P(

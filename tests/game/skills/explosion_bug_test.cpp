@@ -28,10 +28,10 @@ TEST_F(SkillFixture, TheBugTheDataNamesExplosionBugsKillsTheOtherBirdThreeSecond
     EXPECT_TRUE(bug->armed);
     Place(P1(), {-4.0f, NAN}, true);
     StepSeconds(2.5f);
-    EXPECT_FALSE(Bird(P2())->dead) << "the fuse burns three seconds";
+    EXPECT_FALSE(Bird(P2())->State().dead) << "the fuse burns three seconds";
     StepSeconds(0.7f);
-    EXPECT_TRUE(Bird(P2())->dead);
-    EXPECT_FALSE(Bird(P1())->dead) << "the bird that touched it lives";
+    EXPECT_TRUE(Bird(P2())->State().dead);
+    EXPECT_FALSE(Bird(P1())->State().dead) << "the bird that touched it lives";
     EXPECT_FALSE(bug->armed);
 }
 

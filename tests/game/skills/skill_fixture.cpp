@@ -14,6 +14,7 @@
 #include "objects/game_object_factory.h"
 #include "physics/collider.h"
 #include "sound/audio_engine.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -86,13 +87,13 @@ void SkillFixture::ReadyTheBirds() {
 void SkillFixture::MakeReady(Engine::GameObj* bird) {
     MainPlayerBehaviour* main = Bird(bird);
     ASSERT_NE(main, nullptr);
-    main->invulnerable = false;
-    main->invulnerableVisible = false;
-    main->practiceHold = false;
-    main->controlsLocked = false;
-    main->skillTimer = 100.0f;
+    Edit(main).invulnerable = false;
+    Edit(main).invulnerableVisible = false;
+    Edit(main).practiceHold = false;
+    Edit(main).controlsLocked = false;
+    Edit(main).skillTimer = 100.0f;
     api::SetColor(bird, 0xFFFFFFFF);
-    if (RoundPlayerBehaviour* round = Round(bird)) round->walkingIn = false;
+    if (RoundPlayerBehaviour* round = Round(bird)) Edit(round).walkingIn = false;
 }
 
 float SkillFixture::StandingY(Engine::GameObj* bird) const {
@@ -105,7 +106,7 @@ void SkillFixture::Place(Engine::GameObj* bird, Engine::vec2 at, bool facingRigh
     if (std::isnan(at.y)) at.y = StandingY(bird);
     api::SetPosition(bird, at);
     api::SetVelocity(bird, {0.0f, 0.0f});
-    if (MainPlayerBehaviour* main = Bird(bird)) main->facingRight = facingRight;
+    if (MainPlayerBehaviour* main = Bird(bird)) Edit(main).facingRight = facingRight;
 }
 
 void SkillFixture::Step(int frames) { engine->Step(frames); }

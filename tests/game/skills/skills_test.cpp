@@ -10,6 +10,7 @@
 #include "physics/collider.h"
 #include "physics/rigid_body.h"
 #include "skill_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -29,12 +30,12 @@ Outcome Watch(SkillFixture& f, float seconds) {
     for (int i = 0; i < frames; ++i) {
         f.Step();
         MainPlayerBehaviour* other = SkillFixture::Bird(f.P2());
-        if (!seen.stunned && other->stunned) {
+        if (!seen.stunned && other->State().stunned) {
             seen.stunned = true;
-            seen.stunDuration = other->stunDuration;
-            seen.animation = other->currentAnimation;
+            seen.stunDuration = other->State().stunDuration;
+            seen.animation = other->State().currentAnimation;
         }
-        if (SkillFixture::Bird(f.P1())->stunned) seen.ownBirdStunned = true;
+        if (SkillFixture::Bird(f.P1())->State().stunned) seen.ownBirdStunned = true;
     }
     return seen;
 }
@@ -58,7 +59,7 @@ TEST_P(SkillReach, HitsTheOtherBirdInsideItsReachOnly) {
     Place(P2(), {-3.0f + c.offset, NAN}, false);
     Step(2);
     Tap(kSkillKey);
-    EXPECT_TRUE(Bird(P1())->skillRequested || Character(P1())->skillStarted) << "the skill key starts the skill";
+    EXPECT_TRUE(Bird(P1())->State().skillRequested || Character(P1())->skill.skillStarted) << "the skill key starts the skill";
     const Outcome seen = Watch(*this, c.duration + 0.3f);
     EXPECT_EQ(seen.stunned, c.hits);
     if (c.hits) {
@@ -66,7 +67,7 @@ TEST_P(SkillReach, HitsTheOtherBirdInsideItsReachOnly) {
         EXPECT_EQ(seen.animation, c.injured);
     }
     EXPECT_FALSE(seen.ownBirdStunned) << "a skill never stuns its own bird";
-    EXPECT_FALSE(Bird(P1())->skillRequested) << "the skill ended";
+    EXPECT_FALSE(Bird(P1())->State().skillRequested) << "the skill ended";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,8 +101,8 @@ TEST_F(SkillFixture, SkillObjectsSpareAProtectedBird) {
     Open(2, 1);
     Place(P1(), {-3.0f, NAN}, true);
     Place(P2(), {0.0f, NAN}, false);
-    Bird(P2())->invulnerable = true;
-    Bird(P2())->holdInvulnerable = true;
+    Edit(Bird(P2())).invulnerable = true;
+    Edit(Bird(P2())).holdInvulnerable = true;
     Step(2);
     Tap(kSkillKey);
     const Outcome seen = Watch(*this, 1.3f);
@@ -123,21 +124,21 @@ TEST_F(SkillFixture, TheBallsLeaveFromAboveTheBirdFacingRightAndFromItsCentreFac
         Place(P1(), {0.0f, 3.0f}, c.right);
         Place(P2(), {c.right ? 12.0f : -12.0f, NAN}, !c.right);
         MainPlayerBehaviour* bird = Bird(P1());
-        bird->skillRequested = true;
+        Edit(bird).skillRequested = true;
         const Engine::vec2 from = api::Position(P1());
-        LightningBallsSkill(*rozi, 1.0f / 60.0f);
-        for (const api::ObjectRef* ball : {&rozi->lightningBall1, &rozi->lightningBall2}) {
+        rozi->RunSkill(1.0f / 60.0f);
+        for (const api::ObjectRef* ball : {&rozi->skill.lightningBall1, &rozi->skill.lightningBall2}) {
             ASSERT_TRUE(*ball);
             EXPECT_FLOAT_EQ(api::Position(ball->Get()).x, from.x);
             EXPECT_FLOAT_EQ(api::Position(ball->Get()).y, from.y + c.lift);
         }
-        EXPECT_FLOAT_EQ(rozi->ballSpeedX, c.right ? 5.0f : -5.0f);
+        EXPECT_FLOAT_EQ(rozi->skill.ballSpeedX, c.right ? 5.0f : -5.0f);
         // Ball 1 dives (ball 2 is level with it); ball 2 dives as well.
-        for (float speed : rozi->ballVelocities) {
+        for (float speed : rozi->skill.ballVelocities) {
             EXPECT_LE(-speed, static_cast<float>(c.fastest));
             EXPECT_GE(-speed, static_cast<float>(c.slowest));
         }
-        EXPECT_FLOAT_EQ(api::Velocity(rozi->lightningBall1.Get()).x, rozi->ballSpeedX);
+        EXPECT_FLOAT_EQ(api::Velocity(rozi->skill.lightningBall1.Get()).x, rozi->skill.ballSpeedX);
         engine.reset();
     }
 }
@@ -148,9 +149,9 @@ TEST_F(SkillFixture, TheFartCloudLastsFromTheFirstToTheThirdSecondAndNothingChan
     MainPlayerBehaviour* bird = Bird(P1());
     Place(P1(), {-3.0f, NAN}, true);
     Step(2);
-    bird->skillRequested = true;
-    FartBombSkill(*rure, 0.5f);
-    Engine::GameObj* bomb = rure->fartBomb.Get();
+    Edit(bird).skillRequested = true;
+    rure->RunSkill(0.5f);
+    Engine::GameObj* bomb = rure->skill.fartBomb.Get();
     ASSERT_NE(bomb, nullptr);
     EXPECT_FLOAT_EQ(api::Scale(bomb).x, 1.0f);
     EXPECT_EQ(api::TextureOf(bomb), "Mark");
@@ -159,25 +160,25 @@ TEST_F(SkillFixture, TheFartCloudLastsFromTheFirstToTheThirdSecondAndNothingChan
 
     // Exactly 1.0 s: neither the sinking bomb's nor the cloud's settings apply.
     api::SetScale(bomb, {2.0f, 2.0f});
-    FartBombSkill(*rure, 0.5f);
-    EXPECT_FLOAT_EQ(rure->skillElapsed, 1.0f);
-    EXPECT_FALSE(rure->bombLaunched);
+    rure->RunSkill(0.5f);
+    EXPECT_FLOAT_EQ(rure->skill.skillElapsed, 1.0f);
+    EXPECT_FALSE(rure->skill.bombLaunched);
     EXPECT_FLOAT_EQ(api::Scale(bomb).x, 2.0f);
 
-    FartBombSkill(*rure, 0.25f);
-    EXPECT_TRUE(rure->bombLaunched);
+    rure->RunSkill(0.25f);
+    EXPECT_TRUE(rure->skill.bombLaunched);
     EXPECT_EQ(api::TextureOf(bomb), "FartBomb") << "the cloud shows as a cloud, not a grown mark";
     EXPECT_FLOAT_EQ(api::Scale(bomb).x, 5.0f);
     EXPECT_FLOAT_EQ(bomb->GetCollider()->width, 5.0f);
-    EXPECT_TRUE(bird->skillRequested);
+    EXPECT_TRUE(bird->State().skillRequested);
 
-    FartBombSkill(*rure, 1.75f);  // 3.0 s: still the cloud
-    EXPECT_TRUE(bird->skillRequested);
+    rure->RunSkill(1.75f);  // 3.0 s: still the cloud
+    EXPECT_TRUE(bird->State().skillRequested);
     EXPECT_FLOAT_EQ(api::Scale(bomb).x, 5.0f);
 
-    FartBombSkill(*rure, 0.01f);  // past 3 s: gone
-    EXPECT_FALSE(bird->skillRequested);
-    EXPECT_FALSE(rure->bombLaunched);
+    rure->RunSkill(0.01f);  // past 3 s: gone
+    EXPECT_FALSE(bird->State().skillRequested);
+    EXPECT_FALSE(rure->skill.bombLaunched);
     EXPECT_TRUE(api::IsParked(bomb));
     EXPECT_EQ(api::TextureOf(bomb), "Mark");
 }
@@ -187,19 +188,19 @@ TEST_F(SkillFixture, TheFartBombRestsOnTheGroundInsteadOfSinkingThroughIt) {
     Place(P1(), {-3.0f, NAN}, true);
     Step(2);
     IndividualPlayerBehaviour* rure = Character(P1());
-    Bird(P1())->skillRequested = true;
+    Edit(Bird(P1())).skillRequested = true;
     Step(10);
-    Engine::GameObj* bomb = rure->fartBomb.Get();
+    Engine::GameObj* bomb = rure->skill.fartBomb.Get();
     ASSERT_NE(bomb, nullptr);
-    ASSERT_FALSE(rure->bombLaunched);
+    ASSERT_FALSE(rure->skill.bombLaunched);
     const float landed = api::Position(bomb).y;
     const float groundTop = -7.0f;  // the range's ground: centre -8, height 2
     EXPECT_LT(landed, groundTop + 0.6f) << "dropped from under a standing bird, it is at the ground at once";
     Step(45);  // most of the fuse's second
-    ASSERT_FALSE(rure->bombLaunched);
+    ASSERT_FALSE(rure->skill.bombLaunched);
     EXPECT_NEAR(api::Position(bomb).y, landed, 0.05f) << "the bomb sinks on through the ground";
     StepSeconds(0.2f);
-    EXPECT_TRUE(rure->bombLaunched);
+    EXPECT_TRUE(rure->skill.bombLaunched);
     EXPECT_NEAR(api::Position(bomb).y, landed, 0.05f) << "the cloud hangs where the bomb rested";
 }
 
@@ -207,28 +208,28 @@ TEST_F(SkillFixture, TheCooldownRefusesASecondUseUntilItHasPassed) {
     Open(2, 1);  // VadozaVaza: a 1 s skill and a 7 s cooldown
     MainPlayerBehaviour* bird = Bird(P1());
     Tap(kSkillKey);
-    EXPECT_TRUE(bird->skillRequested);
+    EXPECT_TRUE(bird->State().skillRequested);
     StepSeconds(1.2f);
-    ASSERT_FALSE(bird->skillRequested);
+    ASSERT_FALSE(bird->State().skillRequested);
     Tap(kSkillKey);
-    EXPECT_FALSE(bird->skillRequested) << "refused right after the skill";
+    EXPECT_FALSE(bird->State().skillRequested) << "refused right after the skill";
     StepSeconds(5.0f);
     Tap(kSkillKey);
-    EXPECT_FALSE(bird->skillRequested) << "refused before the 7 s cooldown";
+    EXPECT_FALSE(bird->State().skillRequested) << "refused before the 7 s cooldown";
     StepSeconds(2.0f);
     Tap(kSkillKey);
-    EXPECT_TRUE(bird->skillRequested) << "accepted once the cooldown has passed";
+    EXPECT_TRUE(bird->State().skillRequested) << "accepted once the cooldown has passed";
 }
 
 TEST_F(SkillFixture, SkillObjectsAreSpawnedOnceAndParkedBetweenUses) {
     Open(1, 2);
     IndividualPlayerBehaviour* rozi = Character(P1());
-    Engine::GameObj* ball = rozi->lightningBall1.Get();
+    Engine::GameObj* ball = rozi->skill.lightningBall1.Get();
     ASSERT_NE(ball, nullptr);
     EXPECT_TRUE(api::IsParked(ball));
     EXPECT_EQ(ball->owner, "Player");
     for (int use = 0; use < 2; ++use) {
-        Bird(P1())->skillTimer = 100.0f;
+        Edit(Bird(P1())).skillTimer = 100.0f;
         Tap(kSkillKey);
         Step(10);
         EXPECT_FALSE(api::IsParked(ball)) << "in flight";
@@ -236,10 +237,10 @@ TEST_F(SkillFixture, SkillObjectsAreSpawnedOnceAndParkedBetweenUses) {
         EXPECT_TRUE(api::IsParked(ball)) << "parked again";
     }
     EXPECT_EQ(api::FindAll("LightningBall").size(), 2u) << "two balls for the one RoziDoro, reused";
-    EXPECT_EQ(rozi->lightningBall1.Get(), ball);
+    EXPECT_EQ(rozi->skill.lightningBall1.Get(), ball);
     // The other bird, a VadozaVaza, has its scream and no balls.
-    EXPECT_TRUE(Character(P2())->screamObject);
-    EXPECT_FALSE(Character(P2())->lightningBall1);
+    EXPECT_TRUE(Character(P2())->skill.screamObject);
+    EXPECT_FALSE(Character(P2())->skill.lightningBall1);
 }
 
 TEST_F(SkillFixture, ALevelLoadWhileASkillRunsLeavesNothingDangling) {
@@ -247,22 +248,22 @@ TEST_F(SkillFixture, ALevelLoadWhileASkillRunsLeavesNothingDangling) {
     Open(1, 4);
     Tap(kSkillKey);
     Step(30);
-    ASSERT_TRUE(Bird(P1())->skillRequested);
+    ASSERT_TRUE(Bird(P1())->State().skillRequested);
     Load(kOtherRange);
     // The new level's birds have their own objects, parked, and nothing of
     // the old level's skill moves in it.
     IndividualPlayerBehaviour* rozi = Character(P1());
-    ASSERT_TRUE(rozi->lightningBall1);
-    EXPECT_TRUE(api::IsParked(rozi->lightningBall1.Get()));
+    ASSERT_TRUE(rozi->skill.lightningBall1);
+    EXPECT_TRUE(api::IsParked(rozi->skill.lightningBall1.Get()));
     EXPECT_EQ(api::FindAll("LightningBall").size(), 2u);
-    EXPECT_FALSE(Bird(P1())->skillRequested);
+    EXPECT_FALSE(Bird(P1())->State().skillRequested);
     StepSeconds(1.0f);
-    EXPECT_FALSE(Bird(P2())->stunned);
+    EXPECT_FALSE(Bird(P2())->State().stunned);
     for (Engine::GameObj* ball : api::FindAll("LightningBall")) EXPECT_TRUE(api::IsParked(ball));
     // And the skill runs again in the new level.
     Tap(kSkillKey);
     Step(5);
-    EXPECT_FALSE(api::IsParked(rozi->lightningBall1.Get()));
+    EXPECT_FALSE(api::IsParked(rozi->skill.lightningBall1.Get()));
 }
 
 }  // namespace

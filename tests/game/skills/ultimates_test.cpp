@@ -17,6 +17,7 @@
 #include "logic/script_registry.h"
 #include "objects/game_object_factory.h"
 #include "skill_fixture.h"
+#include "support/bird_test_access.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ const char* const kRunnerBoss =
     "</Instance></Object>";
 
 void Fire(SkillFixture& f) {
-    SkillFixture::Bird(f.P1())->ultimateReady = true;
+    Edit(SkillFixture::Bird(f.P1())).ultimateReady = true;
     f.Tap(kUltiKey);
 }
 
@@ -62,7 +63,7 @@ TEST_F(SkillFixture, TheBeamChargesForASecondThenKillsABirdItCatchesInItsFirstSe
     MynaUlti* ulti = api::ScriptOf<MynaUlti>(P1());
     ASSERT_NE(ulti, nullptr);
     EXPECT_TRUE(ulti->activate);
-    EXPECT_FALSE(Bird(P1())->ultimateReady) << "used up";
+    EXPECT_FALSE(Bird(P1())->State().ultimateReady) << "used up";
     StepSeconds(0.4f);
     EXPECT_TRUE(Played("event:/Myna_Beam_Ulti_Call"));
     EXPECT_TRUE(ulti->chargeParticles.Emitting()) << "the charge shows";
@@ -78,9 +79,9 @@ TEST_F(SkillFixture, TheBeamChargesForASecondThenKillsABirdItCatchesInItsFirstSe
     EXPECT_EQ(api::ScriptOf<MynaUltiBeamBehaviour>(Beam())->ownerName, "Player");
 
     StepSeconds(0.5f);
-    EXPECT_TRUE(Bird(P2())->dead);
-    EXPECT_TRUE(Bird(P2())->killedByHazard);
-    EXPECT_FALSE(Bird(P1())->dead) << "the beam spares its own bird";
+    EXPECT_TRUE(Bird(P2())->State().dead);
+    EXPECT_TRUE(Bird(P2())->State().killedByHazard);
+    EXPECT_FALSE(Bird(P1())->State().dead) << "the beam spares its own bird";
     StepSeconds(1.6f);
     EXPECT_EQ(Beam(), nullptr) << "gone after two seconds";
 }
@@ -100,9 +101,9 @@ TEST_F(SkillFixture, AfterItsFirstSecondTheBeamOnlyStuns) {
     ASSERT_GE(beamAge, 1.2f);
     Place(P2(), {2.0f, api::Position(P1()).y}, false);
     Step(3);
-    EXPECT_FALSE(Bird(P2())->dead);
-    EXPECT_TRUE(Bird(P2())->stunned);
-    EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+    EXPECT_FALSE(Bird(P2())->State().dead);
+    EXPECT_TRUE(Bird(P2())->State().stunned);
+    EXPECT_FLOAT_EQ(Bird(P2())->State().stunDuration, 2.0f);
 }
 
 TEST_F(SkillFixture, TheBeatPushesAndStunsOnEveryBeatUntilItsFiveSecondsAreOver) {
@@ -120,9 +121,9 @@ TEST_F(SkillFixture, TheBeatPushesAndStunsOnEveryBeatUntilItsFiveSecondsAreOver)
     // The first beat, a little over a second in.
     const float before = api::Position(P2()).x;
     int frames = 0;
-    while (!Bird(P2())->stunned && frames++ < 90) Step();
-    ASSERT_TRUE(Bird(P2())->stunned);
-    EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+    while (!Bird(P2())->State().stunned && frames++ < 90) Step();
+    ASSERT_TRUE(Bird(P2())->State().stunned);
+    EXPECT_FLOAT_EQ(Bird(P2())->State().stunDuration, 2.0f);
     Step(2);
     EXPECT_GT(api::Position(P2()).x, before) << "pushed away from the Zuva";
     EXPECT_LT(api::CameraZoom(), 1.0f) << "the camera pulses";
@@ -136,7 +137,7 @@ TEST_F(SkillFixture, TheBeatPushesAndStunsOnEveryBeatUntilItsFiveSecondsAreOver)
     // 12 hits a beat with a boss about. A beat restarts its timer from zero on
     // the frame after a whole second, so at 60 frames a second the fifth beat
     // would fall after the end.
-    EXPECT_EQ(Round(P1())->hitCount, 4 * DropTheBeat::kBeatHits);
+    EXPECT_EQ(Round(P1())->State().hitCount, 4 * DropTheBeat::kBeatHits);
 }
 
 TEST_F(SkillFixture, ABeatOnABirdStandingExactlyOnTheZuvaStunsWithoutAnyNaN) {
@@ -144,11 +145,11 @@ TEST_F(SkillFixture, ABeatOnABirdStandingExactlyOnTheZuvaStunsWithoutAnyNaN) {
     Place(P1(), {0.0f, NAN}, true);
     Place(P2(), api::Position(P1()), false);
     Fire(*this);
-    for (int frame = 0; frame < 90 && !Bird(P2())->stunned; ++frame) {
+    for (int frame = 0; frame < 90 && !Bird(P2())->State().stunned; ++frame) {
         Place(P2(), api::Position(P1()), false);
         Step();
     }
-    EXPECT_TRUE(Bird(P2())->stunned);
+    EXPECT_TRUE(Bird(P2())->State().stunned);
     Step(3);
     const Engine::vec2 v = api::Velocity(P2());
     const Engine::vec2 p = api::Position(P2());
@@ -175,7 +176,7 @@ TEST_F(SkillFixture, ABossReleasedWithAnEarlierLevelNeverCountsHits) {
     Place(P2(), {1.0f, NAN}, false);
     Fire(*this);
     StepSeconds(5.5f);
-    EXPECT_EQ(Round(P1())->hitCount, 0);
+    EXPECT_EQ(Round(P1())->State().hitCount, 0);
 }
 
 TEST_F(SkillFixture, ThePirateShipSailsDownAndItsBeamsKillABirdStandingInOne) {
@@ -199,9 +200,9 @@ TEST_F(SkillFixture, ThePirateShipSailsDownAndItsBeamsKillABirdStandingInOne) {
                 0.1f);
     Step(2);
     EXPECT_EQ(api::FindAll("VerticalPirateBeam").size(), 3u);
-    EXPECT_TRUE(Bird(P2())->dead);
-    EXPECT_TRUE(Bird(P2())->killedByHazard);
-    EXPECT_FALSE(Bird(P1())->dead);
+    EXPECT_TRUE(Bird(P2())->State().dead);
+    EXPECT_TRUE(Bird(P2())->State().killedByHazard);
+    EXPECT_FALSE(Bird(P1())->State().dead);
     StepSeconds(1.1f);
     EXPECT_FALSE(pirates->activate);
     EXPECT_TRUE(api::FindAll("VerticalPirateBeam").empty());
@@ -217,7 +218,7 @@ TEST_F(SkillFixture, ABirdBetweenThePirateBeamsSurvives) {
     Fire(*this);
     StepSeconds(3.2f);
     EXPECT_FALSE(api::ScriptOf<JackPirateShip>(P1())->activate) << "the ultimate is over";
-    EXPECT_FALSE(Bird(P2())->dead);
+    EXPECT_FALSE(Bird(P2())->State().dead);
 }
 
 struct DroppingCase {
@@ -241,12 +242,12 @@ TEST_P(BigDropping, KillsNearItsLandingAndStunsFurtherAway) {
     while (api::TextureOf(dropping) != "ZadaZovoExplosion" && frames++ < 120) Step();
     ASSERT_EQ(api::TextureOf(dropping), "ZadaZovoExplosion") << "it explodes on the ground";
     Step();
-    EXPECT_EQ(Bird(P2())->dead, c.dies);
+    EXPECT_EQ(Bird(P2())->State().dead, c.dies);
     if (!c.dies) {
-        EXPECT_TRUE(Bird(P2())->stunned);
-        EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+        EXPECT_TRUE(Bird(P2())->State().stunned);
+        EXPECT_FLOAT_EQ(Bird(P2())->State().stunDuration, 2.0f);
     }
-    EXPECT_FALSE(Bird(P1())->dead);
+    EXPECT_FALSE(Bird(P1())->State().dead);
     StepSeconds(1.2f);
     EXPECT_FALSE(api::Exists("BigShit")) << "gone a second after landing";
 }
@@ -276,15 +277,15 @@ protected:
     // three seconds and the blinking after one and a half.
     void Protect() {
         if (GetParam().protection == Protection::kImmune) {
-            Round(P2())->immune = true;
+            Edit(Round(P2())).immune = true;
         } else {
-            Bird(P2())->invulnerable = true;
-            Bird(P2())->holdInvulnerable = true;
+            Edit(Bird(P2())).invulnerable = true;
+            Edit(Bird(P2())).holdInvulnerable = true;
         }
     }
     bool Hit() const {
         const MainPlayerBehaviour* bird = Bird(P2());
-        return GetParam().outcome == Outcome::kDies ? bird->dead : bird->stunned;
+        return GetParam().outcome == Outcome::kDies ? bird->State().dead : bird->State().stunned;
     }
 };
 
@@ -305,15 +306,15 @@ TEST_P(UltimateOnAProtectedBird, HitsItAllTheSame) {
     }
     ASSERT_TRUE(Hit()) << "the protected bird was spared for " << frames << " frames";
     EXPECT_TRUE(Bird(P2())->IsProtected()) << "still protected when hit";
-    EXPECT_FALSE(Bird(P1())->dead);
+    EXPECT_FALSE(Bird(P1())->State().dead);
     switch (c.outcome) {
         case Outcome::kDies: break;
         case Outcome::kStunned:
-            EXPECT_FALSE(Bird(P2())->dead);
-            EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+            EXPECT_FALSE(Bird(P2())->State().dead);
+            EXPECT_FLOAT_EQ(Bird(P2())->State().stunDuration, 2.0f);
             break;
         case Outcome::kStunnedAndPushed:
-            EXPECT_FLOAT_EQ(Bird(P2())->stunDuration, 2.0f);
+            EXPECT_FLOAT_EQ(Bird(P2())->State().stunDuration, 2.0f);
             Protect();
             Step(2);
             EXPECT_GT(api::Position(P2()).x, before) << "pushed away from the Zuva";
@@ -360,8 +361,8 @@ TEST_P(UltimateAcrossALevelChange, DoesNotTouchTheNewLevel) {
     Place(P2(), {1.0f, NAN}, false);
     for (int frame = 0; frame < 6 * 60; ++frame) {
         Step();
-        ASSERT_FALSE(Bird(P2())->stunned) << "frame " << frame;
-        ASSERT_FALSE(Bird(P2())->dead) << "frame " << frame;
+        ASSERT_FALSE(Bird(P2())->State().stunned) << "frame " << frame;
+        ASSERT_FALSE(Bird(P2())->State().dead) << "frame " << frame;
     }
     for (const char* leftover : {"MynaBeam", "VerticalPirateBeam", "BigShit"})
         EXPECT_FALSE(api::Exists(leftover)) << leftover;
@@ -371,7 +372,7 @@ TEST_P(UltimateAcrossALevelChange, DoesNotTouchTheNewLevel) {
     EXPECT_FLOAT_EQ(camera->zoom, 1.0f);
     EXPECT_FLOAT_EQ(camera->Position().x, 0.0f);
     EXPECT_FLOAT_EQ(camera->Position().y, 0.0f);
-    EXPECT_EQ(Round(P1())->hitCount, 0);
+    EXPECT_EQ(Round(P1())->State().hitCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ultimates, UltimateAcrossALevelChange,

@@ -1,7 +1,6 @@
 #pragma once
-// Pieces the boss level's scripts share: the two birds and their scripts, harm
-// that spares protected birds, the line tests of the lasers, switching a bird's
-// collider off and on, and sprite-sheet settings.
+// Shapes the boss level's scripts share: the line tests of the lasers,
+// switching a collider off and on, and sprite-sheet settings.
 
 #include <cstdint>
 #include <string>
@@ -13,24 +12,11 @@
 namespace Engine {
 class GameObj;
 }
-class MainPlayerBehaviour;
-class RoundPlayerBehaviour;
 
 namespace boss {
 
 constexpr int32_t kMaxOrbs = 5;
 constexpr int32_t kBossHealth = 6000;
-
-bool IsBirdName(const std::string& name);
-MainPlayerBehaviour* BirdOf(const Engine::GameObj* bird);
-RoundPlayerBehaviour* RoundOf(const Engine::GameObj* bird);
-// Immune (power-up) or blinking invulnerable: harm passes it by.
-bool Protected(const Engine::GameObj* bird);
-// Kills the bird by a hazard unless it is protected; true when it died.
-bool KillUnprotected(Engine::GameObj* bird);
-// Adds to the bird's score (its round companion's hit count).
-void AddHits(const Engine::GameObj* bird, int32_t hits);
-int32_t HitsOf(const Engine::GameObj* bird);
 
 // Whether the segment from `origin` along the unit direction `direction`, `length`
 // long and swept by a box of `extent` (width, height), touches the object's

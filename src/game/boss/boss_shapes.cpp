@@ -1,4 +1,4 @@
-#include "game/boss/boss_kit.h"
+#include "game/boss/boss_shapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,6 @@
 #include "api/bodies.h"
 #include "api/drawing.h"
 #include "api/script_api.h"
-#include "game/birds/main_player_behaviour.h"
-#include "game/birds/round_player_behaviour.h"
 
 namespace boss {
 
@@ -27,32 +25,6 @@ bool Slab(float origin, float d, float lo, float hi, float& t0, float& t1) {
     return t0 <= t1;
 }
 }  // namespace
-
-bool IsBirdName(const std::string& name) { return name == "Player" || name == "Player2"; }
-
-MainPlayerBehaviour* BirdOf(const Engine::GameObj* bird) { return api::ScriptOf<MainPlayerBehaviour>(bird); }
-RoundPlayerBehaviour* RoundOf(const Engine::GameObj* bird) { return api::ScriptOf<RoundPlayerBehaviour>(bird); }
-
-bool Protected(const Engine::GameObj* bird) {
-    const MainPlayerBehaviour* main = BirdOf(bird);
-    return main && main->IsProtected();
-}
-
-bool KillUnprotected(Engine::GameObj* bird) {
-    MainPlayerBehaviour* main = BirdOf(bird);
-    if (!main || main->IsProtected()) return false;
-    main->Kill(true);
-    return true;
-}
-
-void AddHits(const Engine::GameObj* bird, int32_t hits) {
-    if (RoundPlayerBehaviour* round = RoundOf(bird)) round->hitCount += hits;
-}
-
-int32_t HitsOf(const Engine::GameObj* bird) {
-    const RoundPlayerBehaviour* round = RoundOf(bird);
-    return round ? round->hitCount : 0;
-}
 
 bool SegmentTouches(const Engine::GameObj* object, Engine::vec2 origin, Engine::vec2 direction, float length,
                     Engine::vec2 extent) {

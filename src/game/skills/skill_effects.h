@@ -1,6 +1,6 @@
 #pragma once
-// Small pieces the skills and ultimates share: showing a sprite sheet, the
-// particle emitters they add to objects at run time, and the other bird's name.
+// Effects the skills and ultimates share: showing a sprite sheet, the drawing
+// order of what they spawn, and the particle emitters they add at run time.
 
 #include <cstdint>
 #include <string>
@@ -24,9 +24,6 @@ void ShowSheet(Engine::GameObj* object, const std::string& texture, float frameT
 // Puts what was spawned this frame into its layer's place in the drawing order
 // (a spawned object is otherwise drawn over everything already there).
 void SortDrawOrder();
-
-// "Player2" for "Player", "Player" for "Player2", empty for anything else.
-std::string OtherBirdName(const std::string& birdName);
 
 // How an emitter added at run time looks and moves.
 struct EmitterLook {

@@ -1,4 +1,4 @@
-#include "game/skills/skill_kit.h"
+#include "game/skills/skill_effects.h"
 
 #include "api/drawing.h"
 #include "api/script_api.h"
@@ -21,12 +21,6 @@ void ShowSheet(Engine::GameObj* object, const std::string& texture, float frameT
 
 void SortDrawOrder() {
     api::SortLayers();
-}
-
-std::string OtherBirdName(const std::string& birdName) {
-    if (birdName == "Player") return "Player2";
-    if (birdName == "Player2") return "Player";
-    return "";
 }
 
 EmitterRef::EmitterRef(Engine::GameObj* object, Engine::graphics::ParticleSystem* emitter)
