@@ -251,8 +251,6 @@ TEST_P(AutoplayTest, PlaysFromTheMenuThroughTheLevelAndBack) {
     api::Seed(route.seed);
     hands = std::make_unique<ai::KeyHands>(engine->keys());
     driver = std::make_unique<TestSupport::MenuDriver>(*hands, route.choices);
-    // The game installs its computer players on its first screen, as it does for a person.
-    Game::seats = {};
 
     // The bound of a whole run: every screen at its longest.
     long budget = 0;
