@@ -39,6 +39,7 @@ bool matchResultReady = false;
 std::string winnerTag;
 std::string winnerName;
 std::string matchModeName;
+std::string matchLevelKey;
 
 
 void ResetValues() {
@@ -53,6 +54,7 @@ void ResetValues() {
     winnerTag.clear();
     winnerName.clear();
     matchModeName.clear();
+    matchLevelKey.clear();
 }
 
 int RecordMatchResult(const std::string& modeName, int player1Score, int player2Score) {

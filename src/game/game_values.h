@@ -15,7 +15,7 @@ namespace Game {
 // Characters: 1 RoziDoro, 2 VadozaVaza, 3 DovaDizavov, 4 DoruZuvo.
 extern int32_t player1Character;
 extern int32_t player2Character;
-// 1 the egg level ("Level1"), 2 the runner ("Level4"), 3 the boss level ("Zurododavad").
+// The level selection's slot, 1..3; the level table's rows say which level each enters.
 extern int32_t chosenLevel;
 // 2 or 4, chosen on the co-op title screen.
 extern int32_t coopPlayerCount;
@@ -38,6 +38,9 @@ extern bool matchResultReady;
 extern std::string winnerTag;      // "P1", "P2", anything else a draw
 extern std::string winnerName;     // "Player", "Player2", "Draw"
 extern std::string matchModeName;  // "Vozedoreroz", "Rudorarurozavir", "Zurododavad"
+// The level-table key of the level the match was played in: the end storyboard
+// shows that row's pictures.
+extern std::string matchLevelKey;
 
 
 // Puts every value back to what a fresh program starts with: the birds, the

@@ -26,6 +26,7 @@
 #include "sound/audio_output.h"
 #include "game/foodcourt/lv2_timer.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 #include "game/menus/transition.h"
 #include "game/round/game_mode.h"
 #include "game/runner/l4_goal.h"
@@ -69,8 +70,7 @@ constexpr float kMenuScreen = 2 * kWipe + 3.0f;
 
 size_t LongestStoryboard() {
     size_t longest = 0;
-    for (const auto& storyboard : GeneralCutScene::kStoryboards)
-        longest = std::max(longest, storyboard.pictures.size());
+    for (int i = 0; i < levels::RowCount(); ++i) longest = std::max(longest, levels::Rows()[i].storyboard.size());
     return longest;
 }
 
@@ -251,8 +251,6 @@ TEST_P(AutoplayTest, PlaysFromTheMenuThroughTheLevelAndBack) {
     api::Seed(route.seed);
     hands = std::make_unique<ai::KeyHands>(engine->keys());
     driver = std::make_unique<TestSupport::MenuDriver>(*hands, route.choices);
-    // The game installs its computer players on its first screen, as it does for a person.
-    Game::seats = {};
 
     // The bound of a whole run: every screen at its longest.
     long budget = 0;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/core.h"
+#include "game/levels/level_table.h"
 #include "objects/game_object_factory.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
@@ -34,7 +35,6 @@ constexpr const char* kTitle = "MapData//MainMenu_KR.xml";
 constexpr int kMaxFrames = 60 * 20;
 // Time in each screen opened from the title: its first spawns and timers run.
 constexpr int kFramesPerScreen = 90;
-const char* const kGameplayKeys[] = {"Level1", "Level2", "Level4", "Zurododavad", "PracticeRange"};
 // The gameplay level whose scripts live in each folder of src/game; the birds,
 // skills, ultimates, rounds and small level scripts all play in the egg level.
 const std::map<std::string, std::string> kLevelOfScriptFolder = {
@@ -138,7 +138,8 @@ std::vector<std::string> ScreensReading(const std::string& file, const std::map<
         }
     } else if (path.parent_path() == "Objects" && path.filename() != "ArchetypeList.xml") {
         const std::string name = ArchetypeName(file);
-        for (const char* key : kGameplayKeys) {
+        for (int row = 0; row < levels::RowCount(); ++row) {
+            const char* key = levels::Rows()[row].key.c_str();
             const auto level = table.find(key);
             if (level == table.end()) continue;
             const std::string text = ReadAll((fs::path(TOLVEX_SOURCE_DIR) / "MapData" /

@@ -43,7 +43,6 @@ struct ComputerReplay : ::testing::Test {
         ReplayTests::CopyGameData(dir);
         Game::seats = {Game::Seat::Person, Game::Seat::ComputerHard, Game::Seat::Person, Game::Seat::Person};
     }
-    ~ComputerReplay() override { Game::seats = {}; }
 };
 
 TEST_F(ComputerReplay, TheComputersKeysAreRecordedAndReplayWithoutItThinking) {

@@ -6,6 +6,7 @@
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
 #include "game/ai/strength.h"
+#include "game/levels/match_end.h"
 #include "game/menus/loading_logic.h"
 #include "wiring/engine.h"
 #include "wiring/simulation_hook.h"
@@ -14,21 +15,34 @@ namespace ai {
 
 namespace {
 
-struct LevelName {
+// The command line's word for each mode with a match; it names the mode's first row.
+struct ModeWord {
     const char* word;
-    const char* key;
+    levels::Mode mode;
 };
-constexpr LevelName kLevels[] = {
-    {"egg", "Level1"}, {"foodcourt", "Level2"}, {"runner", "Level4"}, {"boss", "Zurododavad"},
+constexpr ModeWord kModeWords[] = {
+    {"egg", levels::Mode::Egg},
+    {"foodcourt", levels::Mode::FoodCourt},
+    {"runner", levels::Mode::Runner},
+    {"boss", levels::Mode::Boss},
 };
+
+bool IsWordOf(const std::string& text, levels::Mode mode) {
+    for (const ModeWord& word : kModeWords)
+        if (word.mode == mode && text == word.word) return true;
+    return false;
+}
 constexpr const char* kBirdNames[] = {"RoziDoro", "VadozaVaza", "DovaDizavov", "DoruZuvo"};
 
 }  // namespace
 
 bool ParseLevel(const std::string& text, std::string& levelKey) {
-    for (const LevelName& level : kLevels) {
-        if (text == level.word || text == level.key) {
-            levelKey = level.key;
+    // Only a level with a match can be simulated.
+    for (int i = 0; i < levels::RowCount(); ++i) {
+        const levels::LevelRow& row = levels::Rows()[i];
+        if (!levels::MatchName(row.mode)) continue;
+        if (text == row.key.c_str() || IsWordOf(text, row.mode)) {
+            levelKey = row.key.c_str();
             return true;
         }
     }

@@ -15,7 +15,7 @@
 namespace ai {
 
 struct MatchSetup {
-    // The level's key: "Level1" (egg), "Level2" (food court), "Level4" (runner), "Zurododavad" (boss).
+    // The key of a level-table row with a match ("Level1", the egg level, ...).
     std::string levelKey = "Level1";
     int bird1 = 3;  // 1 RoziDoro, 2 VadozaVaza, 3 DovaDizavov, 4 DoruZuvo
     int bird2 = 1;

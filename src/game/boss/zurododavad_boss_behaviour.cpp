@@ -34,7 +34,6 @@ const api::ArchetypeName kLabel{"HudLabel"};
 const api::TextureName kCrack{"ZurododavadBossCrack"};
 const api::TextureName kDeath{"ZurododavadBossDeath"};
 const api::SoundEvent kBossDeath{"event:/Boss_Death"};
-const api::SoundEvent kMusic{"event:/Zurododavad_BGM"};
 }  // namespace
 
 bool ZurododavadBossBehaviour::Vulnerable() const { return boss::FightNow().vulnerable && bossHealth >= 1; }
@@ -154,7 +153,7 @@ void ZurododavadBossBehaviour::Die(float dt) {
         fade += 100.0f * dt;
         api::SetColor(boom, boss::WhiteAlpha(255.0f - fade));
         api::SetColor(whiteScreen.Get(), boss::WhiteAlpha(fade));
-        api::Stop(kMusic);
+        api::Stop(levels::Music());
         if (fade > kFadeEnd) {
             EndMatch();
             return;

@@ -10,6 +10,7 @@
 #include "game/boss/boss_shapes.h"
 #include "game/boss/zurododavad_boss_behaviour.h"
 #include "game/boss/fight_state.h"
+#include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("ZurododavadFinalBossMode", ZurododavadFinalBossMode);
 
@@ -23,7 +24,6 @@ const api::ArchetypeName kSmash{"ButtonSmashFeedback"};
 const api::ArchetypeName kLaserBeam{"ZurododavadBossLaser"};
 const api::ArchetypeName kLockOn{"ZurododavadLockOn"};
 const api::TextureName kIdle{"ZurododavadBossIdle"};
-const api::SoundEvent kMusic{"event:/Zurododavad_BGM"};
 const api::SoundEvent kGrabSound{"event:/Boss_Grab"};
 const api::SoundEvent kBarrierSound{"event:/Boss_Barrier"};
 const api::SoundEvent kLaserSound{"event:/Boss_Laser"};
@@ -46,8 +46,7 @@ void ZurododavadFinalBossMode::Init() {
     shadow = api::Find(kShadow);
     shadowBaseScale = api::Scale(shadow.Get());
     nextAttack = -1;
-    api::Play(kMusic);
-    api::SetParameter(kMusic, "Boss_Start", 0.0f);
+    api::SetParameter(levels::StartMusic(), "Boss_Start", 0.0f);
     barrierPlayed = false;
 }
 
@@ -87,8 +86,8 @@ void ZurododavadFinalBossMode::Update(float dt) {
     if (api::Position(owner).y < 0.0f) {
         api::MoveBy(owner, {0.0f, dt});
         api::Shake({1.0f, 1.0f, 0.0f}, 3, 2.0f, dt);
-        if (api::Parameter(kMusic, "Boss_Start") < 1.0f)
-            api::SetParameter(kMusic, "Boss_Start", std::min(fightTime, 1.0f));
+        if (api::Parameter(levels::Music(), "Boss_Start") < 1.0f)
+            api::SetParameter(levels::Music(), "Boss_Start", std::min(fightTime, 1.0f));
         return;
     }
     if (idlePending) {

@@ -6,6 +6,7 @@
 #include "game/game_values.h"
 #include "game/game_values_hash.h"
 #include "game/foodcourt/food_court_round.h"
+#include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("Lv2Timer", Lv2Timer);
 
@@ -15,6 +16,8 @@ void Lv2Timer::Init() {
     // A prototype has no owner and a level object gets its label only after
     // its scripts: the label is there by now.
     label_ = api::LabelOf(owner) ? owner : nullptr;
+    // The food court's row has no music today; the round starts whatever it names.
+    levels::StartMusic();
 }
 
 std::string Lv2Timer::Text(float seconds) {

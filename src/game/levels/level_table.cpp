@@ -9,12 +9,43 @@ namespace levels {
 namespace {
 
 const LevelRow kRows[] = {
-    {api::LevelKey{"Level1"}, Mode::Egg, "The egg! It's mineee!", "Hoo? No, that's mine!", EggRoundBirds()},
-    {api::LevelKey{"Level2"}, Mode::FoodCourt, nullptr, nullptr, PlainBirds()},
-    {api::LevelKey{"Level4"}, Mode::Runner, "The Spaceship's Ahead!", "The ship's mine! Waaa!", RunnerBirds()},
-    {api::LevelKey{"Zurododavad"}, Mode::Boss, "The boss? Wake him?", "Noooo!! Peck him!!!", BossArenaBirds()},
-    {api::LevelKey{"PracticeRange"}, Mode::Practice, nullptr, nullptr, PracticeBirds()},
+    {api::LevelKey{"Level1"}, Mode::Egg, "The egg! It's mineee!", "Hoo? No, that's mine!", "event:/Level_BGM",
+     Slots{1, 1, 1},
+     {"VozedorerozCut1", "VozedorerozCut2", "VozedorerozCut3", "VozedorerozCut4"},
+     true, EggRoundBirds()},
+    {api::LevelKey{"Level2"}, Mode::FoodCourt, nullptr, nullptr, nullptr, Slots{0, 0, 2}, {}, true, PlainBirds()},
+    {api::LevelKey{"Level4"}, Mode::Runner, "The Spaceship's Ahead!", "The ship's mine! Waaa!",
+     "event:/Boss_Encounter", Slots{2, 0, 4},
+     {"RudorarurozavirCut1", "RudorarurozavirCut2", "RudorarurozavirCut3", "RudorarurozavirCut4",
+      "RudorarurozavirCut5"},
+     true, RunnerBirds()},
+    {api::LevelKey{"Zurododavad"}, Mode::Boss, "The boss? Wake him?", "Noooo!! Peck him!!!",
+     "event:/Zurododavad_BGM", Slots{3, 0, 0},
+     {"ZurododavadCut1", "ZurododavadCut2", "ZurododavadCut3", "ZurododavadCut4", "ZurododavadCut5"},
+     true, BossArenaBirds()},
+    {api::LevelKey{"PracticeRange"}, Mode::Practice, nullptr, nullptr, nullptr, Slots{0, 0, 0}, {}, true,
+     PracticeBirds()},
 };
+
+// Files the rows' sounds and pictures for the content checks (the keys file
+// themselves).
+struct RowNames {
+    RowNames() {
+        for (const LevelRow& row : kRows) {
+            if (row.music) api::DeclareName(api::NameKind::SoundEvent, row.music, __FILE__);
+            for (const char* picture : row.storyboard) api::DeclareName(api::NameKind::Texture, picture, __FILE__);
+        }
+    }
+} const kRowNames;
+
+int SlotOn(const LevelRow& row, Screen screen) {
+    switch (screen) {
+        case Screen::LevelSelection: return row.slots.levelSelection;
+        case Screen::Story: return row.slots.story;
+        case Screen::CoopPicker: return row.slots.coopPicker;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -33,6 +64,30 @@ bool CurrentIs(Mode mode) {
 }
 
 bool InPlayedLevel() { return Current() != nullptr; }
+
+const LevelRow* RowOfKey(const std::string& key) {
+    for (const LevelRow& row : kRows)
+        if (key == row.key.c_str()) return &row;
+    return nullptr;
+}
+
+const LevelRow* RowAtSlot(Screen screen, int slot) {
+    if (slot < 1) return nullptr;
+    for (const LevelRow& row : kRows)
+        if (SlotOn(row, screen) == slot) return &row;
+    return nullptr;
+}
+
+const char* Music() {
+    const LevelRow* row = Current();
+    return row && row->music ? row->music : "";
+}
+
+const char* StartMusic() {
+    const char* music = Music();
+    if (*music) api::Play(music);
+    return music;
+}
 
 const BirdRules& CurrentBirdRules() {
     static const BirdRules kPlain = PlainBirds();

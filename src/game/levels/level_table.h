@@ -4,6 +4,8 @@
 // runner?"), never a level file's path; adding a level means adding a row here
 // and its key in MapData/LevelPaths.xml (docs/architecture.md, "Adding a level").
 
+#include <vector>
+
 #include "api/names.h"
 #include "game/levels/bird_rules.h"
 
@@ -18,16 +20,30 @@ enum class Mode {
     Practice,   // the practice range: no match, no end
 };
 
+// Where a level is offered: each screen numbers its places from 1, and a row
+// holds 0 for a screen that does not offer it.
+struct Slots {
+    int levelSelection;  // the versus level selection's slot ("Level1".."Level3")
+    int story;           // its place on the story's way (1: after the opening storyboard)
+    int coopPicker;      // the co-op picker's picture ("Level1".."Level8")
+};
+
 struct LevelRow {
     api::LevelKey key;        // the key in MapData/LevelPaths.xml
     Mode mode;
     const char* openingLine1;  // the opening dialogue's two lines, or null for none
     const char* openingLine2;
+    const char* music;         // the sound event its mode's controller starts on load, or null
+    Slots slots;
+    // The end storyboard's pictures, one a second, shown after its match before
+    // the winner's scene; none: the winner's scene follows the match at once.
+    std::vector<const char*> storyboard;
+    bool pausesOnFocusLoss;    // losing the window's focus pauses it
     BirdRules birds;           // how the birds play here
 };
 
-// Every played level. A played level has the pause menu, pauses when the window
-// loses the focus, and lets the computer players think.
+// Every played level. A played level has the pause menu and lets the computer
+// players think.
 const LevelRow* Rows();
 int RowCount();
 
@@ -37,5 +53,17 @@ const LevelRow* Current();
 bool CurrentIs(Mode mode);
 // Whether a match (or the practice range) is being played in the loaded level.
 bool InPlayedLevel();
+
+// The row under this key, or null.
+const LevelRow* RowOfKey(const std::string& key);
+// The row a screen offers at this slot, or null for a slot it leaves empty.
+enum class Screen { LevelSelection, Story, CoopPicker };
+const LevelRow* RowAtSlot(Screen screen, int slot);
+
+// Starts the loaded level's music and answers its event ("" for none), for the
+// mode's controller to steer its parameters.
+const char* StartMusic();
+// The loaded level's music event, "" in a level without.
+const char* Music();
 
 }  // namespace levels

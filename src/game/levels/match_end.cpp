@@ -17,22 +17,17 @@ const api::LevelKey kDraw{"DrawScene"};
 const api::LevelKey kTitle{"MainMenu_KR"};
 const api::LevelKey kCoopTitle{"MainMenu"};
 
-// What follows a match: the end storyboard (which then shows the winner's
-// scene), or the winner's scene at once.
-enum class After { Storyboard, WinnerScene };
-
 struct MatchRule {
     Mode mode;
     const char* name;
-    After after;
     const api::LevelKey* fallback;  // where a missing follow-up level sends the players
 };
 
 const MatchRule kRules[] = {
-    {Mode::Egg, "Vozedoreroz", After::Storyboard, &kTitle},
-    {Mode::Runner, "Rudorarurozavir", After::Storyboard, &kTitle},
-    {Mode::Boss, "Zurododavad", After::Storyboard, &kTitle},
-    {Mode::FoodCourt, "Zovadurazod", After::WinnerScene, &kCoopTitle},
+    {Mode::Egg, "Vozedoreroz", &kTitle},
+    {Mode::Runner, "Rudorarurozavir", &kTitle},
+    {Mode::Boss, "Zurododavad", &kTitle},
+    {Mode::FoodCourt, "Zovadurazod", &kCoopTitle},
 };
 
 const MatchRule* RuleOf(Mode mode) {
@@ -41,8 +36,19 @@ const MatchRule* RuleOf(Mode mode) {
     return nullptr;
 }
 
-const api::LevelKey& FollowUp(const MatchRule& rule, int winner) {
-    if (rule.after == After::Storyboard) return kStoryboard;
+// The row the match was played in: the loaded level's, or, for a match ended
+// from elsewhere, the first row of its mode.
+const LevelRow* RowOfMatch(Mode mode) {
+    if (const LevelRow* row = Current(); row && row->mode == mode) return row;
+    for (int i = 0; i < RowCount(); ++i)
+        if (Rows()[i].mode == mode) return &Rows()[i];
+    return nullptr;
+}
+
+// What follows a match: the row's end storyboard (which then shows the
+// winner's scene), or the winner's scene at once.
+const api::LevelKey& FollowUp(const LevelRow* row, int winner) {
+    if (row && !row->storyboard.empty()) return kStoryboard;
     return winner == 1 ? kPlayer1Wins : winner == 2 ? kPlayer2Wins : kDraw;
 }
 
@@ -55,6 +61,8 @@ const char* MatchName(Mode mode) {
 
 int RecordResult(Mode mode, int player1Score, int player2Score) {
     const char* name = MatchName(mode);
+    const LevelRow* row = RowOfMatch(mode);
+    Game::matchLevelKey = row ? row->key.c_str() : "";
     return Game::RecordMatchResult(name ? name : "", player1Score, player2Score);
 }
 
@@ -62,7 +70,7 @@ int MatchEnd(Mode mode, int player1Score, int player2Score) {
     const int winner = RecordResult(mode, player1Score, player2Score);
     const MatchRule* rule = RuleOf(mode);
     if (!rule) return winner;
-    const api::LevelKey* key = &FollowUp(*rule, winner);
+    const api::LevelKey* key = &FollowUp(RowOfMatch(mode), winner);
     if (!api::LevelExists(*key)) {
         std::cout << "Match end: no level under \"" << key->c_str() << "\"; back to \""
                   << rule->fallback->c_str() << "\"" << std::endl;

@@ -31,9 +31,8 @@ const api::LevelKey kTitle{"MainMenu_KR"};
 const api::SoundEvent kHover{"event:/Button_Hover"};
 const api::SoundEvent kClick{"event:/Button_Click"};
 const api::SoundEvent kReturn{"event:/Menu_Return"};
-const api::SoundEvent kMusicToStop[] = {api::SoundEvent{"event:/Level_BGM"}, api::SoundEvent{"event:/Boss_Encounter"},
-                                        api::SoundEvent{"event:/Zurododavad_BGM"},
-                                        api::SoundEvent{"event:/Player_Stunned"}};
+// Stopped with the level's music when the players quit.
+const api::SoundEvent kStunned{"event:/Player_Stunned"};
 
 struct EntryLook {
     Engine::vec2 position;
@@ -64,14 +63,16 @@ uint32_t ColourOf(const Engine::GameObj* object) {
 }  // namespace
 
 void PauseBehaviour::Init() {
-    // The pause menu works where a match is played, and there losing the focus pauses too.
-    enabled = levels::InPlayedLevel();
+    // The pause menu works where a match is played; the level's row says whether
+    // losing the focus pauses too.
+    const levels::LevelRow* row = levels::Current();
+    enabled = row != nullptr;
     if (!enabled) {
         std::cout << "PauseBehaviour: " << api::CurrentLevelPath() << " is not a gameplay level; no pause menu here"
                   << std::endl;
         return;
     }
-    api::PauseOnFocusLoss();
+    if (row->pausesOnFocusLoss) api::PauseOnFocusLoss();
     sprites_[kBackgroundSprite] = api::Spawn(kBackgroundArchetype, 0.0f, 0.0f);
     const char* archetypes[kEntryCount] = {kResumeArchetype, kRestartArchetype, kHowToPlayArchetype,
                                            kControlsArchetype, kQuitArchetype};
@@ -235,7 +236,8 @@ void PauseBehaviour::Confirm() {
         controls_.Open(kPagesBackdropLayer, kPagesLayer);
         return;
     case kQuit:
-        for (const api::SoundEvent& music : kMusicToStop) api::Stop(music);
+        api::Stop(levels::Music());
+        api::Stop(kStunned);
         api::ResetCamera();
         holdingView_ = false;
         api::SetPaused(false);

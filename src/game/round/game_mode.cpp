@@ -34,7 +34,6 @@ const api::ArchetypeName kThirtySeconds{"ThirtySeconds"};
 const api::ArchetypeName kArmorBar{"ArmorBar"};
 const api::ArchetypeName kMeteor{"MeteorLevel1"};
 const api::ArchetypeName kHudLabel{"HudLabel"};
-const api::SoundEvent kLevelMusic{"event:/Level_BGM"};
 const api::SoundEvent kReady{"event:/Countdown_Ready"};
 const api::SoundEvent kThirty{"event:/Timer_Thirty_Seconds"};
 const api::TextureName kEggDestroyed{"EggDestroyed"};
@@ -117,8 +116,7 @@ void GameMode::Init() {
 
     if (DialogScene* dialogue = DialogueGate::DialogueOf(owner)) DialogueGate::Begin(*dialogue, 2.0f);
 
-    api::Play(kLevelMusic);
-    api::SetParameter(kLevelMusic, "Level_End", 0.0f);
+    api::SetParameter(levels::StartMusic(), "Level_End", 0.0f);
 }
 
 Transition* GameMode::Wipe() const { return api::ScriptOf<Transition>(transitionObject); }
@@ -319,7 +317,7 @@ void GameMode::EndSequence(float dt) {
         countdown = false;
         if (roundNumber > 1) {
             matchOver = true;
-            api::SetParameter(kLevelMusic, "Level_End", 1.0f);
+            api::SetParameter(levels::Music(), "Level_End", 1.0f);
             api::SetLayer(blackLoadScreen.Get(), -10);
             api::SetTimeScale(1.0f);
         }
@@ -390,7 +388,7 @@ void GameMode::MatchEnd() {
         leaving = true;
         return;
     }
-    if (!api::IsStopped(kLevelMusic)) return;
+    if (!api::IsStopped(levels::Music())) return;
     leaving = true;
     levels::MatchEnd(levels::Mode::Egg, player1Wins, player2Wins);
 }

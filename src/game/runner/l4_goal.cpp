@@ -19,7 +19,6 @@ const api::ObjectName kBlackScreen{"BlackLoadScreen"};
 const api::ObjectName kSpawners{"L4Spawners"};
 const api::ObjectName kRightBound{"RightBound"};
 const api::ArchetypeName kExplosion{"ExplosionFeedback"};
-const api::SoundEvent kEncounter{"event:/Boss_Encounter"};
 const api::SoundEvent kBossDeath{"event:/Boss_Death"};
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
@@ -143,13 +142,13 @@ void L4Goal::FadeAndDecide(float dt) {
         api::SetColor(screen, alpha << 24);
         runner::SortLayers();
     }
-    if (fadeTimer > 1.0f) api::SetParameter(kEncounter, "Boss_End", 1.0f);
+    if (fadeTimer > 1.0f) api::SetParameter(levels::Music(), "Boss_End", 1.0f);
     if (fadeTimer > 1.6f && fadeTimer <= 3.0f && label) label->text = "Computing Score...";
     if (fadeTimer <= 3.0f) return;
     runner::MoveLabel(label.get(), {-345.0f, -60.0f});
     // A missing music event counts as stopped, and music that never ends is given
     // up on after a while: the result always comes.
-    if (!resultWritten && (api::IsStopped(kEncounter) || fadeTimer > 3.0f + kMusicWait)) Decide();
+    if (!resultWritten && (api::IsStopped(levels::Music()) || fadeTimer > 3.0f + kMusicWait)) Decide();
 }
 
 void L4Goal::Decide() {

@@ -11,6 +11,7 @@
 #include "game/menus/transition.h"
 #include "game/runner/boss.h"
 #include "game/runner/l4_checkpoint.h"
+#include "game/levels/level_table.h"
 #include "game/runner/l4_minion.h"
 #include "game/story/dialog_scene.h"
 
@@ -33,7 +34,6 @@ const api::ObjectName kP1Score{"P1Score"};
 const api::ObjectName kP2Score{"P2Score"};
 const api::ArchetypeName kCheckpoint{"RunCheckpoint"};
 const api::TextureName kPipeBottom{"FlappyHazardBottom"};
-const api::SoundEvent kEncounter{"event:/Boss_Encounter"};
 const api::SoundEvent kWarning{"event:/Boss_Warning"};
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
@@ -93,9 +93,9 @@ void Level4::Init() {
         if (characters[i] >= 1 && characters[i] <= 4)
             api::SetTexture(api::Find(*anchors[i]), kPortraits[characters[i] - 1]);
 
-    api::Play(kEncounter);
-    api::SetParameter(kEncounter, "Boss_Start", 1.0f);
-    api::SetParameter(kEncounter, "Boss_End", 0.0f);
+    const char* music = levels::StartMusic();
+    api::SetParameter(music, "Boss_Start", 1.0f);
+    api::SetParameter(music, "Boss_End", 0.0f);
 }
 
 bool Level4::Revealed() const {

@@ -14,11 +14,11 @@ const std::array<BirdLook, 4> kBirds = {{
 }};
 
 const std::array<LevelLook, 3> kLevels = {{
-    {"Level1", 1, "Level1", "Vozedoreroz_Info", "EggEagleFlap", {5, 6}, "LS_Vozedoreroz_Red", {8, 5},
+    {"Level1", 1, "Vozedoreroz_Info", "EggEagleFlap", {5, 6}, "LS_Vozedoreroz_Red", {8, 5},
      "LS_Vozedoreroz_Blue", {8, 5}, "LS_Vozedoreroz_Text", {11, 1.8f}},
-    {"Level2", 2, "Level4", "Info_Rudorarurozavir", "L4Boss", {8, 8}, "LS_Homecoming_Red", {8, 5},
+    {"Level2", 2, "Info_Rudorarurozavir", "L4Boss", {8, 8}, "LS_Homecoming_Red", {8, 5},
      "LS_Homecoming_Blue", {8, 4}, "LS_Homecoming_Text", {13, 1.8f}},
-    {"Level3", 3, "Zurododavad", "Info_Zurododavad", "Boss_Animated", {7, 7}, "Zurododavad_Player1", {11, 11},
+    {"Level3", 3, "Info_Zurododavad", "Boss_Animated", {7, 7}, "Zurododavad_Player1", {11, 11},
      "Zurododavad_Player2", {11, 11}, "Zurododavad_Title", {13, 10.8f}},
 }};
 
@@ -46,7 +46,6 @@ struct TableNames {
         }
         for (const LevelLook& l : kLevels) {
             api::DeclareName(NameKind::Object, l.slot, __FILE__);
-            api::DeclareName(NameKind::LevelKey, l.nextKey, __FILE__);
             for (const char* t : {l.info, l.midGround, l.redText, l.blueText, l.currentText})
                 api::DeclareName(NameKind::Texture, t, __FILE__);
         }

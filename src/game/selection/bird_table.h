@@ -1,6 +1,6 @@
 #pragma once
 // How each of the four birds is presented on the selection and versus screens,
-// and how each of the three match levels restyles the level selection.
+// and how each of the level selection's three slots restyles it.
 
 #include <array>
 
@@ -28,8 +28,7 @@ unsigned PackedColour(const BirdLook& bird);
 
 struct LevelLook {
     const char* slot;        // the slot object on the level selection
-    int chosenLevel;         // 1, 2, 3
-    const char* nextKey;     // the level the versus screen enters
+    int chosenLevel;         // 1, 2, 3: the slot; the level table says which level it enters
     const char* info;
     const char* midGround;
     Engine::vec2 midGroundScale;

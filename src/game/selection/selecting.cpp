@@ -7,6 +7,7 @@
 #include "api/script_api.h"
 #include "game/ai/computer_seats.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("Selecting", Selecting);
 
@@ -36,9 +37,6 @@ const api::ObjectName kBirdObjects[9] = {
 const api::ObjectName kLevelObjects[8] = {
     api::ObjectName{"Level1"}, api::ObjectName{"Level2"}, api::ObjectName{"Level3"}, api::ObjectName{"Level4"},
     api::ObjectName{"Level5"}, api::ObjectName{"Level6"}, api::ObjectName{"Level7"}, api::ObjectName{"Level8"}};
-const api::LevelKey kLevelKeys[8] = {
-    api::LevelKey{"Level1"}, api::LevelKey{"Level2"}, api::LevelKey{"Level3"}, api::LevelKey{"Level4"},
-    api::LevelKey{"Level5"}, api::LevelKey{"Level6"}, api::LevelKey{"Level7"}, api::LevelKey{"Level8"}};
 
 int Wrap(int value, int count) { return ((value - 1) % count + count) % count + 1; }
 
@@ -151,7 +149,9 @@ void Selecting::ShowCandidate(const Pick& pick) {
 }
 
 bool Selecting::LevelOpen(int levelIndex) {
-    return levelIndex >= 1 && levelIndex <= kLevelCount && api::LevelExists(kLevelKeys[levelIndex - 1]);
+    if (levelIndex < 1 || levelIndex > kLevelCount) return false;
+    const levels::LevelRow* row = levels::RowAtSlot(levels::Screen::CoopPicker, levelIndex);
+    return row && api::LevelExists(row->key);
 }
 
 void Selecting::Advance() {
@@ -197,7 +197,8 @@ void Selecting::Advance() {
     // Entering the level: the camera goes back to rest first, for the new level's sake.
     const Engine::vec3 view = api::CameraPosition();
     api::ResetCamera();
-    if (!api::LoadLevel(kLevelKeys[index[0] - 1])) api::SetCameraPosition(view);
+    const levels::LevelRow* row = levels::RowAtSlot(levels::Screen::CoopPicker, index[0]);
+    if (!row || !api::LoadLevel(row->key)) api::SetCameraPosition(view);
 }
 
 void Selecting::RunDraw(float dt) {

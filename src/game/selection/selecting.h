@@ -3,8 +3,8 @@
 // over nine birds ("B1".."B9"); X moves on. Phase 2: the camera scrolls up to
 // eight level pictures ("Level1".."Level8") and each player picks one; X starts
 // a draw on "Blank" that cycles through the players' picks for three seconds and
-// then stops on one of them, unless a player points at a picture whose level
-// does not exist yet (the level file shows it as "coming soon"): then X only
+// then stops on one of them, unless a player points at a picture no level-table
+// row fills (the level file shows it as "coming soon"): then X only
 // answers with the back sound. Phase 3: X enters player 1's level. Escape or
 // pad 1 B goes back to the title.
 //

@@ -4,6 +4,7 @@
 
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 #include "game/menus/menu_flow.h"
 #include "game/menus/transition.h"
 #include "game/selection/bird_table.h"
@@ -42,7 +43,9 @@ void VSscreen::Init() {
 
     const Selection::LevelLook* level = Selection::LevelFor(Game::chosenLevel);
     if (!level) level = Selection::LevelFor(1);
-    nextKey = level->nextKey;
+    const levels::LevelRow* row = levels::RowAtSlot(levels::Screen::LevelSelection, level->chosenLevel);
+    if (!row) row = levels::RowAtSlot(levels::Screen::LevelSelection, 1);
+    nextKey = row ? row->key.c_str() : "";
     Engine::GameObj* red = api::Find(kRedText);
     Engine::GameObj* blue = api::Find(kBlueText);
     api::SetTexture(red, level->redText);

@@ -1,8 +1,10 @@
 #include "game/story/cut_scene_behaviour.h"
 
 #include <cmath>
+#include <iostream>
 
 #include "api/script_api.h"
+#include "game/levels/level_table.h"
 
 REGISTER_SCRIPT("CutSceneBehaviour", CutSceneBehaviour);
 
@@ -12,7 +14,6 @@ const std::array<const char*, 9> CutSceneBehaviour::kPages = {
 };
 
 namespace {
-const api::LevelKey kNext{"MainLevel"};
 
 struct PageNames {
     PageNames() {
@@ -38,7 +39,12 @@ void CutSceneBehaviour::Leave() {
     // Tried once: a level that cannot be loaded says so once and the last page stays.
     if (leaving_) return;
     leaving_ = true;
-    api::LoadLevel(kNext);
+    const levels::LevelRow* first = levels::RowAtSlot(levels::Screen::Story, 1);
+    if (!first) {
+        std::cout << "Opening storyboard: no level at the story's first place" << std::endl;
+        return;
+    }
+    api::LoadLevel(first->key);
 }
 
 void CutSceneBehaviour::Update(float dt) {

@@ -1,7 +1,7 @@
 #pragma once
-// The opening storyboard: nine pages on a clock, then the first match level
-// ("MainLevel"). Page 1 stays two seconds, every later page one second, so
-// page 9 shows from 9 to 10 seconds and the level loads just after 10. Enter
+// The opening storyboard: nine pages on a clock, then the level at the first
+// place of the story's way in the level table. Page 1 stays two seconds, every
+// later page one second, so page 9 shows from 9 to 10 seconds and the level loads just after 10. Enter
 // or Start on either pad skips straight to the level.
 
 #include <array>

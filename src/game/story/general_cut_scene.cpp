@@ -4,19 +4,11 @@
 
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 #include "game/menus/transition.h"
 #include "game/story/story_wipe.h"
 
 REGISTER_SCRIPT("GeneralCutScene", GeneralCutScene);
-
-const std::array<GeneralCutScene::Storyboard, 3> GeneralCutScene::kStoryboards = {{
-    {"Vozedoreroz", {"VozedorerozCut1", "VozedorerozCut2", "VozedorerozCut3", "VozedorerozCut4"}},
-    {"Rudorarurozavir",
-     {"RudorarurozavirCut1", "RudorarurozavirCut2", "RudorarurozavirCut3", "RudorarurozavirCut4",
-      "RudorarurozavirCut5"}},
-    {"Zurododavad",
-     {"ZurododavadCut1", "ZurododavadCut2", "ZurododavadCut3", "ZurododavadCut4", "ZurododavadCut5"}},
-}};
 
 const std::array<GeneralCutScene::Result, 3> GeneralCutScene::kResults = {{
     {"Player", "Player1WinningScene"},
@@ -29,8 +21,6 @@ const char* const GeneralCutScene::kNoResultKey = "MainMenu_KR";
 namespace {
 struct TableNames {
     TableNames() {
-        for (const auto& storyboard : GeneralCutScene::kStoryboards)
-            for (const char* picture : storyboard.pictures) api::DeclareName(api::NameKind::Texture, picture, __FILE__);
         for (const auto& result : GeneralCutScene::kResults)
             api::DeclareName(api::NameKind::LevelKey, result.levelKey, __FILE__);
         api::DeclareName(api::NameKind::LevelKey, GeneralCutScene::kNoResultKey, __FILE__);
@@ -38,10 +28,9 @@ struct TableNames {
 } const kTableNames;
 }  // namespace
 
-std::vector<const char*> GeneralCutScene::PicturesFor(const std::string& modeName) {
-    for (const Storyboard& storyboard : kStoryboards)
-        if (modeName == storyboard.modeName) return storyboard.pictures;
-    return {};
+std::vector<const char*> GeneralCutScene::PicturesFor(const std::string& levelKey) {
+    const levels::LevelRow* row = levels::RowOfKey(levelKey);
+    return row ? row->storyboard : std::vector<const char*>{};
 }
 
 const char* GeneralCutScene::ResultKeyFor(const std::string& winnerName) {
@@ -56,13 +45,14 @@ GeneralCutScene::~GeneralCutScene() {
     if (!owner) return;
     Game::winnerName.clear();
     Game::matchModeName.clear();
+    Game::matchLevelKey.clear();
     // A draw leaves the winner tag as it was: cleared here, an earlier match's
     // winner cannot show on the next match's result sheet.
     Game::winnerTag.clear();
 }
 
 void GeneralCutScene::Init() {
-    pictures = PicturesFor(Game::matchModeName);
+    pictures = PicturesFor(Game::matchLevelKey);
     if (!pictures.empty()) api::SetTexture(owner, pictures.front());
     index = 0;
     timer = 0.0f;

@@ -1,6 +1,6 @@
 #pragma once
-// The storyboard after a match: the pictures of the level just played (chosen
-// by Game::matchModeName), one per second, then the result level of the winner
+// The storyboard after a match: the pictures of the level just played (its
+// level-table row, named by Game::matchLevelKey), one per second, then the result level of the winner
 // (Game::winnerName). Enter or Start on either pad jumps to the end. When it
 // is destroyed the match names are cleared, so the next match starts afresh.
 
@@ -13,12 +13,6 @@
 
 class GeneralCutScene : public Engine::ScriptBase<GeneralCutScene> {
 public:
-    struct Storyboard {
-        const char* modeName;
-        std::vector<const char*> pictures;
-    };
-    static const std::array<Storyboard, 3> kStoryboards;
-
     struct Result {
         const char* winnerName;
         const char* levelKey;
@@ -38,8 +32,9 @@ public:
     void Init() override;
     void Update(float dt) override;
 
-    // The pictures for a finished level's name (none for an unknown name).
-    static std::vector<const char*> PicturesFor(const std::string& modeName);
+    // The storyboard of the level-table row a match was played in (none for a
+    // key without a row).
+    static std::vector<const char*> PicturesFor(const std::string& levelKey);
     // The level-path key of the result level for a winner name.
     static const char* ResultKeyFor(const std::string& winnerName);
 

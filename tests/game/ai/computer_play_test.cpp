@@ -31,10 +31,7 @@ protected:
         engine = std::make_unique<TestSupport::HeadlessEngine>();
         engine->Boot();
     }
-    ~ComputerPlay() override {
-        engine.reset();
-        Game::seats = {};
-    }
+    ~ComputerPlay() override { engine.reset(); }
 
     ai::MatchOutcome Play(const ai::MatchSetup& setup) {
         return ai::PlayMatch(setup, [this] { engine->Step(); });

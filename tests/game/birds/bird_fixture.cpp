@@ -13,11 +13,7 @@ BirdFixture::BirdFixture() {
     dir.CopyGameData();
 }
 
-BirdFixture::~BirdFixture() {
-    engine.reset();
-    Game::player1Character = 3;
-    Game::player2Character = 1;
-}
+BirdFixture::~BirdFixture() { engine.reset(); }
 
 void BirdFixture::OpenRange(int player1Character, int player2Character) {
     OpenLevel("PracticeRange", player1Character, player2Character);

@@ -29,10 +29,6 @@ BossFixture::~BossFixture() { engine.reset(); }
 void BossFixture::Open(bool skipDialogue) {
     Game::player1Character = 1;
     Game::player2Character = 2;
-    Game::matchResultReady = false;
-    Game::winnerName.clear();
-    Game::winnerTag.clear();
-    Game::matchModeName.clear();
     engine = std::make_unique<TestSupport::HeadlessEngine>();
     engine->Boot();
     api::ResetCamera();

@@ -108,8 +108,7 @@ TEST_F(RoundEndTest, AtZeroTheRoundEndsWithTheResultAndTheWinnersScene) {
                          Case{0, 10, "P2", "Player2", "Player2WinningScene"},
                          Case{40, 40, "Draw", "Draw", "DrawScene"}, Case{0, 0, "Draw", "Draw", "DrawScene"}}) {
         SCOPED_TRACE(c.scene);
-        Game::matchResultReady = false;
-        Game::winnerTag = Game::winnerName = Game::matchModeName = "";
+        Game::ResetValues();  // each case is a match of its own
         Build(ScoringBird("Player", "Player1Level2Behaviour") + ScoringBird("Player2", "Player2Level2Behaviour") +
               Wipe());
         api::FindScript<Player1Level2Behaviour>("Player")->score = c.p1;

@@ -6,6 +6,7 @@
 
 #include "api/camera_view.h"
 #include "api/script_api.h"
+#include "game/levels/level_table.h"
 #include "game/pause/pause_behaviour.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
@@ -191,7 +192,8 @@ TEST_F(PauseTest, ResumeEntryResumes) {
 
 // Restart leaves to the level's own key, the stem of its file, through the wipe.
 TEST_F(PauseTest, RestartOpensTheSameLevelAfresh) {
-    for (const char* key : {"Level1", "Level4", "Zurododavad", "PracticeRange"}) {
+    for (int row = 0; row < levels::RowCount(); ++row) {
+        const char* key = levels::Rows()[row].key.c_str();
         SCOPED_TRACE(key);
         OpenGameplay(key, true);
         engine->Step(30);

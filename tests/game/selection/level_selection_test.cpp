@@ -11,7 +11,6 @@ namespace {
 struct LevelSelectionTest : MenuFixture {
     LevelSelectorBG* backdrop = nullptr;
     void SetUp() override {
-        Game::chosenLevel = 1;
         Open("LevelSelectionScreen");
         backdrop = Find("LevelSelectionLogic")->GetScript<LevelSelectorBG>();
         ASSERT_NE(backdrop, nullptr);

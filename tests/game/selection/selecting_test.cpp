@@ -6,6 +6,7 @@
 #include "api/camera_view.h"
 #include "api/script_api.h"
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
 #include "game/selection/selecting.h"
 #include "graphics/label.h"
 #include "graphics/renderable2d.h"
@@ -24,6 +25,19 @@ struct SelectingTest : MenuFixture {
         engine->Step();
     }
     Engine::vec2 At(const char* name) { return Find(name)->transform->position; }
+    // The level file of each picture the level table fills, by picture.
+    static std::map<int, std::string> CoopLevels() {
+        std::map<int, std::string> files;
+        for (int i = 0; i < levels::RowCount(); ++i) {
+            const levels::LevelRow& row = levels::Rows()[i];
+            if (row.slots.coopPicker < 1) continue;
+            EXPECT_LE(row.slots.coopPicker, Selecting::kLevelCount) << row.key.c_str() << " has no picture";
+            EXPECT_EQ(files.count(row.slots.coopPicker), 0u) << "two rows on picture " << row.slots.coopPicker;
+            // A level's key is its file's stem (MapData/LevelPaths.xml).
+            files[row.slots.coopPicker] = std::string("MapData//") + row.key.c_str() + ".xml";
+        }
+        return files;
+    }
 };
 
 TEST_F(SelectingTest, TwoPlayersHideTheOtherTwoAndSayHowManyPlay) {
@@ -110,15 +124,16 @@ TEST_F(SelectingTest, EveryPictureWithoutALevelShowsComingSoonAndTheOthersTheirL
         EXPECT_NE(comingSoon, Selecting::LevelOpen(i)) << name;
         open += Selecting::LevelOpen(i) ? 1 : 0;
     }
-    EXPECT_EQ(open, 3) << "the egg level, the food court and the runner";
+    EXPECT_EQ(open, static_cast<int>(CoopLevels().size())) << "the level table's co-op rows";
 }
 
-// Every level picture with the game's own level files: the three that have a
-// level are entered (both players on it, X, the draw, X), the other five show
-// "coming soon" to both players and X leaves the picker where it is.
-TEST_F(SelectingTest, EveryPictureEntersItsLevelOrStaysComingSoon) {
-    const std::map<int, std::string> levels = {
-        {1, "MapData//Level1.xml"}, {2, "MapData//Level2.xml"}, {4, "MapData//Level4.xml"}};
+// Every level picture with the game's own level files: the pictures the level
+// table gives a row are entered into that row's level (both players on it, X,
+// the draw, X), the others show "coming soon" to both players and X leaves the
+// picker where it is.
+TEST_F(SelectingTest, EveryPictureEntersItsRowsLevelOrStaysComingSoon) {
+    const std::map<int, std::string> levels = CoopLevels();
+    ASSERT_FALSE(levels.empty());
     for (int picture = 1; picture <= Selecting::kLevelCount; ++picture) {
         SCOPED_TRACE("picture " + std::to_string(picture));
         OpenPicker(2);

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "game/game_values.h"
+#include "game/levels/level_table.h"
+#include "game/selection/bird_table.h"
 #include "game/selection/vs_screen.h"
 #include "graphics/renderable2d.h"
 #include "graphics/texture.h"
@@ -18,10 +20,13 @@ constexpr const char* kMusic = "event:/Menu_BGM";
 struct VsScreenTest : MenuFixture {
     VSscreen* screen = nullptr;
 
+    // Each level the selection offers is a marker level, so entering it is seen.
     void SetUp() override {
-        for (const char* level : {"Level1", "Level4", "Zurododavad"})
-            dir.Write(std::string("MapData/") + level + ".xml",
-                      std::string("<Level><Marker Name=\"") + level + "Reached\"><I/></Marker></Level>");
+        for (int i = 0; i < levels::RowCount(); ++i) {
+            const std::string key = levels::Rows()[i].key.c_str();
+            if (levels::Rows()[i].slots.levelSelection > 0)
+                dir.Write("MapData/" + key + ".xml", "<Level><Marker Name=\"" + key + "Reached\"><I/></Marker></Level>");
+        }
     }
     void OpenVs(int p1, int p2, int level) {
         Game::player1Character = p1;
@@ -74,6 +79,27 @@ TEST_F(VsScreenTest, ShowsTheChosenBirdsAndTheLevelsPictures) {
     }
     // The boss level's emblems are square on both sides.
     EXPECT_FLOAT_EQ(Find("RedText")->transform->scale.x, 11.0f);
+}
+
+// The level selection offers exactly the level table's rows with a slot on it:
+// every slot of the screen leads to its row's level, and no row sits on a slot
+// the screen does not have.
+TEST_F(VsScreenTest, EachSlotOfTheLevelSelectionEntersItsRowsLevel) {
+    const int slots = static_cast<int>(Selection::kLevels.size());
+    for (int i = 0; i < levels::RowCount(); ++i)
+        EXPECT_LE(levels::Rows()[i].slots.levelSelection, slots) << levels::Rows()[i].key.c_str();
+    for (int slot = 1; slot <= slots; ++slot) {
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        const levels::LevelRow* row = levels::RowAtSlot(levels::Screen::LevelSelection, slot);
+        ASSERT_NE(row, nullptr) << "a slot the screen shows leads nowhere";
+        OpenVs(3, 1, slot);
+        StopMusic();
+        WaitUntilRevealed();
+        EXPECT_STREQ(screen->nextKey, row->key.c_str());
+        const std::string reached = std::string(row->key.c_str()) + "Reached";
+        for (int frame = 0; frame < 400 && !Find(reached); ++frame) engine->Step();
+        EXPECT_NE(Find(reached), nullptr);
+    }
 }
 
 TEST_F(VsScreenTest, TheBirdsSlideInFromBeyondTheStageAndStop) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/game_values.h"
+#include "game/levels/match_end.h"
 #include "game/story/general_cut_scene.h"
 #include "game/story/victory_screen.h"
 #include "objects/level_paths.h"
@@ -17,9 +18,12 @@ namespace {
 struct EndStoryboardTest : StoryFixture {
     void SetUp() override { Start(); }
     // What the match writes before it leaves for the storyboard.
-    static void EndMatch(const char* mode, const char* winner, const char* tag) {
+    static void EndMatch(const char* levelKey, const char* winner, const char* tag) {
         Game::matchResultReady = true;
-        Game::matchModeName = mode;
+        const levels::LevelRow* row = levels::RowOfKey(levelKey);
+        const char* mode = row ? levels::MatchName(row->mode) : nullptr;
+        Game::matchModeName = mode ? mode : levelKey;
+        Game::matchLevelKey = levelKey;
         Game::winnerName = winner;
         if (tag) Game::winnerTag = tag;
     }
@@ -37,7 +41,7 @@ struct EndStoryboardTest : StoryFixture {
 };
 
 struct Ending {
-    const char* mode;
+    const char* levelKey;
     const char* winner;
     std::vector<std::string> pictures;
     const char* resultKey;
@@ -45,23 +49,23 @@ struct Ending {
 };
 
 const Ending kEndings[] = {
-    {"Vozedoreroz", "Player", {"VozedorerozCut1", "VozedorerozCut2", "VozedorerozCut3", "VozedorerozCut4"},
+    {"Level1", "Player", {"VozedorerozCut1", "VozedorerozCut2", "VozedorerozCut3", "VozedorerozCut4"},
      "Player1WinningScene", "MapData//Player1WinningScene.xml"},
-    {"Rudorarurozavir", "Player2",
+    {"Level4", "Player2",
      {"RudorarurozavirCut1", "RudorarurozavirCut2", "RudorarurozavirCut3", "RudorarurozavirCut4",
       "RudorarurozavirCut5"},
      "Player2WinningScene", "MapData//Player2WinningScene.xml"},
     {"Zurododavad", "Draw",
      {"ZurododavadCut1", "ZurododavadCut2", "ZurododavadCut3", "ZurododavadCut4", "ZurododavadCut5"},
      "DrawScene", "MapData//DrawScene.xml"},
-    // A name it does not know: no pictures, the result after the first second.
-    {"Vozedoreroz2", "Player2", {}, "Player2WinningScene", "MapData//Player2WinningScene.xml"},
+    // A key without a row: no pictures, the result after the first second.
+    {"Level9", "Player2", {}, "Player2WinningScene", "MapData//Player2WinningScene.xml"},
 };
 
 TEST_F(EndStoryboardTest, EachLevelShowsItsPicturesOnePerSecondThenTheWinnersResult) {
     for (const Ending& ending : kEndings) {
-        SCOPED_TRACE(ending.mode);
-        EndMatch(ending.mode, ending.winner, nullptr);
+        SCOPED_TRACE(ending.levelKey);
+        EndMatch(ending.levelKey, ending.winner, nullptr);
         OpenStoryboard();
         for (size_t i = 0; i < ending.pictures.size(); ++i) {
             RunTo(static_cast<float>(i) + 0.5f);
@@ -84,7 +88,7 @@ TEST_F(EndStoryboardTest, EnterOrStartJumpsToTheResult) {
     } skips[] = {{"Enter", false, 0}, {"Start on pad 1", true, 0}, {"Start on pad 2", true, 1}};
     for (const auto& skip : skips) {
         SCOPED_TRACE(skip.what);
-        EndMatch("Rudorarurozavir", "Player", nullptr);
+        EndMatch("Level4", "Player", nullptr);
         OpenStoryboard();
         RunTo(1.5f);
         ASSERT_EQ(Picture(), "RudorarurozavirCut2");
@@ -105,7 +109,7 @@ TEST_F(EndStoryboardTest, EnterOrStartJumpsToTheResult) {
 }
 
 TEST_F(EndStoryboardTest, TheMatchNamesAreClearedOnceTheStoryboardIsGone) {
-    EndMatch("Vozedoreroz", "Player", "P1");
+    EndMatch("Level1", "Player", "P1");
     OpenStoryboard();
     RunTo(2.0f);
     EXPECT_EQ(Game::winnerName, "Player") << "cleared while the storyboard still runs";
@@ -113,12 +117,13 @@ TEST_F(EndStoryboardTest, TheMatchNamesAreClearedOnceTheStoryboardIsGone) {
     ASSERT_TRUE(StepUntilLevel("MapData//Player1WinningScene.xml"));
     EXPECT_EQ(Game::winnerName, "");
     EXPECT_EQ(Game::matchModeName, "");
+    EXPECT_EQ(Game::matchLevelKey, "");
     EXPECT_EQ(Game::winnerTag, "");
 }
 
 TEST_F(EndStoryboardTest, ADrawAfterAnEarlierWinIsShownAsADraw) {
     // The first match: player 1 wins and the evening goes through the storyboard.
-    EndMatch("Vozedoreroz", "Player", "P1");
+    EndMatch("Level1", "Player", "P1");
     OpenStoryboard();
     ASSERT_TRUE(StepUntilLevel("MapData//Player1WinningScene.xml"));
 
@@ -128,7 +133,7 @@ TEST_F(EndStoryboardTest, ADrawAfterAnEarlierWinIsShownAsADraw) {
               "    <Copy Archetype=\"VictoryScreen\">\n        <Instance />\n    </Copy>\n</Level>\n");
     Game::matchResultReady = false;
     OpenPath("MapData//StoryTestMatch.xml");
-    EndMatch("Vozedoreroz", "Draw", nullptr);
+    EndMatch("Level1", "Draw", nullptr);
     engine->Step();
     EXPECT_EQ(TextureOf("VictoryScreen"), "GameDrawScene") << "the earlier winner's sheet over a draw";
 
@@ -143,7 +148,7 @@ TEST_F(EndStoryboardTest, ADrawAfterAnEarlierWinIsShownAsADraw) {
 
 TEST_F(EndStoryboardTest, AnUnknownWinnerGoesBackToTheTitleWithoutANamelessLevelKey) {
     const size_t keys = Engine::GameObjectFactory::instance->levelPaths.size();
-    EndMatch("Vozedoreroz", "Nobody", nullptr);
+    EndMatch("Level1", "Nobody", nullptr);
     testing::internal::CaptureStdout();
     OpenStoryboard();
     const bool arrived = StepUntilLevel(kMainMenuPath, 600);

@@ -1,7 +1,8 @@
 // The opening storyboard: its pages follow the clock (page 1 for two seconds,
-// every other page for one), it leads into "MainLevel" just after ten seconds,
+// every other page for one), it leads into the level table's first story level just after ten seconds,
 // and Enter or Start on either pad skips there at once.
 #include "objects/game_object_factory.h"
+#include "game/levels/level_table.h"
 #include "game/story/cut_scene_behaviour.h"
 #include "objects/level_paths.h"
 #include "story_fixture.h"
@@ -10,6 +11,12 @@ namespace {
 
 constexpr const char* kTarget = "MapData//StoryTestTarget.xml";
 
+// The key the storyboard leads to: the row at the story's first place.
+std::string FirstStoryKey() {
+    const levels::LevelRow* row = levels::RowAtSlot(levels::Screen::Story, 1);
+    return row ? row->key.c_str() : "";
+}
+
 struct OpeningStoryboardTest : StoryFixture {
     void SetUp() override {
         dir.Write("MapData/StoryTestTarget.xml",
@@ -17,7 +24,8 @@ struct OpeningStoryboardTest : StoryFixture {
                   "                <Position X=\"0\" Y=\"0\" Layer=\"0\" />\n            </Transform>\n"
                   "        </Instance>\n    </Object>\n</Level>\n");
         Start();
-        Engine::GameObjectFactory::instance->levelPaths["MainLevel"] = kTarget;
+        ASSERT_FALSE(FirstStoryKey().empty());
+        Engine::GameObjectFactory::instance->levelPaths[FirstStoryKey()] = kTarget;
         Open("StartingCutScene");  // one frame of the storyboard has run
         frames = 1;
     }
@@ -91,14 +99,15 @@ TEST_F(OpeningStoryboardTest, OtherKeysAndButtonsDoNotSkip) {
 }
 
 TEST_F(OpeningStoryboardTest, AMissingNextLevelKeepsTheLastPageAndSaysSoOnce) {
-    Engine::GameObjectFactory::instance->levelPaths["MainLevel"] = "MapData//NoSuchLevel.xml";
+    Engine::GameObjectFactory::instance->levelPaths[FirstStoryKey()] = "MapData//NoSuchLevel.xml";
     testing::internal::CaptureStdout();
     RunTo(12.0f);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(Level(), "MapData//StartingCutScene.xml");
     EXPECT_EQ(Page(), "StoryBoardPage9");
+    const std::string key = FirstStoryKey();
     size_t lines = 0;
-    for (size_t at = out.find("MainLevel"); at != std::string::npos; at = out.find("MainLevel", at + 1)) ++lines;
+    for (size_t at = out.find(key); at != std::string::npos; at = out.find(key, at + 1)) ++lines;
     EXPECT_EQ(lines, 1u) << out;
 }
 

@@ -15,10 +15,6 @@ StoryFixture::StoryFixture() {
     dir.CopyGameData();
     Game::player1Character = 1;
     Game::player2Character = 2;
-    Game::matchResultReady = false;
-    Game::winnerTag.clear();
-    Game::winnerName.clear();
-    Game::matchModeName.clear();
 }
 
 StoryFixture::~StoryFixture() { engine.reset(); }
