@@ -98,12 +98,13 @@ TEST(OnlineMatchProcess, TwoComputersPlayWholeMatchesOnLoopbackToTheSameHashAndR
     CopyGameData(dir);
     // Seeds whose matches end in a win (a draw is what two idle birds reach too);
     // a change to the birds' numbers can turn one into a draw, and then another
-    // seed is chosen.
+    // seed is chosen: the egg level's seed 3 became a draw when RoziDoro's
+    // walking speed was raised to 3.0, seed 4 ends in a win.
     const struct {
         const char* level;
         int seed;
         Start start;
-    } matches[] = {{"egg", 3, Start::kEggLevel}, {"foodcourt", 2, Start::kFoodCourt}};
+    } matches[] = {{"egg", 4, Start::kEggLevel}, {"foodcourt", 2, Start::kFoodCourt}};
     for (const auto& m : matches) {
         SCOPED_TRACE(m.level);
         const OnlineMatch match = PlayOnline(dir, m.level, m.seed);

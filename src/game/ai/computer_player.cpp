@@ -10,6 +10,7 @@
 #include "api/bodies.h"
 #include "api/script_api.h"
 #include "game/ai/key_hands.h"
+#include "game/ai/skill_reach.h"
 #include "game/levels/level_table.h"
 
 namespace ai {
@@ -251,13 +252,19 @@ ComputerPlayer::Goal ComputerPlayer::RunnerGoal(const Engine::GameObj* me) {
     return goal;
 }
 
-bool ComputerPlayer::MinionInLine(const Engine::GameObj* me) const {
+bool ComputerPlayer::MinionInReach(const Engine::GameObj* me) const {
+    const SkillShape shape = SkillShapeOf(api::TextureOf(me));
     const Engine::vec2 at = api::Position(me);
-    const bool facingRight = api::Scale(me).x >= 0.0f;
+    const float facing = api::Scale(me).x >= 0.0f ? 1.0f : -1.0f;
+    const float birdHalfWidth = std::fabs(api::Scale(me).x) * 0.5f;
     for (const Engine::GameObj* minion : api::FindAll("Minion")) {
         const Engine::vec2 minionAt = api::Position(minion);
-        const float ahead = facingRight ? minionAt.x - at.x : at.x - minionAt.x;
-        if (OnScreen(minionAt) && ahead > 0.5f && ahead < 12.0f && std::fabs(minionAt.y - at.y) < 1.5f) return true;
+        if (!OnScreen(minionAt)) continue;
+        const Engine::vec2 velocity = api::Velocity(minion);
+        const Engine::Collider* body = api::ColliderOf(minion);
+        const Engine::vec2 half = body ? Engine::vec2{body->width * 0.5f, body->height * 0.5f} : Engine::vec2{0.5f, 0.5f};
+        const SkillTarget target{{(minionAt.x - at.x) * facing, minionAt.y - at.y}, {velocity.x * facing, velocity.y}, half};
+        if (SkillWouldMeet(shape, birdHalfWidth, target)) return true;
     }
     return false;
 }
@@ -363,9 +370,9 @@ void ComputerPlayer::Think() {
         if (hands_.Tap(keys_.peck)) ++pecks_;
     }
     if (frame_ % profile_.skillEvery == player_ * 7) skillDue_ = true;
-    if (skillDue_ && (mode_ != levels::Mode::Runner || MinionInLine(me))) {
-        // In the runner the skill waits for a minion in front of the beak: it
-        // pays for every minion it hits.
+    if (skillDue_ && (mode_ != levels::Mode::Runner || MinionInReach(me))) {
+        // In the runner the skill waits for a minion where this bird's skill
+        // will meet it: it pays for every minion it hits.
         hands_.Tap(keys_.skill);
         skillDue_ = false;
     }

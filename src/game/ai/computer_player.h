@@ -64,8 +64,8 @@ private:
     Goal EggGoal(const Engine::GameObj* me);
     Goal BossGoal(const Engine::GameObj* me);
     Goal RunnerGoal(const Engine::GameObj* me);
-    // A runner minion ahead of the way the bird faces, at the height of its beak.
-    bool MinionInLine(const Engine::GameObj* me) const;
+    // A runner minion that this bird's skill, fired now, would meet.
+    bool MinionInReach(const Engine::GameObj* me) const;
     // Tier slots on this player's tier bar in the boss level (one per orb caught).
     int MyTiers() const;
     Goal NearestOf(const Engine::GameObj* me, const char* const* names, Goal otherwise, float reach);

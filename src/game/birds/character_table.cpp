@@ -23,7 +23,7 @@ const api::SoundEvent kMynaHit{"event:/Myna_Hit"}, kZuvaHit{"event:/Zuva_Hit"}, 
 
 const std::array<CharacterRow, 4>& Table() {
     static const std::array<CharacterRow, 4> table = {{
-        {kRoziDoro, "RoziDoro", {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 2.75f, 2.0f, 3.0f,
+        {kRoziDoro, "RoziDoro", {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 3.0f, 2.0f, 3.0f,
          {kRoziIdle, kRoziFlap, kRoziHurt, kRoziPeck, kRoziShit}, kRoziPortrait, kOrbIcon, kMynaPeck, kMynaHit,
          "MynaUlti"},
         {kVadozaVaza, "VadozaVaza", {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 2.0f, 7.0f,

@@ -58,7 +58,10 @@ void MynaUltiBeamBehaviour::Update(float dt) {
 }
 
 void MynaUltiBeamBehaviour::OnCollisionEnter(Engine::GameObj* other) {
-    if (other && other->name == kBoss.c_str()) ultimates::DamageBoss(kBossDamage);
+    // What it takes from the boss counts for its bird, as every other
+    // ultimate's damage does: the boss level is won on hits.
+    if (other && other->name == kBoss.c_str() && ultimates::DamageBoss(kBossDamage))
+        ultimates::CreditHits(ownerBird.Get(), kBossDamage);
 }
 
 void MynaUltiBeamBehaviour::OnCollisionStay(Engine::GameObj* other) {

@@ -53,7 +53,7 @@ TEST_P(CharacterRowTest, TheBirdTakesItsCharactersRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourCharacters, CharacterRowTest,
-    ::testing::Values(Row{1, {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 2.75f, 2.0f, 3.0f, "RoziDoro_Idle",
+    ::testing::Values(Row{1, {2.0f, 1.5f}, {2.0f, 1.5f}, 3.5f, 3.0f, 3.0f, 2.0f, 3.0f, "RoziDoro_Idle",
                           "RoziDoro_Portrait", "OrbSkillIcon"},
                       Row{2, {3.0f, 2.0f}, {2.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 2.0f, 7.0f, "VadozaVaza_Idle",
                           "VadozaVaza_Portrait", "SoundScreamSkillIcon"},

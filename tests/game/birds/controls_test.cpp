@@ -81,7 +81,7 @@ TEST_P(WalkSpeed, HoldingRightWalksAtTwiceTheCharactersSpeed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, WalkSpeed,
-                         ::testing::Values(WalkCase{1, 2.75f}, WalkCase{2, 3.0f}, WalkCase{3, 3.0f},
+                         ::testing::Values(WalkCase{1, 3.0f}, WalkCase{2, 3.0f}, WalkCase{3, 3.0f},
                                            WalkCase{4, 2.75f}));
 
 TEST_F(BirdFixture, PeckKnocksTheOtherBirdBackAndStunsItForHalfASecond) {

@@ -61,7 +61,7 @@ TEST_P(BossDamage, TakesHealthOnlyFromAVulnerableBossInTheBossLevel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ultimates, BossDamage,
-    ::testing::Values(BossCase{"BeamOnce", 1, "MapData//Zurododavad.xml", true, 940, 0},
+    ::testing::Values(BossCase{"BeamOnce", 1, "MapData//Zurododavad.xml", true, 940, 60},
                       BossCase{"BeamWhileGuarded", 1, "MapData//Zurododavad.xml", false, 1000, 0},
                       BossCase{"BeamElsewhere", 1, "MapData//SkillRange.xml", true, 1000, 0},
                       BossCase{"Beat", 2, "MapData//Zurododavad.xml", true, 1000 - 4 * 12, 4 * 12},
