@@ -61,7 +61,7 @@ void MynaUltiBeamBehaviour::OnCollisionEnter(Engine::GameObj* other) {
     // What it takes from the boss counts for its bird, as every other
     // ultimate's damage does: the boss level is won on hits.
     if (other && other->name == kBoss.c_str() && ultimates::DamageBoss(kBossDamage))
-        ultimates::CreditHits(ownerBird.Get(), kBossDamage);
+        birds::Bird::Of(ownerBird).AddScore(kBossDamage);
 }
 
 void MynaUltiBeamBehaviour::OnCollisionStay(Engine::GameObj* other) {
