@@ -253,7 +253,7 @@ void Graphics::OnLevelFileRead() {
 }
 
 void Graphics::OnLevelBuilding(size_t built, size_t total) {
-    if (!longLoad.Due(built, total) || displayLost_ || !hasGl() || shaders.empty()) return;
+    if (!longLoad.Due(built, total) || displayLost_ || !hasGl() || !drawFrames || shaders.empty()) return;
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const float progress = longLoad.Shown().back();
