@@ -373,6 +373,11 @@ LoadProgress TextureListProgress() {
     return {graphics->textures.loaded, graphics->textures.listed};
 }
 
+void ShowOnSlowLoads(const std::string& textureName, Engine::vec2 centre, Engine::vec2 size) {
+    if (Engine::graphics::Graphics* graphics = Engine::graphics::Graphics::instance)
+        graphics->longLoad.SetPicture(textureName, centre, size);
+}
+
 bool LoadLevel(const std::string& key) {
     Engine::GameObjectFactory* factory = Factory();
     return factory && factory->LoadLevelByKey(key);

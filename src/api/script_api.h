@@ -222,6 +222,9 @@ struct LoadProgress {
     int total = 0;
 };
 LoadProgress TextureListProgress();
+// What a level load that takes a while shows beside its progress bar: the first
+// cell of `textureName`, `size` units around `centre` (graphics/long_load_screen.h).
+void ShowOnSlowLoads(const std::string& textureName, vec2 centre, vec2 size);
 
 // ---- Levels -------------------------------------------------------------------
 

@@ -58,6 +58,7 @@ Graphics::Graphics(SDL_Window* const* window, int width, int height, const std::
 Graphics::~Graphics() {
     if (initialized && LoadTextureBatch(2)) SaveTextureList();
     notes.Drop();
+    longLoad.Drop();
     fonts.clear();
     textures.Clear();
     mainLayers.clear();
@@ -145,11 +146,11 @@ Layer* Graphics::gridLayer() const { return overlayLayers.size() > 1 ? overlayLa
 void Graphics::Update(float dt) {
     if (displayLost_) return;
     DrawFrame(dt);
-    if (hasGl()) SDL_GL_SwapWindow(*window_);
+    if (hasGl() && drawFrames) SDL_GL_SwapWindow(*window_);
 }
 
 void Graphics::DrawFrame(float dt) {
-    if (hasGl()) {
+    if (hasGl() && drawFrames) {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
@@ -166,7 +167,7 @@ void Graphics::Render(float dt) {
         for (size_t i = 0; i < count && i < layer->renderables.size(); ++i) layer->renderables[i]->Update(dt);
     }
     for (size_t i = 0; i < particleSystems.size(); ++i) particleSystems[i]->Update(dt);
-    if (hasGl()) SetUniforms();
+    if (hasGl() && drawFrames) SetUniforms();
     static const std::vector<GameObj*> kNoObjects;
     const std::vector<GameObj*>& objects = liveObjects_ ? liveObjects_->LiveObjects() : kNoObjects;
     for (size_t i = 0; i < objects.size(); ++i) {
@@ -176,7 +177,7 @@ void Graphics::Render(float dt) {
         if (auto* animator = dynamic_cast<Animator*>(object->FirstComponentOfKind(kAnimatorKind)))
             animator->Update(dt);
     }
-    if (!hasGl()) {
+    if (!hasGl() || !drawFrames) {
         overlay_.FinishFrame(false);
         return;
     }
@@ -236,6 +237,7 @@ bool Graphics::LoadTextureBatch(int count) {
 void Graphics::SaveTextureList() { graphics::SaveTextureList(textures, textureListPath); }
 
 void Graphics::OnLevelLoading(std::string&) {
+    longLoad.Begin();
     RedrawGrid();
     if (EditorMode() && camera) {
         camera->SetZoom(1.5f);
@@ -248,6 +250,16 @@ void Graphics::OnLevelFileRead() {
     if (!camera) return;
     camera->worldWidth = Camera::kWorldWidth;
     camera->worldHeight = Camera::kWorldHeight;
+}
+
+void Graphics::OnLevelBuilding(size_t built, size_t total) {
+    if (!longLoad.Due(built, total) || displayLost_ || !hasGl() || !drawFrames || shaders.empty()) return;
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const float progress = longLoad.Shown().back();
+    longLoad.Render(shaders[0].get(), HalfExtentProjection(16.0f, 9.0f), progress);
+    if (longLoad.onDrawn) longLoad.onDrawn(progress);
+    SDL_GL_SwapWindow(*window_);
 }
 
 Font* Graphics::getFont(const std::string& name) const {

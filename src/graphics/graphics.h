@@ -10,6 +10,7 @@
 
 #include "core/system.h"
 #include "graphics/debug_overlay.h"
+#include "graphics/long_load_screen.h"
 #include "graphics/screen_notes.h"
 #include "graphics/texture.h"
 #include "graphics/texture_list.h"
@@ -94,6 +95,9 @@ public:
     void OnLevelUnloaded() override { ClearLayers(); }
     void OnLevelLoading(std::string& path) override;
     void OnLevelFileRead() override;
+    // A load that has run past the long-load threshold shows the loading picture
+    // with its bar at the share of the level built.
+    void OnLevelBuilding(size_t built, size_t total) override;
     // The objects whose animators the frame advances (the factory's live objects).
     void SetLiveObjects(const LiveObjectSource* source) { liveObjects_ = source; }
     // The cursor, in client pixels, for the light and the editor.
@@ -123,6 +127,10 @@ public:
     static Graphics* instance;
 
     bool initialized = false;
+    // While false, a frame advances sprites, particles and animators as a frame
+    // without GL does, but draws and swaps nothing: for the frames a benchmark
+    // plays to reach the scene it measures drawn.
+    bool drawFrames = true;
     int clientWidth = 0;
     int clientHeight = 0;
     double mouseX = 0.0;
@@ -142,6 +150,8 @@ public:
     std::unique_ptr<Camera> camera;
     // Text over the picture outside the world (screen_notes.h); drawn with every frame.
     ScreenNotes notes;
+    // The picture a slow level load shows while it builds (long_load_screen.h).
+    LongLoadScreen longLoad;
     // Shows a set-up failure to the user; a message box by default (tests replace it).
     std::function<void(const char*)> showSetupFailure;
 

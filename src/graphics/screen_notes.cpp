@@ -87,10 +87,7 @@ void ScreenNotes::Render(Shader* shader, const mat4& screen) {
         const float half = width * 0.5f + look.bandMargin;
         layer_->AddLine(-half, middle, half, middle, look.band, look.bandHalfHeight);  // thickness: half the band
     }
-    const mat4 still = mat4::identity();
-    glUseProgram(shader->program());
-    glUniformMatrix4fv(glGetUniformLocation(shader->program(), "pr_matrix"), 1, GL_FALSE, screen.elements);
-    glUniformMatrix4fv(glGetUniformLocation(shader->program(), "vw_matrix"), 1, GL_FALSE, still.elements);
+    shader->UseFixedView(screen.elements);
     layer_->Render();
 }
 

@@ -137,4 +137,11 @@ bool Shader::UseSingleTextureVariant() const {
     return true;
 }
 
+void Shader::UseFixedView(const float* projection) const {
+    static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    glUseProgram(program());
+    glUniformMatrix4fv(glGetUniformLocation(program(), "pr_matrix"), 1, GL_FALSE, projection);
+    glUniformMatrix4fv(glGetUniformLocation(program(), "vw_matrix"), 1, GL_FALSE, kIdentity);
+}
+
 }  // namespace Engine::graphics

@@ -37,6 +37,9 @@ public:
     // main program's uniform values and returns true; the caller makes the main
     // program current again after drawing. Otherwise changes nothing.
     bool UseSingleTextureVariant() const;
+    // Makes the main program current with `projection` and no camera: for what is
+    // drawn fixed to the screen (notes, the long-load picture).
+    void UseFixedView(const float* projection) const;
 
     const char* vertexPath;
     const char* fragmentPath;

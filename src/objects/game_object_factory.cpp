@@ -181,9 +181,17 @@ void GameObjectFactory::LoadLevel(const std::string& requestedPath) {
         currentLevelPath = path;
         std::cout << path << std::endl;
         for (LevelListener* listener : listeners) listener->OnLevelFileRead();
-        if (const TiXmlElement* root = document.RootElement())
+        if (const TiXmlElement* root = document.RootElement()) {
+            size_t total = 0;
             for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement())
+                ++total;
+            size_t built = 0;
+            for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement()) {
                 BuildGroup(*group, path);
+                ++built;
+                for (LevelListener* listener : listeners) listener->OnLevelBuilding(built, total);
+            }
+        }
     } else if (path.empty()) {
         // A key the level-path table does not hold.
         std::cout << "Level not loaded: no path for it in " << kLevelPathsFile << std::endl;

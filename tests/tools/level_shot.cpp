@@ -9,12 +9,18 @@
 // "right" by name, e.g. "enter,esc" skips a dialogue and then opens the pause
 // menu, and "right,right" moves the story map's pointer two places on. Convert the
 // picture with `convert OUT.ppm OUT.png`. Run it from the repository root.
+//
+//   ... tolvex_level_shot KEY OUT.ppm loading
+//
+// saves instead the picture a slow load of KEY shows once half its objects are
+// built (the long-load picture, forced on for every load).
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "graphics/graphics.h"
 #include "objects/game_object_factory.h"
 #include "support/drawn_game.h"
 
@@ -62,6 +68,23 @@ int main(int argc, char** argv) {
         return 1;
     }
     TestSupport::HeadlessEngine& engine = game.engine();
+    if (argc > 3 && std::string(argv[3]) == "loading") {
+        Engine::graphics::LongLoadScreen& longLoad = engine.systems().graphics->longLoad;
+        longLoad.thresholdNs = 0;
+        longLoad.intervalNs = 0;
+        bool saved = false;
+        longLoad.onDrawn = [&](float progress) {
+            if (!saved && progress >= 0.5f) saved = game.window().SavePpm(out);
+        };
+        engine.factory().LoadLevelByKey(key);
+        longLoad.onDrawn = nullptr;
+        if (!saved) {
+            std::fprintf(stderr, "level_shot: no long-load picture for \"%s\"\n", key.c_str());
+            return 1;
+        }
+        std::printf("%s while loading: %s\n", key.c_str(), out);
+        return 0;
+    }
     if (!engine.factory().LoadLevelByKey(key)) {
         std::fprintf(stderr, "level_shot: no level under \"%s\"\n", key.c_str());
         return 1;

@@ -24,6 +24,9 @@ const api::TextureName kFirstLogo{"AA_Brennic_Logo"};
 const api::TextureName kSecondLogo{"AA_Talvik_Logo"};
 const api::TextureName kControllerPicture{"AA_Controller_Logo"};
 const api::TextureName kRunningBird{"AA_Loading_Screen"};
+// The running bird sits in the lower right corner, here and on every slow level load.
+const api::vec2 kRunningBirdPlace{13.0f, -6.5f};
+const api::vec2 kRunningBirdSize{3.5f, 3.0f};
 
 // True once the texture list has been read to the end (always true without graphics).
 bool LoadTextures() { return api::LoadTextures(LoadingLogic::kTexturesPerFrame); }
@@ -41,6 +44,7 @@ void LoadContentAtOnce() {
 void LoadingLogic::Init() {
     // The computer players think from the first frame on (input/computer_keys.h).
     ai::InstallComputerSeats();
+    api::ShowOnSlowLoads(kRunningBird, kRunningBirdPlace, kRunningBirdSize);
     LoadTextures();
     background = api::FindLast(kBackground);
     api::SetTexture(background.Get(), kFirstLogo);
@@ -111,9 +115,8 @@ void LoadingLogic::Update(float dt) {
                     if (!bird->GetAnimator()) bird->AddComponent(Engine::kAnimatorKind);
                     if (Engine::graphics::Animator* animator = api::AnimatorOf(bird)) animator->frameTime = 0.1f;
                     if (Engine::graphics::Renderable2D* sprite = bird->GetSprite()) sprite->SetFrame(1, 5);
-                    // The running bird sits in the lower right corner.
-                    api::SetScale(bird, {3.5f, 3.0f});
-                    api::SetPosition(bird, {13.0f, -6.5f});
+                    api::SetScale(bird, kRunningBirdSize);
+                    api::SetPosition(bird, kRunningBirdPlace);
                 }
                 stage = 3;
                 timer = 0.0f;

@@ -4,7 +4,8 @@
 // Once the list is read to the end it loads the archetypes of the archetype
 // list, ten a frame, and then opens the title screen. With the loading
 // animation, the bar "LoadingBarFill" grows over "LoadingBarTrack" with the
-// entries loaded (textures, then archetypes) out of all of them.
+// entries loaded (textures, then archetypes) out of all of them. It also hands
+// the engine the running bird for the picture a slow level load shows later.
 //
 // Stages: 0 first logo (2 s), 1 second logo with its jingle (4 s), 2 controller
 // picture (2 s), 3 loading animation and bar (at least 2 s, until everything is
