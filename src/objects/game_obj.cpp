@@ -110,6 +110,7 @@ GameObj* CopyArchetype(GameObj* source, GameObj* target, float x, float y) {
     *target->transform = *source->transform;
     if (x != 0.0f || y != 0.0f) target->transform->position = {x, y};
     target->name = source->name;
+    target->shooter.Reset();  // a reused slot fires for no one until its spawner says
     for (size_t i = 0; i < source->components.size(); ++i) {
         Components* sourceComponent = source->components[i].get();
         if (!sourceComponent) break;

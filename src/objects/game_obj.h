@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "objects/components.h"
+#include "objects/object_ref.h"
 #include "objects/transform.h"
 
 namespace Engine {
@@ -91,7 +92,8 @@ public:
     std::vector<GameObj*> entered;
     std::vector<GameObj*> stayed;
     std::vector<GameObj*> exited;
-    std::string owner;
+    // The object that fired this one (a bird's dung, a skill's shot), or none.
+    ObjectRef shooter;
     std::unique_ptr<Transform> transform;
     std::vector<std::unique_ptr<Components>> components;
 };
@@ -104,5 +106,12 @@ GameObj* CopyArchetype(GameObj* source, GameObj* target, float x, float y);
 // Both are defined by the graphics folder, which owns sprites.
 void SetTexture(GameObj* object, const std::string& textureName);
 void SetColor(GameObj* object, uint32_t packedColor);
+
+inline ObjectRef::ObjectRef(GameObj* object)
+    : object_(object && object->active ? object : nullptr), serial_(object_ ? object_->serial : 0) {}
+
+inline GameObj* ObjectRef::Get() const {
+    return object_ && object_->active && object_->serial == serial_ ? object_ : nullptr;
+}
 
 }  // namespace Engine

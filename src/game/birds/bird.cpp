@@ -65,6 +65,17 @@ Bird Bird::Opponent() const {
     return object ? Named(OpponentName(object->name)) : Bird();
 }
 
+Bird Bird::ShooterOf(const Engine::GameObj* shot) { return shot ? Of(shot->shooter) : Bird(); }
+
+bool Bird::Fired(const Engine::GameObj* shot) const {
+    const Engine::GameObj* self = Object();
+    return self && shot && shot->shooter == self;
+}
+
+void Bird::MarkShot(Engine::GameObj* shot) const {
+    if (shot) shot->shooter = Object();
+}
+
 // ---- Questions ----------------------------------------------------------------
 
 bool Bird::IsDead() const { return Ask(Body(), &BirdBody::Dead, false); }

@@ -104,6 +104,12 @@ public:
     int Number() const;
     // The other bird of the match, or empty.
     Bird Opponent() const;
+    // The bird that fired `shot` (its dung, a skill's or an ultimate's object), or empty.
+    static Bird ShooterOf(const Engine::GameObj* shot);
+    // Whether this bird fired `shot`.
+    bool Fired(const Engine::GameObj* shot) const;
+    // `shot` is this bird's from now on: what it hits is the bird's doing.
+    void MarkShot(Engine::GameObj* shot) const;
 
     // ---- Questions ----
     bool IsDead() const;

@@ -651,7 +651,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
             api::SetPosition(d, api::Position(owner) - Engine::vec2{0.0f, 1.0f});
             birds::SetEmitting(d, true);
             api::SetVelocity(d, {0.0f, -9.81f});
-            d->owner = owner->name;
+            d->shooter = owner;
         }
         const std::string before = currentAnimation;
         SwitchAnimation("Shit");
@@ -753,7 +753,7 @@ void MainPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {
         api::SetPosition(owner, {100.0f, 100.0f});
         api::Play(kDeathMeteor);
     }
-    if (name == "Dung" && other->owner != owner->name && !isProtected) {
+    if (name == "Dung" && other->shooter != owner && !isProtected) {
         api::SetPosition(other, {-50.0f, -50.0f});
         api::SetVelocity(other, {0.0f, 0.0f});
         const auto injured = animationMap.find("Injured");

@@ -65,7 +65,7 @@ void RoundPlayerBehaviour::Init() {
             api::SetGravityScale(dung, 0.0f);
             api::AddForce(dung, {0.0f, -9.81f});
             api::SetTexture(dung, kCartoonShit);
-            dung->owner = owner->name;
+            dung->shooter = owner;
         }
     }
     barrier = api::Find(owner->name == kPlayer.c_str() ? kP2Barrier : kP1Barrier);

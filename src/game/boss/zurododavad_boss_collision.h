@@ -11,8 +11,5 @@ public:
 
     static constexpr int32_t kSkillHit = 5;
 
-    void Init() override;
     void OnCollisionEnter(Engine::GameObj* other) override;
-
-    api::ObjectRef player1, player2;
 };

@@ -113,7 +113,7 @@ void ZurododavadMinionBehaviour::OnCollisionEnter(Engine::GameObj* other) {
         return;
     }
     if (name == "LightningBall" || name == "Dung" || name == "FartBomb" || name == "SoundScream") {
-        if (birds::IsBirdName(other->owner)) Killed(api::Find(other->owner));
+        if (const birds::Bird shooter = birds::Bird::ShooterOf(other)) Killed(shooter.Object());
         released = true;
         if (name == "LightningBall") api::Play(kLightningHit);
         if (name == "Dung") api::Play(kShitImpact);

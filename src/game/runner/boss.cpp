@@ -329,14 +329,14 @@ void Boss::ScoreHit(Engine::GameObj* bird, int points) {
 void Boss::OnCollisionEnter(Engine::GameObj* other) {
     if (!other) return;
     if (other->name == kDung.c_str()) {
-        Engine::GameObj* bird = birds::Bird::Named(other->owner).Object();
+        Engine::GameObj* bird = birds::Bird::ShooterOf(other).Object();
         if (!bird) return;
         api::SetPosition(other, {-50.0f, -50.0f});
         ScoreHit(bird, 5);
         api::Play(kShitImpact);
     } else if (other->name == kSoundScream.c_str() || other->name == kLightningBall.c_str() ||
                other->name == kFartBomb.c_str()) {
-        ScoreHit(birds::Bird::Named(other->owner).Object(), 5);
+        ScoreHit(birds::Bird::ShooterOf(other).Object(), 5);
         if (other->name == kLightningBall.c_str()) api::Play(kLightningHit);
     }
 }

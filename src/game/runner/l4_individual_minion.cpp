@@ -99,14 +99,14 @@ void L4IndividualMinion::OnCollisionEnter(Engine::GameObj* other) {
     }
     if (name == kDung.c_str() || name == kFartBomb.c_str() || name == kSoundScream.c_str() ||
         (active && name == kLightningBall.c_str())) {
-        Kill(birds::Bird::Named(other->owner).Object());
+        Kill(birds::Bird::ShooterOf(other).Object());
         if (name == kLightningBall.c_str()) api::Play(kLightningHit);
         if (name == kDung.c_str()) api::Play(kShitImpact);
         if (name == kFartBomb.c_str()) api::Play(kFartGag);
         return;
     }
     if (active && name == kMynaBeam.c_str()) {
-        Kill(birds::Bird::Named(other->owner).Object());
+        Kill(birds::Bird::ShooterOf(other).Object());
         return;
     }
     if (active && birds::IsBirdObject(other)) Bump(other, true);

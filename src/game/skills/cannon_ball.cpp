@@ -31,7 +31,7 @@ void skills::CannonBallSkill(skills::SkillUser& bird, float dt) {
         api::SetPosition(ball, api::Position(self) + Engine::vec2(0.0f, 1.0f));
         api::SetVelocity(ball, {main.FacingRight() ? kMuzzleSpeed : -kMuzzleSpeed, 0.0f});
         api::SetGravityScale(ball, 1.0f);
-        ball->owner = self->name;
+        main.MarkShot(ball);
         skills::EmitterOf(ball).SetEmitting(true);
         api::Play(kFire);
         ResetHitWhenTheShotEnds();

@@ -59,7 +59,7 @@ void skills::FartBombSkill(skills::SkillUser& bird, float dt) {
         }
         api::SetTexture(bomb, kBomb);
         Shape(bomb, kBombSize);
-        bomb->owner = self->name;
+        main.MarkShot(bomb);
     }
     if (bird.state.skillElapsed > kFuse) {
         if (!bird.state.bombLaunched) api::SetTexture(bomb, kCloud);
@@ -69,7 +69,7 @@ void skills::FartBombSkill(skills::SkillUser& bird, float dt) {
         Shape(bomb, kCloudSize);
         api::SetPosition(bird.state.finalFartFeedback.Get(), api::Position(bomb));
         cloud.SetEmitting(true);
-        bomb->owner = self->name;
+        main.MarkShot(bomb);
         if (bird.state.skillElapsed > kDuration) {
             cloud.SetEmitting(false);
             api::Park(bomb);

@@ -55,7 +55,8 @@ void skills::LightningBallsSkill(skills::SkillUser& bird, float dt) {
         api::SetPosition(ball2, at);
         bird.state.ballSpeedX = right ? kSpeedX : -kSpeedX;
         bird.state.ballVelocities = {0.0f, 0.0f};
-        ball1->owner = ball2->owner = self->name;
+        main.MarkShot(ball1);
+        main.MarkShot(ball2);
     }
 
     // Each ball steers towards the other bird's height. Ball 1 dives only while

@@ -28,7 +28,7 @@ void ApplySkillHit(const birds::Bird& target, api::GameObj* other) {
     const api::GameObj* self = target.Object();
     if (!other || !self) return;
     const float stun = StunOf(other->name);
-    if (stun <= 0.0f || other->owner == self->name) return;
+    if (stun <= 0.0f || target.Fired(other)) return;
     if (!target || target.IsProtected()) return;
 
     target.Stun(stun, false);

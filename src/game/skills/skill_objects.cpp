@@ -18,16 +18,16 @@ const api::TextureName kCannonBall{"AnimatedCannonBall"};
 const api::TextureName kMark{"Mark"};
 const api::TextureName kGas{"FartBomb"};
 
-// Spawns a parked copy of `archetype` carrying the bird's name as its owner.
-Engine::GameObj* SpawnOwned(const char* archetype, const Engine::GameObj& bird) {
+// Spawns a parked copy of `archetype` that the bird fires.
+Engine::GameObj* SpawnOwned(const char* archetype, const skills::SkillUser& user) {
     Engine::GameObj* object = api::SpawnParked(archetype);
-    if (object) object->owner = bird.name;
+    user.bird.MarkShot(object);
     return object;
 }
 
-void SpawnLightningBalls(skills::SkillUser& bird, const Engine::GameObj& self) {
+void SpawnLightningBalls(skills::SkillUser& bird) {
     for (api::ObjectRef* ball : {&bird.state.lightningBall1, &bird.state.lightningBall2}) {
-        Engine::GameObj* object = SpawnOwned(kLightningBall, self);
+        Engine::GameObj* object = SpawnOwned(kLightningBall, bird);
         skills::ShowSheet(object, kThunderball, 0.3f, 5);
         api::SetGravityScale(object, 0.0f);
         *ball = object;
@@ -35,14 +35,14 @@ void SpawnLightningBalls(skills::SkillUser& bird, const Engine::GameObj& self) {
     bird.state.ballVelocities = {0.0f, 0.0f};
 }
 
-void SpawnScream(skills::SkillUser& bird, const Engine::GameObj& self) {
-    Engine::GameObj* scream = SpawnOwned(kSoundScream, self);
+void SpawnScream(skills::SkillUser& bird) {
+    Engine::GameObj* scream = SpawnOwned(kSoundScream, bird);
     api::SetTexture(scream, kScream);
     bird.state.screamObject = scream;
 }
 
-void SpawnCannonBall(skills::SkillUser& bird, const Engine::GameObj& self) {
-    Engine::GameObj* ball = SpawnOwned(kDung, self);
+void SpawnCannonBall(skills::SkillUser& bird) {
+    Engine::GameObj* ball = SpawnOwned(kDung, bird);
     if (!ball) return;
     skills::ShowSheet(ball, kCannonBall, 0.1f, 5);
     api::SetScale(ball, {1.0f, 1.0f});
@@ -63,16 +63,16 @@ void SpawnCannonBall(skills::SkillUser& bird, const Engine::GameObj& self) {
     bird.state.cannonBall = ball;
 }
 
-void SpawnFartBomb(skills::SkillUser& bird, const Engine::GameObj& self) {
-    Engine::GameObj* bomb = SpawnOwned(kFartBomb, self);
+void SpawnFartBomb(skills::SkillUser& bird) {
+    Engine::GameObj* bomb = SpawnOwned(kFartBomb, bird);
     api::SetScale(bomb, {1.0f, 1.0f});
     api::SetGravityScale(bomb, 1.0f);
     api::SetTexture(bomb, kMark);
     bird.state.fartBomb = bomb;
 }
 
-void SpawnFinalFart(skills::SkillUser& bird, const Engine::GameObj& self) {
-    Engine::GameObj* cloud = SpawnOwned(kFinalFart, self);
+void SpawnFinalFart(skills::SkillUser& bird) {
+    Engine::GameObj* cloud = SpawnOwned(kFinalFart, bird);
     skills::EmitterLook look;
     look.texture = kGas.c_str();
     look.interval = 0.1f;
@@ -89,17 +89,15 @@ void SpawnFinalFart(skills::SkillUser& bird, const Engine::GameObj& self) {
 
 namespace skills {
 
-void SpawnSharedObjects(SkillUser& bird) {
-    if (const Engine::GameObj* self = bird.Object()) SpawnFinalFart(bird, *self);
-}
+void SpawnSharedObjects(SkillUser& bird) { SpawnFinalFart(bird); }
 
 const Skill* SkillOf(int32_t characterId) {
-    // Each skill's set-up spawns its objects for the bird whose name they carry.
+    // Each skill's set-up spawns its objects, fired by the bird that uses it.
     static const Skill kSkills[] = {
-        {[](SkillUser& b) { if (b.Object()) SpawnLightningBalls(b, *b.Object()); }, LightningBallsSkill},
-        {[](SkillUser& b) { if (b.Object()) SpawnScream(b, *b.Object()); }, SoundScreamSkill},
-        {[](SkillUser& b) { if (b.Object()) SpawnCannonBall(b, *b.Object()); }, CannonBallSkill},
-        {[](SkillUser& b) { if (b.Object()) SpawnFartBomb(b, *b.Object()); }, FartBombSkill},
+        {SpawnLightningBalls, LightningBallsSkill},
+        {SpawnScream, SoundScreamSkill},
+        {SpawnCannonBall, CannonBallSkill},
+        {SpawnFartBomb, FartBombSkill},
     };
     static_assert(kRoziDoro == 1 && kVadozaVaza == 2 && kDovaDizavov == 3 && kDoruZuvo == 4);
     if (characterId < 1 || characterId > 4) return nullptr;

@@ -24,7 +24,7 @@ void skills::SoundScreamSkill(skills::SkillUser& bird, float dt) {
     if (!bird.state.skillStarted) {
         api::Play(kScream);
         bird.state.skillStarted = true;
-        scream->owner = self->name;
+        main.MarkShot(scream);
     }
     bird.state.skillElapsed += dt;
 

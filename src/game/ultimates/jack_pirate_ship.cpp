@@ -88,7 +88,7 @@ void JackPirateShip::SpawnBeams() {
         Engine::GameObj* beam = api::Spawn(kBeam, placement.at.x, placement.at.y);
         if (!beam) continue;
         api::SetRotation(beam, placement.degrees);
-        beam->owner = owner ? owner->name : std::string();
+        birds::Bird::Of(owner).MarkShot(beam);
         skills::ShowSheet(beam, kBeamSheet, 0.1f, 5);
         beams.emplace_back(beam);
     }

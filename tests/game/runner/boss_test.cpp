@@ -225,7 +225,7 @@ TEST_F(BossFixture, DungSkillsAndPecksScoreOnTheBossForTheirBird) {
     Engine::GameObj* dung = api::Spawn("MusicNote", 0.0f, 0.0f);
     ASSERT_NE(dung, nullptr);
     dung->name = "Dung";
-    dung->owner = "Player2";
+    dung->shooter = bird2();
     SetScore(bird1(), 0);
     SetScore(bird2(), 0);
     boss->OnCollisionEnter(dung);

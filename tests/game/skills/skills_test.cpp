@@ -227,7 +227,7 @@ TEST_F(SkillFixture, SkillObjectsAreSpawnedOnceAndParkedBetweenUses) {
     Engine::GameObj* ball = rozi->skill.lightningBall1.Get();
     ASSERT_NE(ball, nullptr);
     EXPECT_TRUE(api::IsParked(ball));
-    EXPECT_EQ(ball->owner, "Player");
+    EXPECT_EQ(ball->shooter.Get(), P1());
     for (int use = 0; use < 2; ++use) {
         Edit(Bird(P1())).skillTimer = 100.0f;
         Tap(kSkillKey);
