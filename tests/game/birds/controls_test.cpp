@@ -140,7 +140,7 @@ TEST_F(BirdFixture, DungCooldownAndItsIcon) {
     EXPECT_TRUE(Played("event:/Bird_Shit"));
     Engine::GameObj* dung = bird->State().dung.Get();
     ASSERT_NE(dung, nullptr);
-    EXPECT_EQ(dung->owner, "Player");
+    EXPECT_EQ(dung->shooter.Get(), Bird1());
     EXPECT_LT(api::Velocity(dung).y, 0.0f);
     const uint8_t early = AlphaOf(icon);
     Step(120);  // 2 s into the 4 s cooldown

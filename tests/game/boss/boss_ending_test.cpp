@@ -86,7 +86,7 @@ TEST_P(SkillHits, ScoreFiveForTheOwnerOnlyWhileTheBossLivesAndTakeNoHealth) {
     Engine::GameObj* skill = api::Spawn("ZurododavadLockOn", at.x, at.y);
     ASSERT_NE(skill, nullptr);
     skill->name = c.skill;
-    skill->owner = c.ownerName;
+    skill->shooter = api::Find(c.ownerName);
     skill->AddComponent(Engine::kColliderKind);
     if (Engine::RigidBody* body = api::Body(skill)) body->SetMotionType(Engine::kKinematicMotion);
     if (Engine::Collider* collider = api::ColliderOf(skill)) collider->ghost = true;

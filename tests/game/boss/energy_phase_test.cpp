@@ -216,7 +216,7 @@ TEST_F(EnergyPhase, ASkillOfPlayer2ThatHitsAMinionCreditsPlayer2OnceAndFreesTheO
     Engine::GameObj* skill = api::Spawn("ZurododavadLockOn", 0.0f, 5.0f);
     ASSERT_NE(skill, nullptr);
     skill->name = "LightningBall";
-    skill->owner = "Player2";
+    skill->shooter = api::Find("Player2");
     skill->AddComponent(Engine::kColliderKind);
     if (Engine::RigidBody* body = api::Body(skill)) body->SetMotionType(Engine::kKinematicMotion);
     if (Engine::Collider* collider = api::ColliderOf(skill)) collider->ghost = true;

@@ -232,11 +232,11 @@ TEST_F(BossFixture, DungSkillsAndPecksScoreOnTheBossForTheirBird) {
     EXPECT_EQ(Score(bird2()), 5);
     EXPECT_FLOAT_EQ(api::Position(dung).x, -50.0f);
     EXPECT_TRUE(boss->hitFlash);
-    dung->owner = "Nobody";
+    dung->shooter.Reset();
     boss->OnCollisionEnter(dung);
     EXPECT_EQ(Score(bird1()) + Score(bird2()), 5) << "dung of no bird scores nothing";
     dung->name = "LightningBall";
-    dung->owner = "Player";
+    dung->shooter = bird1();
     boss->OnCollisionEnter(dung);
     EXPECT_EQ(Score(bird1()), 5);
     auto* main = api::ScriptOf<MainPlayerBehaviour>(bird1());

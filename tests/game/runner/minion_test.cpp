@@ -36,7 +36,7 @@ struct MinionFixture : RunnerFixture {
     Engine::GameObj* Projectile(const char* name, const char* owner) {
         Engine::GameObj* object = api::Spawn("MusicNote", -50.0f, 50.0f);
         object->name = name;
-        object->owner = owner;
+        object->shooter = api::Find(owner);  // none for a name no bird has
         return object;
     }
 };
