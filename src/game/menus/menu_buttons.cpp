@@ -17,12 +17,12 @@ const api::LevelKey kHowToPlay{"HowToPlay"};
 
 void LoadLevelCommand::Execute() { api::LoadLevel(levelKey); }
 
-LoadMainMenu::LoadMainMenu() : LoadLevelCommandBase(kMainMenu) {}
-LoadLevel1::LoadLevel1() : LoadLevelCommandBase(kLevel1) {}
-LoadToOption::LoadToOption() : LoadLevelCommandBase(kOptions) {}
-LoadToCredits::LoadToCredits() : LoadLevelCommandBase(kCredits) {}
-LoadToCutScene::LoadToCutScene() : LoadLevelCommandBase(kLevelSelector) {}
-HowToPlayScene::HowToPlayScene() : LoadLevelCommandBase(kHowToPlay) {}
+LoadMainMenu::LoadMainMenu() : ButtonFunctionBase(kMainMenu) {}
+LoadLevel1::LoadLevel1() : ButtonFunctionBase(kLevel1) {}
+LoadToOption::LoadToOption() : ButtonFunctionBase(kOptions) {}
+LoadToCredits::LoadToCredits() : ButtonFunctionBase(kCredits) {}
+LoadToCutScene::LoadToCutScene() : ButtonFunctionBase(kLevelSelector) {}
+HowToPlayScene::HowToPlayScene() : ButtonFunctionBase(kHowToPlay) {}
 
 REGISTER_BUTTON_COMMAND("LoadLevelMainMenu", LoadMainMenu);
 REGISTER_BUTTON_COMMAND("LoadLevelLevel1", LoadLevel1);

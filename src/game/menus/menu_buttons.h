@@ -2,8 +2,8 @@
 // The commands a menu's mouse buttons name in the level files: the six that
 // open a screen by its level key, and "QuitGame".
 
-#include <memory>
 #include <string>
+#include <utility>
 
 #include "api/buttons.h"
 
@@ -17,46 +17,33 @@ public:
     std::string levelKey;
 };
 
-// Gives a level command class its Clone, as ButtonFunctionBase does for the others.
-template <class Derived>
-class LoadLevelCommandBase : public LoadLevelCommand {
-public:
-    using LoadLevelCommand::LoadLevelCommand;
-    std::unique_ptr<Engine::ButtonFunction> Clone(Engine::GameObj* owner) const override {
-        auto copy = std::make_unique<Derived>(static_cast<const Derived&>(*this));
-        copy->button = owner;
-        copy->target = nullptr;
-        return copy;
-    }
-};
-
 // "LoadLevelMainMenu"
-class LoadMainMenu : public LoadLevelCommandBase<LoadMainMenu> {
+class LoadMainMenu : public Engine::ButtonFunctionBase<LoadMainMenu, LoadLevelCommand> {
 public:
     LoadMainMenu();
 };
 // "LoadLevelLevel1"
-class LoadLevel1 : public LoadLevelCommandBase<LoadLevel1> {
+class LoadLevel1 : public Engine::ButtonFunctionBase<LoadLevel1, LoadLevelCommand> {
 public:
     LoadLevel1();
 };
 // "LoadToOption"
-class LoadToOption : public LoadLevelCommandBase<LoadToOption> {
+class LoadToOption : public Engine::ButtonFunctionBase<LoadToOption, LoadLevelCommand> {
 public:
     LoadToOption();
 };
 // "LoadToCredits"
-class LoadToCredits : public LoadLevelCommandBase<LoadToCredits> {
+class LoadToCredits : public Engine::ButtonFunctionBase<LoadToCredits, LoadLevelCommand> {
 public:
     LoadToCredits();
 };
 // "LoadToCutScene"
-class LoadToCutScene : public LoadLevelCommandBase<LoadToCutScene> {
+class LoadToCutScene : public Engine::ButtonFunctionBase<LoadToCutScene, LoadLevelCommand> {
 public:
     LoadToCutScene();
 };
 // "HowToPlay": the how-to-play level, not the pause menu's page.
-class HowToPlayScene : public LoadLevelCommandBase<HowToPlayScene> {
+class HowToPlayScene : public Engine::ButtonFunctionBase<HowToPlayScene, LoadLevelCommand> {
 public:
     HowToPlayScene();
 };
