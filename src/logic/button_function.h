@@ -25,10 +25,13 @@ public:
     GameObj* target = nullptr;
 };
 
-// Gives a command class its Clone: `class Foo : public ButtonFunctionBase<Foo>`.
-template <class Derived>
-class ButtonFunctionBase : public ButtonFunction {
+// Gives a command class its Clone: `class Foo : public ButtonFunctionBase<Foo>`,
+// or `ButtonFunctionBase<Foo, Shared>` for a class built on a shared command base
+// (whose constructors it passes on).
+template <class Derived, class Base = ButtonFunction>
+class ButtonFunctionBase : public Base {
 public:
+    using Base::Base;
     std::unique_ptr<ButtonFunction> Clone(GameObj* owner) const override {
         auto copy = std::make_unique<Derived>(static_cast<const Derived&>(*this));
         copy->button = owner;

@@ -64,14 +64,6 @@ public:
     }
 };
 
-// Base of the ultimate skills: the player sets `activate`, the ultimate clears it when done.
-class Ultimates : public Scripts {
-public:
-    explicit Ultimates(GameObj* owner_ = nullptr) : Scripts(owner_) {}
-    void AlwaysUpdate(float) override {}
-    bool activate = false;
-};
-
 // Creates an archetype copy at (x, y) and starts its scripts at once.
 GameObj* Spawn(const std::string& archetype, float x, float y);
 

@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -45,9 +46,19 @@ std::set<std::string> NamesInData() {
     return names;
 }
 
-// (name, where) for every literal the code passes to an object lookup.
+// The literals one line of code passes to an object lookup.
+std::vector<std::string> LookupsIn(const std::string& line) {
+    static const std::regex lookup(
+        R"re(\b(?:FindObject|FindLevelObject|FindLastLevelObject|FindButton)\s*\(\s*"([^"]+)")re");
+    std::vector<std::string> found;
+    for (std::sregex_iterator m(line.begin(), line.end(), lookup), end; m != end; ++m) found.push_back((*m)[1].str());
+    return found;
+}
+
+// (name, where) for every literal the code passes to an object lookup. Most
+// lookups go through declared names (api::ObjectName, proven by the declared
+// names check), so this may well find none.
 std::multimap<std::string, std::string> NamesInCode() {
-    const std::regex lookup(R"re(\b(?:FindObject|FindLevelObject|FindLastLevelObject|FindButton)\s*\(\s*"([^"]+)")re");
     std::multimap<std::string, std::string> names;
     for (const auto& item : fs::recursive_directory_iterator(kSourceDir / "src")) {
         const std::string extension = item.path().extension().string();
@@ -55,9 +66,8 @@ std::multimap<std::string, std::string> NamesInCode() {
         std::ifstream in(item.path());
         std::string line;
         for (int number = 1; std::getline(in, line); ++number)
-            for (std::sregex_iterator m(line.begin(), line.end(), lookup), end; m != end; ++m)
-                names.emplace((*m)[1].str(),
-                              fs::relative(item.path(), kSourceDir).generic_string() + ":" + std::to_string(number));
+            for (const std::string& name : LookupsIn(line))
+                names.emplace(name, fs::relative(item.path(), kSourceDir).generic_string() + ":" + std::to_string(number));
     }
     return names;
 }
@@ -65,7 +75,9 @@ std::multimap<std::string, std::string> NamesInCode() {
 TEST(ObjectNames, EveryNameTheCodeLooksUpIsGivenByTheData) {
     const std::set<std::string> inData = NamesInData();
     const auto inCode = NamesInCode();
-    ASSERT_FALSE(inCode.empty()) << "the scanner found no lookups at all";
+    // The scanner still recognises a literal lookup, so an empty list means none is left.
+    ASSERT_EQ(LookupsIn(R"(target = api::FindButton("Resume"); api::FindObject ( "Egg" ))"),
+              (std::vector<std::string>{"Resume", "Egg"}));
     std::ostringstream missing;
     for (const auto& [name, where] : inCode)
         if (!inData.count(name) && !kNamesOfScreensStillToCome.count(name))

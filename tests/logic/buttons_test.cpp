@@ -7,12 +7,13 @@
 #include <string>
 
 #include "core/core.h"
+#include "game/menus/menu_buttons.h"
+#include "game/pause/pause_buttons.h"
 #include "graphics/camera.h"
 #include "graphics/graphics.h"
 #include "graphics/mouse_world.h"
 #include "graphics/renderable2d.h"
 #include "input/input.h"
-#include "logic/button_commands.h"
 #include "logic/buttons.h"
 #include "logic/game_logic.h"
 #include "objects/game_object_factory.h"
@@ -248,7 +249,7 @@ TEST_F(ButtonsTest, AnUnknownCommandLeavesTheButtonWithoutOne) {
     // Replacing a command drops the old one.
     Engine::Buttons* next = Button("Next");
     next->SetCommand("PauseMenuResumeGame");
-    EXPECT_NE(dynamic_cast<Engine::PauseMenuResumeGame*>(next->function.get()), nullptr);
+    EXPECT_NE(dynamic_cast<PauseButtons::PauseMenuResumeGame*>(next->function.get()), nullptr);
     EXPECT_EQ(next->function->button, next);
 }
 
@@ -269,7 +270,7 @@ TEST(ButtonCommandTable, HoldsTheTwelveCommandsAsPrototypes) {
                  {"LoadToCutScene", "LevelSelector"}, {"HowToPlay", "HowToPlay"}};
     for (const auto& l : loads) {
         auto command = Engine::MakeButtonFunction(l.command, nullptr);
-        auto* load = dynamic_cast<Engine::LoadLevelCommand*>(command.get());
+        auto* load = dynamic_cast<MenuButtons::LoadLevelCommand*>(command.get());
         ASSERT_NE(load, nullptr) << l.command;
         EXPECT_EQ(load->levelKey, l.levelKey);
     }

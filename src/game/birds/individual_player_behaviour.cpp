@@ -5,6 +5,7 @@
 #include "game/birds/bird.h"
 #include "game/birds/character_table.h"
 #include "game/skills/skills.h"
+#include "game/ultimates/ultimate.h"
 #include "api/controls.h"
 
 REGISTER_SCRIPT("IndividualPlayerBehaviour", IndividualPlayerBehaviour);
@@ -125,7 +126,7 @@ void IndividualPlayerBehaviour::AttachSkillAndUltimate(const CharacterRow* row) 
     owner->AddScript(row->ultimateScript);
     // The bird's container may already be past the point where it starts new
     // scripts: start the ultimate now (starting it twice changes nothing).
-    if (Engine::Ultimates* ultimate = api::ScriptOf<Engine::Ultimates>(owner)) ultimate->Init();
+    if (ultimates::Ultimate* ultimate = api::ScriptOf<ultimates::Ultimate>(owner)) ultimate->Init();
 }
 
 void IndividualPlayerBehaviour::OnCollisionEnter(Engine::GameObj* other) {

@@ -14,6 +14,7 @@
 #include "game/birds/character_table.h"
 #include "game/birds/individual_player_behaviour.h"
 #include "game/levels/level_table.h"
+#include "game/ultimates/ultimate.h"
 
 REGISTER_SCRIPT("MainPlayerBehaviour", MainPlayerBehaviour);
 
@@ -637,7 +638,7 @@ void MainPlayerBehaviour::UpdateControls(float dt) {
 
     // 6. Ultimate.
     if ((KeyAction("Ulti") || PadAction(Engine::Action::kUltimate)) && ultimateReady) {
-        if (auto* ultimate = api::ScriptOf<Engine::Ultimates>(owner)) ultimate->activate = true;
+        if (auto* ultimate = api::ScriptOf<ultimates::Ultimate>(owner)) ultimate->activate = true;
         ultimateReady = false;
         ultimateChargeTimer = 3.0f;
         if (passiveUltimateCharge) ultimateCharge = 1;

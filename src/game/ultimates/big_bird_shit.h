@@ -3,9 +3,9 @@
 // falls, and explodes where it lands (BigBirdShitBehaviour on "BigShit").
 
 #include "api/object_ref.h"
-#include "api/script.h"
+#include "game/ultimates/ultimate.h"
 
-class BigBirdShit : public Engine::ScriptBase<BigBirdShit, Engine::Ultimates> {
+class BigBirdShit : public Engine::ScriptBase<BigBirdShit, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
 

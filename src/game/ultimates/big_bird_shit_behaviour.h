@@ -6,9 +6,9 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "api/script.h"
+#include "game/ultimates/ultimate.h"
 
-class BigBirdShitBehaviour : public Engine::ScriptBase<BigBirdShitBehaviour, Engine::Ultimates> {
+class BigBirdShitBehaviour : public Engine::ScriptBase<BigBirdShitBehaviour, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
     ~BigBirdShitBehaviour() override;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "api/script.h"
 #include "game/skills/skill_effects.h"
+#include "game/ultimates/ultimate.h"
 
-class DropTheBeat : public Engine::ScriptBase<DropTheBeat, Engine::Ultimates> {
+class DropTheBeat : public Engine::ScriptBase<DropTheBeat, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
     ~DropTheBeat() override;

@@ -8,9 +8,9 @@
 
 #include "api/maths.h"
 #include "api/object_ref.h"
-#include "api/script.h"
+#include "game/ultimates/ultimate.h"
 
-class JackPirateShip : public Engine::ScriptBase<JackPirateShip, Engine::Ultimates> {
+class JackPirateShip : public Engine::ScriptBase<JackPirateShip, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
     ~JackPirateShip() override;

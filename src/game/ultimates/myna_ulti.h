@@ -3,12 +3,12 @@
 // fires a screen-wide beam ("MynaBeam", MynaUltiBeamBehaviour).
 
 #include "api/object_ref.h"
-#include "api/script.h"
 #include "game/birds/bird.h"
 #include "game/skills/skill_effects.h"
+#include "game/ultimates/ultimate.h"
 
 
-class MynaUlti : public Engine::ScriptBase<MynaUlti, Engine::Ultimates> {
+class MynaUlti : public Engine::ScriptBase<MynaUlti, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
 

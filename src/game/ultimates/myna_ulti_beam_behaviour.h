@@ -6,10 +6,10 @@
 #include <string>
 
 #include "api/object_ref.h"
-#include "api/script.h"
 #include "game/skills/skill_effects.h"
+#include "game/ultimates/ultimate.h"
 
-class MynaUltiBeamBehaviour : public Engine::ScriptBase<MynaUltiBeamBehaviour, Engine::Ultimates> {
+class MynaUltiBeamBehaviour : public Engine::ScriptBase<MynaUltiBeamBehaviour, ultimates::Ultimate> {
 public:
     using ScriptBase::ScriptBase;
     ~MynaUltiBeamBehaviour() override;
