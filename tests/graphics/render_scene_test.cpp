@@ -34,6 +34,23 @@ protected:
     std::unique_ptr<Texture> LoadTexture(const std::string& path, int columns, int rows) {
         return std::make_unique<Texture>(path, columns, rows, columns * rows, true);
     }
+    // A square sprite of `size` centred at (x, y) on `layer`, kept alive in `quads`.
+    static void AddSquare(Layer& layer, std::vector<std::unique_ptr<Sprite>>& quads, float x, float y, float size,
+                          uint32_t color, Texture* texture) {
+        auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
+        quad->SetSize(size, size);
+        quad->color = color;
+        quad->SetPosition({x, y, 0.0f});
+        if (texture) quad->SetTexture(texture);
+        layer.Add(quad.get());
+        quads.push_back(std::move(quad));
+    }
+    // Makes the shader's main program current with no camera.
+    static void UseIdentityView(const Shader& shader) {
+        glUseProgram(shader.program());
+        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
+                           mat4::identity().elements);
+    }
 };
 
 TEST_F(RenderSceneTest, SceneOfEveryKindOfQuadLandsWhereItIsPlaced) {
@@ -191,9 +208,7 @@ TEST_F(RenderSceneTest, EveryWayOfPickingASamplerDrawsTheRightTexture) {
         glGetProgramiv(shader.program(), GL_LINK_STATUS, &linked);
         ASSERT_EQ(linked, GL_TRUE);
         TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
-        glUseProgram(shader.program());
-        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
-                           mat4::identity().elements);
+        UseIdentityView(shader);
         std::vector<std::unique_ptr<Sprite>> quads;
         for (int i = 0; i < 4; ++i) {
             auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
@@ -235,19 +250,11 @@ TEST_F(RenderSceneTest, SingleTextureBatchDrawsTheSamePictureAsAMultiTextureBatc
         Shader shader(files.vertex, files.fragment);
         ASSERT_NE(shader.singleTextureProgram(), 0u);
         TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
-        glUseProgram(shader.program());
-        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
-                           mat4::identity().elements);
+        UseIdentityView(shader);
         auto* renderer = static_cast<BatchRenderer2D*>(layer.renderer());
         std::vector<std::unique_ptr<Sprite>> quads;
         auto add = [&](float x, float y, float size, uint32_t color, Texture* texture) {
-            auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
-            quad->SetSize(size, size);
-            quad->color = color;
-            quad->SetPosition({x, y, 0.0f});
-            if (texture) quad->SetTexture(texture);
-            layer.Add(quad.get());
-            quads.push_back(std::move(quad));
+            AddSquare(layer, quads, x, y, size, color, texture);
         };
         // Positions are centres.
         add(-11, 2, 8, 0xFFFFFFFF, quarters.get());  // the four colours
@@ -319,23 +326,13 @@ TEST_F(RenderSceneTest, EveryQuadTexturedBatchDrawsTheSameBytesAsTheSingleTextur
     Shader shader("src/shaders/Default.vert", "src/shaders/Default.frag");
     ASSERT_NE(shader.everyQuadTexturedProgram(), 0u);
     TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
-    glUseProgram(shader.program());
-    glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE, mat4::identity().elements);
+    UseIdentityView(shader);
     auto* renderer = static_cast<BatchRenderer2D*>(layer.renderer());
     std::vector<std::unique_ptr<Sprite>> quads;
-    auto add = [&](float x, float y, float size, uint32_t color, Texture* texture) {
-        auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
-        quad->SetSize(size, size);
-        quad->color = color;
-        quad->SetPosition({x, y, 0.0f});
-        if (texture) quad->SetTexture(texture);
-        layer.Add(quad.get());
-        quads.push_back(std::move(quad));
-    };
-    add(-10.3f, 1.7f, 10.9f, 0xFFFFFFFF, gradient.get());
-    add(-3.1f, -2.2f, 7.3f, 0xC07F3FE0, gradient.get());  // over the first
-    add(6.6f, 3.1f, 5.7f, 0x80FF10A0, gradient.get());
-    add(9.9f, -4.4f, 9.1f, 0xFF01FF7F, gradient.get());
+    AddSquare(layer, quads, -10.3f, 1.7f, 10.9f, 0xFFFFFFFF, gradient.get());
+    AddSquare(layer, quads, -3.1f, -2.2f, 7.3f, 0xC07F3FE0, gradient.get());  // over the first
+    AddSquare(layer, quads, 6.6f, 3.1f, 5.7f, 0x80FF10A0, gradient.get());
+    AddSquare(layer, quads, 9.9f, -4.4f, 9.1f, 0xFF01FF7F, gradient.get());
 
     auto draw = [&] {
         glClearColor(0.25f, 0.5f, 0.75f, 1.0f);
@@ -352,7 +349,7 @@ TEST_F(RenderSceneTest, EveryQuadTexturedBatchDrawsTheSameBytesAsTheSingleTextur
     EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 1);
     EXPECT_EQ(renderer->everyQuadTexturedDraws, everyBefore + 1);
 
-    add(100, 100, 1, 0xFFFFFFFF, nullptr);  // off screen: one quad without texture
+    AddSquare(layer, quads, 100, 100, 1, 0xFFFFFFFF, nullptr);  // off screen: one quad without texture
     const std::vector<uint8_t> mixed = draw();
     EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 2);
     EXPECT_EQ(renderer->everyQuadTexturedDraws, everyBefore + 1) << "a quad without texture takes the other variant";
