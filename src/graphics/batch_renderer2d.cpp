@@ -108,7 +108,9 @@ void BatchRenderer2D::flush() {
             glBindTexture(GL_TEXTURE_2D, textureSlots[i]);
         }
         // The variant samples slot 0 only; quads without texture need no slot.
-        const bool singleTexture = shader_ && textureSlots.size() <= 1 && shader_->UseSingleTextureVariant();
+        const bool everyQuadTextured = !untexturedQueued_ && textureSlots.size() == 1;
+        const bool singleTexture =
+            shader_ && textureSlots.size() <= 1 && shader_->UseSingleTextureVariant(everyQuadTextured);
         glBindVertexArray(vertexArray_.get());
         indexBuffer_->bind();
         glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
@@ -117,6 +119,7 @@ void BatchRenderer2D::flush() {
         if (singleTexture) {
             glUseProgram(shader_->program());
             ++singleTextureDraws;
+            if (everyQuadTextured && shader_->everyQuadTexturedProgram()) ++everyQuadTexturedDraws;
         }
         indexBuffer_->unbind();
         glBindVertexArray(0);
@@ -124,6 +127,7 @@ void BatchRenderer2D::flush() {
     }
     indexCount = 0;
     textureSlots.clear();
+    untexturedQueued_ = false;
 }
 
 void BatchRenderer2D::ReserveQuad() {
@@ -176,6 +180,7 @@ void BatchRenderer2D::WriteRenderableQuad(const Renderable2D& r, float tid, bool
         Put(p, {origin.x + uv.x * scale.x, origin.y + uv.y * scale.y}, tid, r.color);
     }
     indexCount += 6;
+    untexturedQueued_ = untexturedQueued_ || tid == 0.0f;
 }
 
 void BatchRenderer2D::submit(const Renderable2D* renderable) {
@@ -262,6 +267,7 @@ void BatchRenderer2D::drawLines(std::vector<Line> lines) {
         Put(at(end - n), uv[2], 0.0f, line.color);
         Put(at(start - n), uv[3], 0.0f, line.color);
         indexCount += 6;
+        untexturedQueued_ = true;
     }
 }
 

@@ -38,7 +38,8 @@ public:
     void drawLines(std::vector<Line> lines) override;
     void end() override;
     // Draws the batch; one with at most one texture uses the shader's
-    // single-texture variant when it has one (see Shader::UseSingleTextureVariant).
+    // single-texture variant when it has one (see Shader::UseSingleTextureVariant),
+    // the one that samples every quad when no quad lacks the texture.
     void flush() override;
     void setShader(Shader* shader) override { shader_ = shader; }
 
@@ -54,6 +55,8 @@ public:
     // shader's single-texture variant.
     size_t drawCalls = 0;
     size_t singleTextureDraws = 0;
+    // Of those, the draws whose every quad was textured.
+    size_t everyQuadTexturedDraws = 0;
     // Texture slots bound by those draw calls, summed: with one draw a frame,
     // the textures (atlas pages, images of their own, glyph atlases) it used.
     size_t texturesBound = 0;
@@ -78,6 +81,9 @@ private:
     Vertex* cursor_ = nullptr;
     bool mapped_ = false;
     bool mapFailureReported_ = false;
+    // Whether the current batch holds a quad without texture (tid 0), which
+    // keeps it off the shader variant that samples every quad.
+    bool untexturedQueued_ = false;
     std::vector<GLuint> indices_;
     std::unique_ptr<IndexBuffer> indexBuffer_;
 };

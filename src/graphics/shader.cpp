@@ -70,16 +70,17 @@ GLuint Link(const std::string& vertexSource, const std::string& fragmentSource) 
     return program;
 }
 
-// The single-texture variant: the same files with SINGLE_TEXTURE defined after
-// the header. 0 when the fragment file has no such variant, or pins its own
-// version line (the definition has to follow it).
-GLuint LoadSingleTextureVariant(const char* vertexPath, const char* fragmentPath, SamplerIndexing indexing) {
+// A variant: the same files with `defines` after the header. 0 when the
+// fragment file does not test `marker`, or pins its own version line (the
+// definitions have to follow it).
+GLuint LoadVariant(const char* vertexPath, const char* fragmentPath, SamplerIndexing indexing, const char* marker,
+                   const char* defines) {
     std::string vertexSource, fragmentSource;
     if (!ReadSource(vertexPath, vertexSource) || !ReadSource(fragmentPath, fragmentSource)) return 0;
-    if (fragmentSource.find("#ifdef SINGLE_TEXTURE") == std::string::npos) return 0;
+    if (fragmentSource.find(marker) == std::string::npos) return 0;
     if (HasVersionLine(vertexSource) || HasVersionLine(fragmentSource)) return 0;
     const std::string header = ShaderHeader(indexing);
-    const GLuint program = Link(header + vertexSource, header + "#define SINGLE_TEXTURE 1\n" + fragmentSource);
+    const GLuint program = Link(header + vertexSource, header + defines + fragmentSource);
     GLint linked = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
     if (linked == GL_TRUE) return program;
@@ -116,13 +117,17 @@ Shader::Shader(const char* vertexPath_, const char* fragmentPath_, SamplerIndexi
     GLint linked = GL_FALSE;
     glGetProgramiv(program_.get(), GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE) return;
-    singleTexture_.reset(LoadSingleTextureVariant(vertexPath_, fragmentPath_, indexing));
+    singleTexture_.reset(LoadVariant(vertexPath_, fragmentPath_, indexing, "#ifdef SINGLE_TEXTURE",
+                                     "#define SINGLE_TEXTURE 1\n"));
     if (!singleTexture_) return;
     mirror_ = UniformMirror(program_.get(), singleTexture_.get());
     radiusLocation_ = glGetUniformLocation(program_.get(), "radius");
+    everyQuadTextured_.reset(LoadVariant(vertexPath_, fragmentPath_, indexing, "#ifdef EVERY_QUAD_TEXTURED",
+                                         "#define SINGLE_TEXTURE 1\n#define EVERY_QUAD_TEXTURED 1\n"));
+    everyQuadTexturedMirror_ = UniformMirror(program_.get(), everyQuadTextured_.get());
 }
 
-bool Shader::UseSingleTextureVariant() const {
+bool Shader::UseSingleTextureVariant(bool everyQuadTextured) const {
     if (!singleTexture_) return false;
     GLint current = 0;
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
@@ -131,6 +136,11 @@ bool Shader::UseSingleTextureVariant() const {
         GLfloat radius = 0.0f;
         glGetUniformfv(program_.get(), radiusLocation_, &radius);
         if (radius > 0.0f) return false;
+    }
+    if (everyQuadTextured && everyQuadTextured_) {
+        glUseProgram(everyQuadTextured_.get());
+        everyQuadTexturedMirror_.Copy();
+        return true;
     }
     glUseProgram(singleTexture_.get());
     mirror_.Copy();

@@ -31,12 +31,18 @@ public:
     // The same files built with SINGLE_TEXTURE defined, for batches with at most
     // one texture (in slot 0); 0 when the fragment file has no such variant.
     GLuint singleTextureProgram() const { return singleTexture_.get(); }
+    // The same files built with SINGLE_TEXTURE and EVERY_QUAD_TEXTURED defined,
+    // for such batches whose every quad is textured; 0 when the fragment file
+    // has no such variant.
+    GLuint everyQuadTexturedProgram() const { return everyQuadTextured_.get(); }
 
     // When the main program is current and the variant draws the same picture
     // (the light, uniform "radius", is off), makes the variant current with the
     // main program's uniform values and returns true; the caller makes the main
-    // program current again after drawing. Otherwise changes nothing.
-    bool UseSingleTextureVariant() const;
+    // program current again after drawing. Otherwise changes nothing. With
+    // `everyQuadTextured` (no quad of the batch lacks the texture) it takes the
+    // variant that only samples and tints, where the file has one.
+    bool UseSingleTextureVariant(bool everyQuadTextured = false) const;
     // Makes the main program current with `projection` and no camera: for what is
     // drawn fixed to the screen (notes, the long-load picture).
     void UseFixedView(const float* projection) const;
@@ -48,6 +54,8 @@ private:
     GlProgram program_;
     GlProgram singleTexture_;
     UniformMirror mirror_;
+    GlProgram everyQuadTextured_;
+    UniformMirror everyQuadTexturedMirror_;
     GLint radiusLocation_ = -1;
 };
 

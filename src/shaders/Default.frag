@@ -1,7 +1,8 @@
 // Sprites and text: the slot's texture times the vertex colour; a quad
 // without texture (tid 0) draws its colour. A positive radius adds a soft
 // light around light_pos. The engine also builds this file with
-// SINGLE_TEXTURE defined (see the end of the file).
+// SINGLE_TEXTURE defined, alone and with EVERY_QUAD_TEXTURED (see the end of
+// the file).
 in vec2 fragWorld;
 in vec2 fragUv;
 flat in float fragTid;
@@ -61,6 +62,15 @@ vec4 sampleSlot(int slot, vec2 uv)
 #endif
 
 #ifdef SINGLE_TEXTURE
+#ifdef EVERY_QUAD_TEXTURED
+// The variant for batches whose every quad samples the one texture in slot 0,
+// light off: the texel times the colour and nothing else, so the fragment stage
+// reads two varyings instead of four.
+void main()
+{
+    outColor = fragColor * texture(textures[0], fragUv);
+}
+#else
 // The variant for batches with at most one texture, in slot 0, and the light
 // off: no branch and one fixed sampler, which the software rasteriser fills
 // about a third faster than the general shader. A quad without texture
@@ -69,6 +79,7 @@ void main()
 {
     outColor = fragColor * mix(vec4(1.0), texture(textures[0], fragUv), step(0.5, fragTid));
 }
+#endif
 #else
 void main()
 {

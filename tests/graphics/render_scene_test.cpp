@@ -34,6 +34,23 @@ protected:
     std::unique_ptr<Texture> LoadTexture(const std::string& path, int columns, int rows) {
         return std::make_unique<Texture>(path, columns, rows, columns * rows, true);
     }
+    // A square sprite of `size` centred at (x, y) on `layer`, kept alive in `quads`.
+    static void AddSquare(Layer& layer, std::vector<std::unique_ptr<Sprite>>& quads, float x, float y, float size,
+                          uint32_t color, Texture* texture) {
+        auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
+        quad->SetSize(size, size);
+        quad->color = color;
+        quad->SetPosition({x, y, 0.0f});
+        if (texture) quad->SetTexture(texture);
+        layer.Add(quad.get());
+        quads.push_back(std::move(quad));
+    }
+    // Makes the shader's main program current with no camera.
+    static void UseIdentityView(const Shader& shader) {
+        glUseProgram(shader.program());
+        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
+                           mat4::identity().elements);
+    }
 };
 
 TEST_F(RenderSceneTest, SceneOfEveryKindOfQuadLandsWhereItIsPlaced) {
@@ -191,9 +208,7 @@ TEST_F(RenderSceneTest, EveryWayOfPickingASamplerDrawsTheRightTexture) {
         glGetProgramiv(shader.program(), GL_LINK_STATUS, &linked);
         ASSERT_EQ(linked, GL_TRUE);
         TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
-        glUseProgram(shader.program());
-        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
-                           mat4::identity().elements);
+        UseIdentityView(shader);
         std::vector<std::unique_ptr<Sprite>> quads;
         for (int i = 0; i < 4; ++i) {
             auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
@@ -235,19 +250,11 @@ TEST_F(RenderSceneTest, SingleTextureBatchDrawsTheSamePictureAsAMultiTextureBatc
         Shader shader(files.vertex, files.fragment);
         ASSERT_NE(shader.singleTextureProgram(), 0u);
         TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
-        glUseProgram(shader.program());
-        glUniformMatrix4fv(glGetUniformLocation(shader.program(), "vw_matrix"), 1, GL_FALSE,
-                           mat4::identity().elements);
+        UseIdentityView(shader);
         auto* renderer = static_cast<BatchRenderer2D*>(layer.renderer());
         std::vector<std::unique_ptr<Sprite>> quads;
         auto add = [&](float x, float y, float size, uint32_t color, Texture* texture) {
-            auto quad = std::make_unique<Sprite>(0.0f, 0.0f);
-            quad->SetSize(size, size);
-            quad->color = color;
-            quad->SetPosition({x, y, 0.0f});
-            if (texture) quad->SetTexture(texture);
-            layer.Add(quad.get());
-            quads.push_back(std::move(quad));
+            AddSquare(layer, quads, x, y, size, color, texture);
         };
         // Positions are centres.
         add(-11, 2, 8, 0xFFFFFFFF, quarters.get());  // the four colours
@@ -297,6 +304,68 @@ TEST_F(RenderSceneTest, SingleTextureBatchDrawsTheSamePictureAsAMultiTextureBatc
         }
         for (auto& quad : quads) layer.Remove(quad.get());
     }
+}
+
+// A batch whose every quad is textured is drawn by the variant that only samples
+// and tints; it must give the very bytes the single-texture variant gives. The
+// image is a gradient in every channel, alpha included, drawn magnified at odd
+// sizes so linear filtering yields texel values between the stored ones, under
+// several tints; then an off-screen quad without texture sends the same batch to
+// the single-texture variant.
+TEST_F(RenderSceneTest, EveryQuadTexturedBatchDrawsTheSameBytesAsTheSingleTextureVariant) {
+    auto gradient = LoadTexture(WriteImage("gradient.tga", 16, 16,
+                                           [](int x, int y) {
+                                               Rgba c;
+                                               c.r = static_cast<uint8_t>(x * 17);
+                                               c.g = static_cast<uint8_t>(255 - y * 17);
+                                               c.b = static_cast<uint8_t>((x * y * 7) % 256);
+                                               c.a = static_cast<uint8_t>(40 + (x + y) * 7);
+                                               return c;
+                                           }),
+                                1, 1);
+    Shader shader("src/shaders/Default.vert", "src/shaders/Default.frag");
+    ASSERT_NE(shader.everyQuadTexturedProgram(), 0u);
+    TileLayer layer(&shader, mat4::orthographic(-16, 16, -9, 9, -1, 1), true);
+    UseIdentityView(shader);
+    auto* renderer = static_cast<BatchRenderer2D*>(layer.renderer());
+    std::vector<std::unique_ptr<Sprite>> quads;
+    AddSquare(layer, quads, -10.3f, 1.7f, 10.9f, 0xFFFFFFFF, gradient.get());
+    AddSquare(layer, quads, -3.1f, -2.2f, 7.3f, 0xC07F3FE0, gradient.get());  // over the first
+    AddSquare(layer, quads, 6.6f, 3.1f, 5.7f, 0x80FF10A0, gradient.get());
+    AddSquare(layer, quads, 9.9f, -4.4f, 9.1f, 0xFF01FF7F, gradient.get());
+
+    auto draw = [&] {
+        glClearColor(0.25f, 0.5f, 0.75f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        layer.Render();
+        std::vector<uint8_t> pixels(static_cast<size_t>(kWidth) * kHeight * 4);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const size_t singleBefore = renderer->singleTextureDraws;
+    const size_t everyBefore = renderer->everyQuadTexturedDraws;
+    const std::vector<uint8_t> textured = draw();
+    EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 1);
+    EXPECT_EQ(renderer->everyQuadTexturedDraws, everyBefore + 1);
+
+    AddSquare(layer, quads, 100, 100, 1, 0xFFFFFFFF, nullptr);  // off screen: one quad without texture
+    const std::vector<uint8_t> mixed = draw();
+    EXPECT_EQ(renderer->singleTextureDraws, singleBefore + 2);
+    EXPECT_EQ(renderer->everyQuadTexturedDraws, everyBefore + 1) << "a quad without texture takes the other variant";
+    int differing = 0, distinct = 0;
+    std::vector<bool> seen(256 * 256, false);
+    for (size_t i = 0; i < textured.size(); ++i) {
+        differing += textured[i] != mixed[i];
+        if (i % 4 == 0) {
+            const size_t key = static_cast<size_t>(textured[i]) * 256 + textured[i + 1];
+            distinct += !seen[key];
+            seen[key] = true;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "channel values differ";
+    EXPECT_GT(distinct, 2000) << "the scene must show many filtered values to compare";
+    for (auto& quad : quads) layer.Remove(quad.get());
 }
 
 TEST_F(RenderSceneTest, MissingVertexShaderFileIsReportedAndGivesProgramZero) {
