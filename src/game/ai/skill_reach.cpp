@@ -40,13 +40,28 @@ constexpr float kStep = 1.0f / 20.0f;
 
 }  // namespace
 
+int BirdOfPicture(const std::string& texture) {
+    const char* const birds[] = {"RoziDoro_", "VadozaVaza_", "DovaDizavov_", "DoruZuvo_"};
+    for (int bird = 0; bird < 4; ++bird)
+        if (texture.rfind(birds[bird], 0) == 0) return bird + 1;
+    return 0;
+}
+
 SkillShape SkillShapeOf(const std::string& birdTexture) {
-    const auto names = [&birdTexture](const char* bird) { return birdTexture.rfind(bird, 0) == 0; };
-    if (names("RoziDoro_")) return SkillShape::Balls;
-    if (names("VadozaVaza_")) return SkillShape::Scream;
-    if (names("DovaDizavov_")) return SkillShape::Cannon;
-    if (names("DoruZuvo_")) return SkillShape::Cloud;
-    return SkillShape::None;
+    constexpr SkillShape kShapes[] = {SkillShape::None, SkillShape::Balls, SkillShape::Scream, SkillShape::Cannon,
+                                      SkillShape::Cloud};
+    return kShapes[BirdOfPicture(birdTexture)];
+}
+
+float SkillSeconds(SkillShape shape) {
+    switch (shape) {
+        case SkillShape::Balls: return 5.0f;
+        case SkillShape::Scream: return 1.0f;
+        case SkillShape::Cannon: return 4.0f;
+        case SkillShape::Cloud: return 3.0f;
+        case SkillShape::None: break;
+    }
+    return 0.0f;
 }
 
 bool SkillWouldMeet(SkillShape shape, float birdHalfWidth, const SkillTarget& target) {
