@@ -13,6 +13,7 @@
 #include "game/ai/skill_reach.h"
 #include "game/birds/character_table.h"
 #include "game/levels/level_table.h"
+#include "game/skills/skill_seconds.h"
 
 namespace ai {
 
@@ -377,8 +378,8 @@ void ComputerPlayer::Think() {
     // A player knows its bird: the skill cannot be fired again until it has
     // run and its cooldown has passed, so a press before that is not wasted on
     // it (VadozaVaza's 7 s cooldown lost every other press).
-    const std::string picture = api::TextureOf(me);
-    const CharacterRow* row = FindCharacter(BirdOfPicture(picture));
+    const int32_t character = BirdOfPicture(api::TextureOf(me));
+    const CharacterRow* row = FindCharacter(character);
     const int cooldownFrames = static_cast<int>((row ? row->skillCooldown : 0.0f) * 60.0f) + kSkillSpareFrames;
     // A bird enters a level with its skill cooling down.
     if (skillReadyFrame_ < 0) skillReadyFrame_ = frame_ + cooldownFrames;
@@ -387,7 +388,7 @@ void ComputerPlayer::Think() {
         // will meet it: it pays for every minion it hits.
         hands_.Tap(keys_.skill);
         skillDue_ = false;
-        skillReadyFrame_ = frame_ + static_cast<int>(SkillSeconds(SkillShapeOf(picture)) * 60.0f) + cooldownFrames;
+        skillReadyFrame_ = frame_ + static_cast<int>(skills::SkillSeconds(character) * 60.0f) + cooldownFrames;
     }
     if (frame_ % profile_.ultimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
     const Engine::GameObj* other = api::Find(otherName_);

@@ -1,6 +1,9 @@
 #include "game/ai/skill_reach.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "game/birds/character_table.h"
 
 namespace ai {
 
@@ -41,9 +44,8 @@ constexpr float kStep = 1.0f / 20.0f;
 }  // namespace
 
 int BirdOfPicture(const std::string& texture) {
-    const char* const birds[] = {"RoziDoro_", "VadozaVaza_", "DovaDizavov_", "DoruZuvo_"};
-    for (int bird = 0; bird < 4; ++bird)
-        if (texture.rfind(birds[bird], 0) == 0) return bird + 1;
+    for (int32_t bird = kRoziDoro; bird <= kDoruZuvo; ++bird)
+        if (texture.rfind(std::string(FindCharacter(bird)->name) + "_", 0) == 0) return bird;
     return 0;
 }
 
@@ -51,17 +53,6 @@ SkillShape SkillShapeOf(const std::string& birdTexture) {
     constexpr SkillShape kShapes[] = {SkillShape::None, SkillShape::Balls, SkillShape::Scream, SkillShape::Cannon,
                                       SkillShape::Cloud};
     return kShapes[BirdOfPicture(birdTexture)];
-}
-
-float SkillSeconds(SkillShape shape) {
-    switch (shape) {
-        case SkillShape::Balls: return 5.0f;
-        case SkillShape::Scream: return 1.0f;
-        case SkillShape::Cannon: return 4.0f;
-        case SkillShape::Cloud: return 3.0f;
-        case SkillShape::None: break;
-    }
-    return 0.0f;
 }
 
 bool SkillWouldMeet(SkillShape shape, float birdHalfWidth, const SkillTarget& target) {

@@ -22,9 +22,6 @@ SkillShape SkillShapeOf(const std::string& birdTexture);
 // 4 DoruZuvo; 0 for any other picture.
 int BirdOfPicture(const std::string& texture);
 
-// How long the skill runs once fired; its bird's cooldown starts after it.
-float SkillSeconds(SkillShape shape);
-
 // Something the skill may meet, seen from the bird: `ahead` and `velocity`
 // with x counted the way the bird faces, `half` its half size.
 struct SkillTarget {
