@@ -11,7 +11,9 @@
 #include "api/script_api.h"
 #include "game/ai/key_hands.h"
 #include "game/ai/skill_reach.h"
+#include "game/birds/character_table.h"
 #include "game/levels/level_table.h"
+#include "game/skills/skill_seconds.h"
 
 namespace ai {
 
@@ -29,6 +31,9 @@ constexpr const char* kArmour[] = {"Armor", nullptr};
 // Scraps only: the food on a tray belongs to a customer, and a bird that keeps
 // pushing a customer dies.
 constexpr const char* kFood[] = {"Scrap", nullptr};
+
+// Frames past its bird's skill and cooldown before it presses the skill again.
+constexpr int kSkillSpareFrames = 3;
 
 // Frames between dungs dropped on the off chance.
 constexpr int kDungEvery = 200;
@@ -370,11 +375,20 @@ void ComputerPlayer::Think() {
         if (hands_.Tap(keys_.peck)) ++pecks_;
     }
     if (frame_ % profile_.skillEvery == player_ * 7) skillDue_ = true;
-    if (skillDue_ && (mode_ != levels::Mode::Runner || MinionInReach(me))) {
+    // A player knows its bird: the skill cannot be fired again until it has
+    // run and its cooldown has passed, so a press before that is not wasted on
+    // it (VadozaVaza's 7 s cooldown lost every other press).
+    const int32_t character = BirdOfPicture(api::TextureOf(me));
+    const CharacterRow* row = FindCharacter(character);
+    const int cooldownFrames = static_cast<int>((row ? row->skillCooldown : 0.0f) * 60.0f) + kSkillSpareFrames;
+    // A bird enters a level with its skill cooling down.
+    if (skillReadyFrame_ < 0) skillReadyFrame_ = frame_ + cooldownFrames;
+    if (skillDue_ && frame_ >= skillReadyFrame_ && (mode_ != levels::Mode::Runner || MinionInReach(me))) {
         // In the runner the skill waits for a minion where this bird's skill
         // will meet it: it pays for every minion it hits.
         hands_.Tap(keys_.skill);
         skillDue_ = false;
+        skillReadyFrame_ = frame_ + static_cast<int>(skills::SkillSeconds(character) * 60.0f) + cooldownFrames;
     }
     if (frame_ % profile_.ultimateEvery == player_ * 5) hands_.Tap(keys_.ultimate);
     const Engine::GameObj* other = api::Find(otherName_);

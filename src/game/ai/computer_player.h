@@ -91,6 +91,9 @@ private:
     levels::Mode mode_ = levels::Mode::Practice;
     // Its strength has the skill in mind; it waits for a target where one is needed.
     bool skillDue_ = false;
+    // The frame from which its bird's skill can be fired again (-1 before it
+    // has seen its bird).
+    int skillReadyFrame_ = -1;
     int pecks_ = 0;
     int dodges_ = 0;
     Engine::vec2 lastPosition_;

@@ -1,6 +1,9 @@
 #include "game/ai/skill_reach.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "game/birds/character_table.h"
 
 namespace ai {
 
@@ -40,13 +43,16 @@ constexpr float kStep = 1.0f / 20.0f;
 
 }  // namespace
 
+int BirdOfPicture(const std::string& texture) {
+    for (int32_t bird = kRoziDoro; bird <= kDoruZuvo; ++bird)
+        if (texture.rfind(std::string(FindCharacter(bird)->name) + "_", 0) == 0) return bird;
+    return 0;
+}
+
 SkillShape SkillShapeOf(const std::string& birdTexture) {
-    const auto names = [&birdTexture](const char* bird) { return birdTexture.rfind(bird, 0) == 0; };
-    if (names("RoziDoro_")) return SkillShape::Balls;
-    if (names("VadozaVaza_")) return SkillShape::Scream;
-    if (names("DovaDizavov_")) return SkillShape::Cannon;
-    if (names("DoruZuvo_")) return SkillShape::Cloud;
-    return SkillShape::None;
+    constexpr SkillShape kShapes[] = {SkillShape::None, SkillShape::Balls, SkillShape::Scream, SkillShape::Cannon,
+                                      SkillShape::Cloud};
+    return kShapes[BirdOfPicture(birdTexture)];
 }
 
 bool SkillWouldMeet(SkillShape shape, float birdHalfWidth, const SkillTarget& target) {

@@ -18,6 +18,10 @@ enum class SkillShape { None, Balls, Scream, Cannon, Cloud };
 // ...); None for a picture that names no bird.
 SkillShape SkillShapeOf(const std::string& birdTexture);
 
+// The bird its picture shows: 1 RoziDoro, 2 VadozaVaza, 3 DovaDizavov,
+// 4 DoruZuvo; 0 for any other picture.
+int BirdOfPicture(const std::string& texture);
+
 // Something the skill may meet, seen from the bird: `ahead` and `velocity`
 // with x counted the way the bird faces, `half` its half size.
 struct SkillTarget {

@@ -32,7 +32,7 @@ const std::array<CharacterRow, 4>& Table() {
         {kDovaDizavov, "DovaDizavov", {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.75f, 3.0f,
          {kDovaIdle, kDovaFlap, kDovaHurt, kDovaPeck, kDovaShit}, kDovaPortrait, kCannonIcon, kZoraPeck, kZoraHit,
          "JackPirateShip"},
-        {kDoruZuvo, "DoruZuvo", {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 3.0f,
+        {kDoruZuvo, "DoruZuvo", {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 4.0f,
          {kDoruIdle, kDoruFlap, kDoruHurt, kDoruPeck, kDoruShit}, kDoruPortrait, kBigShitIcon, kRurePeck, kRureHit,
          "BigBirdShit"},
     }};

@@ -5,11 +5,12 @@
 #include "api/script_api.h"
 #include "game/birds/bird.h"
 #include "game/skills/skill_effects.h"
+#include "game/skills/skill_seconds.h"
 #include "game/skills/skills.h"
 
 namespace {
 const api::SoundEvent kFire{"event:/Zora_Cannon_Skill"};
-constexpr float kDuration = 4.0f;
+constexpr float kDuration = skills::kCannonBallSeconds;
 constexpr float kMuzzleSpeed = 10.0f;
 
 // When the shot's sound ends, its "Target_Hit" goes back to 0 so the next shot

@@ -4,6 +4,7 @@
 #include "api/script_api.h"
 #include "game/birds/bird.h"
 #include "game/skills/skill_effects.h"
+#include "game/skills/skill_seconds.h"
 #include "game/skills/skills.h"
 
 namespace {
@@ -14,7 +15,7 @@ const api::ObjectName kGround{"DownBound"};
 const api::ObjectName kPlatform{"Platform"};
 
 constexpr float kFuse = 1.0f;
-constexpr float kDuration = 3.0f;
+constexpr float kDuration = skills::kFartBombSeconds;
 constexpr float kBombSize = 1.0f;
 constexpr float kCloudSize = 5.0f;
 

@@ -4,12 +4,13 @@
 #include "api/script_api.h"
 #include "game/birds/bird.h"
 #include "game/skills/skill_effects.h"
+#include "game/skills/skill_seconds.h"
 #include "game/skills/skills.h"
 
 namespace {
 const api::SoundEvent kLaunch{"event:/Myna_Ball_Skill"};
 
-constexpr float kDuration = 5.0f;
+constexpr float kDuration = skills::kLightningBallsSeconds;
 constexpr float kSpeedX = 5.0f;
 // How far the balls keep apart before one of them stops following.
 constexpr float kSpread = 2.5f;

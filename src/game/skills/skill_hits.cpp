@@ -15,7 +15,7 @@ const api::SoundEvent kLightningHit{"event:/Myna_Lightning_Hit"};
 
 // Seconds of stun each skill object gives; 0 for anything else.
 float StunOf(const std::string& name) {
-    if (name == kScream.c_str()) return 2.0f;
+    if (name == kScream.c_str()) return 1.0f;
     if (name == kBall.c_str()) return 1.5f;
     if (name == kFartBomb.c_str()) return 2.5f;
     return 0.0f;

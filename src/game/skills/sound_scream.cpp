@@ -5,11 +5,12 @@
 
 #include "api/script_api.h"
 #include "game/birds/bird.h"
+#include "game/skills/skill_seconds.h"
 #include "game/skills/skills.h"
 
 namespace {
 const api::SoundEvent kScream{"event:/Zuva_Scream_Skill"};
-constexpr float kDuration = 1.0f;
+constexpr float kDuration = skills::kSoundScreamSeconds;
 }  // namespace
 
 void skills::SoundScreamSkill(skills::SkillUser& bird, float dt) {

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "api/script_api.h"
 #include "game/ai/bird_keys.h"
@@ -17,6 +19,7 @@
 #include "game/menus/loading_logic.h"
 #include "game/round/game_mode.h"
 #include "graphics/graphics.h"
+#include "support/bird_test_access.h"
 #include "support/headless_engine.h"
 #include "support/scratch_dir.h"
 
@@ -185,6 +188,53 @@ TEST_F(ComputerPlay, PressesOnlyItsOwnPlayersKeys) {
         // It played: walked both ways and flapped and pecked.
         for (Engine::VirtualKey key : {mine.left, mine.right, mine.flap, mine.peck})
             EXPECT_TRUE(seen.count(key)) << "slot " << slot << " never pressed key " << int(key);
+    }
+}
+
+// Wraps the game's seats and notes the frames on which player 1's skill key goes down.
+class SkillPresses : public Engine::KeyThinker {
+public:
+    explicit SkillPresses(std::vector<int>& frames) : frames_(frames) {}
+    void Think(Engine::ScriptedKeyStateSource& keys) override {
+        seats_.Think(keys);
+        ++frame_;
+        const bool down = keys.IsDown(ai::KeysOfPlayer(1).skill);
+        if (down && !wasDown_) frames_.push_back(frame_);
+        wasDown_ = down;
+    }
+
+private:
+    ai::ComputerSeats seats_;
+    std::vector<int>& frames_;
+    int frame_ = 0;
+    bool wasDown_ = false;
+};
+
+TEST_F(ComputerPlay, EverySkillPressStartsTheSkillEvenWithALongCooldown) {
+    // VadozaVaza's scream runs 1 s and cools down 7 s; hard has the skill in
+    // mind every 2.5 s. A press before the bird can fire again is lost.
+    std::vector<int> presses;
+    Game::player1Character = 2;
+    Game::player2Character = 1;
+    Game::seats = {Seat::ComputerHard, Seat::Person, Seat::Person, Seat::Person};
+    api::SetComputerThinker(std::make_unique<SkillPresses>(presses));
+    api::SetInputActive(true);
+    ASSERT_TRUE(api::LoadLevel("PracticeRange"));
+    std::vector<int> starts;
+    bool running = false;
+    for (int frame = 1; frame <= 40 * 60; ++frame) {
+        engine->Step();
+        MainPlayerBehaviour* bird = api::FindScript<MainPlayerBehaviour>("Player");
+        ASSERT_NE(bird, nullptr);
+        const bool requested = Edit(bird).skillRequested;
+        if (requested && !running) starts.push_back(frame);
+        running = requested;
+    }
+    ASSERT_GE(presses.size(), 4u) << "it hardly reached for the skill";
+    for (int press : presses) {
+        const bool started = std::any_of(starts.begin(), starts.end(),
+                                         [press](int start) { return start >= press && start <= press + 2; });
+        EXPECT_TRUE(started) << "the press on frame " << press << " did not start the skill";
     }
 }
 

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "VadozaVaza_Portrait", "SoundScreamSkillIcon"},
                       Row{3, {2.5f, 1.5f}, {1.5f, 1.0f}, 1.0f, 3.0f, 3.0f, 1.75f, 3.0f, "DovaDizavov_Idle",
                           "DovaDizavov_Portrait", "CannonSkillIcon"},
-                      Row{4, {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 3.0f, "DoruZuvo_Idle",
+                      Row{4, {3.0f, 2.5f}, {2.0f, 1.5f}, 3.0f, 3.0f, 2.75f, 1.75f, 4.0f, "DoruZuvo_Idle",
                           "DoruZuvo_Portrait", "BigShitSkillIcon"}));
 
 TEST(CharacterChoice, ByObjectName) {

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     Skills, SkillReach,
     ::testing::Values(SkillCase{"BallsInFront", 1, 6.0f, true, 1.5f, 5.0f, "RoziDoro_Hurt"},
                       SkillCase{"BallsBehind", 1, -6.0f, false, 0.0f, 5.0f, ""},
-                      SkillCase{"ScreamClose", 2, 3.0f, true, 2.0f, 1.0f, "RoziDoro_Hurt"},
+                      SkillCase{"ScreamClose", 2, 3.0f, true, 1.0f, 1.0f, "RoziDoro_Hurt"},
                       SkillCase{"ScreamFar", 2, 8.0f, false, 0.0f, 1.0f, ""},
                       SkillCase{"CannonInFront", 3, 5.0f, true, 1.0f, 4.0f, "RoziDoro_Hurt"},
                       SkillCase{"CannonBehind", 3, -5.0f, false, 0.0f, 4.0f, ""},
